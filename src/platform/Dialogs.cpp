@@ -1,0 +1,78 @@
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace platform {
+
+namespace {
+
+struct ButtonInfo {
+  TMsgDlgBtn bit;
+  const char* label;
+  QMessageBox::StandardButton qt;
+  int result;
+};
+
+constexpr ButtonInfo kButtons[] = {
+    {mbYes, "Yes", QMessageBox::Yes, mrYes},          {mbNo, "No", QMessageBox::No, mrNo},
+    {mbOK, "OK", QMessageBox::Ok, mrOk},              {mbCancel, "Cancel", QMessageBox::Cancel, mrCancel},
+    {mbAbort, "Abort", QMessageBox::Abort, mrAbort},  {mbRetry, "Retry", QMessageBox::Retry, mrRetry},
+    {mbIgnore, "Ignore", QMessageBox::Ignore, mrIgnore},
+};
+
+std::string CaptionFor(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning: return "Warning";
+    case mtError: return "Error";
+    case mtInformation: return "Information";
+    case mtConfirmation: return "Confirmation";
+    case mtCustom: break;
+  }
+  return QApplication::applicationName().toStdString();
+}
+
+QMessageBox::Icon IconFor(TMsgDlgType type) {
+  switch (type) {
+    case mtWarning: return QMessageBox::Warning;
+    case mtError: return QMessageBox::Critical;
+    case mtInformation: return QMessageBox::Information;
+    case mtConfirmation: return QMessageBox::Question;
+    case mtCustom: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+int RunLiveBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
+  QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text));
+  QMessageBox::StandardButtons qtButtons;
+  for (const ButtonInfo& info : kButtons)
+    if (buttons & info.bit) qtButtons |= info.qt;
+  box.setStandardButtons(qtButtons);
+  int pressed = box.exec();
+  for (const ButtonInfo& info : kButtons)
+    if (pressed == info.qt) return info.result;
+  return mrCancel;
+}
+
+}  // namespace
+
+int MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
+  ModalRequest request{"MessageBox", caption, text, {}};
+  for (const ButtonInfo& info : kButtons)
+    if (buttons & info.bit) request.buttons.push_back(info.label);
+  if (auto answer = ModalService::Instance().Take(request)) return answer->result;
+  return RunLiveBox(text, caption, type, buttons);
+}
+
+int MessageDlg(const std::string& message, TMsgDlgType type, unsigned buttons, int) {
+  return MessageBox(message, CaptionFor(type), type, buttons);
+}
+
+void ShowMessage(const std::string& message) {
+  MessageBox(message, QApplication::applicationName().toStdString(), mtCustom, mbOK);
+}
+
+void Beep() { QApplication::beep(); }
+
+}  // namespace platform

@@ -1,0 +1,159 @@
+#include "platform/Forms.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "platform/Dialogs.h"
+#include "platform/ModalService.h"
+
+namespace platform {
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    bool active = state == Qt::ApplicationActive;
+    if (active && !wasActive_ && OnActivate) OnActivate();
+    wasActive_ = active;
+  });
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const EUnexpectedModal&) {
+    throw;  // a test that forgot to script a dialog must fail, not show a box
+  } catch (const std::exception& error) {
+    ShowException(error);
+  }
+  return false;
+}
+
+void TApplication::ShowException(const std::exception& error) {
+  MessageBox(error.what(), Title(), mtError, mbOK);
+}
+
+std::string TApplication::Title() const { return applicationName().toStdString(); }
+
+void TApplication::SetTitle(const std::string& title) { setApplicationName(QString::fromStdString(title)); }
+
+std::string TApplication::ExeName() const { return applicationFilePath().toStdString(); }
+
+std::string TApplication::ExeDir() const { return applicationDirPath().toStdString() + "/"; }
+
+void TApplication::Run() { exec(); }
+
+void TApplication::ProcessMessages() { processEvents(QEventLoop::AllEvents); }
+
+void TApplication::Terminate() { quit(); }
+
+TApplication* Application() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
+
+TForm::TForm(QWidget* owner) : QWidget(owner, Qt::Window) {
+  if (TApplication* app = Application(); app != nullptr && app->MainForm == nullptr) app->MainForm = this;
+}
+
+std::string TForm::Caption() const { return windowTitle().toStdString(); }
+
+void TForm::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+int TForm::Left() const { return pos().x(); }
+int TForm::Top() const { return pos().y(); }
+int TForm::Width() const { return width() + 2 * WindowMetricsConst::FrameWidth; }
+int TForm::Height() const {
+  return height() + WindowMetricsConst::CaptionHeight + 2 * WindowMetricsConst::FrameHeight;
+}
+void TForm::SetLeft(int left) { move(left, Top()); }
+void TForm::SetTop(int top) { move(Left(), top); }
+void TForm::SetWidth(int w) { resize(std::max(0, w - 2 * WindowMetricsConst::FrameWidth), height()); }
+void TForm::SetHeight(int h) {
+  resize(width(), std::max(0, h - WindowMetricsConst::CaptionHeight - 2 * WindowMetricsConst::FrameHeight));
+}
+void TForm::SetBounds(int left, int top, int w, int h) {
+  move(left, top);
+  SetWidth(w);
+  SetHeight(h);
+}
+
+void TForm::Show() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TForm::ShowNormal() {
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+bool TForm::Close() { return close(); }
+
+int TForm::ShowModal() {
+  modalResult_ = mrNone;
+  if (auto answer = ModalService::Instance().Take({"Form", Caption(), {}, {}})) {
+    if (answer->fill) answer->fill(this);
+    modalResult_ = answer->result;
+    return modalResult_;
+  }
+  setWindowModality(Qt::ApplicationModal);
+  Show();
+  QEventLoop loop;
+  inModalLoop_ = true;
+  while (modalResult_ == mrNone && isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+  inModalLoop_ = false;
+  hide();
+  setWindowModality(Qt::NonModal);
+  if (modalResult_ == mrNone) modalResult_ = mrCancel;
+  return modalResult_;
+}
+
+void TForm::SetModalResult(int result) {
+  modalResult_ = result;
+  if (inModalLoop_) QTimer::singleShot(0, this, [] {});  // wake the modal loop
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TForm::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  FormCloseQuery(canClose);
+  if (!canClose) {
+    event->ignore();
+    return;
+  }
+  TCloseAction action = DefaultCloseAction;
+  FormClose(action);
+  if (action == caNone) {
+    event->ignore();
+    return;
+  }
+  if (action == caMinimize) {
+    event->ignore();
+    showMinimized();
+    return;
+  }
+  event->accept();
+  if (inModalLoop_ && modalResult_ == mrNone) modalResult_ = mrCancel;
+  TApplication* app = Application();
+  if (app != nullptr && app->MainForm == this) app->quit();
+  if (action == caFree) deleteLater();
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize();
+}
+
+void TForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange) {
+    if (isActiveWindow()) FormActivate();
+    else FormDeactivate();
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,109 @@
+#pragma once
+// TApplication (the message loop, exception boxes, activation, title and help file) and TForm (a
+// top-level window whose geometry is measured as the outer frame, with fixed window metrics so
+// generated geometry is the same on every machine).
+#include <QApplication>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// Fixed window metrics: caption height, frame border width and height, menu-bar height.
+struct WindowMetricsConst {
+  static constexpr int CaptionHeight = 19;
+  static constexpr int FrameWidth = 4;
+  static constexpr int FrameHeight = 4;
+  static constexpr int MenuHeight = 19;
+};
+
+class TForm;
+
+class TApplication : public QApplication {
+  Q_OBJECT
+ public:
+  TApplication(int& argc, char** argv);
+
+  // Exceptions escaping an event handler end here, in a message box with their message.
+  bool notify(QObject* receiver, QEvent* event) override;
+  void ShowException(const std::exception& error);
+
+  std::string Title() const;
+  void SetTitle(const std::string& title);
+  std::string HelpFile;
+  std::string ExeName() const;  // full name of the running program
+  std::string ExeDir() const;   // its folder, with a trailing "/"
+
+  std::function<void()> OnActivate;  // the application became active
+
+  TForm* MainForm = nullptr;  // the first form registered; closing it ends the loop
+  void Run();
+  void ProcessMessages();
+  void Terminate();
+
+ private:
+  bool wasActive_ = false;
+};
+
+TApplication* Application();
+
+enum TCloseAction { caNone, caHide, caFree, caMinimize };
+
+class TForm : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm(QWidget* owner = nullptr);
+
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+  void SetLeft(int left);
+  void SetTop(int top);
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetBounds(int left, int top, int width, int height);
+  int ClientWidth() const { return width(); }
+  int ClientHeight() const { return height(); }
+
+  bool Visible() const { return isVisible(); }
+  void SetVisible(bool visible) { setVisible(visible); }
+  void Show();  // shows, raises and activates
+  void ShowNormal();
+  void Hide() { hide(); }
+  bool Close();  // true when the window closed
+
+  // Runs the window modally through the modal service: a scripted answer (its fill run on this
+  // window) or, live, a nested loop until ModalResult is set.
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result);
+
+  int Tag = 0;
+
+ protected:
+  // Handlers in the framework's shape; windows override the ones they use.
+  virtual void FormShow() {}
+  virtual void FormActivate() {}
+  virtual void FormDeactivate() {}
+  virtual void FormResize() {}
+  virtual void FormCloseQuery(bool& canClose) { (void)canClose; }
+  virtual void FormClose(TCloseAction& action) { (void)action; }
+  virtual void FormDestroy() {}
+
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+  TCloseAction DefaultCloseAction = caHide;
+
+ private:
+  int modalResult_ = 0;
+  bool inModalLoop_ = false;
+};
+
+}  // namespace platform

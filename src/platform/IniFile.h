@@ -1,0 +1,53 @@
+#pragma once
+// TIniFile: a settings file of "[Section]" headers and "Key=Value" lines, free of Qt.
+// Look-up of sections and keys ignores letter case; values are kept raw (no quote stripping, no
+// length limit); sections and keys keep their order, unknown ones included. Reading a missing or
+// unreadable file gives an empty set. UpdateFile writes the whole file through a temporary file.
+#include <string>
+#include <vector>
+
+#include "platform/StringList.h"
+
+namespace platform {
+
+class TIniFile {
+ public:
+  explicit TIniFile(std::string fileName);
+
+  const std::string& FileName() const { return fileName_; }
+  bool Loaded() const { return loaded_; }  // false when the file was missing or unreadable
+
+  std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
+  int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
+  bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+  void WriteBool(const std::string& section, const std::string& key, bool value);
+
+  bool SectionExists(const std::string& section) const;
+  bool ValueExists(const std::string& section, const std::string& key) const;
+  void ReadSection(const std::string& section, TStringList& keys) const;
+  void EraseSection(const std::string& section);
+
+  std::string Text() const;  // the file's text as UpdateFile writes it (LF line ends)
+  void UpdateFile() const;   // raises EFCreateError
+
+ private:
+  struct Entry {
+    std::string key;
+    std::string value;
+  };
+  struct Section {
+    std::string name;
+    std::vector<Entry> entries;
+  };
+  const Section* FindSection(const std::string& name) const;
+  Section& SectionFor(const std::string& name);
+  const std::string* FindValue(const std::string& section, const std::string& key) const;
+
+  std::string fileName_;
+  std::vector<Section> sections_;
+  bool loaded_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,198 @@
+#include "platform/SysUtils.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+namespace platform {
+
+namespace {
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+size_t LastSeparator(const std::string& name) {
+  size_t pos = name.find_last_of("/\\");
+  return pos;
+}
+}  // namespace
+
+bool TryStrToInt(const std::string& text, int& value) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  int base = 10;
+  if (i < text.size() && text[i] == '$') {
+    base = 16;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i >= text.size()) return false;
+  long long result = 0;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return false;
+    result = result * base + digit;
+    if (result > static_cast<long long>(std::numeric_limits<int>::max()) + 1) return false;
+  }
+  if (negative) result = -result;
+  if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min()) return false;
+  value = static_cast<int>(result);
+  return true;
+}
+
+int StrToInt(const std::string& text) {
+  int value = 0;
+  if (!TryStrToInt(text, value)) throw EConvertError("'" + text + "' is not a valid integer value");
+  return value;
+}
+
+int StrToIntDef(const std::string& text, int fallback) {
+  int value = 0;
+  return TryStrToInt(text, value) ? value : fallback;
+}
+
+std::string IntToStr(long long value) { return std::to_string(value); }
+
+std::string UpperCase(const std::string& text) {
+  std::string result = text;
+  for (char& c : result)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return result;
+}
+
+std::string LowerCase(const std::string& text) {
+  std::string result = text;
+  for (char& c : result)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return result;
+}
+
+bool SameText(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
+
+std::string Trim(const std::string& text) {
+  size_t first = 0;
+  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+  size_t last = text.size();
+  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
+  return text.substr(first, last - first);
+}
+
+std::string ExtractFilePath(const std::string& fileName) {
+  size_t pos = LastSeparator(fileName);
+  return pos == std::string::npos ? std::string() : fileName.substr(0, pos + 1);
+}
+
+std::string ExtractFileDir(const std::string& fileName) {
+  std::string path = ExtractFilePath(fileName);
+  if (path.size() > 1 && IsSeparator(path.back())) path.pop_back();
+  return path;
+}
+
+std::string ExtractFileName(const std::string& fileName) {
+  size_t pos = LastSeparator(fileName);
+  return pos == std::string::npos ? fileName : fileName.substr(pos + 1);
+}
+
+std::string ExtractFileExt(const std::string& fileName) {
+  std::string name = ExtractFileName(fileName);
+  size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+std::string ChangeFileExt(const std::string& fileName, const std::string& ext) {
+  std::string ownExt = ExtractFileExt(fileName);
+  return fileName.substr(0, fileName.size() - ownExt.size()) + ext;
+}
+
+std::string IncludeTrailingPathDelimiter(const std::string& folder) {
+  if (!folder.empty() && IsSeparator(folder.back())) return folder;
+  return folder + "/";
+}
+
+bool FileExists(const std::string& fileName) {
+  struct stat info {};
+  return !fileName.empty() && stat(fileName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool DirectoryExists(const std::string& folder) {
+  struct stat info {};
+  return !folder.empty() && stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool DeleteFile(const std::string& fileName) { return std::remove(fileName.c_str()) == 0; }
+
+std::string ReadFileBytes(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) throw EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
+  std::string folder = ExtractFilePath(fileName);
+  std::string pattern = (folder.empty() ? std::string("./") : folder) + "." +
+                        ExtractFileName(fileName) + ".XXXXXX";
+  std::string tempName = pattern;
+  int fd = mkstemp(tempName.data());
+  if (fd < 0) throw EFCreateError("Cannot create file " + fileName + ". " + std::strerror(errno));
+  size_t written = 0;
+  while (written < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      int error = errno;
+      ::close(fd);
+      std::remove(tempName.c_str());
+      throw EFCreateError("Cannot write file " + fileName + ". " + std::strerror(error));
+    }
+    written += static_cast<size_t>(n);
+  }
+  // Keep the permissions of the file being replaced; a new file gets the usual ones.
+  struct stat info {};
+  mode_t mode = 0666;
+  if (stat(fileName.c_str(), &info) == 0) mode = info.st_mode & 07777;
+  else {
+    mode_t mask = umask(0);
+    umask(mask);
+    mode &= ~mask;
+  }
+  fchmod(fd, mode);
+  if (::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(tempName.c_str(), fileName.c_str()) != 0) {
+    int error = errno;
+    std::remove(tempName.c_str());
+    throw EFCreateError("Cannot write file " + fileName + ". " + std::strerror(error));
+  }
+}
+
+std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args) {
+  std::string result;
+  auto arg = args.begin();
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == 's' || pattern[i + 1] == 'd') &&
+        arg != args.end()) {
+      result += *arg++;
+      ++i;
+    } else {
+      result += pattern[i];
+    }
+  }
+  return result;
+}
+
+}  // namespace platform

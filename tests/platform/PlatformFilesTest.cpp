@@ -1,0 +1,62 @@
+// String lists, settings files and atomic writes against real files.
+#include <sys/stat.h>
+
+#include "TestSupport.h"
+#include "platform/IniFile.h"
+#include "platform/StringList.h"
+#include "platform/SysUtils.h"
+
+using namespace platform;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+class PlatformFiles : public testsupport::ScriptedTest {};
+
+TEST_F(PlatformFiles, StringListReadsAnyLineEndAndWritesCrLf) {
+  WriteFile(temp_.File("a.txt"), "one\r\ntwo\nthree\rfour");
+  TStringList list;
+  list.LoadFromFile(temp_.File("a.txt"));
+  ASSERT_EQ(list.Count(), 4);
+  EXPECT_EQ(list[3], "four");
+  list.SaveToFile(temp_.File("b.txt"));
+  EXPECT_EQ(ReadFile(temp_.File("b.txt")), "one\r\ntwo\r\nthree\r\nfour\r\n");
+  EXPECT_EQ(list.IndexOf("TWO"), 1);
+  EXPECT_EQ(list.Get(99), "");
+}
+
+TEST_F(PlatformFiles, FailedAtomicWriteKeepsOldFile) {
+  std::string folder = temp_.File("ro");
+  mkdir(folder.c_str(), 0755);
+  WriteFile(folder + "/keep.txt", "old");
+  ASSERT_TRUE(testsupport::MakeFolderReadOnly(folder));
+  EXPECT_THROW(WriteFileAtomic(folder + "/keep.txt", "new"), EFCreateError);
+  testsupport::MakeFolderWritable(folder);
+  EXPECT_EQ(ReadFile(folder + "/keep.txt"), "old");
+}
+
+TEST_F(PlatformFiles, IniFileKeepsOrderRawValuesAndUnknownKeys) {
+  WriteFile(temp_.File("s.ini"), "[Desk Top]\r\nLeft=12\r\nOdd=\"a;b\" 'c'\r\n[Other]\r\nKeep=me\r\n");
+  TIniFile ini(temp_.File("s.ini"));
+  EXPECT_TRUE(ini.Loaded());
+  EXPECT_EQ(ini.ReadInteger("desk top", "LEFT", 0), 12);
+  EXPECT_EQ(ini.ReadString("Desk Top", "Odd", ""), "\"a;b\" 'c'");
+  EXPECT_EQ(ini.ReadInteger("Desk Top", "Odd", 7), 7);
+  ini.WriteBool("Desk Top", "Flag", true);
+  ini.UpdateFile();
+  EXPECT_EQ(ReadFile(temp_.File("s.ini")),
+            "[Desk Top]\nLeft=12\nOdd=\"a;b\" 'c'\nFlag=1\n\n[Other]\nKeep=me\n");
+  TIniFile missing(temp_.File("none.ini"));
+  EXPECT_FALSE(missing.Loaded());
+  EXPECT_EQ(missing.ReadString("A", "B", "dflt"), "dflt");
+}
+
+TEST_F(PlatformFiles, IntegerTextAndFileNames) {
+  EXPECT_EQ(StrToInt("-42"), -42);
+  EXPECT_EQ(StrToInt("$1F"), 31);
+  EXPECT_THROW(StrToInt("12a"), EConvertError);
+  EXPECT_THROW(StrToInt("99999999999"), EConvertError);
+  EXPECT_EQ(ExtractFilePath("/a/b/c.java"), "/a/b/");
+  EXPECT_EQ(ExtractFileName("C:\\x\\Y.java"), "Y.java");
+  EXPECT_EQ(ExtractFileExt("/a.b/c"), "");
+  EXPECT_EQ(ChangeFileExt("/a/b.java", ".jfm"), "/a/b.jfm");
+}

@@ -1,0 +1,103 @@
+#include "platform/Controls.h"
+
+#include <QMouseEvent>
+
+namespace platform {
+
+TSpeedButton::TSpeedButton(QWidget* parent, const std::string& name, const std::string& hint, int groupIndex)
+    : QToolButton(parent), groupIndex_(groupIndex) {
+  setObjectName(QString::fromStdString(name));
+  setToolTip(QString::fromStdString(hint));
+  setFixedSize(24, 24);
+  setAutoRaise(true);
+  setCheckable(groupIndex > 0);
+  connect(this, &QToolButton::clicked, this, [this] { Click(); });
+}
+
+void TSpeedButton::SetDown(bool down) {
+  if (!down || groupIndex_ == 0) {
+    setChecked(down);
+    return;
+  }
+  for (TSpeedButton* sibling : parentWidget()->findChildren<TSpeedButton*>(Qt::FindDirectChildrenOnly))
+    if (sibling->groupIndex_ == groupIndex_) sibling->setChecked(sibling == this);
+}
+
+void TSpeedButton::Click() {
+  if (groupIndex_ > 0) SetDown(true);
+  if (OnClick) OnClick();
+}
+
+TPanel::TPanel(QWidget* parent, const std::string& name) : QFrame(parent) {
+  setObjectName(QString::fromStdString(name));
+}
+
+void TTabSheet::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  if (auto* pages = qobject_cast<QTabWidget*>(parentWidget() ? parentWidget()->parentWidget() : nullptr))
+    pages->setTabText(pages->indexOf(this), QString::fromStdString(caption));
+}
+
+int TTabSheet::PageIndex() const {
+  auto* pages = qobject_cast<QTabWidget*>(parentWidget() ? parentWidget()->parentWidget() : nullptr);
+  return pages ? pages->indexOf(const_cast<TTabSheet*>(this)) : -1;
+}
+
+TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
+  connect(this, &QTabWidget::currentChanged, this, [this](int) {
+    if (!changingByProgram_ && OnChange) OnChange();
+  });
+}
+
+void TPageControl::SetActivePageIndex(int index) {
+  changingByProgram_ = true;
+  setCurrentIndex(index);
+  changingByProgram_ = false;
+}
+
+TTabSheet* TPageControl::AddPage(const std::string& caption) {
+  auto* sheet = new TTabSheet(caption);
+  changingByProgram_ = true;
+  addTab(sheet, QString::fromStdString(caption));
+  changingByProgram_ = false;
+  return sheet;
+}
+
+TStatusBar::TStatusBar(QWidget* parent, const std::vector<int>& widths) : QStatusBar(parent) {
+  setSizeGripEnabled(false);
+  for (int width : widths) {
+    auto* panel = new QLabel(this);
+    panel->setFixedWidth(width);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    addWidget(panel);
+    panels_.push_back(panel);
+  }
+}
+
+std::string TStatusBar::PanelText(int index) const {
+  return panels_.at(static_cast<size_t>(index))->text().toStdString();
+}
+
+void TStatusBar::SetPanelText(int index, const std::string& text) {
+  panels_.at(static_cast<size_t>(index))->setText(QString::fromStdString(text));
+}
+
+void TStatusBar::SetPanelAlignment(int index, Qt::Alignment alignment) {
+  panels_.at(static_cast<size_t>(index))->setAlignment(alignment);
+}
+
+TListBox::TListBox(QWidget* parent) : QListWidget(parent) {}
+
+std::string TListBox::Items(int index) const {
+  QListWidgetItem* it = item(index);
+  return it ? it->text().toStdString() : std::string();
+}
+
+void TListBox::AddItem(const std::string& text) { addItem(QString::fromStdString(text)); }
+
+void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  QListWidget::mouseDoubleClickEvent(event);
+  if (OnDblClick) OnDblClick();
+}
+
+}  // namespace platform

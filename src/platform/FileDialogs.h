@@ -1,0 +1,47 @@
+#pragma once
+// Open and save dialogs with the framework's filter text ("Java files (*.java)|*.java|..."),
+// 1-based filter index, initial folder and file name. Execute goes through the modal service.
+#include <QObject>
+#include <string>
+
+namespace platform {
+
+class TFileDialog : public QObject {
+  Q_OBJECT
+ public:
+  TFileDialog(QObject* owner, bool saving) : QObject(owner), saving_(saving) {}
+
+  std::string Filter;
+  int FilterIndex = 1;
+  std::string FileName;
+  std::string InitialDir;
+  std::string Title;
+
+  bool Execute();  // true when the user chose a file; FileName and FilterIndex then hold it
+
+ private:
+  bool saving_;
+};
+
+class TOpenDialog : public TFileDialog {
+  Q_OBJECT
+ public:
+  explicit TOpenDialog(QObject* owner) : TFileDialog(owner, false) {}
+};
+
+class TSaveDialog : public TFileDialog {
+  Q_OBJECT
+ public:
+  explicit TSaveDialog(QObject* owner) : TFileDialog(owner, true) {}
+};
+
+// The find dialog's search text, which decides whether Find Next is offered.
+class TFindDialog : public QObject {
+  Q_OBJECT
+ public:
+  explicit TFindDialog(QObject* owner) : QObject(owner) {}
+  std::string FindText;
+  void CloseDialog() {}
+};
+
+}  // namespace platform

@@ -1,0 +1,104 @@
+#include "platform/Menus.h"
+
+#include <QKeySequence>
+
+namespace platform {
+
+TMenuItem::TMenuItem(const std::string& caption, QObject* owner)
+    : QObject(owner), action_(new QAction(QString::fromStdString(caption), this)) {
+  connect(action_, &QAction::triggered, this, [this] { Click(); });
+}
+
+TMenuItem::~TMenuItem() { delete menu_; }
+
+std::string TMenuItem::Caption() const { return action_->text().toStdString(); }
+
+void TMenuItem::SetCaption(const std::string& caption) { action_->setText(QString::fromStdString(caption)); }
+
+std::string TMenuItem::ShortCut() const { return action_->shortcut().toString().toStdString(); }
+
+void TMenuItem::SetShortCut(const std::string& keys) {
+  action_->setShortcut(QKeySequence(QString::fromStdString(keys)));
+  action_->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void TMenuItem::SetChecked(bool checked) {
+  action_->setCheckable(true);
+  action_->setChecked(checked);
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i] == item) return static_cast<int>(i);
+  return -1;
+}
+
+QMenu* TMenuItem::SubMenu() {
+  if (menu_ == nullptr) {
+    menu_ = new QMenu();
+    menu_->setTitle(action_->text());
+    action_->setMenu(menu_);
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+      if (OnClick) OnClick();
+    });
+  }
+  return menu_;
+}
+
+TMenuItem* TMenuItem::Add(const std::string& caption, std::function<void()> onClick, const std::string& keys) {
+  auto* item = new TMenuItem(caption, this);
+  item->OnClick = std::move(onClick);
+  if (!keys.empty()) item->SetShortCut(keys);
+  Insert(Count(), item);
+  return item;
+}
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+  item->setParent(this);
+  QMenu* menu = SubMenu();
+  QAction* before = nullptr;
+  if (index < Count()) before = items_[static_cast<size_t>(index)]->Action();
+  menu->insertAction(before, item->Action());
+  items_.insert(items_.begin() + index, item);
+}
+
+void TMenuItem::AddSeparator() { SubMenu()->addSeparator(); }
+
+void TMenuItem::Remove(TMenuItem* item) {
+  int index = IndexOf(item);
+  if (index < 0) return;
+  items_.erase(items_.begin() + index);
+  if (menu_ != nullptr) menu_->removeAction(item->Action());
+  delete item;
+}
+
+void TMenuItem::Click() {
+  if (OnClick) OnClick();
+}
+
+TMainMenu::TMainMenu(QWidget* owner) : QMenuBar(owner) {}
+
+TMenuItem* TMainMenu::Add(const std::string& caption, std::function<void()> onOpen) {
+  auto* item = new TMenuItem(caption, this);
+  item->OnClick = std::move(onOpen);
+  addMenu(item->SubMenu());
+  Items.push_back(item);
+  return item;
+}
+
+TPopupMenu::TPopupMenu(QWidget* owner) : QObject(owner), owner_(owner), root_("", this) {}
+
+TMenuItem* TPopupMenu::Add(const std::string& caption, std::function<void()> onClick, const std::string& keys) {
+  // The shortcut is shown in the menu only: the same keys belong to the main menu, whose items
+  // answer them in every window.
+  TMenuItem* item = root_.Add(caption, std::move(onClick), keys);
+  item->Action()->setShortcutContext(Qt::WidgetShortcut);
+  return item;
+}
+
+void TPopupMenu::Popup(int x, int y) {
+  if (OnPopup) OnPopup();
+  root_.SubMenu()->popup(QPoint(x, y));
+}
+
+}  // namespace platform

@@ -1,0 +1,78 @@
+#pragma once
+// Menus: TMenuItem is an action that becomes a submenu as soon as it has items. Captions use "&"
+// for the access key and shortcuts are key sequences ("Ctrl+O", "F9"), as the menus show them.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class TMenuItem : public QObject {
+  Q_OBJECT
+ public:
+  explicit TMenuItem(const std::string& caption, QObject* owner = nullptr);
+  ~TMenuItem() override;
+
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+  std::string ShortCut() const;
+  void SetShortCut(const std::string& keys);
+  bool Enabled() const { return action_->isEnabled(); }
+  void SetEnabled(bool enabled) { action_->setEnabled(enabled); }
+  bool Checked() const { return action_->isChecked(); }
+  void SetChecked(bool checked);
+  bool Visible() const { return action_->isVisible(); }
+  void SetVisible(bool visible) { action_->setVisible(visible); }
+  std::string Hint;
+
+  int Count() const { return static_cast<int>(items_.size()); }
+  TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
+  int IndexOf(const TMenuItem* item) const;
+  // Adds a child, owned by this item; the item becomes a submenu.
+  TMenuItem* Add(const std::string& caption, std::function<void()> onClick = {}, const std::string& keys = {});
+  void Insert(int index, TMenuItem* item);
+  void AddSeparator();
+  void Remove(TMenuItem* item);  // detaches and frees it
+
+  std::function<void()> OnClick;  // runs on activation; a submenu's item runs it when the menu opens
+  void Click();
+
+  QAction* Action() const { return action_; }
+  QMenu* SubMenu();  // made on first use
+
+ private:
+  QAction* action_;
+  QMenu* menu_ = nullptr;
+  std::vector<TMenuItem*> items_;
+};
+
+// The menu bar of a window: top-level TMenuItems in a QMenuBar.
+class TMainMenu : public QMenuBar {
+  Q_OBJECT
+ public:
+  explicit TMainMenu(QWidget* owner);
+  TMenuItem* Add(const std::string& caption, std::function<void()> onOpen = {});
+  std::vector<TMenuItem*> Items;
+};
+
+// A context menu.
+class TPopupMenu : public QObject {
+  Q_OBJECT
+ public:
+  explicit TPopupMenu(QWidget* owner);
+  TMenuItem* Add(const std::string& caption, std::function<void()> onClick = {}, const std::string& keys = {});
+  void AddSeparator() { root_.AddSeparator(); }
+  TMenuItem& Root() { return root_; }
+  std::function<void()> OnPopup;
+  void Popup(int x, int y);
+
+ private:
+  QWidget* owner_;
+  TMenuItem root_;
+};
+
+}  // namespace platform

@@ -49,9 +49,7 @@ void TApplication::Terminate() { quit(); }
 
 TApplication* Application() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
 
-TForm::TForm(QWidget* owner) : QWidget(owner, Qt::Window) {
-  if (TApplication* app = Application(); app != nullptr && app->MainForm == nullptr) app->MainForm = this;
-}
+TForm::TForm(QWidget* owner) : QWidget(owner, Qt::Window) {}
 
 std::string TForm::Caption() const { return windowTitle().toStdString(); }
 

@@ -36,7 +36,7 @@ class TApplication : public QApplication {
 
   std::function<void()> OnActivate;  // the application became active
 
-  TForm* MainForm = nullptr;  // the first form registered; closing it ends the loop
+  TForm* MainForm = nullptr;  // closing it ends the message loop
   void Run();
   void ProcessMessages();
   void Terminate();

@@ -69,7 +69,8 @@ void TMenuItem::Remove(TMenuItem* item) {
   if (index < 0) return;
   items_.erase(items_.begin() + index);
   if (menu_ != nullptr) menu_->removeAction(item->Action());
-  delete item;
+  // The item may be the one whose click is running now.
+  item->deleteLater();
 }
 
 void TMenuItem::Click() {

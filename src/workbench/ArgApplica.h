@@ -1,0 +1,17 @@
+#pragma once
+// TArgForApplicaForm: the application argument dialog: its line is the argument list of java runs.
+#include <QComboBox>
+#include "platform/Forms.h"
+
+namespace workbench {
+
+class TArgForApplicaForm : public platform::TForm {
+  Q_OBJECT
+ public:
+  TArgForApplicaForm();
+  QComboBox* ArgComboBox;  // the argument line and its history
+};
+
+extern TArgForApplicaForm* ArgForApplicaForm;
+
+}  // namespace workbench

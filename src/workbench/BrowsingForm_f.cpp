@@ -1,0 +1,11 @@
+#include "workbench/BrowsingForm_f.h"
+
+namespace workbench {
+
+TBrowsingForm* BrowsingForm = nullptr;
+
+TBrowsingForm::TBrowsingForm() {
+  SetCaption("Browse ...");
+}
+
+}  // namespace workbench

@@ -1,0 +1,185 @@
+#pragma once
+// TEditorForm: the workbench's tabbed source editor. One page per open file, each with a rich edit;
+// FFileNames holds the full file name of every page by page index. It owns the open, save, save-as
+// and close flows, the status bar, the compiler-message list and the editor-side settings.
+#include <string>
+
+#include "platform/Controls.h"
+#include "platform/FileDialogs.h"
+#include "platform/Forms.h"
+#include "platform/Menus.h"
+#include "platform/RichEdit.h"
+#include "platform/StringList.h"
+
+namespace workbench {
+
+class TEditorForm : public platform::TForm {
+  Q_OBJECT
+ public:
+  TEditorForm();
+
+  platform::TPageControl* Page;
+  platform::TPanel* SplitPanel;
+  platform::TListBox* MessageWindow;
+  platform::TStatusBar* StatusBar;
+  platform::TOpenDialog* OpenDialog1;
+  platform::TSaveDialog* SaveDialog1;
+  platform::TFindDialog* FindDialog1;
+  platform::TFindDialog* ReplaceDialog1;
+  platform::TPopupMenu* PopupMenu1;
+  platform::TMenuItem* CodeAssistant;
+  platform::TMenuItem* Open1;
+  platform::TMenuItem* Close1;
+  platform::TMenuItem* RefreshEditor1;
+  platform::TMenuItem* FindFrame1;
+  platform::TMenuItem* HelpTopics1;
+  platform::TMenuItem* Copy1;
+  platform::TMenuItem* Cut1;
+  platform::TMenuItem* Paste1;
+  platform::TMenuItem* Undo1;
+  platform::TMenuItem* ReadOnly1;
+  platform::TMenuItem* MessageWindow1;
+
+  // Pages.
+  void NewNonamePage(const std::string& ext);
+  void OpenFileDialog();
+  void OpenFileByName(const std::string& fileName);
+  bool SaveFile();
+  bool SaveFileAs();
+  bool SavePage(int n);
+  bool SavePageAs(int n);
+  void ClosePage();
+  int FindOpenFile(const std::string& fileName);
+  void SelectPage(int index);
+  int GetPageCount() const { return Page->PageCount(); }
+  std::string GetPageFileName(int n) const { return FFileNames.Get(n); }
+  bool IsPageModified(int n) const;
+  std::string FormLinkName();
+  platform::TRichEdit* ActiveEditor() const;
+  platform::TRichEdit* PageEditor(int n) const;
+  std::string ActiveFileName() const;  // the active page's full file name, "" without pages
+
+  void PageChange();
+  void UpdateCaretStatus();
+  void SetModifiedMarker(bool modified);
+  void UpdateModeStatus();
+  void SelectFilterForExt(const std::string& ext);
+  int ErrorLineOfMessage(int index) const;
+
+  void CollectOpenFiles();
+  std::string GetOpenFileList();
+  void SetOpenFileList(const std::string& text);
+  const platform::TStringList& OpenFileList() const { return FOpenFileList; }
+
+  // Clipboard and undo commands of the main window and the context menu.
+  void CopySelection();
+  void CutSelection();
+  void DeleteSelection();
+  void PasteSelection();
+  void UndoEdit();
+
+  // Settings accessors.
+  int GetFormLeft() const { return Left(); }
+  int GetFormTop() const { return Top(); }
+  int GetFormWidth() const { return Width(); }
+  int GetFormHeight() const { return Height(); }
+  void SetFormLeft(int value) { SetLeft(value); }
+  void SetFormTop(int value) { SetTop(value); }
+  void SetFormWidth(int value) { SetWidth(value); }
+  void SetFormHeight(int value) { SetHeight(value); }
+  std::string GetFileFilter() const { return OpenDialog1->Filter; }
+  void SetFileFilter(const std::string& filter);
+  std::string GetWorkingDir() const { return FWorkingDir; }
+  void SetWorkingDir(const std::string& folder);
+  int GetDesktopMode() const { return FDesktopMode; }
+  void SetDesktopMode(int mode) { FDesktopMode = mode; }
+  int GetTabSize() const { return FTabSize; }
+  void SetTabSize(int size) { FTabSize = size; }
+  int GetGridSize() const { return FGridSize; }
+  void SetGridSize(int size);
+  std::string GetClassPath() const { return FClassPath; }
+  void SetClassPath(const std::string& path) { FClassPath = path; }
+  std::string GetCompilerName() const { return FCompilerName; }
+  void SetCompilerName(const std::string& name) { FCompilerName = name; }
+  bool GetShowCompileProgress() const { return FShowCompileProgress; }
+  void SetShowCompileProgress(bool show) { FShowCompileProgress = show; }
+  std::string GetFontName() const { return FFontName; }
+  void SetFontName(const std::string& name);
+  int GetFontSize() const { return FFontSize; }
+  void SetFontSize(int size);
+  bool GetUseSmartTab() const { return FUseSmartTab; }
+  void SetUseSmartTab(bool use) { FUseSmartTab = use; }
+  unsigned GetTextColor() const { return FTextColor; }
+  void SetTextColor(unsigned color);
+  unsigned GetBackgroundColor() const { return FBackgroundColor; }
+  void SetBackgroundColor(unsigned color);
+  unsigned GetCommentColor() const { return FCommentColor; }
+  void SetCommentColor(unsigned color) { FCommentColor = color; }
+  int GetAppletHeight() const { return FAppletHeight; }
+  void SetAppletHeight(int height) { FAppletHeight = height; }
+  int GetAppletWidth() const { return FAppletWidth; }
+  void SetAppletWidth(int width) { FAppletWidth = width; }
+  std::string GetKeyMapFileName() const { return FKeyMapFileName; }
+  void SetKeyMapFileName(const std::string& name) { FKeyMapFileName = name; }
+  std::string GetComponentTemplateFileName() const { return FComponentTemplateFileName; }
+  void SetComponentTemplateFileName(const std::string& name) { FComponentTemplateFileName = name; }
+
+  // Handlers.
+  void PageMouseDown();
+  void PopupMenu1Popup();
+  void Open1Click();
+  void Close1Click();
+  void RefreshEditor1Click();
+  void FindFrame1Click();
+  void MessageWindow1Click();
+  void MessageWindowDblClick();
+  void ReadOnly1Click();
+  void EditorChange();
+  void EditorSelectionChange();
+
+ protected:
+  void FormShow() override;
+  void FormActivate() override;
+  void FormResize() override;
+
+ private:
+  platform::TTabSheet* ActiveSheet() const { return Page->ActivePage(); }
+  void SetupPageEditor(platform::TTabSheet* sheet);
+  platform::TTabSheet* OpenPage(const std::string& fileName, bool missingIsEmpty);
+  void RunDesignFileHook(platform::TTabSheet* sheet, const std::string& fileName);
+  bool WritePage(int n, const std::string& fileName);
+  bool SaveAsFlow(int n, bool interactive);
+  bool AskFileName(const std::string& currentName, std::string& chosen);
+  std::string WithFilterExtension(const std::string& name, const platform::TFileDialog& dialog) const;
+  void FocusActiveEditor();
+  void ShowIfHidden();
+  void RepaintActiveEditor();
+  void ApplyToEveryPage(const std::function<void(platform::TRichEdit*)>& change);
+
+  int FDesktopMode = 0;
+  std::string FClassPath;
+  std::string FCompilerName;
+  int FAppletHeight = 0;
+  int FAppletWidth = 0;
+  std::string FFontName;
+  int FFontSize = 0;
+  int FGridSize = 0;
+  bool FShowCompileProgress = false;
+  bool FUseSmartTab = false;
+  int FTabSize = 0;
+  std::string FWorkingDir;
+  std::string FKeyMapFileName;
+  std::string FComponentTemplateFileName;
+  unsigned FBackgroundColor = 0xFFFFFF;
+  unsigned FCommentColor = 0x808080;
+  unsigned FTextColor = 0;
+  platform::TStringList FFileNames;
+  platform::TStringList FOpenFileList;
+  platform::TStringList FKeyMacros;
+};
+
+extern TEditorForm* EditorForm;
+extern int CaretLine;    // 0-based line of the active page's caret
+extern int CaretColumn;  // 1-based column
+
+}  // namespace workbench

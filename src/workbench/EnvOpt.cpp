@@ -1,0 +1,11 @@
+#include "workbench/EnvOpt.h"
+
+namespace workbench {
+
+TEnvForm* EnvForm = nullptr;
+
+TEnvForm::TEnvForm() {
+  SetCaption("Environment Options");
+}
+
+}  // namespace workbench

@@ -1,0 +1,26 @@
+#include "workbench/Splash_f.h"
+
+#include <QPainter>
+
+#include "designer/Lib.h"
+
+namespace workbench {
+
+TSplashForm::TSplashForm() {
+  setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setFixedSize(300, 200);
+  DefaultCloseAction = platform::caFree;
+}
+
+void TSplashForm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(0, 0, 128));
+  painter.setPen(Qt::white);
+  QFont title = painter.font();
+  title.setPointSize(20);
+  title.setBold(true);
+  painter.setFont(title);
+  painter.drawText(rect(), Qt::AlignCenter, QString::fromStdString(designer::GetVersionText()));
+}
+
+}  // namespace workbench

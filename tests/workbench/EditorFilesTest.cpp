@@ -1,0 +1,148 @@
+// What reaches the disk: byte-exact round trips, failed saves, compiler messages from the real
+// javac, the design link line and printing.
+#include <QPrinter>
+
+#include "WorkbenchFixture.h"
+#include "platform/Printing.h"
+#include "platform/SysUtils.h"
+
+using namespace platform;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace {
+
+// Opens, edits nothing, marks the page modified and saves it: the bytes must not change.
+void ExpectUnchangedAfterSave(workbench::TEditorForm& editor, const std::string& name, const std::string& bytes) {
+  WriteFile(name, bytes);
+  editor.OpenFileByName(name);
+  editor.ActiveEditor()->SetModified(true);
+  ASSERT_TRUE(editor.SaveFile());
+  EXPECT_EQ(ReadFile(name), bytes) << name;
+}
+
+}  // namespace
+
+TEST_F(WorkbenchTest, OpenAndSaveKeepsEveryByteOfUtf8Latin1LfAndCrLfFiles) {
+  ExpectUnchangedAfterSave(Editor(), temp_.File("Utf8Lf.java"), "// Gr\xC3\xBC\xC3\x9F" "e\nclass A {}\n");
+  ExpectUnchangedAfterSave(Editor(), temp_.File("Utf8CrLf.java"), "// \xE2\x82\xAC\r\nclass B {\r\n}\r\n");
+  ExpectUnchangedAfterSave(Editor(), temp_.File("Latin1.java"), "// caf\xE9 na\xEFve\r\nclass C {}\r\n");
+  ExpectUnchangedAfterSave(Editor(), temp_.File("NoFinalBreak.java"), "class D {}");
+}
+
+TEST_F(WorkbenchTest, EditedLatin1FileIsSavedInLatin1WithItsLineBreaks) {
+  WriteFile(temp_.File("L.java"), "// caf\xE9\r\n");
+  Editor().OpenFileByName(temp_.File("L.java"));
+  Active().Lines().Add("// \xC3\xA0");  // typed text arrives as UTF-8
+  ASSERT_TRUE(Editor().SaveFile());
+  EXPECT_EQ(ReadFile(temp_.File("L.java")), "// caf\xE9\r\n// \xE0\r\n");
+}
+
+TEST_F(WorkbenchTest, FailedSaveIntoAReadOnlyFolderLosesNothing) {
+  std::string folder = temp_.File("locked");
+  ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);
+  WriteFile(folder + "/K.java", "class K {}\n");
+  Editor().OpenFileByName(folder + "/K.java");
+  Active().Lines().Add("// new work");
+  ASSERT_TRUE(testsupport::MakeFolderReadOnly(folder));
+  Modal().Queue(mrOk);  // the error box
+  EXPECT_FALSE(Editor().SaveFile());
+  testsupport::MakeFolderWritable(folder);
+  EXPECT_EQ(Modal().Log().back().caption, "Error");
+  EXPECT_NE(Modal().Log().back().text.find(folder + "/K.java"), std::string::npos);
+  EXPECT_EQ(ReadFile(folder + "/K.java"), "class K {}\n");
+  EXPECT_TRUE(Active().Modified());
+  EXPECT_EQ(Active().Lines()[1], "// new work");
+  EXPECT_EQ(Editor().StatusBar->PanelText(1), "Modified");
+}
+
+TEST_F(WorkbenchTest, DoubleClickOnARealJavacMessageJumpsToTheErrorLine) {
+  std::string source = temp_.File("Broken.java");
+  WriteFile(source, "public class Broken {\n  void f() {\n    int x = 1\n  }\n}\n");
+  std::string command = "cd '" + temp_.Path() + "' && javac Broken.java 2> javac.err";
+  ASSERT_NE(testsupport::RunShell(command), 0);
+  Editor().OpenFileByName(source);
+  TStringList messages;
+  messages.LoadFromFile(temp_.File("javac.err"));
+  for (const std::string& line : messages.Lines()) Editor().MessageWindow->AddItem(line);
+  ASSERT_NE(Editor().MessageWindow->Items(0).find("Broken.java:3: error"), std::string::npos);
+  // The caret line of a message is below the header: the search goes up to it.
+  Editor().MessageWindow->SetItemIndex(2);
+  Editor().MessageWindowDblClick();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 2);
+  Editor().UpdateCaretStatus();
+  EXPECT_EQ(workbench::CaretLine, 2);
+}
+
+TEST_F(WorkbenchTest, MessagesWithoutANumberCannotFindTheErrorLine) {
+  Editor().MessageWindow->AddItem("Note: Some.java uses unchecked operations.");
+  Editor().MessageWindow->AddItem("Some.java: cannot read");
+  Editor().MessageWindow->AddItem("1 error");
+  EXPECT_EQ(Editor().ErrorLineOfMessage(2), -1);
+  Modal().Queue(mrOk);
+  Editor().MessageWindow->SetItemIndex(2);
+  Editor().MessageWindowDblClick();
+  EXPECT_EQ(LastMessage(), "Can not find error line !");
+  Editor().MessageWindow->Clear();
+  Editor().MessageWindow->AddItem("Applet1.java:27: error: ';' expected");
+  EXPECT_EQ(Editor().ErrorLineOfMessage(0), 27);
+}
+
+TEST_F(WorkbenchTest, DesignLinkWithoutItsDesignFileOpensAsPlainText) {
+  WriteFile(temp_.File("Applet1.java"), "// {$R Applet1.JFM}\nclass Applet1 {}\n");
+  Modal().Queue(mrOk);
+  Editor().OpenFileByName(temp_.File("Applet1.java"));
+  EXPECT_EQ(Editor().FormLinkName(), "Applet1");
+  EXPECT_NE(LastMessage().find("Applet1.jfm"), std::string::npos);
+  EXPECT_FALSE(workbench::SourceUpdating);
+  EXPECT_FALSE(Active().Modified());
+  Active().Lines().Add("// typing marks the page again");
+  EXPECT_EQ(Editor().StatusBar->PanelText(1), "Modified");
+  // A blank in the name or a short first line is no link.
+  WriteFile(temp_.File("Blank.java"), "// {$R My Applet.JFM}\n");
+  Editor().OpenFileByName(temp_.File("Blank.java"));
+  EXPECT_EQ(Editor().FormLinkName(), "");
+}
+
+TEST_F(WorkbenchTest, StatusBarShowsCaretModifiedAndMode) {
+  Active().Lines().SetText("first\nsecond line\n");
+  Active().SetSelStart(10);
+  Editor().UpdateCaretStatus();
+  EXPECT_EQ(Editor().StatusBar->PanelText(0), "2:5");
+  EXPECT_EQ(Editor().StatusBar->PanelText(2), " Insert");
+  Editor().ReadOnly1Click();
+  EXPECT_EQ(Editor().StatusBar->PanelText(2), " Read only");
+  EXPECT_TRUE(Active().isReadOnly());
+}
+
+TEST_F(WorkbenchTest, RecolouringKeepsEachPageModifiedFlag) {
+  Active().Lines().Add("edited");
+  Main().NewJavafileClick();
+  Editor().SetTextColor(0x0000FF);
+  Editor().SetFontSize(14);
+  EXPECT_TRUE(Editor().IsPageModified(0));
+  EXPECT_FALSE(Editor().IsPageModified(1));
+}
+
+TEST_F(WorkbenchTest, SavePageAsOfAnInactivePageLeavesTheCaptionAlone) {
+  Active().Lines().Add("class P {}");
+  Main().NewJavafileClick();
+  AnswerSaveDialog(temp_.File("P.java"));
+  ASSERT_TRUE(Editor().SavePageAs(0));
+  EXPECT_EQ(Editor().Caption(), "noname02.java");
+  EXPECT_EQ(Editor().GetPageFileName(0), temp_.File("P.java"));
+  EXPECT_EQ(Editor().Page->Pages(0)->Caption(), "P.java");
+}
+
+TEST_F(WorkbenchTest, PrintToPdfHoldsThePageText) {
+  Active().Lines().SetText("class PrintedText {}\n");
+  std::string pdf = temp_.File("out.pdf");
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(QString::fromStdString(pdf));
+  Modal().Queue(mrOk);
+  Main().Print1Click();
+  ASSERT_TRUE(FileExists(pdf));
+  ASSERT_EQ(testsupport::RunShell("pdftotext '" + pdf + "' '" + temp_.File("out.txt") + "'"), 0);
+  EXPECT_NE(ReadFile(temp_.File("out.txt")).find("class PrintedText {}"), std::string::npos);
+  EXPECT_EQ(Printer().docName().toStdString(), "Printed by Morvane 0.64");
+}

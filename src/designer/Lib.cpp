@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Controls.h"
+#include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/SysUtils.h"
 #include "platform/Forms.h"
@@ -13,6 +14,63 @@
 namespace designer {
 
 std::string GetVersionText() { return "Morvane 0.64"; }
+
+std::string GetErrorMessage(int code) {
+  switch (code) {
+    case 0: return "System was out of memory, executable file was corrupt, or relocations were invalid.";
+    case 2: return "File was not found.";
+    case 3: return "Path was not found.";
+    case 5:
+      return "Attempt was made to dynamically link to a task, or there was a sharing or network-protection error.";
+    case 6: return "Library required separate data segments for each task.";
+    case 8: return "There was insufficient memory to start the application.";
+    case 10: return "Windows version was incorrect.";
+    case 11:
+      return "Executable file was invalid.\rEither it was not a Windows application or\r"
+             "there was an error in the .EXE image.";
+    case 12: return "Application was designed for a different operating system.";
+    case 13: return "Application was designed for MS-DOS 4.0.";
+    case 14: return "Type of executable file was unknown.";
+    case 15:
+      return "Attempt was made to load a real-mode application\r(developed for an earlier version of Windows).";
+    case 16:
+      return "Attempt was made to load a second instance of an executable file containing multiple\r"
+             " data segments that were not marked read-only.";
+    case 19:
+      return "Attempt was made to load a compressed executable file. The file must be decompressed\r"
+             " before it can be loaded.";
+    case 20:
+      return "Dynamic-link library (DLL) file was invalid.\r"
+             "One of the DLLs required to run this application was corrupt.";
+    case 21: return "Application requires 32-bit extensions.";
+    case 41: return "Syntax error in using String Literals.";
+    case 42:
+      return "Can't understand this source.\rThere might be a syntax error. Do compile first.\r"
+             "If You are sure that there is no error,\r"
+             " run a program manually by clicking a program in the \"Run\" menu.";
+    case 43: return "File has been removed illegally !";
+    case 44: return "Syntax error in using Comment.  \"*/\" without \"/*\" found !";
+    case 45:
+      return "Syntax error in using Character Literals\r\r"
+             "Character Literals : \\b, \\f, \\n, \\r, \\t, \\\\, \\\", \\'\r"
+             "Unicode value : \\uDDDD\r"
+             "Octal value : \\DDD ( \\DDD is not more than \\377 )";
+    case 46: return "Syntax error in using Character Literals\rCharacter which follows \"\\\" is not available.";
+    case 60: return "Can not run this program (not found in the PATH)";
+    case 70:
+      return "Image flie not found while loading.\rImage file should be in the same directory with .jfm file.";
+    default: return "Unknown Error !";
+  }
+}
+
+void ShowErrorMessage(const std::string& title, int code) {
+  platform::MessageDlg(title + " : " + GetErrorMessage(code), platform::mtError, platform::mbOK);
+}
+
+void ShowLineErrorMessage(const std::string& title, int code, int line) {
+  platform::MessageDlg(title + "[Line " + std::to_string(line) + "] : " + GetErrorMessage(code), platform::mtError,
+                       platform::mbOK);
+}
 
 std::string GetFirstWord(const std::string& text) {
   size_t start = 0;

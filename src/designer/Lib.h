@@ -11,6 +11,12 @@ namespace designer {
 
 std::string GetVersionText();  // "Morvane 0.64"
 
+// The message table of the tool runs, the source pre-check and the design-file reader, and its
+// two error boxes: title + " : " + message, and title + "[Line " + n + "] : " + message.
+std::string GetErrorMessage(int code);
+void ShowErrorMessage(const std::string& title, int code);
+void ShowLineErrorMessage(const std::string& title, int code, int line);
+
 // Words: the first word skips leading characters of code 32 or below and ends before the first
 // blank or tab; the last word is the first word of the reversed text, reversed back.
 std::string GetFirstWord(const std::string& text);

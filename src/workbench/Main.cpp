@@ -128,9 +128,10 @@ void TMainForm::BuildSpeedBar() {
   findnextButton->SetEnabled(false);
 }
 
-TSpeedButton* TMainForm::PaletteButton(QWidget* page, const std::string& name, const std::string& hint, int tool) {
+TSpeedButton* TMainForm::PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
+                                       const std::string& glyph, int tool) {
   auto* button = new TSpeedButton(page, name, hint, kPaletteGroup);
-  button->setText(QString::fromStdString(hint.substr(0, 3)));
+  button->setText(QString::fromStdString(glyph));
   if (tool > 0) button->OnClick = [this, tool] { FSelectedTool = tool; };
   page->layout()->addWidget(button);
   return button;
@@ -148,25 +149,24 @@ void TMainForm::BuildPalette() {
     auto* row = new QHBoxLayout(sheets[i]);
     row->setContentsMargins(2, 1, 2, 1);
     row->setSpacing(1);
-    *arrows[i] = PaletteButton(sheets[i], arrowNames[i], "", 0);
-    (*arrows[i])->setText("->");
+    *arrows[i] = PaletteButton(sheets[i], arrowNames[i], "", "->", 0);
     (*arrows[i])->OnClick = [this] { UnSelect1Click(); };
   }
-  CompoButton = PaletteButton(sheets[0], "CompoButton", "Button", 102);
-  CompoPanel = PaletteButton(sheets[0], "CompoPanel", "Panel", 103);
-  CompoEdit = PaletteButton(sheets[0], "CompoEdit", "TextField", 104);
-  CompoMemo = PaletteButton(sheets[0], "CompoMemo", "TextArea", 105);
-  CompoLabel = PaletteButton(sheets[0], "CompoLabel", "Label", 106);
-  CompoCheck = PaletteButton(sheets[0], "CompoCheck", "Checkbox", 107);
-  CompoCheckGrp = PaletteButton(sheets[0], "CompoCheckGrp", "CheckboxGroup", 108);
-  CompoCombo = PaletteButton(sheets[0], "CompoCombo", "Choice", 109);
-  CompoList = PaletteButton(sheets[0], "CompoList", "List", 110);
-  ScrollBarControl = PaletteButton(sheets[0], "ScrollBarControl", "ScrollBar", 111);
-  CompoMenu = PaletteButton(sheets[0], "CompoMenu", "MenuBar", 112);
-  CompoImage = PaletteButton(sheets[1], "CompoImage", "Image", 114);
-  CompoAudioClip = PaletteButton(sheets[1], "CompoAudioClip", "AudioClip", 0);
-  CompoOpenDlg = PaletteButton(sheets[2], "CompoOpenDlg", "Open Dialog", 116);
-  CompoSaveDlg = PaletteButton(sheets[2], "CompoSaveDlg", "Save Dialog", 0);
+  CompoButton = PaletteButton(sheets[0], "CompoButton", "Button", "Btn", 102);
+  CompoPanel = PaletteButton(sheets[0], "CompoPanel", "Panel", "Pnl", 103);
+  CompoEdit = PaletteButton(sheets[0], "CompoEdit", "TextField", "TF", 104);
+  CompoMemo = PaletteButton(sheets[0], "CompoMemo", "TextArea", "TA", 105);
+  CompoLabel = PaletteButton(sheets[0], "CompoLabel", "Label", "Lbl", 106);
+  CompoCheck = PaletteButton(sheets[0], "CompoCheck", "Checkbox", "Chk", 107);
+  CompoCheckGrp = PaletteButton(sheets[0], "CompoCheckGrp", "CheckboxGroup", "Grp", 108);
+  CompoCombo = PaletteButton(sheets[0], "CompoCombo", "Choice", "Cho", 109);
+  CompoList = PaletteButton(sheets[0], "CompoList", "List", "Lst", 110);
+  ScrollBarControl = PaletteButton(sheets[0], "ScrollBarControl", "ScrollBar", "Scr", 111);
+  CompoMenu = PaletteButton(sheets[0], "CompoMenu", "MenuBar", "Mnu", 112);
+  CompoImage = PaletteButton(sheets[1], "CompoImage", "Image", "Img", 114);
+  CompoAudioClip = PaletteButton(sheets[1], "CompoAudioClip", "AudioClip", "Aud", 0);
+  CompoOpenDlg = PaletteButton(sheets[2], "CompoOpenDlg", "Open Dialog", "Opn", 116);
+  CompoSaveDlg = PaletteButton(sheets[2], "CompoSaveDlg", "Save Dialog", "Sav", 0);
   for (QWidget* sheet : sheets) static_cast<QHBoxLayout*>(sheet->layout())->addStretch(1);
   UnSelect1Click();
 }

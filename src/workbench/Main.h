@@ -212,7 +212,8 @@ class TMainForm : public platform::TForm {
   void BuildMenus();
   void BuildFileMenu();
   void BuildRunMenu();
-  platform::TSpeedButton* PaletteButton(QWidget* page, const std::string& name, const std::string& hint, int tool);
+  platform::TSpeedButton* PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
+                                        const std::string& glyph, int tool);
   void AfterPagesClosed(bool closedFrameWasCurrent);
   bool ActiveFileHasFolder() const;
   int PageCount() const;

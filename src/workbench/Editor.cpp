@@ -528,37 +528,34 @@ void TEditorForm::SetBackgroundColor(unsigned color) {
 
 // ---- Clipboard, undo, read-only ----
 
-void TEditorForm::CopySelection() {
+// The main window's clipboard and undo commands show the editor and act on its active page.
+void TEditorForm::OnActiveEditor(const std::function<void(TRichEdit&)>& action) {
   ShowIfHidden();
-  if (TRichEdit* edit = ActiveEditor()) edit->copy();
+  if (TRichEdit* edit = ActiveEditor()) action(*edit);
   activateWindow();
+}
+
+void TEditorForm::CopySelection() {
+  OnActiveEditor([](TRichEdit& edit) { edit.copy(); });
 }
 
 void TEditorForm::CutSelection() {
-  ShowIfHidden();
-  if (TRichEdit* edit = ActiveEditor()) {
-    edit->copy();
-    edit->SetSelText({});
-  }
-  activateWindow();
+  OnActiveEditor([](TRichEdit& edit) {
+    edit.copy();
+    edit.SetSelText({});
+  });
 }
 
 void TEditorForm::DeleteSelection() {
-  ShowIfHidden();
-  if (TRichEdit* edit = ActiveEditor()) edit->SetSelText({});
-  activateWindow();
+  OnActiveEditor([](TRichEdit& edit) { edit.SetSelText({}); });
 }
 
 void TEditorForm::PasteSelection() {
-  ShowIfHidden();
-  if (TRichEdit* edit = ActiveEditor()) edit->paste();
-  activateWindow();
+  OnActiveEditor([](TRichEdit& edit) { edit.paste(); });
 }
 
 void TEditorForm::UndoEdit() {
-  ShowIfHidden();
-  if (TRichEdit* edit = ActiveEditor()) edit->undo();
-  activateWindow();
+  OnActiveEditor([](TRichEdit& edit) { edit.undo(); });
 }
 
 void TEditorForm::ReadOnly1Click() {

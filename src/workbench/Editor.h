@@ -154,6 +154,7 @@ class TEditorForm : public platform::TForm {
   void FocusActiveEditor();
   void ShowIfHidden();
   void RepaintActiveEditor();
+  void OnActiveEditor(const std::function<void(platform::TRichEdit&)>& action);
   void ApplyToEveryPage(const std::function<void(platform::TRichEdit*)>& change);
 
   int FDesktopMode = 0;

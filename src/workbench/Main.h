@@ -168,6 +168,9 @@ class TMainForm : public platform::TForm {
 
   // Command handlers.
   void newfileButtonClick();
+  void forApplet1Click();
+  void forApplication1Click();
+  void forAnotherFrame1Click();
   void NewJavafileClick();
   void NewHTMLfileClick();
   void OpenFile1Click();
@@ -215,6 +218,7 @@ class TMainForm : public platform::TForm {
   platform::TSpeedButton* PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
                                         const std::string& glyph, int tool);
   void AfterPagesClosed(bool closedFrameWasCurrent);
+  void NewForm(int kind);
   bool ActiveFileHasFolder() const;
   int PageCount() const;
   bool FConsoleClosing = false;

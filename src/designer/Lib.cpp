@@ -733,10 +733,11 @@ std::string ClassNameOf(const QObject* component) {
 bool ListedInInspector(const QObject* component) {
   std::string name = component->objectName().toStdString();
   if (name == "MMB" || name.find("_Dot_Panel") != std::string::npos) return false;
-  // Menu items of an unnamed parent item belong to that item's own list.
+  // A menu item is listed under a named parent item only: the items right under the menu bar
+  // hang from its nameless root.
   if (GetComponentKind(component) == ckMenuItem) {
-    const QObject* parent = component->parent();
-    return parent != nullptr && !parent->objectName().isEmpty();
+    const auto* parentItem = qobject_cast<const platform::TMenuItem*>(component->parent());
+    return parentItem != nullptr && !parentItem->objectName().isEmpty();
   }
   return true;
 }

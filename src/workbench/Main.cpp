@@ -495,6 +495,7 @@ void TMainForm::NewForm(int kind) {
   TTabSheet* sheet = EditorForm->Page->ActivePage();
   sheet->SetTag(frame);
   frame->FSourcePage = sheet;
+  FPageFrame = frame;  // the frame of the active page, as the editor would set it
   designer::LoadCodeTemplate(kind);
   designer::WriteFrameInitialization(kind);
   designer::RenameClassCode(kind, "$NAME", name);

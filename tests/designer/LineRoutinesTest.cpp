@@ -141,7 +141,9 @@ TEST_F(LineRoutinesTest, ClassRenameFollowsTheClassNameOnly) {
   int title = GetLineIndex("setTitle(\"noname02\");");
   EXPECT_GT(title, 0);
   for (int i = 0; i < lines.Count(); ++i)
-    if (i != title) EXPECT_FALSE(ContainsName(lines[i], "noname02", TNameMatch::Component)) << i;
+    if (i != title) {
+      EXPECT_FALSE(ContainsName(lines[i], "noname02", TNameMatch::Component)) << i;
+    }
 
   // A rename whose class line is gone loses its marker.
   lines.Delete(5);

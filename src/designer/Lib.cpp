@@ -700,12 +700,17 @@ namespace {
 
 TFrame* CurrentFrame() { return workbench::MainForm != nullptr ? workbench::MainForm->FCurrentFrame.data() : nullptr; }
 
+// Components that hold further design components: panels, the menu bar and its items. The
+// controls' own inner widgets (scroll bars of a text area...) are none of the design's.
+bool HoldsComponents(int kind) { return kind == ckPanel || kind == ckMenuBar || kind == ckMenuItem; }
+
 // The frame's design components, depth first: each one before the components it holds.
 void CollectComponents(const QObject* parent, std::vector<QObject*>& found) {
   for (QObject* child : parent->children()) {
-    if (GetComponentKind(child) == ckNone || child->objectName().isEmpty()) continue;
+    int kind = GetComponentKind(child);
+    if (kind == ckNone || child->objectName().isEmpty()) continue;
     found.push_back(child);
-    CollectComponents(child, found);
+    if (HoldsComponents(kind)) CollectComponents(child, found);
   }
 }
 

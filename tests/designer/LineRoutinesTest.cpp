@@ -1,6 +1,8 @@
 // The source-line routines on real generated pages: search, indentation, words, replacement,
 // literal blanking, the caret jump, the class rename and the upgrade of first-release sources.
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "../workbench/WorkbenchFixture.h"
 #include "designer/CodeWriter_f.h"
@@ -228,6 +230,9 @@ TEST_F(LineRoutinesTest, LookUpsOnTheCurrentFrameListItsComponents) {
   marker->setObjectName("MMB");
   auto* handle = new TPanel(frame, "LT_Dot_Panel");
   (void)handle;
+  auto* text = new QPlainTextEdit(frame);  // its own scroll bars are not components
+  text->setObjectName("TextArea1");
+  text->verticalScrollBar()->setObjectName("inner");
   auto* menu = new TMainMenu(frame);
   menu->setObjectName("MenuBar1");
   TMenuItem* file = menu->Add("File");
@@ -241,7 +246,8 @@ TEST_F(LineRoutinesTest, LookUpsOnTheCurrentFrameListItsComponents) {
   for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
   // Items right under the menu bar are not listed; those of a named item are.
   EXPECT_EQ(entries, (std::vector<std::string>{"noname02 : TFrame", "Button1 : QPushButton", "Panel1 : TPanel",
-                                               "Button2 : QPushButton", "MenuBar1 : TMainMenu",
+                                               "Button2 : QPushButton", "TextArea1 : QPlainTextEdit",
+                                               "MenuBar1 : TMainMenu",
                                                "MenuBar1FileOpen : TMenuItem"}));
   EXPECT_EQ(FindMenuBar(), menu);
   EXPECT_EQ(FindMenuItem("MenuBar1FileOpen"), open);

@@ -313,9 +313,17 @@ void ClosePageUnsaved(int page) {
   editor.PageEditor(page)->SetModified(false);
   editor.Page->Pages(page)->SetTag(nullptr);
   editor.ClosePage();
-  workbench::MainForm->UnSelect1Click();
-  workbench::MainForm->EnableDesignTools();
+  workbench::TMainForm& main = *workbench::MainForm;
+  main.UnSelect1Click();
+  main.EnableDesignTools();
   ObjInsForm->ClearInspector();
+  if (editor.GetPageCount() > 0) return;
+  // With the last page gone, the commands that need a page go off, as after a close.
+  main.EnableFileCommands(false);
+  main.UpdateClipboardCommands();
+  main.EnableUndoCommand(false);
+  main.EnableSearchCommands(false);
+  main.EnableRunCommands(false);
 }
 
 // Nothing may reach the frame once its page is gone; it is freed when control is back in the
@@ -463,9 +471,17 @@ std::string FontStyleText(unsigned styles) {
 }
 
 std::string EscapeLineBreaks(const std::string& text) {
-  std::string result = text;
-  for (size_t at = result.find("\r\n"); at != std::string::npos; at = result.find("\r\n", at + 2))
-    result.replace(at, 2, "\\n");
+  // Text from the editors here breaks its lines with a bare LF; any break left raw would split the
+  // Java string literal it is written into.
+  std::string result;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      result += "\\n";
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      result += text[i];
+    }
+  }
   return result;
 }
 

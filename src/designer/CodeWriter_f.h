@@ -42,7 +42,7 @@ void RecoverLostMarkers(TFrame* frame);
 // Value helpers.
 bool IsDefaultValue(int propertyCode, const std::string& value);
 std::string FontStyleText(unsigned styles);  // "Font.PLAIN", "Font.BOLD", ...
-std::string EscapeLineBreaks(const std::string& text);
+std::string EscapeLineBreaks(const std::string& text);  // each line break (CR LF, LF or CR) as "\n"
 std::string EscapeJavaString(const std::string& text);
 std::string UnescapeJavaString(const std::string& text);
 // Deletes the lines in first..last of the active page that add items to the named component.

@@ -162,6 +162,23 @@ TEST_F(LostMarkerTest, RecoveryClosesTheLostFramesPageNotTheActiveOne) {
   EXPECT_EQ(Main().FCurrentFrame, other);
 }
 
+TEST_F(LostMarkerTest, RecoveringTheLastPageHidesTheEditorAndTurnsPageCommandsOff) {
+  Main().CloseAll1Click();
+  Main().forApplet1Click();
+  QPointer<designer::TFrame> frame = Main().FCurrentFrame.data();
+  DeleteLineHolding("// End of Frame Initialization");
+  Modal().Queue(mrNo);
+  designer::WriteFrameSource(frame, [] { designer::WriteFrameInitialization(201); }, true);
+  EXPECT_EQ(Editor().GetPageCount(), 0);
+  EXPECT_FALSE(Editor().isVisible());
+  EXPECT_FALSE(Main().SaveFile1->Enabled());
+  EXPECT_FALSE(Main().Compile1->Enabled());
+  EXPECT_FALSE(Main().Find1->Enabled());
+  EXPECT_TRUE(Main().CompoMenu->isEnabled());
+  FreeDeferred();
+  EXPECT_TRUE(frame.isNull());
+}
+
 TEST_F(LostMarkerTest, NoFrameOrNoPageWritesNothing) {
   int runs = 0;
   designer::WriteFrameSource(nullptr, [&] { ++runs; }, true);

@@ -183,6 +183,7 @@ TEST_F(VocabularyTest, ValueHelpersOfTheCodeWriter) {
   EXPECT_EQ(FontStyleText(0), "Font.PLAIN");
   EXPECT_EQ(FontStyleText(fsBold | fsItalic), "Font.BOLD + Font.ITALIC");
   EXPECT_EQ(EscapeLineBreaks("one\r\ntwo"), "one\\ntwo");
+  EXPECT_EQ(EscapeLineBreaks("one\ntwo\rthree\n"), "one\\ntwo\\nthree\\n");
   EXPECT_EQ(EscapeJavaString("a\\b\"c"), "a\\\\b\\\"c");
   for (const std::string text : {"a\\b\"c", "\\\"", "\\", "\"\"", "end\\"})
     EXPECT_EQ(UnescapeJavaString(EscapeJavaString(text)), text) << text;

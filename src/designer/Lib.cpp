@@ -1,20 +1,10 @@
 #include "designer/Lib.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTextEdit>
 #include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <filesystem>
 
 #include "designer/FormDesigner_f.h"
 #include "designer/ObjIns.h"
@@ -635,7 +625,7 @@ int GetNameLineIndex(const std::string& prefix, const std::string& name) {
 
 namespace {
 
-// Inserts lines above `at` so that they read in the given order, and saves the page.
+// Inserts lines above `at` so that they read in the given order.
 void InsertAbove(platform::TEditLines& lines, int at, const std::vector<std::string>& added) {
   for (auto it = added.rbegin(); it != added.rend(); ++it) lines.Insert(at, *it);
 }

@@ -438,8 +438,7 @@ designer::TFrame* TMainForm::CreateDesignFrame(const std::string& name, int kind
 }
 
 void TMainForm::FindEditor() {
-  for (int i = 0; i < PageCount(); ++i)
-    if (FCurrentFrame != nullptr && EditorForm->Page->Pages(i)->Tag() == FCurrentFrame) EditorForm->SelectPage(i);
+  designer::ActivateFrameSource();
   EditorForm->ShowNormal();
   if (TRichEdit* edit = EditorForm->ActiveEditor()) edit->setFocus();
 }

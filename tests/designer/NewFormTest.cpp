@@ -116,3 +116,15 @@ TEST_F(WorkbenchTest, NewFormPastUntitledNinetyNineIsRefused) {
   Main().forApplet1Click();
   EXPECT_EQ(Main().FCurrentFrame->Name(), "noname98");
 }
+
+TEST_F(WorkbenchTest, FindEditorShowsThePageOfTheCurrentFrame) {
+  Main().forApplication1Click();
+  designer::TFrame* first = Main().FCurrentFrame.data();
+  Main().forAnotherFrame1Click();
+  Editor().Hide();
+  Main().FCurrentFrame = first;
+  Main().FindEditor();
+  EXPECT_EQ(Editor().Page->ActivePage(), first->FSourcePage);
+  EXPECT_EQ(Editor().Caption(), "noname02.java");
+  EXPECT_TRUE(Editor().isVisible());
+}

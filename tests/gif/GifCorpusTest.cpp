@@ -9,42 +9,16 @@
 #include <filesystem>
 #include <iostream>
 
+#include "GifSamples.h"
 #include "TestSupport.h"
 #include "gif/GifUnit.h"
 
 namespace fs = std::filesystem;
 using namespace gif;
+using gifsamples::Ppm;
+using gifsamples::ReadPpm;
 
 namespace {
-
-struct Ppm {
-  int width = 0, height = 0;
-  std::string rgb;
-};
-
-// Reads a binary PPM with a maximum value of 255.
-Ppm ReadPpm(const std::string& fileName) {
-  std::string bytes = testsupport::ReadFile(fileName);
-  Ppm ppm;
-  size_t at = 0;
-  auto token = [&] {
-    while (at < bytes.size() && (std::isspace(static_cast<unsigned char>(bytes[at])) || bytes[at] == '#')) {
-      if (bytes[at] == '#')
-        while (at < bytes.size() && bytes[at] != '\n') ++at;
-      else
-        ++at;
-    }
-    size_t start = at;
-    while (at < bytes.size() && !std::isspace(static_cast<unsigned char>(bytes[at]))) ++at;
-    return bytes.substr(start, at - start);
-  };
-  if (token() != "P6") return ppm;
-  ppm.width = std::stoi(token());
-  ppm.height = std::stoi(token());
-  if (token() != "255") return ppm;
-  ppm.rgb = bytes.substr(at + 1);
-  return ppm;
-}
 
 // Empty when every frame matches; otherwise what differs first.
 std::string CompareWithFrames(const fs::path& gifFile) {

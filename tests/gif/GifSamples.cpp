@@ -1,5 +1,9 @@
 #include "GifSamples.h"
 
+#include <cctype>
+
+#include "TestSupport.h"
+
 namespace gifsamples {
 
 LzwStream::LzwStream(int minimumCodeSize) : codeSize_(minimumCodeSize) {
@@ -121,6 +125,29 @@ std::string OneImageGif(int width, int height, const std::string& lzw, bool inte
   image.lzw = lzw;
   file.images.push_back(image);
   return WriteGif(file);
+}
+
+Ppm ReadPpm(const std::string& fileName) {
+  std::string bytes = testsupport::ReadFile(fileName);
+  Ppm ppm;
+  size_t at = 0;
+  auto token = [&] {
+    while (at < bytes.size() && (std::isspace(static_cast<unsigned char>(bytes[at])) || bytes[at] == '#')) {
+      if (bytes[at] == '#')
+        while (at < bytes.size() && bytes[at] != '\n') ++at;
+      else
+        ++at;
+    }
+    size_t start = at;
+    while (at < bytes.size() && !std::isspace(static_cast<unsigned char>(bytes[at]))) ++at;
+    return bytes.substr(start, at - start);
+  };
+  if (token() != "P6") return ppm;
+  ppm.width = std::stoi(token());
+  ppm.height = std::stoi(token());
+  if (token() != "255") return ppm;
+  ppm.rgb = bytes.substr(at + 1);
+  return ppm;
 }
 
 }  // namespace gifsamples

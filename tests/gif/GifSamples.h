@@ -51,4 +51,11 @@ std::string WriteGif(const SampleFile& file);
 // A 2-colour file with one image whose LZW data is `lzw`.
 std::string OneImageGif(int width, int height, const std::string& lzw, bool interlaced = false);
 
+// A binary PPM picture (maximum value 255): its size and its R, G, B bytes row by row.
+struct Ppm {
+  int width = 0, height = 0;
+  std::string rgb;
+};
+Ppm ReadPpm(const std::string& fileName);
+
 }  // namespace gifsamples

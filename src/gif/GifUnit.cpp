@@ -1,8 +1,12 @@
 #include "gif/GifUnit.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -77,8 +81,13 @@ void RaiseNotEnoughMemory(uint64_t size) {
       std::to_string(size) + " bytes");
 }
 
+// The fuzz build lowers the ceiling so that its many huge declared images stay cheap.
+#ifndef GIF_IMAGE_MEMORY_CEILING
+#define GIF_IMAGE_MEMORY_CEILING (uint64_t{1} << 30)
+#endif
+
 uint64_t MaxImageMemory() {
-  constexpr uint64_t ceiling = uint64_t{1} << 30;
+  constexpr uint64_t ceiling = GIF_IMAGE_MEMORY_CEILING;
   long pages = sysconf(_SC_PHYS_PAGES);
   long pageSize = sysconf(_SC_PAGE_SIZE);
   if (pages <= 0 || pageSize <= 0) return ceiling;
@@ -134,14 +143,13 @@ uint8_t* TByteArray2D::RowData(uint32_t row) { return bytes_.Data() + uint64_t{r
 
 // ---- TByteBuffer ----
 
-void TByteBuffer::Add(const std::string& chunk) {
-  bytes_ += chunk;
-  ++chunkCount_;
+void TByteBuffer::Add(std::string_view chunk) {
+  chunks_.push_back(chunk);
+  length_ += chunk.size();
 }
 
-void TByteBuffer::ResetRead() {
-  if (chunkCount_ == 0) throw platform::Exception("List index out of bounds (0)");
-  position_ = 0;
+void TByteBuffer::ResetRead() const {
+  if (chunks_.empty()) throw platform::Exception("List index out of bounds (0)");
 }
 
 // ---- TExtension ----
@@ -160,9 +168,17 @@ uint8_t TGifReader::ReadByte() {
 
 std::string TGifReader::Read(size_t count) {
   if (count > bytes_.size() - position_) throw EInOutError("Read beyond end of file");
-  std::string part = bytes_.substr(position_, count);
+  std::string part(bytes_.substr(position_, count));
   position_ += count;
   return part;
+}
+
+void TGifReader::ReadSubBlocksInto(TByteBuffer& buffer) {
+  for (uint8_t length = ReadByte(); length != 0; length = ReadByte()) {
+    if (length > bytes_.size() - position_) throw EInOutError("Read beyond end of file");
+    buffer.Add(bytes_.substr(position_, length));
+    position_ += length;
+  }
 }
 
 void TGifReader::ReadInto(uint8_t* into, size_t count) {
@@ -197,7 +213,7 @@ void TGifSubImage::Read(TGifReader& reader) {
   pixels_ = std::make_unique<TByteArray2D>(Width(), Height());
 
   LzwMinimumCodeSize = reader.ReadByte();
-  ReadSubBlocks(reader, [this](const std::string& chunk) { Data.Add(chunk); });
+  reader.ReadSubBlocksInto(Data);
   DecodeLzw();
 }
 
@@ -221,18 +237,16 @@ const std::string& TGifSubImage::GetBitmap() {
 
 namespace {
 
-// The LZW code reader and string table of one image. Codes are packed least significant bit first.
+// The LZW code reader and string table of one image. Codes are packed least significant bit first
+// across the data sub-blocks.
 class TLzwDecoder {
  public:
-  TLzwDecoder(const std::string& data, int minimumCodeSize)
-      : data_(reinterpret_cast<const uint8_t*>(data.data())),
-        size_(data.size()),
-        codeSize_(minimumCodeSize),
-        clear_(1 << minimumCodeSize),
-        end_(clear_ + 1) {
+  TLzwDecoder(const std::vector<std::string_view>& chunks, int minimumCodeSize)
+      : chunks_(chunks), codeSize_(minimumCodeSize), clear_(1 << minimumCodeSize), end_(clear_ + 1) {
     std::memset(prefix_, 0, sizeof prefix_);
     std::memset(suffix_, 0, sizeof suffix_);
     std::memset(first_, 0, sizeof first_);
+    for (int code = 0; code < LzwTableSize; ++code) length_[code] = 1;
     for (int code = 0; code < clear_; ++code) suffix_[code] = first_[code] = static_cast<uint8_t>(code);
     StartTable();
   }
@@ -240,8 +254,8 @@ class TLzwDecoder {
   // False when the data runs out.
   bool ReadCode(int& code) {
     while (bitCount_ < width_) {
-      if (position_ >= size_) return false;
-      bits_ |= uint32_t{data_[position_++]} << bitCount_;
+      if (position_ == chunkEnd_ && !NextChunk()) return false;
+      bits_ |= uint32_t{*position_++} << bitCount_;
       bitCount_ += 8;
     }
     code = static_cast<int>(bits_ & ((1u << width_) - 1));
@@ -250,36 +264,49 @@ class TLzwDecoder {
     return true;
   }
 
-  // Puts the string of the next code on the stack, or returns false at the end code or at the end
-  // of the data.
-  bool DecodeNext(int code) {
+  // Takes a code that is not the end code and returns the code whose string is to be output next,
+  // or -1 when the data ran out after a clear code.
+  int Decode(int code) {
     if (code == clear_) {
       StartTable();
       do {
-        if (!ReadCode(code)) return false;
+        if (!ReadCode(code)) return -1;
       } while (code == clear_);
       if (code == end_) throw EGifException("Bad code");
-      StartString(code);
-    } else if (previous_ < 0) {
-      StartString(code);  // a stream that does not open with a clear code starts as if it had
-    } else if (code < next_) {
-      PushString(code);
+      return StartString(code);
+    }
+    if (previous_ < 0) return StartString(code);  // a stream that does not open with a clear code
+    if (code < next_) {
       AddEntry(first_[code]);
-      previous_ = code;
     } else {
       if (code != next_) throw EGifException("Bad code");
       AddEntry(first_[previous_]);
-      PushString(code);
-      previous_ = code;
     }
-    return true;
+    previous_ = code;
+    return code;
   }
 
   int End() const { return end_; }
-  int StackSize() const { return stackSize_; }
-  uint8_t Pop() { return stack_[--stackSize_]; }
+  int Length(int code) const { return length_[code]; }
+
+  // Writes the string of the code backwards from `last`.
+  void WriteString(int code, uint8_t* last) const {
+    while (code >= clear_) {
+      *last-- = suffix_[code];
+      code = prefix_[code];
+    }
+    *last = static_cast<uint8_t>(code);
+  }
 
  private:
+  bool NextChunk() {
+    if (chunk_ >= chunks_.size()) return false;
+    position_ = reinterpret_cast<const uint8_t*>(chunks_[chunk_].data());
+    chunkEnd_ = position_ + chunks_[chunk_].size();
+    ++chunk_;
+    return position_ != chunkEnd_;
+  }
+
   void StartTable() {
     width_ = codeSize_ + 1;
     next_ = end_ + 1;
@@ -287,26 +314,19 @@ class TLzwDecoder {
     previous_ = -1;
   }
 
-  void StartString(int code) {
+  int StartString(int code) {
     if (code >= next_) code = 0;
-    stack_[stackSize_++] = static_cast<uint8_t>(code);
     previous_ = code;
-  }
-
-  void PushString(int code) {
-    while (code > clear_ - 1) {
-      stack_[stackSize_++] = suffix_[code];
-      code = prefix_[code];
-    }
-    stack_[stackSize_++] = static_cast<uint8_t>(code);
+    return code;
   }
 
   // Once the table holds 4096 entries it stays as it is until the encoder sends a clear code.
-  void AddEntry(uint8_t firstByte) {
+  void AddEntry(uint8_t lastByte) {
     if (next_ >= LzwTableSize) return;
     prefix_[next_] = static_cast<uint16_t>(previous_);
-    suffix_[next_] = firstByte;
+    suffix_[next_] = lastByte;
     first_[next_] = first_[previous_];
+    length_[next_] = static_cast<uint16_t>(length_[previous_] + 1);
     ++next_;
     if (next_ >= limit_ && width_ < 12) {
       limit_ *= 2;
@@ -314,9 +334,10 @@ class TLzwDecoder {
     }
   }
 
-  const uint8_t* data_;
-  size_t size_;
-  size_t position_ = 0;
+  const std::vector<std::string_view>& chunks_;
+  size_t chunk_ = 0;
+  const uint8_t* position_ = nullptr;
+  const uint8_t* chunkEnd_ = nullptr;
   uint32_t bits_ = 0;
   int bitCount_ = 0;
   const int codeSize_, clear_, end_;
@@ -324,12 +345,14 @@ class TLzwDecoder {
   uint16_t prefix_[LzwTableSize];
   uint8_t suffix_[LzwTableSize];
   uint8_t first_[LzwTableSize];
-  uint8_t stack_[LzwTableSize];
-  int stackSize_ = 0;
+  uint16_t length_[LzwTableSize];
 };
 
 }  // namespace
 
+// Strings are written straight into the rows of the matrix; one that runs over the end of a row
+// goes through a buffer and is split. A row left partly filled when the data runs out is cleared,
+// so only whole rows are ever kept.
 void TGifSubImage::DecodeLzw() {
   int s = LzwMinimumCodeSize;
   if (s < 2 || s > 9) throw EGifException("Bad code Size");
@@ -337,27 +360,44 @@ void TGifSubImage::DecodeLzw() {
   const int width = Width(), height = Height();
   if (width == 0 || height == 0) return;
 
-  auto decoder = std::make_unique<TLzwDecoder>(Data.Bytes(), s);
-  TBigByteArray rowBuffer(width);
-  uint8_t* rowBytes = rowBuffer.Data();
+  auto decoder = std::make_unique<TLzwDecoder>(Data.Chunks(), s);
+  uint8_t spill[LzwTableSize];
   int row = 0, pass = 1, column = 0;
+  uint8_t* rowBytes = pixels_->RowData(1);
+  // Moves on to the next row; false when every row is filled, so that surplus data is ignored.
+  auto nextRow = [&] {
+    if (owner_->OnRow) owner_->OnRow();
+    row = Interlaced ? NextInterlaceRow(row, height, pass) : row + 1;
+    if (row < 0 || row >= height) return false;
+    rowBytes = pixels_->RowData(row + 1);
+    column = 0;
+    return true;
+  };
+  auto dropPartialRow = [&] { std::memset(rowBytes, 0, column); };
+
   int code;
   if (!decoder->ReadCode(code)) return;
   while (code != decoder->End()) {
-    if (!decoder->DecodeNext(code)) return;
-    while (decoder->StackSize() > 0) {
-      int count = std::min(decoder->StackSize(), width - column);
-      for (int i = 0; i < count; ++i) rowBytes[column + i] = decoder->Pop();
-      column += count;
-      if (column < width) continue;
-      std::memcpy(pixels_->RowData(row + 1), rowBytes, width);
-      if (owner_->OnRow) owner_->OnRow();
-      row = Interlaced ? NextInterlaceRow(row, height, pass) : row + 1;
-      if (row < 0 || row >= height) return;  // every row is filled; surplus data is ignored
-      column = 0;
+    int output = decoder->Decode(code);
+    if (output < 0) return dropPartialRow();
+    int length = decoder->Length(output);
+    if (column + length <= width) {
+      decoder->WriteString(output, rowBytes + column + length - 1);
+      column += length;
+      if (column == width && !nextRow()) return;
+    } else {
+      decoder->WriteString(output, spill + length - 1);
+      for (int done = 0; done < length;) {
+        int count = std::min(length - done, width - column);
+        std::memcpy(rowBytes + column, spill + done, count);
+        done += count;
+        column += count;
+        if (column == width && !nextRow()) return;
+      }
     }
-    if (!decoder->ReadCode(code)) return;
+    if (!decoder->ReadCode(code)) return dropPartialRow();
   }
+  dropPartialRow();
 }
 
 int NextInterlaceRow(int row, int height, int& pass) {
@@ -376,12 +416,52 @@ int NextInterlaceRow(int row, int height, int& pass) {
 
 TGifFile::TGifFile() { MakeColorTable(GlobalColorTable, 2); }
 
-void TGifFile::LoadFromFile(const std::string& fileName) { LoadFromBytes(platform::ReadFileBytes(fileName)); }
+// The bytes of a loaded file, which the images' data buffers refer to: a read-only mapping of the
+// file, or a copy of bytes given in memory.
+struct TFileBytes {
+  std::string copy;
+  void* mapping = MAP_FAILED;
+  size_t mappedSize = 0;
+  std::string_view View() const {
+    if (mapping == MAP_FAILED) return copy;
+    return {static_cast<const char*>(mapping), mappedSize};
+  }
+  ~TFileBytes() {
+    if (mapping != MAP_FAILED) munmap(mapping, mappedSize);
+  }
+};
+
+namespace {
+
+std::shared_ptr<TFileBytes> MapFile(const std::string& fileName) {
+  auto bytes = std::make_shared<TFileBytes>();
+  int handle = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (handle < 0) throw platform::EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
+  struct stat status {};
+  if (fstat(handle, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    bytes->mappedSize = static_cast<size_t>(status.st_size);
+    bytes->mapping = mmap(nullptr, bytes->mappedSize, PROT_READ, MAP_PRIVATE, handle, 0);
+  }
+  close(handle);
+  if (bytes->mapping == MAP_FAILED) bytes->copy = platform::ReadFileBytes(fileName);
+  return bytes;
+}
+
+}  // namespace
+
+void TGifFile::LoadFromFile(const std::string& fileName) { Load(MapFile(fileName)); }
 
 void TGifFile::LoadFromBytes(const std::string& bytes) {
+  auto copy = std::make_shared<TFileBytes>();
+  copy->copy = bytes;
+  Load(std::move(copy));
+}
+
+void TGifFile::Load(std::shared_ptr<TFileBytes> bytes) {
   images_.clear();
   imageMemory_ = 0;
-  TGifReader reader(bytes);
+  source_ = std::move(bytes);
+  TGifReader reader(source_->View());
   std::string header = reader.Read(6);
   Signature = header.substr(0, 3);
   Version = header.substr(3, 3);

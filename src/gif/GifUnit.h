@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/SysUtils.h"
@@ -70,22 +71,20 @@ class TByteArray2D {
   uint32_t rowCount_;
 };
 
-// One image's LZW data as it came in data sub-blocks; read back byte by byte across them.
+// One image's LZW data as it came, in data sub-blocks. The chunks refer to the bytes of the file,
+// which the TGifFile keeps while it lives.
 class TByteBuffer {
  public:
-  void Add(const std::string& chunk);
-  int ChunkCount() const { return chunkCount_; }
-  uint64_t Length() const { return bytes_.size(); }
-  // Starts reading at the first byte; a buffer that never got a chunk raises the list index error.
-  void ResetRead();
-  bool AtEnd() const { return position_ >= bytes_.size(); }
-  uint8_t ReadByte() { return static_cast<uint8_t>(bytes_[position_++]); }  // callers check AtEnd
-  const std::string& Bytes() const { return bytes_; }
+  void Add(std::string_view chunk);
+  int ChunkCount() const { return static_cast<int>(chunks_.size()); }
+  uint64_t Length() const { return length_; }
+  // Checks that there is data to read; a buffer that never got a chunk raises the list index error.
+  void ResetRead() const;
+  const std::vector<std::string_view>& Chunks() const { return chunks_; }
 
  private:
-  std::string bytes_;
-  int chunkCount_ = 0;
-  size_t position_ = 0;
+  std::vector<std::string_view> chunks_;
+  uint64_t length_ = 0;
 };
 
 enum TExtensionKind { ekGraphicControl = 0, ekPlainText = 1, ekApplication = 2, ekComment = 3 };
@@ -99,6 +98,8 @@ struct TExtension {
 };
 
 class TGifFile;
+class TGifReader;
+struct TFileBytes;
 
 class TGifSubImage {
  public:
@@ -106,7 +107,7 @@ class TGifSubImage {
 
   // Reads the image descriptor, the local colour table and the LZW data that follow the image
   // separator, then decodes them.
-  void Read(class TGifReader& reader);
+  void Read(TGifReader& reader);
   void DecodeLzw();
 
   int Left() const { return Descriptor[0] | Descriptor[1] << 8; }
@@ -167,7 +168,9 @@ class TGifFile {
   TRowProgress OnRow;
 
  private:
+  void Load(std::shared_ptr<TFileBytes> bytes);
   void ReadExtension(TGifReader& reader, std::vector<TExtension>& into);
+  std::shared_ptr<TFileBytes> source_;
   std::vector<std::unique_ptr<TGifSubImage>> images_;
   uint64_t imageMemory_ = 0;
 };
@@ -175,13 +178,16 @@ class TGifFile {
 // A bounded reader over the bytes of a file; reading past the end raises EInOutError.
 class TGifReader {
  public:
-  explicit TGifReader(const std::string& bytes) : bytes_(bytes) {}
+  explicit TGifReader(std::string_view bytes) : bytes_(bytes) {}
   uint8_t ReadByte();
   std::string Read(size_t count);
   void ReadInto(uint8_t* into, size_t count);
+  // Data sub-blocks: a length byte and that many bytes, until a length of 0; each block becomes a
+  // chunk of the buffer.
+  void ReadSubBlocksInto(TByteBuffer& buffer);
 
  private:
-  const std::string& bytes_;
+  std::string_view bytes_;
   size_t position_ = 0;
 };
 

@@ -21,21 +21,17 @@ constexpr uint8_t Trailer = 0x3B;              // ";"
 constexpr int LzwTableSize = 4096;
 
 const uint8_t StandardColors16[16][3] = {
-    {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128},   {128, 128, 128}, {192, 192, 192}, {255, 0, 0}, {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
+    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0}, {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {128, 128, 128}, {192, 192, 192}, {255, 0, 0},   {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255}, {0, 255, 255},   {255, 255, 255}};
 
 [[noreturn]] void RaiseIndexOutOfBounds() { throw EIndexOutOfBounds("Dynamic array index out of bounds"); }
 
 // Data sub-blocks: a length byte, that many bytes, until a length of 0.
-template <typename OnChunk>
-void ReadSubBlocks(TGifReader& reader, OnChunk onChunk) {
-  for (uint8_t length = reader.ReadByte(); length != 0; length = reader.ReadByte()) onChunk(reader.Read(length));
-}
-
 std::vector<std::string> ReadSubBlockList(TGifReader& reader) {
   std::vector<std::string> chunks;
-  ReadSubBlocks(reader, [&](std::string chunk) { chunks.push_back(std::move(chunk)); });
+  for (uint8_t length = reader.ReadByte(); length != 0; length = reader.ReadByte())
+    chunks.push_back(reader.Read(length));
   return chunks;
 }
 

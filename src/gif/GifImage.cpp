@@ -79,6 +79,7 @@ void TGifImage::NextFrame() {
     SetPicture(FrameImage(1));
     return;
   }
+  if (Picture().isNull()) return;  // image 1 has no pixels to draw on
   const TGifSubImage& image = file_->GetSubImage(currentFrame_);
   QPainter painter(&Picture());
   painter.drawImage(image.Left(), image.Top(), FrameImage(currentFrame_));

@@ -125,6 +125,14 @@ TEST(GifHeader, UnknownByteBetweenBlocksEndsTheFile) {
   EXPECT_EQ(file.ImageCount(), 1);
 }
 
+TEST(GifSubImage, ImageWithoutPixelsLoadsEmpty) {
+  TGifFile file;
+  file.LoadFromBytes(OneImageGif(0, 3, LzwOfRoots({1, 1})));
+  ASSERT_EQ(file.ImageCount(), 1);
+  EXPECT_EQ(file.GetSubImage(1).Pixels().RowCount(), 3u);
+  EXPECT_EQ(file.GetSubImage(1).GetBitmap().size(), 1078u);
+}
+
 TEST(GifSubImage, ColourCountAndCodeSizeChecks) {
   TGifFile owner;
   try {

@@ -142,6 +142,8 @@ using TRowProgress = std::function<void()>;
 // Receives a warning text that does not stop loading.
 using TWarning = std::function<void(const std::string&)>;
 
+// A GIF file and its images. Loading decodes every image at once; the file's bytes stay with the
+// object (mapped, not copied, for a file on disk) because the images' data buffers refer to them.
 class TGifFile {
  public:
   TGifFile();
@@ -152,9 +154,6 @@ class TGifFile {
   // The delay shared by the frames in 1/100 s (the last nonzero one); 0 with fewer than 2 images.
   // Each image without a delay, or with one that differs from the delay before, gives one warning.
   int AnimationDelay(const TWarning& warn) const;
-
-  int ScreenWidth() const { return ScreenDescriptor[0] | ScreenDescriptor[1] << 8; }
-  int ScreenHeight() const { return ScreenDescriptor[2] | ScreenDescriptor[3] << 8; }
 
   // Reserves pixel memory for one more image against MaxImageMemory.
   void ReserveImageMemory(uint64_t bytes);

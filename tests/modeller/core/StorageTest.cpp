@@ -1,0 +1,2 @@
+#include "TestSupport.h"
+#include "modeller/core/Storage.h"

@@ -619,20 +619,26 @@ void TRectangularNode::SetBounds(int left, int top, int right, int bottom) {
   for (int i = 0; i < graph->EdgeCount(); ++i) {
     auto* edge = dynamic_cast<TOrthogonalEdge*>(graph->Edges(i));
     if (edge == nullptr || edge->PointCount() == 0) continue;
-    if (edge->ToNode() == self) {
-      edge->Erase();
-      if (!HitTest(edge->Points.Point(0).X, edge->Points.Point(0).Y)) edge->MoveToEnd(dRight, dBottom);
-      edge->Normalize();
-      edge->Draw();
-    }
-    if (edge->FromNode() == self) {
-      edge->Erase();
-      TPoint last = edge->Points.Point(edge->PointCount() - 1);
-      if (!HitTest(last.X, last.Y)) edge->MoveFromEnd(dRight, dBottom);
-      edge->Normalize();
-      edge->Draw();
-    }
+    if (edge->ToNode() == self) FollowBounds(*edge, true, dRight, dBottom);
+    if (edge->FromNode() == self) FollowBounds(*edge, false, dRight, dBottom);
   }
+}
+
+// An end outside the new bounds moves with the right and bottom sides; when the box has shrunk
+// past it, it moves on to the nearest point of the box, so it never stays off the border.
+void TRectangularNode::FollowBounds(TOrthogonalEdge& edge, bool toEnd, int dRight, int dBottom) {
+  auto end = [&] { return edge.Points.Point(toEnd ? 0 : edge.PointCount() - 1); };
+  auto moveEnd = [&](int dx, int dy) { toEnd ? edge.MoveToEnd(dx, dy) : edge.MoveFromEnd(dx, dy); };
+  edge.Erase();
+  if (!HitTest(end().X, end().Y)) {
+    moveEnd(dRight, dBottom);
+    TPoint moved = end();
+    if (!HitTest(moved.X, moved.Y))
+      moveEnd(std::clamp(moved.X, Left, std::max(Left, Right)) - moved.X,
+              std::clamp(moved.Y, Top, std::max(Top, Bottom)) - moved.Y);
+  }
+  edge.Normalize();
+  edge.Draw();
 }
 
 void TRectangularNodeManipulator::BeginDrag(TObj& object, int, int) { Ghost = object.GetBounds(); }

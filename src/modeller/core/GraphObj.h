@@ -37,6 +37,7 @@ class TGraph;
 class TObj;
 class TNode;
 class TEdge;
+class TOrthogonalEdge;
 class THandlerGroup;
 
 // A drag of one object: a ghost follows the mouse in XOR and the object changes when it ends.
@@ -270,6 +271,9 @@ class TRectangularNode : public TNode {
   void ClipToBorder(const TEdge& edge, TPoint& p, TPoint& q) const override;
   // New bounds; the ends of attached edges follow the right and bottom sides.
   void SetBounds(int left, int top, int right, int bottom);
+
+ private:
+  void FollowBounds(TOrthogonalEdge& edge, bool toEnd, int dRight, int dBottom);
 };
 
 class TRectangularNodeManipulator : public TManipulator {

@@ -320,6 +320,7 @@ void TGraph::CopySelection() {
     if (to == nullptr || from == nullptr || !to->Selected() || !from->Selected()) continue;
     TRider scratch;
     scratch.WriteObject(edge.get());
+    scratch.Reset();
     std::unique_ptr<TStorable> copy(scratch.ReadObject());
     auto* copiedEdge = dynamic_cast<TEdge*>(copy.get());
     if (copiedEdge == nullptr) throw EGraphError("Can not add a Edge");

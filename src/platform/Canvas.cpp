@@ -28,6 +28,8 @@ QFont ToQFont(const TFont& font) {
   result.setItalic(font.Italic);
   result.setUnderline(font.Underline);
   result.setStrikeOut(font.StrikeOut);
+  // Without smoothing, text drawn again in the background colour erases it to the last pixel.
+  result.setStyleStrategy(QFont::NoAntialias);
   return result;
 }
 

@@ -249,11 +249,14 @@ TObj* TGraph::ObjectAt(int x, int y) const {
 }
 
 // Every coordinate of a cell goes to the cell's centre line, negative ones included, so snapping
-// a snapped value changes nothing.
+// a snapped value changes nothing. A centre beyond the coordinate bound gives way to the centre
+// of the neighbouring cell inside it.
 void TGraph::SnapToGrid(int& value) const {
   long long cellStart = static_cast<long long>(value) - (((value % grid_) + grid_) % grid_);
   long long centre = cellStart + grid_ / 2;
-  value = static_cast<int>(std::clamp<long long>(centre, INT32_MIN, INT32_MAX));
+  if (centre > MaxCoordinate) centre -= grid_;
+  if (centre < -MaxCoordinate) centre += grid_;
+  value = static_cast<int>(centre);
 }
 
 TRect TGraph::GetSelectionBounds() const {

@@ -98,6 +98,10 @@ TEST_F(GraphFile, SnappingPutsEveryCoordinateOnItsCellCentreOnce) {
   EXPECT_EQ(snapped(-8), -8);
   EXPECT_EQ(snapped(-10), -8);
   for (int value = -40; value <= 40; ++value) EXPECT_EQ(snapped(snapped(value)), snapped(value)) << value;
+  for (int value : {MaxCoordinate, MaxCoordinate - 3, -MaxCoordinate, -MaxCoordinate + 1}) {
+    EXPECT_TRUE(CoordinateInRange(snapped(value))) << value;
+    EXPECT_EQ(snapped(snapped(value)), snapped(value)) << value;
+  }
 }
 
 TEST_F(GraphFile, RedrawingAnUnsnappedDiagramMovesItOnceAndNeverAgain) {

@@ -919,12 +919,16 @@ void TOrthogonalEdgeManipulator::EndDrag(TObj& object, int, int) {
   Points.Clear();
 }
 
+void RegisterGraphClasses(TStorableRegistry& registry) {
+  registry.Register(ClassOf<TGraph>());
+  registry.Register(ClassOf<TRectangularNode>());
+  registry.Register(ClassOf<TOrthogonalEdge>());
+}
+
 void RegisterGraphClasses() {
   static bool registered = false;
   if (registered) return;
-  RegisterStorableClass(ClassOf<TGraph>());
-  RegisterStorableClass(ClassOf<TRectangularNode>());
-  RegisterStorableClass(ClassOf<TOrthogonalEdge>());
+  RegisterGraphClasses(StorableRegistry());
   registered = true;
 }
 

@@ -366,8 +366,10 @@ class TOrthogonalEdgeManipulator : public TManipulator {
   bool Grabbed() const { return SegmentEnd > SegmentStart; }
 };
 
-// Fills the class registry with the diagram classes; the program calls it once at start-up,
-// before the model classes are registered.
+// Registers the diagram classes in their fixed order: TGraph, TRectangularNode, TOrthogonalEdge.
+void RegisterGraphClasses(TStorableRegistry& registry);
+// The same for the program's registry, once however often it is called. Start-up calls it before
+// the model classes are registered.
 void RegisterGraphClasses();
 
 }  // namespace modeller

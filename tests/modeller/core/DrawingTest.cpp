@@ -162,6 +162,10 @@ TEST_F(Drawing, CanvasTextSitsOnTheBrushAtItsTopLeftCorner) {
   canvas.Brush.Style = platform::bsSolid;
   canvas.Brush.Color = platform::clWhite;
   canvas.FillRect({0, 0, 10, 10});
+  canvas.MoveTo(200, 200);
+  canvas.LineTo(210, 200);
+  canvas.LineTo(210, 190);
+  EXPECT_EQ(CountColour({200, 190, 210, 200}, platform::clBlack), 21);
   canvas.Rectangle(100, 100, 110, 105);
   EXPECT_EQ(canvas.Pixels(109, 104), platform::clBlack);
   EXPECT_EQ(canvas.Pixels(110, 105), platform::clWhite);
@@ -172,13 +176,15 @@ TEST_F(Drawing, MouseEventsReachTheActiveHandlerSnappedAndMovesOnlyWithAButton) 
   auto* handler = group.Add<TRecordingHandler>();
   handler->Activate();
   graph_.SetHandlerGroup(&group);
+  paintBox_->OnDblClick = [&] { handler->Calls.push_back("double click"); };
   SendMouse(*paintBox_, QEvent::MouseMove, 40, 40, Qt::NoButton, Qt::NoButton);
   SendMouse(*paintBox_, QEvent::MouseButtonPress, 10, 21, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
   SendMouse(*paintBox_, QEvent::MouseMove, 33, -1, Qt::NoButton, Qt::LeftButton);
   SendMouse(*paintBox_, QEvent::MouseButtonRelease, 34, 4, Qt::LeftButton, Qt::NoButton);
   SendMouse(*paintBox_, QEvent::MouseButtonDblClick, 10, 21, Qt::LeftButton, Qt::LeftButton);
   EXPECT_EQ(handler->Calls, (std::vector<std::string>{"down 12,22 left +left +shift", "move 32,-3 +left",
-                                                      "up 32,2 left", "down 12,22 left +left +double"}));
+                                                      "up 32,2 left", "double click",
+                                                      "down 12,22 left +left +double"}));
 }
 
 TEST_F(Drawing, AFailingOrMissingHandlerIsReportedAsAHandlerGroupError) {

@@ -48,6 +48,18 @@ class GraphFile : public DiagramTest {
   }
 };
 
+TEST_F(GraphFile, DiagramClassesRegisterInTheirFixedOrder) {
+  TStorableRegistry registry;
+  RegisterGraphClasses(registry);
+  ASSERT_EQ(registry.Count(), 3);
+  EXPECT_EQ(registry.Entry(0).Name, "TGraph");
+  EXPECT_EQ(registry.Entry(1).Name, "TRectangularNode");
+  EXPECT_EQ(registry.Entry(2).Name, "TOrthogonalEdge");
+  std::unique_ptr<TStorable> made(registry.Find("TOrthogonalEdge")(&graph_));
+  EXPECT_EQ(graph_.EdgeCount(), 1) << "an edge made with the graph as owner joins it";
+  EXPECT_EQ(made.release(), graph_.Edges(0));
+}
+
 TEST_F(GraphFile, SmallDiagramIsStoredByteForByte) {
   BuildTwoBoxesAndALink();
   EXPECT_EQ(Saved(graph_, "two.zel"), CrLf(kTwoBoxesAndALink));

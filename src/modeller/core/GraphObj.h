@@ -242,7 +242,8 @@ class TNode : public TObj {
  public:
   explicit TNode(TStorable* owner = nullptr) : TObj(owner) {}
   std::string ClassName() const override { return "TNode"; }
-  void JoinOwner() override;  // a node made with a graph as owner joins it
+  // A node made with Make and a graph as owner joins the graph's node list.
+  void JoinOwner() override;
   // Moves the end point p of the edge, inside the node, onto the border side facing q.
   virtual void ClipToBorder(const TEdge& edge, TPoint& p, TPoint& q) const = 0;
 };
@@ -289,7 +290,8 @@ class TEdge : public TObj {
  public:
   explicit TEdge(TStorable* owner = nullptr) : TObj(owner) {}
   std::string ClassName() const override { return "TEdge"; }
-  void JoinOwner() override;  // an edge made with a graph as owner joins it
+  // An edge made with Make and a graph as owner joins the graph's edge list.
+  void JoinOwner() override;
 
   int ToNode() const { return toNode_; }
   int FromNode() const { return fromNode_; }

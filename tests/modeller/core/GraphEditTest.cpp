@@ -129,6 +129,11 @@ TEST_F(GraphEdit, CopyTakesSelectedNodesAndTheEdgesBetweenThemWithIndexesAmongTh
   EXPECT_EQ(target.SelectedCount(), 3) << "only the last paste stays selected";
   EXPECT_TRUE(target.Modified);
   graph_.SetPaintBox(paintBox_.get());
+
+  graph_.CutSelection();
+  EXPECT_EQ(graph_.NodeCount(), 2);
+  EXPECT_EQ(graph_.EdgeCount(), 0) << "every edge touched a cut node";
+  EXPECT_EQ(ClipBoardRider().Count(), 3);
 }
 
 TEST_F(GraphEdit, CopyRefusesMoreThan256SelectedObjectsAndKeepsTheClipboard) {

@@ -147,7 +147,7 @@ int TGraph::SelectedCount() const {
 
 // The list grows before it takes the object, so a failure leaves the object with its maker.
 void TGraph::AddNode(TNode* node) {
-  if (node == nullptr || IndexOfNode(node) >= 0) throw EGraphError("Can not add a Node");
+  if (node == nullptr || node->graph_ != nullptr) throw EGraphError("Can not add a Node");
   try {
     nodes_.reserve(nodes_.size() + 1);
   } catch (const std::exception&) {
@@ -159,7 +159,7 @@ void TGraph::AddNode(TNode* node) {
 }
 
 void TGraph::AddEdge(TEdge* edge) {
-  if (edge == nullptr || IndexOfEdge(edge) >= 0) throw EGraphError("Can not add a Edge");
+  if (edge == nullptr || edge->graph_ != nullptr) throw EGraphError("Can not add a Edge");
   try {
     edges_.reserve(edges_.size() + 1);
   } catch (const std::exception&) {

@@ -19,15 +19,13 @@ TPoint Shifted(const TPoint& point, int dx, int dy) {
   return {ShiftCoordinate(point.X, dx), ShiftCoordinate(point.Y, dy)};
 }
 
-}  // namespace
-
-// ---- Manipulation ----------------------------------------------------------------------------
-
-namespace {
 platform::TCanvas* CanvasOf(const TObj& object) {
   return object.Graph() != nullptr ? object.Graph()->Canvas() : nullptr;
 }
+
 }  // namespace
+
+// ---- Manipulation ----------------------------------------------------------------------------
 
 void BeginManipulation(TManipulator& manipulator, TObj& object, int x, int y) {
   manipulator.BeginDrag(object, x, y);

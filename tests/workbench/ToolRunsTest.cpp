@@ -244,3 +244,18 @@ TEST_F(ToolRunsTest, TheUserToolRunsOnLedFilesWithItsVariableAndOptions) {
   EXPECT_TRUE(Messages().empty());
   workbench::KeptSettings = {};
 }
+
+TEST_F(ToolRunsTest, AFolderThatTakesNoNewFileNeitherHangsNorStartsTheViewer) {
+  FakeTool("fakec", "exit 0\n");
+  FakeTool("appletviewer", "echo \"$@\" > \"$BIN/viewer-args\"\n");
+  Editor().SetCompilerName(bin_ + "fakec");
+  OpenSource("Hi.java", "public class Hi extends java.applet.Applet {}\n");
+  if (!testsupport::MakeFolderReadOnly(src_)) GTEST_SKIP() << "the folder cannot be made read-only here";
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  testsupport::MakeFolderWritable(src_);
+  EXPECT_EQ(LastMessage(), "Temporary HTML: file creation Error");
+  EXPECT_FALSE(FileExists(bin_ + "viewer-args"));
+  EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
+  EXPECT_TRUE(Main().Run2->Enabled());
+}

@@ -259,3 +259,62 @@ TEST_F(ToolRunsTest, AFolderThatTakesNoNewFileNeitherHangsNorStartsTheViewer) {
   EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
   EXPECT_TRUE(Main().Run2->Enabled());
 }
+
+TEST_F(ToolRunsTest, OpeningChecksRefuseEmptyPagesSecondaryFramesAndOtherFiles) {
+  Modal().Queue(platform::mrOk);
+  Main().Compile1Click();  // the untitled page of the start has no line
+  EXPECT_EQ(LastMessage(), "Sorry, this file has no content.");
+
+  OpenSource("F.java", "class F {}\n");
+  Editor().Page->Pages(Editor().Page->ActivePageIndex())->SetTag(Main().CreateDesignFrame("F", 202));
+  Editor().PageChange();
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  EXPECT_EQ(LastMessage(), "This is neigther Application nor Applet.");
+
+  OpenSource("P.html", "<HTML>\n");
+  Modal().Queue(platform::mrOk);
+  Main().Compile1Click();
+  EXPECT_EQ(LastMessage(), "This is not a valid source file!\rSource file should have the extension of \".java\".");
+  Modal().Queue(platform::mrOk);
+  Main().ManualJava();
+  EXPECT_EQ(LastMessage(), "This is not a Java Source !\rSource file should have the extension of \".java\".");
+  EXPECT_TRUE(Main().Run2->Enabled());
+}
+
+TEST_F(ToolRunsTest, TheAppletPageTakesTheSizeOfTheDesignFrame) {
+  FakeTool("appletviewer", "cp \"$1\" \"$BIN/page.copy\"\n");
+  OpenSource("Hi.java", "public class Hi extends java.applet.Applet {}\n");
+  WriteFile(src_ + "Hi.class", "");
+  designer::TFrame* frame = Main().CreateDesignFrame("Hi", 201);
+  frame->resize(320, 200);
+  Editor().Page->Pages(Editor().Page->ActivePageIndex())->SetTag(frame);
+  Editor().PageChange();
+  Main().ManualAppletViewer();
+  std::vector<std::string> page = Lines(bin_ + "page.copy");
+  ASSERT_EQ(page.size(), 10u);  // no applet argument, no PARAM line
+  EXPECT_EQ(page[5], "<APPLET CODE = Hi WIDTH = 320 HEIGHT = 200");
+  EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
+}
+
+TEST_F(ToolRunsTest, HeaderDocumentAndDebuggerRunsTakeTheirCommandLines) {
+  FakeTool("javah", "echo \"$@\" > \"$BIN/javah-args\"\n");
+  FakeTool("javadoc", "echo \"$@\" > \"$BIN/javadoc-args\"\necho \"N.java:2: warning: no comment\" >&2\nexit 1\n");
+  FakeTool("x-terminal-emulator", "echo \"$@\" > \"$BIN/terminal-args\"\n");
+  OpenSource("N.java", "public class N {\n  int n;\n}\n");
+  WriteFile(src_ + "N.class", "");
+  Editor().SetClassPath(".;/opt/lib");
+  Main().ToolRuns.JavahStub = true;
+  Main().Javah1Click();
+  EXPECT_EQ(ReadFile(bin_ + "javah-args"), "-stubs -classpath .:/opt/lib N\n");
+
+  Main().Javadoc1Click();
+  EXPECT_EQ(ReadFile(bin_ + "javadoc-args"), "N.java\n");
+  EXPECT_EQ(Messages(), std::vector<std::string>{"N.java:2: warning: no comment"});
+  EXPECT_FALSE(Editor().MessageWindow->isHidden());
+
+  Main().JDB1Click();  // not modified: no compile first
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e jdb N\n");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Editor().MessageWindow->isHidden());
+}

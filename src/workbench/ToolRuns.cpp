@@ -333,6 +333,8 @@ bool TToolRuns::RunScanner() {
   if (runner.Start()) {
     runner.Wait(false);
     code = runner.ExitCode();
+    // The scanner's -1 and -2 arrive as the exit statuses 255 and 254.
+    if (code > 127) code -= 256;
   }
   switch (code) {
     case 0: return true;

@@ -121,17 +121,17 @@ void RepaintActivePage() {
 
 // What one run starts and how it waits.
 struct TToolRuns::TToolCall {
-  std::string title;  // of the "can not run" message
-  std::string folder;
-  std::string program;
-  std::vector<std::string> arguments;
-  std::string status;
+  std::string title{};  // of the "can not run" message
+  std::string folder{};
+  std::string program{};
+  std::vector<std::string> arguments{};
+  std::string status{};
   bool statusBeforeStart = false;
   bool pumpMessages = true;
   bool interruptible = false;
   bool classPath = false;
-  std::string variableName;
-  std::string variableValue;
+  std::string variableName{};
+  std::string variableValue{};
 };
 
 // Disables the run group for the length of a command, which enables Reset, and marks the run.
@@ -217,9 +217,13 @@ bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& 
 // ---- The runs ----
 
 bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName) {
-  TToolCall call{"Javac", folder, EditorForm->GetCompilerName(),
-                 Joined(SplitArguments(KeptSettings.CompileOption), {fileName}), "  Compiling ...", true, true,
-                 false, true, {}, {}};
+  TToolCall call{.title = "Javac",
+                 .folder = folder,
+                 .program = EditorForm->GetCompilerName(),
+                 .arguments = Joined(SplitArguments(KeptSettings.CompileOption), {fileName}),
+                 .status = "  Compiling ...",
+                 .statusBeforeStart = true,
+                 .classPath = true};
   EditorForm->MessageWindow->Clear();
   TToolEnd end = Execute(call);
   if (!end.started) return false;
@@ -231,8 +235,13 @@ bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName)
 bool TToolRuns::RunAppletViewer(const std::string& folder, const std::string& htmlName) {
   bool pageWritten = tempPageWritten_ && htmlName == kTempPage;
   tempPageWritten_ = false;
-  TToolCall call{"Appletviewer", folder, "appletviewer", {htmlName}, "  Running ...", false, true, true, true, {},
-                 {}};
+  TToolCall call{.title = "Appletviewer",
+                 .folder = folder,
+                 .program = "appletviewer",
+                 .arguments = {htmlName},
+                 .status = "  Running ...",
+                 .interruptible = true,
+                 .classPath = true};
   TToolEnd end = Execute(call);
   if (!end.started) return false;
   if (end.userBreak) {
@@ -248,7 +257,8 @@ bool TToolRuns::RunAppletViewer(const std::string& folder, const std::string& ht
 
 bool TToolRuns::RunJava(const std::string& folder, const std::string& className) {
   std::string argumentLine = ArgForApplicaForm->ArgComboBox->currentText().toStdString();
-  TToolCall call{"Java", folder, {}, {}, "  Running ...", false, true, true, true, {}, {}};
+  TToolCall call{
+      .title = "Java", .folder = folder, .status = "  Running ...", .interruptible = true, .classPath = true};
   if (!PrepareConsole(call, Joined({"java", className}, SplitArguments(argumentLine)),
                       "java " + className + " " + argumentLine))
     return false;
@@ -261,8 +271,13 @@ bool TToolRuns::RunJava(const std::string& folder, const std::string& className)
 }
 
 bool TToolRuns::RunJdb(const std::string& folder, const std::string& className) {
-  TToolCall call{"Jdb", folder, kTerminal, {"-e", "jdb", className}, "  Dedugging ...", false, true, true, true, {},
-                 {}};
+  TToolCall call{.title = "Jdb",
+                 .folder = folder,
+                 .program = kTerminal,
+                 .arguments = {"-e", "jdb", className},
+                 .status = "  Dedugging ...",
+                 .interruptible = true,
+                 .classPath = true};
   TToolEnd end = Execute(call);
   if (!end.started) return false;
   if (end.userBreak) AddMessage("User Break while debugging");
@@ -282,7 +297,13 @@ bool TToolRuns::RunJavah(const std::string& folder, const std::string& fileName)
   if (JavahStub) arguments.push_back("-stubs");
   arguments.insert(arguments.end(), {"-classpath", ToolClassPath(EditorForm->GetClassPath()), className});
   std::string status = JavahStub ? "  Generating C stub file ..." : "  Generating C header file ...";
-  TToolCall call{"Javah", folder, "javah", arguments, status, true, false, false, false, {}, {}};
+  TToolCall call{.title = "Javah",
+                 .folder = folder,
+                 .program = "javah",
+                 .arguments = arguments,
+                 .status = status,
+                 .statusBeforeStart = true,
+                 .pumpMessages = false};
   TToolEnd end = Execute(call);
   if (!end.started) return false;
   Finish(folder);
@@ -295,8 +316,13 @@ bool TToolRuns::RunJavadoc(const std::string& folder, const std::string& fileNam
     ErrorBox("Can't find " + fileName + " file");
     return false;
   }
-  TToolCall call{"Javadoc", folder, "javadoc", {fileName}, "  Generating HTML documents ...", true, false, false,
-                 false, {}, {}};
+  TToolCall call{.title = "Javadoc",
+                 .folder = folder,
+                 .program = "javadoc",
+                 .arguments = {fileName},
+                 .status = "  Generating HTML documents ...",
+                 .statusBeforeStart = true,
+                 .pumpMessages = false};
   TToolEnd end = Execute(call);
   if (!end.started) return false;
   Finish(folder);
@@ -305,8 +331,12 @@ bool TToolRuns::RunJavadoc(const std::string& folder, const std::string& fileNam
 
 bool TToolRuns::RunUserTool(const std::string& folder, const std::string& fileName) {
   const TKeptSettings& tool = KeptSettings;
-  TToolCall call{"Lc", folder, {}, {}, "  Running ...", false, true, true, false,
-                 designer::GetFirstWord(tool.UserToolWorkingDir), designer::GetLastWord(tool.UserToolWorkingDir)};
+  TToolCall call{.title = "Lc",
+                 .folder = folder,
+                 .status = "  Running ...",
+                 .interruptible = true,
+                 .variableName = designer::GetFirstWord(tool.UserToolWorkingDir),
+                 .variableValue = designer::GetLastWord(tool.UserToolWorkingDir)};
   std::vector<std::string> direct =
       Joined(Joined(Joined({tool.UserToolName}, SplitArguments(tool.UserToolOptions)), {fileName}),
              SplitArguments(tool.UserToolArgument));

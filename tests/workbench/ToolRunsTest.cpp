@@ -151,6 +151,7 @@ TEST_F(ToolRunsTest, RunShowsAnAppletOnTheTemporaryPageAndDeletesIt) {
                                    "</HTML>"};
   EXPECT_EQ(Lines(bin_ + "page.copy"), page);
   EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
+  EXPECT_EQ(ReadFile(src_ + "Hi.class"), "");  // not compiled again
   EXPECT_TRUE(Messages().empty());
 }
 

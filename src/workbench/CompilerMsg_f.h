@@ -1,6 +1,8 @@
 #pragma once
-// TCompileMsgForm: the compile-message window.
+// TCompileMsgForm: the compile-message window: the standard error output of a successful compile,
+// below the version line and an empty line, in one read-only plain-text rich edit.
 #include "platform/Forms.h"
+#include "platform/RichEdit.h"
 
 namespace workbench {
 
@@ -8,6 +10,7 @@ class TCompileMsgForm : public platform::TForm {
   Q_OBJECT
  public:
   TCompileMsgForm();
+  platform::TRichEdit* RichEdit1;
 };
 
 extern TCompileMsgForm* CompileMsgForm;

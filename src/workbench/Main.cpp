@@ -22,6 +22,7 @@
 #include "workbench/Editor.h"
 #include "workbench/EnvOpt.h"
 #include "workbench/GotoLine.h"
+#include "workbench/SettingsExchange.h"
 
 namespace workbench {
 
@@ -110,7 +111,7 @@ void TMainForm::BuildSpeedBar() {
       {&findButton, "findButton", "Find", "Fd", {}},
       {&findnextButton, "findnextButton", "Find Next", "Fn", {}},
       {&replaceButton, "replaceButton", "Replace", "Rp", {}},
-      {&runButton, "runButton", "Run", "Rn", {}},
+      {&runButton, "runButton", "Run", "Rn", [this] { Run2Click(); }},
       {&BrowserButton, "BrowserButton", "Class Viewer", "CV", {}},
       {&AlignButton, "AlignButton", "Alignment Palette", "Al", [] {}},
   };
@@ -211,7 +212,7 @@ void TMainForm::BuildMenus() {
   Templet1 = Option1->Add("&Templet ...", [this] { Templet1Click(); }, "Ctrl+T");
 
   Tools1 = MainMenu1->Add("&Tools");
-  SimanticPrototyper1 = Tools1->Add("&Semantic Prototyper");
+  SimanticPrototyper1 = Tools1->Add("&Semantic Prototyper", [this] { SimanticPrototyper1Click(); });
   Evaluator1 = Tools1->Add("E&valuator");
   Evaluator1->SetEnabled(false);
   EventHandlerList1 = Tools1->Add("Event Handler List", [] {});
@@ -247,19 +248,19 @@ void TMainForm::BuildFileMenu() {
 
 void TMainForm::BuildRunMenu() {
   Run1 = MainMenu1->Add("&Run", [this] { Run1Click(); });
-  Compile1 = Run1->Add("&Compile", {}, "Ctrl+F9");
-  Run2 = Run1->Add("&Run", {}, "F9");
+  Compile1 = Run1->Add("&Compile", [this] { Compile1Click(); }, "Ctrl+F9");
+  Run2 = Run1->Add("&Run", [this] { Run2Click(); }, "F9");
   Reset1 = Run1->Add("Re&set", [this] { Reset1Click(); }, "Ctrl+F2");
   Arguments1 = Run1->Add("&Arguments");
   ArgApplet1 = Arguments1->Add("for Applet", [this] { ArgForApplet(); });
   ArgApplication1 = Arguments1->Add("for Application", [this] { ArgForApplication(); });
-  Java1 = Run1->Add("&Java");
-  Javah1 = Run1->Add("Java&h");
+  Java1 = Run1->Add("&Java", [this] { ManualJava(); });
+  Javah1 = Run1->Add("Java&h", [this] { Javah1Click(); });
   Javap1 = Run1->Add("Java&p");
   Javap1->SetVisible(false);
-  Javadoc1 = Run1->Add("Java&doc");
-  Appletviewer1 = Run1->Add("Applet&viewer");
-  JDB1 = Run1->Add("Jdb (Debugger)");
+  Javadoc1 = Run1->Add("Java&doc", [this] { Javadoc1Click(); });
+  Appletviewer1 = Run1->Add("Applet&viewer", [this] { ManualAppletViewer(); });
+  JDB1 = Run1->Add("Jdb (Debugger)", [this] { JDB1Click(); });
 }
 
 // ---- Window events ----
@@ -267,6 +268,7 @@ void TMainForm::BuildRunMenu() {
 void TMainForm::FormShow() {
   if (FShown) return;
   FShown = true;
+  LoadSettingsFile();
   const TStringList& reopen = EditorForm->OpenFileList();
   if (reopen.Count() > 0) {
     TStringList files = reopen;
@@ -285,6 +287,10 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::FormCloseQuery(bool& canClose) {
+  if (RefusedDuringRun()) {
+    canClose = false;
+    return;
+  }
   if (PageCount() > 0 && !EditorForm->isVisible()) EditorForm->ShowNormal();
   for (int i = 0; i < PageCount() && canClose; ++i) {
     if (!EditorForm->IsPageModified(i)) continue;
@@ -299,12 +305,30 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 }
 
 void TMainForm::FormClose(TCloseAction& action) {
+  try {
+    SaveSettingsFile();
+  } catch (const Exception& failure) {
+    MessageDlg(failure.Message(), mtError, mbOK);
+  }
   WorkbenchClosing = true;
   EditorForm->Close();
   action = caHide;
 }
 
 void TMainForm::AppActivate() { UpdateClipboardCommands(); }
+
+// The strip along the top; the inspector on the left below it, the editor beside the inspector.
+void TMainForm::SetDefaultLayout() {
+  SetLeft(0);
+  SetTop(0);
+  SetWidth(800);
+  int below = Top() + Height() + 10;
+  KeptSettings.ObjInsForm = {0, below, 190, 400};
+  EditorForm->SetFormLeft(200);
+  EditorForm->SetFormTop(below);
+  EditorForm->SetFormWidth(600);
+  EditorForm->SetFormHeight(500);
+}
 
 // ---- Command-group enablers ----
 
@@ -536,6 +560,7 @@ void TMainForm::SaveFileAs1Click() {
 }
 
 void TMainForm::CloseFile1Click() {
+  if (RefusedDuringRun()) return;
   int before = PageCount();
   designer::TFrame* closedFrame = FPageFrame;
   bool closedFrameWasCurrent = closedFrame != nullptr && closedFrame == FCurrentFrame;
@@ -545,6 +570,7 @@ void TMainForm::CloseFile1Click() {
 }
 
 void TMainForm::CloseAll1Click() {
+  if (RefusedDuringRun()) return;
   int pages = PageCount();
   bool currentFrameClosed = false;
   for (int i = 0; i < pages; ++i) {
@@ -663,6 +689,32 @@ void TMainForm::SpeedBar1Click() {
 void TMainForm::Run1Click() { Reset1->SetEnabled(PageCount() > 0 && !Run2->Enabled()); }
 
 void TMainForm::Reset1Click() { FUserBreak = true; }
+
+void TMainForm::Compile1Click() { ToolRuns.Compile(); }
+void TMainForm::Run2Click() { ToolRuns.Run(); }
+void TMainForm::ManualJava() { ToolRuns.ManualJava(); }
+void TMainForm::JDB1Click() { ToolRuns.ManualJdb(); }
+void TMainForm::Javah1Click() { ToolRuns.Javah(); }
+void TMainForm::Javadoc1Click() { ToolRuns.Javadoc(); }
+void TMainForm::ManualAppletViewer() { ToolRuns.ManualAppletViewer(); }
+
+// A run waits with the message loop going, so its page and the workbench must stay open until it
+// ends; Reset is the way to stop it.
+bool TMainForm::RefusedDuringRun() {
+  if (!ToolRuns.Running()) return false;
+  Beep();
+  return true;
+}
+
+void TMainForm::SimanticPrototyper1Click() {
+  std::string program = Application()->ExeDir() + "zelvory/zelvory";
+  if (!FileExists(program)) {
+    MessageDlg("Can not start the Semantic Prototyper:\r" + program + " was not found.", mtError, mbOK);
+    return;
+  }
+  if (!Launcher::Instance().StartDetached(program, {}))
+    MessageDlg("Can not start the Semantic Prototyper:\r" + program + " could not be run.", mtError, mbOK);
+}
 
 void TMainForm::ArgForApplet() {
   if (!EditorForm->isVisible()) EditorForm->Show();

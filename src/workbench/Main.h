@@ -10,6 +10,7 @@
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
+#include "workbench/ToolRuns.h"
 
 namespace workbench {
 
@@ -158,6 +159,10 @@ class TMainForm : public platform::TForm {
   std::string ReopenListToString() const;
   void StringToReopenList(const std::string& text);
 
+  // The tool runs of the Run menu; a run in progress keeps the pages and the window open.
+  TToolRuns ToolRuns;
+  void SetDefaultLayout();
+
   void UnSelect1Click();
   void EnableDesignTools();
   designer::TFrame* CreateDesignFrame(const std::string& name, int kind);
@@ -194,7 +199,15 @@ class TMainForm : public platform::TForm {
   void Statusbar1Click();
   void SpeedBar1Click();
   void Run1Click();
+  void Compile1Click();
+  void Run2Click();
   void Reset1Click();
+  void ManualJava();
+  void Javah1Click();
+  void Javadoc1Click();
+  void ManualAppletViewer();
+  void JDB1Click();
+  void SimanticPrototyper1Click();
   void ArgForApplet();
   void ArgForApplication();
   void Environment1Click();
@@ -220,6 +233,7 @@ class TMainForm : public platform::TForm {
   void AfterPagesClosed(bool closedFrameWasCurrent);
   void NewForm(int kind);
   bool ActiveFileHasFolder() const;
+  bool RefusedDuringRun();
   int PageCount() const;
   bool FConsoleClosing = false;
   bool FShown = false;

@@ -1,0 +1,585 @@
+#include "gif/GifUnit.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace gif {
+
+namespace {
+
+constexpr uint8_t ExtensionIntroducer = 0x21;  // "!"
+constexpr uint8_t ImageSeparator = 0x2C;       // ","
+constexpr uint8_t Trailer = 0x3B;              // ";"
+constexpr int LzwTableSize = 4096;
+
+const uint8_t StandardColors16[16][3] = {
+    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0}, {0, 0, 128}, {128, 0, 128},
+    {0, 128, 128}, {128, 128, 128}, {192, 192, 192}, {255, 0, 0},   {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255}, {0, 255, 255},   {255, 255, 255}};
+
+[[noreturn]] void RaiseIndexOutOfBounds() { throw EIndexOutOfBounds("Dynamic array index out of bounds"); }
+
+// Data sub-blocks: a length byte, that many bytes, until a length of 0.
+std::vector<std::string> ReadSubBlockList(TGifReader& reader) {
+  std::vector<std::string> chunks;
+  for (uint8_t length = reader.ReadByte(); length != 0; length = reader.ReadByte())
+    chunks.push_back(reader.Read(length));
+  return chunks;
+}
+
+int BitsForColorCount(int count) {
+  for (int bits = 1; bits <= 8; ++bits)
+    if (count == 1 << bits) return bits;
+  return 0;
+}
+
+std::string HexByte(uint8_t value) {
+  char text[3];
+  std::snprintf(text, sizeof text, "%02X", value);
+  return text;
+}
+
+void PutU16(std::string& out, uint32_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+void PutU32(std::string& out, uint32_t value) {
+  PutU16(out, value & 0xFFFF);
+  PutU16(out, value >> 16);
+}
+
+}  // namespace
+
+void MakeColorTable(TColorTable& table, int count) {
+  table.Count = static_cast<uint16_t>(count);
+  if (count == 2) {
+    std::memset(table.Entries[0], 0, 3);
+    std::memset(table.Entries[1], 255, 3);
+  } else if (count == 16) {
+    std::memcpy(table.Entries, StandardColors16, sizeof StandardColors16);
+  } else if (count == 256) {
+    for (int i = 0; i < 256; ++i) std::memset(table.Entries[i], i, 3);
+  }
+}
+
+void RaiseNotEnoughMemory(uint64_t size) {
+  throw ENotEnoughMemory(
+      "error in TBigByteArray.create: Not enough contiguous memory available\r\n requested memory block: " +
+      std::to_string(size) + " bytes");
+}
+
+// The fuzz build lowers the ceiling so that its many huge declared images stay cheap.
+#ifndef GIF_IMAGE_MEMORY_CEILING
+#define GIF_IMAGE_MEMORY_CEILING (uint64_t{1} << 30)
+#endif
+
+uint64_t MaxImageMemory() {
+  constexpr uint64_t ceiling = GIF_IMAGE_MEMORY_CEILING;
+  long pages = sysconf(_SC_PHYS_PAGES);
+  long pageSize = sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || pageSize <= 0) return ceiling;
+  return std::min(ceiling, static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize) / 4);
+}
+
+// ---- TBigByteArray ----
+
+void TBigByteArray::FreeBlock::operator()(uint8_t* block) const { std::free(block); }
+
+TBigByteArray::TBigByteArray(uint64_t size) : size_(size) {
+  if (size == 0) return;
+  if (size > MaxImageMemory()) RaiseNotEnoughMemory(size);
+  // calloc leaves large blocks untouched until written, so rows never decoded cost nothing.
+  data_.reset(static_cast<uint8_t*>(std::calloc(size, 1)));
+  if (!data_) RaiseNotEnoughMemory(size);
+}
+
+uint8_t TBigByteArray::GetItem(uint64_t index) const {
+  if (index < 1 || index > size_) RaiseIndexOutOfBounds();
+  return data_.get()[index - 1];
+}
+
+void TBigByteArray::SetItem(uint64_t index, uint8_t value) {
+  if (index < 1 || index > size_) RaiseIndexOutOfBounds();
+  data_.get()[index - 1] = value;
+}
+
+// ---- TByteArray2D ----
+
+TByteArray2D::TByteArray2D(uint32_t rowLength, uint32_t rowCount)
+    : bytes_(uint64_t{rowLength} * rowCount), rowLength_(rowLength), rowCount_(rowCount) {}
+
+TBigByteArray TByteArray2D::GetRow(uint32_t row) const {
+  if (row < 1 || row > rowCount_) RaiseIndexOutOfBounds();
+  TBigByteArray copy(rowLength_);
+  if (rowLength_ > 0) std::memcpy(copy.Data(), RowData(row), rowLength_);
+  return copy;
+}
+
+void TByteArray2D::SetRow(uint32_t row, const TBigByteArray& values) {
+  if (row < 1 || row > rowCount_) RaiseIndexOutOfBounds();
+  if (values.Size() != rowLength_)
+    throw platform::Exception("Row doesn't have equal number of elements as Matrix row");
+  if (rowLength_ > 0) std::memcpy(RowData(row), values.Data(), rowLength_);
+}
+
+const uint8_t* TByteArray2D::RowData(uint32_t row) const {
+  return bytes_.Data() + uint64_t{row - 1} * rowLength_;
+}
+
+uint8_t* TByteArray2D::RowData(uint32_t row) { return bytes_.Data() + uint64_t{row - 1} * rowLength_; }
+
+// ---- TByteBuffer ----
+
+void TByteBuffer::Add(std::string_view chunk) {
+  chunks_.push_back(chunk);
+  length_ += chunk.size();
+}
+
+void TByteBuffer::ResetRead() const {
+  if (chunks_.empty()) throw platform::Exception("List index out of bounds (0)");
+}
+
+// ---- TExtension ----
+
+int TExtension::DelayTime() const {
+  if (Kind != ekGraphicControl || Header.size() < 4) return 0;
+  return static_cast<uint8_t>(Header[2]) | static_cast<uint8_t>(Header[3]) << 8;
+}
+
+// ---- TGifReader ----
+
+uint8_t TGifReader::ReadByte() {
+  if (position_ >= bytes_.size()) throw EInOutError("Read beyond end of file");
+  return static_cast<uint8_t>(bytes_[position_++]);
+}
+
+std::string TGifReader::Read(size_t count) {
+  if (count > bytes_.size() - position_) throw EInOutError("Read beyond end of file");
+  std::string part(bytes_.substr(position_, count));
+  position_ += count;
+  return part;
+}
+
+void TGifReader::ReadSubBlocksInto(TByteBuffer& buffer) {
+  for (uint8_t length = ReadByte(); length != 0; length = ReadByte()) {
+    if (length > bytes_.size() - position_) throw EInOutError("Read beyond end of file");
+    buffer.Add(bytes_.substr(position_, length));
+    position_ += length;
+  }
+}
+
+void TGifReader::ReadInto(uint8_t* into, size_t count) {
+  if (count > bytes_.size() - position_) throw EInOutError("Read beyond end of file");
+  std::memcpy(into, bytes_.data() + position_, count);
+  position_ += count;
+}
+
+// ---- TGifSubImage ----
+
+TGifSubImage::TGifSubImage(int colorCount, TGifFile* owner) : owner_(owner) {
+  int bits = BitsForColorCount(colorCount);
+  if (bits == 0)
+    throw EGifException("Number of colors (" + std::to_string(colorCount) + ") wrong; must be a power of 2");
+  BitsPerPixel = static_cast<uint8_t>(bits);
+  LzwMinimumCodeSize = static_cast<uint8_t>(bits == 1 ? 2 : bits);
+  MakeColorTable(LocalColorTable, colorCount);
+  pixels_ = std::make_unique<TByteArray2D>(0, 0);
+}
+
+void TGifSubImage::Read(TGifReader& reader) {
+  reader.ReadInto(Descriptor, sizeof Descriptor);
+  uint8_t packed = Descriptor[8];
+  LocalTableFlag = (packed & 0x80) != 0;
+  Interlaced = (packed & 0x40) != 0;
+  BitsPerPixel = static_cast<uint8_t>((packed & 7) + 1);
+  LocalColorTable.Count = static_cast<uint16_t>(1 << BitsPerPixel);
+  if (LocalTableFlag) reader.ReadInto(&LocalColorTable.Entries[0][0], LocalColorTable.Count * 3u);
+
+  uint64_t pixelBytes = uint64_t(Width()) * uint64_t(Height());
+  owner_->ReserveImageMemory(pixelBytes);
+  pixels_ = std::make_unique<TByteArray2D>(Width(), Height());
+
+  LzwMinimumCodeSize = reader.ReadByte();
+  reader.ReadSubBlocksInto(Data);
+  DecodeLzw();
+}
+
+int TGifSubImage::Delay() const {
+  for (auto it = Extensions.rbegin(); it != Extensions.rend(); ++it)
+    if (it->Kind == ekGraphicControl) return it->DelayTime();
+  return 0;
+}
+
+const TColorTable& TGifSubImage::Palette() const {
+  return LocalTableFlag ? LocalColorTable : owner_->GlobalColorTable;
+}
+
+const std::string& TGifSubImage::GetBitmap() {
+  if (!bitmapMade_) {
+    bitmap_ = MakeBitmapFile(*pixels_, Palette());
+    bitmapMade_ = true;
+  }
+  return bitmap_;
+}
+
+namespace {
+
+// The LZW code reader and string table of one image. Codes are packed least significant bit first
+// across the data sub-blocks.
+class TLzwDecoder {
+ public:
+  TLzwDecoder(const std::vector<std::string_view>& chunks, int minimumCodeSize)
+      : chunks_(chunks), codeSize_(minimumCodeSize), clear_(1 << minimumCodeSize), end_(clear_ + 1) {
+    std::memset(prefix_, 0, sizeof prefix_);
+    std::memset(suffix_, 0, sizeof suffix_);
+    std::memset(first_, 0, sizeof first_);
+    for (int code = 0; code < LzwTableSize; ++code) length_[code] = 1;
+    for (int code = 0; code < clear_; ++code) suffix_[code] = first_[code] = static_cast<uint8_t>(code);
+    StartTable();
+  }
+
+  // False when the data runs out.
+  bool ReadCode(int& code) {
+    while (bitCount_ < width_) {
+      if (position_ == chunkEnd_ && !NextChunk()) return false;
+      bits_ |= uint32_t{*position_++} << bitCount_;
+      bitCount_ += 8;
+    }
+    code = static_cast<int>(bits_ & ((1u << width_) - 1));
+    bits_ >>= width_;
+    bitCount_ -= width_;
+    return true;
+  }
+
+  // Takes a code that is not the end code and returns the code whose string is to be output next,
+  // or -1 when the data ran out after a clear code.
+  int Decode(int code) {
+    if (code == clear_) {
+      StartTable();
+      do {
+        if (!ReadCode(code)) return -1;
+      } while (code == clear_);
+      if (code == end_) throw EGifException("Bad code");
+      return StartString(code);
+    }
+    if (previous_ < 0) return StartString(code);  // a stream that does not open with a clear code
+    if (code < next_) {
+      AddEntry(first_[code]);
+    } else {
+      if (code != next_) throw EGifException("Bad code");
+      AddEntry(first_[previous_]);
+    }
+    previous_ = code;
+    return code;
+  }
+
+  int End() const { return end_; }
+  int Length(int code) const { return length_[code]; }
+
+  // Writes the string of the code backwards from `last`.
+  void WriteString(int code, uint8_t* last) const {
+    while (code >= clear_) {
+      *last-- = suffix_[code];
+      code = prefix_[code];
+    }
+    *last = static_cast<uint8_t>(code);
+  }
+
+ private:
+  bool NextChunk() {
+    if (chunk_ >= chunks_.size()) return false;
+    position_ = reinterpret_cast<const uint8_t*>(chunks_[chunk_].data());
+    chunkEnd_ = position_ + chunks_[chunk_].size();
+    ++chunk_;
+    return position_ != chunkEnd_;
+  }
+
+  void StartTable() {
+    width_ = codeSize_ + 1;
+    next_ = end_ + 1;
+    limit_ = 1 << width_;
+    previous_ = -1;
+  }
+
+  int StartString(int code) {
+    if (code >= next_) code = 0;
+    previous_ = code;
+    return code;
+  }
+
+  // Once the table holds 4096 entries it stays as it is until the encoder sends a clear code.
+  void AddEntry(uint8_t lastByte) {
+    if (next_ >= LzwTableSize) return;
+    prefix_[next_] = static_cast<uint16_t>(previous_);
+    suffix_[next_] = lastByte;
+    first_[next_] = first_[previous_];
+    length_[next_] = static_cast<uint16_t>(length_[previous_] + 1);
+    ++next_;
+    if (next_ >= limit_ && width_ < 12) {
+      limit_ *= 2;
+      ++width_;
+    }
+  }
+
+  const std::vector<std::string_view>& chunks_;
+  size_t chunk_ = 0;
+  const uint8_t* position_ = nullptr;
+  const uint8_t* chunkEnd_ = nullptr;
+  uint32_t bits_ = 0;
+  int bitCount_ = 0;
+  const int codeSize_, clear_, end_;
+  int width_ = 0, next_ = 0, limit_ = 0, previous_ = -1;
+  uint16_t prefix_[LzwTableSize];
+  uint8_t suffix_[LzwTableSize];
+  uint8_t first_[LzwTableSize];
+  uint16_t length_[LzwTableSize];
+};
+
+}  // namespace
+
+// Strings are written straight into the rows of the matrix; one that runs over the end of a row
+// goes through a buffer and is split. A row left partly filled when the data runs out is cleared,
+// so only whole rows are ever kept.
+void TGifSubImage::DecodeLzw() {
+  int s = LzwMinimumCodeSize;
+  if (s < 2 || s > 9) throw EGifException("Bad code Size");
+  Data.ResetRead();
+  const int width = Width(), height = Height();
+  if (width == 0 || height == 0) return;
+
+  auto decoder = std::make_unique<TLzwDecoder>(Data.Chunks(), s);
+  uint8_t spill[LzwTableSize];
+  int row = 0, pass = 1, column = 0;
+  uint8_t* rowBytes = pixels_->RowData(1);
+  // Moves on to the next row; false when every row is filled, so that surplus data is ignored.
+  auto nextRow = [&] {
+    if (owner_->OnRow) owner_->OnRow();
+    row = Interlaced ? NextInterlaceRow(row, height, pass) : row + 1;
+    if (row < 0 || row >= height) return false;
+    rowBytes = pixels_->RowData(row + 1);
+    column = 0;
+    return true;
+  };
+  auto dropPartialRow = [&] { std::memset(rowBytes, 0, column); };
+
+  int code;
+  if (!decoder->ReadCode(code)) return;
+  while (code != decoder->End()) {
+    int output = decoder->Decode(code);
+    if (output < 0) return dropPartialRow();
+    int length = decoder->Length(output);
+    if (column + length <= width) {
+      decoder->WriteString(output, rowBytes + column + length - 1);
+      column += length;
+      if (column == width && !nextRow()) return;
+    } else {
+      decoder->WriteString(output, spill + length - 1);
+      for (int done = 0; done < length;) {
+        int count = std::min(length - done, width - column);
+        std::memcpy(rowBytes + column, spill + done, count);
+        done += count;
+        column += count;
+        if (column == width && !nextRow()) return;
+      }
+    }
+    if (!decoder->ReadCode(code)) return dropPartialRow();
+  }
+  dropPartialRow();
+}
+
+int NextInterlaceRow(int row, int height, int& pass) {
+  static const int step[5] = {0, 8, 8, 4, 2};
+  static const int start[5] = {0, 0, 4, 2, 1};
+  int next = row + step[pass];
+  while (next >= height) {
+    if (pass >= 4) return -1;
+    ++pass;
+    next = start[pass];
+  }
+  return next;
+}
+
+// ---- TGifFile ----
+
+TGifFile::TGifFile() { MakeColorTable(GlobalColorTable, 2); }
+
+// The bytes of a loaded file, which the images' data buffers refer to: a read-only mapping of the
+// file, or a copy of bytes given in memory.
+struct TFileBytes {
+  std::string copy;
+  void* mapping = MAP_FAILED;
+  size_t mappedSize = 0;
+  std::string_view View() const {
+    if (mapping == MAP_FAILED) return copy;
+    return {static_cast<const char*>(mapping), mappedSize};
+  }
+  ~TFileBytes() {
+    if (mapping != MAP_FAILED) munmap(mapping, mappedSize);
+  }
+};
+
+namespace {
+
+std::shared_ptr<TFileBytes> MapFile(const std::string& fileName) {
+  auto bytes = std::make_shared<TFileBytes>();
+  int handle = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (handle < 0) throw platform::EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
+  struct stat status {};
+  if (fstat(handle, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
+    bytes->mappedSize = static_cast<size_t>(status.st_size);
+    bytes->mapping = mmap(nullptr, bytes->mappedSize, PROT_READ, MAP_PRIVATE, handle, 0);
+  }
+  close(handle);
+  if (bytes->mapping == MAP_FAILED) bytes->copy = platform::ReadFileBytes(fileName);
+  return bytes;
+}
+
+}  // namespace
+
+void TGifFile::LoadFromFile(const std::string& fileName) { Load(MapFile(fileName)); }
+
+void TGifFile::LoadFromBytes(const std::string& bytes) {
+  auto copy = std::make_shared<TFileBytes>();
+  copy->copy = bytes;
+  Load(std::move(copy));
+}
+
+void TGifFile::Load(std::shared_ptr<TFileBytes> bytes) {
+  images_.clear();
+  imageMemory_ = 0;
+  source_ = std::move(bytes);
+  TGifReader reader(source_->View());
+  std::string header = reader.Read(6);
+  Signature = header.substr(0, 3);
+  Version = header.substr(3, 3);
+  if (Version != "87a" && Version != "89a" && Version != "87A" && Version != "89A")
+    throw EGifException("Gif Version must be 87a or 89a");
+
+  reader.ReadInto(ScreenDescriptor, sizeof ScreenDescriptor);
+  uint8_t packed = ScreenDescriptor[4];
+  GlobalTableFlag = (packed & 0x80) != 0;
+  GlobalTableBits = static_cast<uint16_t>((packed & 7) + 1);
+  GlobalColorTable.Count = static_cast<uint16_t>(1 << GlobalTableBits);
+  if (GlobalTableFlag) reader.ReadInto(&GlobalColorTable.Entries[0][0], GlobalColorTable.Count * 3u);
+
+  uint8_t block = reader.ReadByte();
+  while (block != Trailer) {
+    std::vector<TExtension> extensions;
+    while (block == ExtensionIntroducer) {
+      ReadExtension(reader, extensions);
+      block = reader.ReadByte();
+    }
+    if (block == ImageSeparator) {
+      auto image = std::make_unique<TGifSubImage>(GlobalColorTable.Count, this);
+      image->Extensions = std::move(extensions);
+      image->Read(reader);
+      images_.push_back(std::move(image));
+      block = reader.ReadByte();
+    } else if (block != Trailer) {
+      return;  // a byte that starts no block: the images read so far are the file
+    }
+  }
+}
+
+void TGifFile::ReadExtension(TGifReader& reader, std::vector<TExtension>& into) {
+  TExtension extension;
+  uint8_t label = reader.ReadByte();
+  switch (label) {
+    case 0xF9:
+      extension.Kind = ekGraphicControl;
+      extension.Header = reader.Read(6);
+      break;
+    case 0x01:
+      extension.Kind = ekPlainText;
+      extension.Header = reader.Read(13);
+      extension.SubBlocks = ReadSubBlockList(reader);
+      break;
+    case 0xFF:
+      extension.Kind = ekApplication;
+      extension.Header = reader.Read(12);
+      extension.SubBlocks = ReadSubBlockList(reader);
+      break;
+    case 0xFE:
+      extension.Kind = ekComment;
+      extension.SubBlocks = ReadSubBlockList(reader);
+      break;
+    default:
+      throw EGifException("Unrecognized extension block.\r\nCode = $" + HexByte(label));
+  }
+  into.push_back(std::move(extension));
+}
+
+TGifSubImage& TGifFile::GetSubImage(int index) {
+  if (index < 1 || index > ImageCount()) RaiseIndexOutOfBounds();
+  return *images_[index - 1];
+}
+
+int TGifFile::AnimationDelay(const TWarning& warn) const {
+  if (ImageCount() < 2) return 0;
+  int delay = 0;
+  for (const auto& image : images_) {
+    int own = image->Delay();
+    if (own == 0)
+      warn("Multiple subimages; no animation time interval found");
+    else if (delay != 0 && own != delay)
+      warn("Multiple subimages; animation time intervals not equal");
+    if (own != 0) delay = own;
+  }
+  return delay;
+}
+
+void TGifFile::ReserveImageMemory(uint64_t bytes) {
+  if (bytes > MaxImageMemory() - std::min(imageMemory_, MaxImageMemory())) RaiseNotEnoughMemory(bytes);
+  imageMemory_ += bytes;
+}
+
+// ---- the bitmap ----
+
+std::string MakeBitmapFile(const TByteArray2D& pixels, const TColorTable& palette) {
+  const uint32_t width = pixels.RowLength(), height = pixels.RowCount();
+  const uint32_t stride = (width + 3) & ~3u;
+  std::string out;
+  out.reserve(1078 + uint64_t{stride} * height);
+  out += "BM";
+  PutU32(out, static_cast<uint32_t>(uint64_t{width} * height + 819));
+  PutU16(out, 0);
+  PutU16(out, 0);
+  PutU32(out, 1078);
+
+  PutU32(out, 40);
+  PutU32(out, width);
+  PutU32(out, height);
+  PutU16(out, 1);
+  PutU16(out, 8);
+  PutU32(out, 0);
+  PutU32(out, 0);
+  PutU32(out, 143);
+  PutU32(out, 143);
+  PutU32(out, 0);
+  PutU32(out, 0);
+
+  for (const auto& entry : palette.Entries) {
+    out += static_cast<char>(entry[2]);
+    out += static_cast<char>(entry[1]);
+    out += static_cast<char>(entry[0]);
+    out += '\0';
+  }
+
+  const std::string padding(stride - width, '\0');
+  for (uint32_t row = height; row >= 1; --row) {
+    if (width > 0) out.append(reinterpret_cast<const char*>(pixels.RowData(row)), width);
+    out += padding;
+  }
+  return out;
+}
+
+}  // namespace gif

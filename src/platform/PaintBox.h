@@ -1,0 +1,50 @@
+#pragma once
+// TPaintBox: a widget showing a persistent canvas. Drawing on the canvas at any time shows on the
+// screen at the next paint; OnPaint runs when the picture must be made anew (Refresh, resize).
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "platform/Canvas.h"
+#include "platform/Graphics.h"
+
+namespace platform {
+
+class TPaintBox : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TPaintBox(QWidget* parent = nullptr);
+  ~TPaintBox() override;
+
+  TCanvas* Canvas() const { return canvas_.get(); }
+  TColor Color = clWhite;  // the background a refresh starts from
+
+  int Width() const { return width(); }
+  int Height() const { return height(); }
+  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+
+  // Clears the canvas to Color and runs OnPaint at once.
+  void Refresh();
+
+  std::function<void()> OnPaint;
+  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseDown;
+  std::function<void(TShiftState, int x, int y)> OnMouseMove;
+  std::function<void(TMouseButton, TShiftState, int x, int y)> OnMouseUp;
+  std::function<void()> OnDblClick;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  std::unique_ptr<TCanvas> canvas_;
+};
+
+// The shift state of a Qt mouse event: keys held and buttons held (a press includes its button).
+TShiftState ShiftStateOf(const QMouseEvent& event);
+
+}  // namespace platform

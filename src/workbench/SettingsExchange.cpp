@@ -1,0 +1,119 @@
+#include "workbench/SettingsExchange.h"
+
+#include <filesystem>
+
+#include "platform/IniFile.h"
+#include "platform/SysUtils.h"
+#include "workbench/Editor.h"
+#include "workbench/Main.h"
+
+namespace workbench {
+
+TKeptSettings KeptSettings;
+
+namespace {
+
+std::string CurrentFolder() {
+  std::error_code failed;
+  std::string folder = std::filesystem::current_path(failed).string();
+  return failed ? std::string() : folder;
+}
+
+void PlaceWindows(const TWorkbenchSettings& values) {
+  if (values.DefaultLayout) {
+    MainForm->SetDefaultLayout();
+    return;
+  }
+  MainForm->SetLeft(values.MainForm.Left);
+  MainForm->SetTop(values.MainForm.Top);
+  MainForm->SetWidth(values.MainForm.Width);
+  KeptSettings.ObjInsForm = values.ObjInsForm;
+  EditorForm->SetFormLeft(values.EditorForm.Left);
+  EditorForm->SetFormTop(values.EditorForm.Top);
+  EditorForm->SetFormWidth(values.EditorForm.Width);
+  EditorForm->SetFormHeight(values.EditorForm.Height);
+}
+
+void HandOut(const TWorkbenchSettings& v) {
+  PlaceWindows(v);
+  if (!v.FirstRun) EditorForm->SetFileFilter(v.FileFilter);
+  EditorForm->SetWorkingDir(v.WorkingDir);
+  EditorForm->SetDesktopMode(v.SaveDesktop);
+  EditorForm->SetTabSize(v.TabSize);
+  EditorForm->SetGridSize(v.GridSize);
+  EditorForm->SetClassPath(v.ClassPath);
+  EditorForm->SetCompilerName(v.CompilerName);
+  KeptSettings.CompileOption = v.CompileOption;
+  EditorForm->SetShowCompileProgress(v.ShowCompileProgress);
+  EditorForm->SetFontName(v.FontName);
+  EditorForm->SetFontSize(v.FontSize);
+  EditorForm->SetUseSmartTab(v.UseSmartTab);
+  EditorForm->SetTextColor(static_cast<unsigned>(v.ForegroundColor));
+  EditorForm->SetBackgroundColor(static_cast<unsigned>(v.BackgroundColor));
+  EditorForm->SetCommentColor(static_cast<unsigned>(v.CommentColor));
+  EditorForm->SetAppletHeight(v.DefaultAppletHeight);
+  EditorForm->SetAppletWidth(v.DefaultAppletWidth);
+  MainForm->SetConsoleClosing(v.ConsoleClosing);
+  KeptSettings.UserToolName = v.UserToolName;
+  KeptSettings.UserToolWorkingDir = v.UserToolWorkingDir;
+  KeptSettings.UserToolOptions = v.UserToolOptions;
+  KeptSettings.UserToolArgument = v.UserToolArgument;
+  if (!v.FirstRun) {
+    EditorForm->SetOpenFileList(v.EditorFiles);
+    MainForm->StringToReopenList(v.ReopenFiles);
+  }
+  EditorForm->SetKeyMapFileName(v.KeyMapFileName);
+  EditorForm->SetComponentTemplateFileName(v.ComponentTemplateFileName);
+}
+
+TWorkbenchSettings Collect() {
+  TWorkbenchSettings v;
+  v.MainForm = {MainForm->Left(), MainForm->Top(), MainForm->Width(), MainForm->Height()};
+  v.ObjInsForm = KeptSettings.ObjInsForm;
+  v.EditorForm = {EditorForm->GetFormLeft(), EditorForm->GetFormTop(), EditorForm->GetFormWidth(),
+                  EditorForm->GetFormHeight()};
+  v.FileFilter = EditorForm->GetFileFilter();
+  v.WorkingDir = EditorForm->GetWorkingDir();
+  v.SaveDesktop = EditorForm->GetDesktopMode();
+  v.GridSize = EditorForm->GetGridSize();
+  v.TabSize = EditorForm->GetTabSize();
+  v.ClassPath = EditorForm->GetClassPath();
+  v.CompilerName = EditorForm->GetCompilerName();
+  v.CompileOption = KeptSettings.CompileOption;
+  v.ShowCompileProgress = EditorForm->GetShowCompileProgress();
+  v.FontName = EditorForm->GetFontName();
+  v.FontSize = EditorForm->GetFontSize();
+  v.UseSmartTab = EditorForm->GetUseSmartTab();
+  v.ForegroundColor = static_cast<int>(EditorForm->GetTextColor());
+  v.BackgroundColor = static_cast<int>(EditorForm->GetBackgroundColor());
+  v.CommentColor = static_cast<int>(EditorForm->GetCommentColor());
+  v.DefaultAppletHeight = EditorForm->GetAppletHeight();
+  v.DefaultAppletWidth = EditorForm->GetAppletWidth();
+  v.ConsoleClosing = MainForm->GetConsoleClosing();
+  v.UserToolName = KeptSettings.UserToolName;
+  v.UserToolWorkingDir = KeptSettings.UserToolWorkingDir;
+  v.UserToolOptions = KeptSettings.UserToolOptions;
+  v.UserToolArgument = KeptSettings.UserToolArgument;
+  v.EditorFiles = EditorForm->GetOpenFileList();
+  v.ReopenFiles = MainForm->ReopenListToString();
+  v.KeyMapFileName = EditorForm->GetKeyMapFileName();
+  v.ComponentTemplateFileName = EditorForm->GetComponentTemplateFileName();
+  return v;
+}
+
+}  // namespace
+
+void LoadSettingsFile() {
+  platform::TIniFile ini(SettingsFileName());
+  HandOut(ReadWorkbenchSettings(ini, EditorForm->GetFileFilter(), CurrentFolder()));
+}
+
+void SaveSettingsFile() {
+  platform::TIniFile ini(SettingsFileName());
+  WriteWorkbenchSettings(ini, Collect());
+  std::error_code ignored;
+  std::filesystem::create_directories(platform::ExtractFileDir(ini.FileName()), ignored);
+  ini.UpdateFile();
+}
+
+}  // namespace workbench

@@ -1,0 +1,26 @@
+#pragma once
+// Hands the values of the settings file to their owners when the main window is first shown, and
+// collects them from there when it closes.
+#include "workbench/Settings.h"
+
+namespace workbench {
+
+// Values whose windows do not hold them yet (the inspector's geometry, the options dialog's
+// compile options and user-tool fields): kept as read, used by the tool runs, written back.
+struct TKeptSettings {
+  TWindowPlace ObjInsForm{0, 120, 190, 500};
+  std::string CompileOption;
+  std::string UserToolName;
+  std::string UserToolWorkingDir;
+  std::string UserToolOptions;
+  std::string UserToolArgument;
+};
+extern TKeptSettings KeptSettings;
+
+// Reads the settings file and hands every value to its owner; a missing or damaged file is a
+// first run.
+void LoadSettingsFile();
+// Collects every value and writes the settings file; raises EFCreateError when it cannot.
+void SaveSettingsFile();
+
+}  // namespace workbench

@@ -1,0 +1,177 @@
+// The settings file: what a first run writes, what a restart reads back, and how missing,
+// malformed and damaged values read.
+#include <filesystem>
+
+#include "WorkbenchFixture.h"
+#include "platform/SysUtils.h"
+#include "workbench/SettingsExchange.h"
+
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace {
+
+// "[Section]" lines and "Section/Key" entries of a settings file, in file order.
+std::vector<std::string> Layout(const std::string& text) {
+  std::vector<std::string> layout;
+  std::string section;
+  for (const std::string& line : platform::SplitLines(text)) {
+    if (line.empty()) continue;
+    if (line.front() == '[') {
+      section = line.substr(1, line.size() - 2);
+      layout.push_back(line);
+    } else {
+      layout.push_back(section + "/" + line.substr(0, line.find('=')));
+    }
+  }
+  return layout;
+}
+
+const std::vector<std::string> kFullLayout = {
+    "[Desk Top]", "Desk Top/MainFormLeft", "Desk Top/MainFormTop", "Desk Top/MainFormWidth",
+    "Desk Top/ObjInsFormLeft", "Desk Top/ObjInsFormTop", "Desk Top/ObjInsFormWidth", "Desk Top/ObjInsFormHeight",
+    "Desk Top/EditorFormLeft", "Desk Top/EditorFormTop", "Desk Top/EditorFormWidth", "Desk Top/EditorFormHeight",
+    "[Preferences]", "Preferences/File Filter", "Preferences/Working Dir", "Preferences/Save Desktop",
+    "Preferences/Grid Size", "Preferences/Tab Size",
+    "[Compile]", "Compile/Class Path", "Compile/Compiler Name", "Compile/Compile Option",
+    "Compile/Show Compile Progress",
+    "[Editor]", "Editor/Font Name", "Editor/Font Size", "Editor/Use Smart Tab",
+    "[Color]", "Color/Foreground Color", "Color/Background Color", "Color/Comment Color",
+    "[Etc.]", "Etc./Default Applet Height", "Etc./Default Applet Width", "Etc./Console Closing",
+    "Etc./User Tool Name", "Etc./User Tool Working Dir", "Etc./User Tool Options", "Etc./User Tool Argument",
+    "[Editor Files]", "Editor Files/List",
+    "[Reopen Files]", "Reopen Files/List",
+    "[Key Map Templet]", "Key Map Templet/Filename",
+    "[Component Code Templet]", "Component Code Templet/Filename"};
+
+}  // namespace
+
+class SettingsFileTest : public WorkbenchTest {
+ protected:
+  std::string IniPath() { return temp_.File("config") + "/morvane/Morvane.ini"; }
+  // Closes the workbench, which writes the file, and frees its windows; Start makes new ones.
+  void Shutdown() {
+    Main().Close();
+    workbench::DestroyWorkbenchWindows();
+  }
+  void Start() {
+    workbench::CreateWorkbenchWindows();
+    Main().Show();
+  }
+  void WriteIni(const std::string& text) {
+    std::filesystem::create_directories(temp_.File("config") + "/morvane");
+    WriteFile(IniPath(), text);
+  }
+  std::string Value(const std::string& key) {
+    std::string text = ReadFile(IniPath());
+    size_t at = text.find("\n" + key + "=");
+    if (at == std::string::npos) return "<missing>";
+    size_t start = at + key.size() + 2;
+    return text.substr(start, text.find('\n', start) - start);
+  }
+};
+
+TEST_F(SettingsFileTest, FirstRunTakesTheDefaultLayoutAndWritesAllKeysInTheirOrder) {
+  EXPECT_EQ(Main().Left(), 0);
+  EXPECT_EQ(Main().Width(), 800);
+  int below = Main().Top() + Main().Height() + 10;
+  EXPECT_EQ(Editor().GetFormLeft(), 200);
+  EXPECT_EQ(Editor().GetFormTop(), below);
+  EXPECT_EQ(Editor().GetFormWidth(), 600);
+  EXPECT_EQ(Editor().GetFormHeight(), 500);
+  EXPECT_EQ(Editor().GetClassPath(), ".");
+  EXPECT_EQ(Editor().GetCompilerName(), "javac");
+  EXPECT_EQ(Editor().GetFontName(), "Courier New");
+  EXPECT_EQ(Editor().GetFontSize(), 10);
+  EXPECT_EQ(Editor().GetBackgroundColor(), 8388608u);
+  EXPECT_EQ(Editor().GetWorkingDir(), std::filesystem::current_path().string());
+  Shutdown();
+  std::vector<std::string> layout = Layout(ReadFile(IniPath()));
+  EXPECT_EQ(layout, kFullLayout);
+  EXPECT_EQ(layout.size() - 10, 37u);
+  EXPECT_EQ(Value("Save Desktop"), "0");
+  EXPECT_EQ(Value("ObjInsFormTop"), std::to_string(below));
+  EXPECT_EQ(Value("ObjInsFormHeight"), "400");
+  EXPECT_EQ(Value("Class Path"), ".");
+  EXPECT_EQ(Value("Use Smart Tab"), "1");
+  EXPECT_EQ(Value("Comment Color"), "8421504");
+  EXPECT_EQ(Value("File Filter"),
+            "Java files (*.java)|*.java|HTML files (*.html)|*.html|Text files (*.txt)|*.txt|Any file (*.*)|*.*");
+  Start();
+}
+
+TEST_F(SettingsFileTest, ARestartRestoresPlacesReopenListAndOpenFilesInTheirOrder) {
+  WriteFile(temp_.File("x.java"), "class x {}\n");
+  WriteFile(temp_.File("y.java"), "class y {}\n");
+  OpenThroughDialog(temp_.File("x.java"));
+  Main().NewJavafileClick();
+  OpenThroughDialog(temp_.File("y.java"));
+  Main().AddReopenItem(0, "/old/Older.java");
+  Main().AddReopenItem(0, "/old/Old.java");
+  Main().SetLeft(33);
+  Main().SetTop(44);
+  Main().SetWidth(700);
+  Editor().SetFormLeft(250);
+  Editor().SetFormTop(260);
+  Editor().SetFormWidth(610);
+  Editor().SetFormHeight(420);
+  Editor().SetTabSize(4);
+  Shutdown();
+  EXPECT_EQ(Value("List"), temp_.File("y.java") + "|" + temp_.File("x.java") + "|");
+  Start();
+  ASSERT_EQ(Editor().GetPageCount(), 2);
+  EXPECT_EQ(Editor().GetPageFileName(0), temp_.File("x.java"));
+  EXPECT_EQ(Editor().GetPageFileName(1), temp_.File("y.java"));
+  EXPECT_EQ(Main().Left(), 33);
+  EXPECT_EQ(Main().Top(), 44);
+  EXPECT_EQ(Main().Width(), 700);
+  EXPECT_EQ(Editor().GetFormLeft(), 250);
+  EXPECT_EQ(Editor().GetFormTop(), 260);
+  EXPECT_EQ(Editor().GetFormWidth(), 610);
+  EXPECT_EQ(Editor().GetFormHeight(), 420);
+  EXPECT_EQ(Editor().GetTabSize(), 4);
+  EXPECT_EQ(Main().ReopenListToString(), "/old/Old.java|/old/Older.java|");
+}
+
+TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {
+  Shutdown();
+  WriteIni(
+      "[Desk Top]\nMainFormLeft=50\n"
+      "[Preferences]\nSave Desktop=1\nTab Size=abc\nGrid Size=12\n"
+      "[Compile]\nCompiler Name=\"my javac\"\nCompile Option=-g;-nowarn \"q\"\n"
+      "[Etc.]\nUser Tool Options=\"a;b\" 'c'\nUser Tool Working Dir=LEDPATH /opt/led;/usr/led\nExtra=kept\n"
+      "[Editor]\nFont Size=12pt\n");
+  Start();
+  EXPECT_EQ(Editor().GetTabSize(), 8);
+  EXPECT_EQ(Editor().GetFontSize(), 10);
+  EXPECT_EQ(Editor().GetGridSize(), 12);
+  EXPECT_EQ(Main().Left(), 0);  // any "Save Desktop" but 0 takes the default layout
+  EXPECT_EQ(Editor().GetClassPath(), ".");
+  EXPECT_EQ(Editor().GetCompilerName(), "\"my javac\"");
+  EXPECT_EQ(workbench::KeptSettings.CompileOption, "-g;-nowarn \"q\"");
+  Shutdown();
+  EXPECT_EQ(Value("Save Desktop"), "1");
+  EXPECT_EQ(Value("Tab Size"), "8");
+  EXPECT_EQ(Value("Compiler Name"), "\"my javac\"");
+  EXPECT_EQ(Value("Compile Option"), "-g;-nowarn \"q\"");
+  EXPECT_EQ(Value("User Tool Options"), "\"a;b\" 'c'");
+  EXPECT_EQ(Value("User Tool Working Dir"), "LEDPATH /opt/led;/usr/led");
+  EXPECT_EQ(Value("Extra"), "kept");
+  Start();
+}
+
+TEST_F(SettingsFileTest, ADamagedFileIsAFirstRun) {
+  Shutdown();
+  const char damaged[] = "\x01\x02[Desk Top\nMainFormLeft=abc\xff\n[Editor Files]\nList=/nowhere/Gone.java|\n";
+  WriteIni(std::string(damaged, sizeof damaged - 1));
+  Start();
+  ASSERT_EQ(Editor().GetPageCount(), 1);
+  EXPECT_EQ(Editor().GetPageFileName(0), "noname01.java");
+  EXPECT_EQ(Main().Left(), 0);
+  EXPECT_EQ(Editor().GetFormLeft(), 200);
+  Shutdown();
+  EXPECT_EQ(Layout(ReadFile(IniPath())).size(), kFullLayout.size());
+  EXPECT_EQ(Value("Save Desktop"), "0");
+  EXPECT_EQ(Value("List"), "");
+  Start();
+}

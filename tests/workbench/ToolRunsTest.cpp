@@ -1,0 +1,321 @@
+// The Java tool runs with real processes: the real javac and java where their results matter,
+// and small fake tools (shell scripts first on PATH) that record what they were given.
+#include <sys/stat.h>
+
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "WorkbenchFixture.h"
+#include "designer/Lib.h"
+#include "platform/StringList.h"
+#include "platform/SysUtils.h"
+#include "workbench/ArgApplet.h"
+#include "workbench/ArgApplica.h"
+#include "workbench/CompilerMsg_f.h"
+#include "workbench/SettingsExchange.h"
+
+using platform::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+class ToolRunsTest : public WorkbenchTest {
+ protected:
+  void SetUp() override {
+    WorkbenchTest::SetUp();
+    const char* path = std::getenv("PATH");
+    savedPath_ = path != nullptr ? path : "";
+    bin_ = temp_.File("bin/");
+    src_ = temp_.File("src/");
+    std::filesystem::create_directories(bin_);
+    std::filesystem::create_directories(src_);
+    setenv("PATH", (bin_ + ":" + savedPath_).c_str(), 1);
+  }
+  void TearDown() override {
+    setenv("PATH", savedPath_.c_str(), 1);
+    WorkbenchTest::TearDown();
+  }
+  // A shell script in the fake-tool folder; it finds that folder as $BIN.
+  void FakeTool(const std::string& name, const std::string& body) {
+    WriteFile(bin_ + name, "#!/bin/sh\nBIN=\"$(dirname \"$0\")\"\n" + body);
+    chmod((bin_ + name).c_str(), 0755);
+  }
+  void OpenSource(const std::string& name, const std::string& text) {
+    WriteFile(src_ + name, text);
+    OpenThroughDialog(src_ + name);
+  }
+  std::vector<std::string> Lines(const std::string& fileName) { return platform::SplitLines(ReadFile(fileName)); }
+  std::vector<std::string> Messages() {
+    std::vector<std::string> items;
+    for (int i = 0; i < Editor().MessageWindow->Count(); ++i) items.push_back(Editor().MessageWindow->Items(i));
+    return items;
+  }
+  void RestartWithSettings(const std::string& ini) {
+    Main().Close();
+    workbench::DestroyWorkbenchWindows();
+    WriteFile(temp_.File("config") + "/morvane/Morvane.ini", ini);
+    workbench::CreateWorkbenchWindows();
+    Main().Show();
+  }
+
+  std::string savedPath_;
+  std::string bin_;
+  std::string src_;
+};
+
+TEST_F(ToolRunsTest, CompileShowsTheCompilerMessagesAndJumpsToTheErrorLine) {
+  OpenSource("Broken.java", "public class Broken {\n  void f() {\n    int x = 1\n  }\n}\n");
+  Main().Compile1Click();
+  std::vector<std::string> messages = Messages();
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages[0].rfind("Broken.java:3: error:", 0), 0u) << messages[0];
+  EXPECT_FALSE(Editor().MessageWindow->isHidden());
+  Editor().MessageWindow->SetItemIndex(static_cast<int>(messages.size()) - 1);
+  Editor().MessageWindowDblClick();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 2);
+  EXPECT_FALSE(FileExists(src_ + "error"));
+  EXPECT_EQ(Editor().StatusBar->PanelText(3), "");
+  EXPECT_TRUE(Main().Compile1->Enabled());
+  EXPECT_FALSE(Main().ToolRuns.Running());
+
+  // Mended and compiled again: saved first, no messages, no compile-message window.
+  Active().Lines().Put(2, "    int x = 1;");
+  Main().Compile1Click();
+  EXPECT_EQ(ReadFile(src_ + "Broken.java"), "public class Broken {\n  void f() {\n    int x = 1;\n  }\n}\n");
+  EXPECT_TRUE(FileExists(src_ + "Broken.class"));
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Editor().MessageWindow->isHidden());
+  EXPECT_FALSE(workbench::CompileMsgForm->isVisible());
+}
+
+TEST_F(ToolRunsTest, CompilerNameOptionsAndClassPathComeFromTheSettingsFromStartUp) {
+  FakeTool("fakec",
+           "echo \"$@\" > \"$BIN/args\"\necho \"$CLASSPATH\" > \"$BIN/classpath\"\n"
+           "echo \"warning: be careful\" >&2\nexit 0\n");
+  RestartWithSettings("[Preferences]\nSave Desktop=0\n[Compile]\nCompiler Name=" + bin_ +
+                      "fakec\nCompile Option=-g -nowarn\nClass Path=.;/opt/lib\n");
+  OpenSource("A.java", "class A {}\n");
+  Main().Compile1Click();
+  EXPECT_EQ(ReadFile(bin_ + "args"), "-g -nowarn A.java\n");
+  EXPECT_EQ(ReadFile(bin_ + "classpath"), ".:/opt/lib\n");
+  // A successful compile that wrote to standard error shows it below the version line.
+  EXPECT_TRUE(workbench::CompileMsgForm->isVisible());
+  EXPECT_EQ(workbench::CompileMsgForm->RichEdit1->Lines().Text(), "Morvane 0.64\n\nwarning: be careful\n");
+  EXPECT_TRUE(Editor().MessageWindow->isHidden());
+
+  // Any exit code ends the wait; only 0 is a successful compile.
+  FakeTool("fakec", "echo \"A.java:1: trouble\" >&2\nexit 7\n");
+  Main().Compile1Click();
+  EXPECT_EQ(Messages(), std::vector<std::string>{"A.java:1: trouble"});
+  EXPECT_FALSE(Editor().MessageWindow->isHidden());
+  EXPECT_TRUE(Main().Compile1->Enabled());
+}
+
+TEST_F(ToolRunsTest, RunCompilesAnApplicationAndRunsItThroughRunShInATerminal) {
+  FakeTool("x-terminal-emulator", "echo \"$@\" > \"$BIN/terminal-args\"\ncp run.sh \"$BIN/run.sh.copy\"\nshift\nexec \"$@\"\n");
+  OpenSource("Hello.java",
+             "import java.io.*;\npublic class Hello {\n  public static void main(String[] args) throws IOException {\n"
+             "    try (FileWriter out = new FileWriter(\"ran.txt\")) { out.write(String.join(\" \", args)); }\n  }\n}\n");
+  workbench::ArgForApplicaForm->ArgComboBox->setEditText("one two");
+  Main().Run2Click();
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh run.sh\n");
+  std::vector<std::string> script = {"cd '" + src_ + "'", "java Hello one two", "echo \"Press Enter to continue . . .\"",
+                                     "read answer"};
+  EXPECT_EQ(Lines(bin_ + "run.sh.copy"), script);
+  EXPECT_EQ(ReadFile(src_ + "ran.txt"), "one two");
+  EXPECT_FALSE(FileExists(src_ + "run.sh"));
+  EXPECT_FALSE(FileExists(src_ + "error"));
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Main().Run2->Enabled());
+}
+
+TEST_F(ToolRunsTest, RunShowsAnAppletOnTheTemporaryPageAndDeletesIt) {
+  FakeTool("appletviewer", "echo \"$@\" > \"$BIN/viewer-args\"\ncp \"$1\" \"$BIN/page.copy\"\n");
+  OpenSource("Hi.java", "import java.applet.Applet;\npublic class Hi extends Applet {\n}\n");
+  WriteFile(src_ + "Hi.class", "");  // up to date: no compile
+  workbench::ArgForAppletForm->ArgGridCells[1] = {"   Arg 1", "color", "red"};
+  workbench::ArgForAppletForm->FArgCount = 1;
+  Main().Run2Click();
+  EXPECT_EQ(ReadFile(bin_ + "viewer-args"), "MorvaneTemp.html\n");
+  std::vector<std::string> page = {"<HTML>",
+                                   "<HEAD>",
+                                   "<TITLE> Morvane 0.64 temporary HTML file. </TITLE>",
+                                   "</HEAD>",
+                                   "<BODY>",
+                                   "<APPLET CODE = Hi WIDTH = 300 HEIGHT = 400",
+                                   ">",
+                                   "<PARAM NAME = color VALUE = \"red\" >",
+                                   "</APPLET>",
+                                   "</BODY>",
+                                   "</HTML>"};
+  EXPECT_EQ(Lines(bin_ + "page.copy"), page);
+  EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
+  EXPECT_EQ(ReadFile(src_ + "Hi.class"), "");  // not compiled again
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ToolRunsTest, AUsersOwnPageOfTheTemporaryNameSurvives) {
+  FakeTool("appletviewer", "echo \"$@\" > \"$BIN/viewer-args\"\n");
+  OpenSource("MorvaneTemp.html", "<HTML>mine</HTML>\n");
+  Main().Run2Click();
+  EXPECT_EQ(ReadFile(bin_ + "viewer-args"), "MorvaneTemp.html\n");
+  EXPECT_EQ(ReadFile(src_ + "MorvaneTemp.html"), "<HTML>mine</HTML>\n");
+
+  // An applet run beside it neither overwrites it nor starts the viewer.
+  std::filesystem::remove(bin_ + "viewer-args");
+  OpenSource("Hi.java", "public class Hi extends java.applet.Applet {}\n");
+  WriteFile(src_ + "Hi.class", "");
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  EXPECT_EQ(LastMessage(), "Temporary HTML: file creation Error");
+  EXPECT_FALSE(FileExists(bin_ + "viewer-args"));
+  EXPECT_EQ(ReadFile(src_ + "MorvaneTemp.html"), "<HTML>mine</HTML>\n");
+}
+
+TEST_F(ToolRunsTest, ResetEndsARunningToolWhileThePageAndTheWindowStayOpen) {
+  FakeTool("appletviewer", "exec sleep 30\n");
+  OpenSource("Page.html", "<HTML></HTML>\n");
+  bool runGroupOff = false, resetOn = false, pageKept = false, windowKept = false;
+  QTimer::singleShot(300, [&] {
+    runGroupOff = !Main().Run2->Enabled();
+    Main().Run1Click();
+    resetOn = Main().Reset1->Enabled();
+    int pages = Editor().GetPageCount();
+    Main().CloseFile1Click();
+    pageKept = Editor().GetPageCount() == pages;
+    windowKept = !Main().Close();
+    Main().Reset1Click();
+  });
+  auto started = std::chrono::steady_clock::now();
+  Main().Run2Click();
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+  EXPECT_TRUE(runGroupOff);
+  EXPECT_TRUE(resetOn);
+  EXPECT_TRUE(pageKept);
+  EXPECT_TRUE(windowKept);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"User Break while running Applet"});
+  EXPECT_FALSE(Editor().MessageWindow->isHidden());
+  EXPECT_FALSE(Main().FUserBreak);
+  EXPECT_TRUE(Main().Run2->Enabled());
+  EXPECT_TRUE(Main().isVisible());
+}
+
+TEST_F(ToolRunsTest, ToolsMissingFromThePathGiveTheCanNotRunMessage) {
+  setenv("PATH", bin_.c_str(), 1);
+  OpenSource("N.java", "public class N {\n  public static void main(String[] a) {}\n}\n");
+  WriteFile(src_ + "N.class", "");
+  Modal().Queue(platform::mrOk);
+  Main().Javah1Click();
+  EXPECT_EQ(LastMessage(), "Javah : Can not run this program (not found in the PATH)");
+  Modal().Queue(platform::mrOk);
+  Main().ManualAppletViewer();
+  EXPECT_EQ(LastMessage(), "Appletviewer : Can not run this program (not found in the PATH)");
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  EXPECT_EQ(LastMessage(), "Java : Can not run this program (not found in the PATH)");
+  EXPECT_FALSE(FileExists(src_ + "run.sh"));
+  EXPECT_FALSE(FileExists(src_ + "error"));
+  EXPECT_EQ(Editor().StatusBar->PanelText(3), "");
+  EXPECT_TRUE(Main().Run2->Enabled());
+
+  Modal().Queue(platform::mrOk);
+  Main().SimanticPrototyper1Click();
+  EXPECT_NE(LastMessage().find("zelvory/zelvory was not found."), std::string::npos);
+  Modal().Queue(platform::mrOk);
+  EXPECT_FALSE(Main().ToolRuns.RunScanner());
+  EXPECT_EQ(LastMessage(), "Can't run Tovik.exe !  Check the PATH.");
+}
+
+TEST_F(ToolRunsTest, TheUserToolRunsOnLedFilesWithItsVariableAndOptions) {
+  FakeTool("x-terminal-emulator", "echo \"$@\" > \"$BIN/terminal-args\"\nshift\nexec \"$@\"\n");
+  FakeTool("ledc", "echo \"$@ $LEDHOME\" > \"$BIN/ledc-args\"\n");
+  workbench::KeptSettings.UserToolName = "ledc";
+  workbench::KeptSettings.UserToolOptions = "-v";
+  workbench::KeptSettings.UserToolArgument = "out";
+  workbench::KeptSettings.UserToolWorkingDir = "LEDHOME /opt/led";
+  OpenSource("X.led", "led text\n");
+  Main().Run2Click();
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh run.sh\n");
+  EXPECT_EQ(ReadFile(bin_ + "ledc-args"), "-v X.led out /opt/led\n");
+  // With the console closing, the tool starts directly in the terminal.
+  Main().SetConsoleClosing(true);
+  Main().Run2Click();
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e ledc -v X.led out\n");
+  EXPECT_TRUE(Messages().empty());
+  workbench::KeptSettings = {};
+}
+
+TEST_F(ToolRunsTest, AFolderThatTakesNoNewFileNeitherHangsNorStartsTheViewer) {
+  FakeTool("fakec", "exit 0\n");
+  FakeTool("appletviewer", "echo \"$@\" > \"$BIN/viewer-args\"\n");
+  Editor().SetCompilerName(bin_ + "fakec");
+  OpenSource("Hi.java", "public class Hi extends java.applet.Applet {}\n");
+  if (!testsupport::MakeFolderReadOnly(src_)) GTEST_SKIP() << "the folder cannot be made read-only here";
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  testsupport::MakeFolderWritable(src_);
+  EXPECT_EQ(LastMessage(), "Temporary HTML: file creation Error");
+  EXPECT_FALSE(FileExists(bin_ + "viewer-args"));
+  EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
+  EXPECT_TRUE(Main().Run2->Enabled());
+}
+
+TEST_F(ToolRunsTest, OpeningChecksRefuseEmptyPagesSecondaryFramesAndOtherFiles) {
+  Modal().Queue(platform::mrOk);
+  Main().Compile1Click();  // the untitled page of the start has no line
+  EXPECT_EQ(LastMessage(), "Sorry, this file has no content.");
+
+  OpenSource("F.java", "class F {}\n");
+  Editor().Page->Pages(Editor().Page->ActivePageIndex())->SetTag(Main().CreateDesignFrame("F", 202));
+  Editor().PageChange();
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  EXPECT_EQ(LastMessage(), "This is neigther Application nor Applet.");
+
+  OpenSource("P.html", "<HTML>\n");
+  Modal().Queue(platform::mrOk);
+  Main().Compile1Click();
+  EXPECT_EQ(LastMessage(), "This is not a valid source file!\rSource file should have the extension of \".java\".");
+  Modal().Queue(platform::mrOk);
+  Main().ManualJava();
+  EXPECT_EQ(LastMessage(), "This is not a Java Source !\rSource file should have the extension of \".java\".");
+  EXPECT_TRUE(Main().Run2->Enabled());
+}
+
+TEST_F(ToolRunsTest, TheAppletPageTakesTheSizeOfTheDesignFrame) {
+  FakeTool("appletviewer", "cp \"$1\" \"$BIN/page.copy\"\n");
+  OpenSource("Hi.java", "public class Hi extends java.applet.Applet {}\n");
+  WriteFile(src_ + "Hi.class", "");
+  designer::TFrame* frame = Main().CreateDesignFrame("Hi", 201);
+  frame->resize(320, 200);
+  Editor().Page->Pages(Editor().Page->ActivePageIndex())->SetTag(frame);
+  Editor().PageChange();
+  Main().ManualAppletViewer();
+  std::vector<std::string> page = Lines(bin_ + "page.copy");
+  ASSERT_EQ(page.size(), 10u);  // no applet argument, no PARAM line
+  EXPECT_EQ(page[5], "<APPLET CODE = Hi WIDTH = 320 HEIGHT = 200");
+  EXPECT_FALSE(FileExists(src_ + "MorvaneTemp.html"));
+}
+
+TEST_F(ToolRunsTest, HeaderDocumentAndDebuggerRunsTakeTheirCommandLines) {
+  FakeTool("javah", "echo \"$@\" > \"$BIN/javah-args\"\n");
+  FakeTool("javadoc", "echo \"$@\" > \"$BIN/javadoc-args\"\necho \"N.java:2: warning: no comment\" >&2\nexit 1\n");
+  FakeTool("x-terminal-emulator", "echo \"$@\" > \"$BIN/terminal-args\"\n");
+  OpenSource("N.java", "public class N {\n  int n;\n}\n");
+  WriteFile(src_ + "N.class", "");
+  Editor().SetClassPath(".;/opt/lib");
+  Main().ToolRuns.JavahStub = true;
+  Main().Javah1Click();
+  EXPECT_EQ(ReadFile(bin_ + "javah-args"), "-stubs -classpath .:/opt/lib N\n");
+
+  Main().Javadoc1Click();
+  EXPECT_EQ(ReadFile(bin_ + "javadoc-args"), "N.java\n");
+  EXPECT_EQ(Messages(), std::vector<std::string>{"N.java:2: warning: no comment"});
+  EXPECT_FALSE(Editor().MessageWindow->isHidden());
+
+  Main().JDB1Click();  // not modified: no compile first
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e jdb N\n");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_TRUE(Editor().MessageWindow->isHidden());
+}

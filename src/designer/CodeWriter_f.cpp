@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "designer/FormDesigner_f.h"
+#include "designer/JavaType.h"
 #include "designer/Lib.h"
 #include "designer/ObjIns.h"
 #include "platform/Dialogs.h"
@@ -523,6 +524,590 @@ void RemoveAddItemLines(int first, int last, const std::string& component) {
       ++i;
     }
   }
+}
+
+// ---- Component lines ----
+
+namespace {
+
+// A section of the active page: the indexes of its start and end marker lines.
+struct TSection {
+  int start = -1;
+  int end = -1;
+};
+
+// False, with the marker lost, when either marker is missing.
+bool FindSection(const std::string& startText, const std::string& endText, TSection& section) {
+  section.start = GetLineIndex(startText);
+  section.end = GetLineIndex(endText);
+  if (section.start < 0 || section.end < 0) return LoseMarker();
+  return true;
+}
+
+// True when name stands in the line as a whole name with `before` right in front of it and `after`
+// right behind it, so that Panel1 is never found in Panel10 or MyPanel1.
+bool HasNamed(const std::string& line, const std::string& before, const std::string& name, const std::string& after) {
+  for (size_t at = FindName(line, name, TNameMatch::Prefix); at != std::string::npos;
+       at = FindName(line, name, TNameMatch::Prefix, at + 1)) {
+    bool front = at >= before.size() && line.compare(at - before.size(), before.size(), before) == 0;
+    bool back = line.compare(at + name.size(), after.size(), after) == 0;
+    bool whole = !after.empty() || FindName(line, name, TNameMatch::Identifier, at) == at;
+    if (front && back && whole) return true;
+  }
+  return false;
+}
+
+// Deletes the lines strictly between the section's markers for which doomed is true.
+void DeleteLinesInSection(const TSection& section, const std::function<bool(const std::string&)>& doomed) {
+  TEditLines& lines = ActivePage()->Lines();
+  int last = section.end - 1;
+  for (int i = section.start + 1; i <= last;) {
+    if (doomed(lines.Get(i))) {
+      lines.Delete(i);
+      --last;
+    } else {
+      ++i;
+    }
+  }
+}
+
+// Inserts lines at the index so that they read top to bottom as given, each with the indent of the
+// line that stood there.
+void InsertLines(int at, const std::vector<std::string>& added) {
+  TEditLines& lines = ActivePage()->Lines();
+  std::string indent = IndentOf(lines.Get(at));
+  for (size_t i = 0; i < added.size(); ++i) lines.Insert(at + static_cast<int>(i), indent + added[i]);
+}
+
+// Inserts above the marker line; false, with the marker lost, when it is missing.
+bool InsertAtMarker(const std::string& marker, const std::vector<std::string>& added) {
+  int at = GetLineIndex(marker);
+  if (at < 0) return LoseMarker();
+  InsertLines(at, added);
+  return true;
+}
+
+std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
+
+TFrame* FrameOf(const QWidget* component) {
+  for (QWidget* widget = component->parentWidget(); widget != nullptr; widget = widget->parentWidget())
+    if (auto* frame = qobject_cast<TFrame*>(widget)) return frame;
+  return nullptr;
+}
+
+bool InPanel(const QWidget* component) { return GetComponentKind(component->parentWidget()) == ckPanel; }
+
+std::string Caption(const QWidget* component) {
+  if (auto* button = qobject_cast<const QAbstractButton*>(component)) return button->text().toStdString();
+  if (auto* label = qobject_cast<const QLabel*>(component)) return label->text().toStdString();
+  if (auto* edit = qobject_cast<const QLineEdit*>(component)) return edit->text().toStdString();
+  if (auto* memo = qobject_cast<const QPlainTextEdit*>(component)) return memo->toPlainText().toStdString();
+  return {};
+}
+
+std::string QuotedCaption(const QWidget* component) { return Quoted(EscapeJavaString(Caption(component))); }
+
+std::string FontLine(const QWidget& component) {
+  QFont face = component.font();
+  unsigned styles = (face.bold() ? fsBold : 0u) | (face.italic() ? fsItalic : 0u);
+  return NameOf(&component) + ".setFont(new Font(" + Quoted(face.family().toStdString()) + "," +
+         FontStyleText(styles) + "," + std::to_string(face.pointSize()) + "));";
+}
+
+int LabelAlignment(const QLabel& label) {
+  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignRight) return 1;
+  if (horizontal & Qt::AlignHCenter) return 2;
+  return 0;
+}
+
+// The Java class and the Component Initialization lines of kinds 102-111, top to bottom.
+struct TComponentLines {
+  std::string javaClass;
+  std::vector<std::string> initialization;
+};
+
+TComponentLines LinesOfKind(int kind, const QWidget& component) {
+  const std::string n = NameOf(&component);
+  const std::string caption = QuotedCaption(&component);
+  switch (kind) {
+    case ckButton: return {"Button", {n + " = new Button(" + caption + ");", FontLine(component)}};
+    case ckPanel:
+      return {"Panel",
+              {n + " = new Panel();", n + ".setLayout(null);", n + ".setForeground(Color.black);",
+               n + ".setBackground(Color.lightGray);", FontLine(component)}};
+    case ckTextField:
+      return {"TextField",
+              {n + " = new TextField(" + caption + ");", n + ".setForeground(Color.black);",
+               n + ".setBackground(Color.white);", FontLine(component)}};
+    case ckTextArea:
+      return {"TextArea",
+              {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(Caption(&component)))) + ");",
+               n + ".setForeground(Color.black);", n + ".setBackground(Color.white);", FontLine(component)}};
+    case ckLabel:
+      return {"Label",
+              {n + " = new Label(" + caption + ",Label." +
+                   AlignmentToStr(LabelAlignment(static_cast<const QLabel&>(component))) + ");",
+               FontLine(component)}};
+    case ckCheckbox:
+      return {"Checkbox",
+              {n + " = new Checkbox(" + caption + ");", n + ".setBackground(Color.lightGray);", FontLine(component)}};
+    case ckChoice: return {"Choice", {n + " = new Choice();", FontLine(component)}};
+    case ckList:
+      return {"List",
+              {n + " = new List();", n + ".setForeground(Color.black);", n + ".setBackground(Color.white);",
+               FontLine(component)}};
+    case ckScrollbar:
+      return {"Scrollbar",
+              {n + " = new Scrollbar(Scrollbar.HORIZONTAL);", n + ".setValues(0,22,0,0);",
+               n + ".setBackground(Color.lightGray);"}};
+    default: return {};
+  }
+}
+
+std::string GroupCommentOf(const std::string& containerName) { return "// CheckboxGroup in " + containerName; }
+
+// The index of the group's construction line for the container; -1 when none.
+int GroupLineIndex(const std::string& containerName) {
+  platform::TRichEdit* edit = ActivePage();
+  if (edit == nullptr) return -1;
+  const TEditLines& lines = edit->Lines();
+  for (int i = 0; i < lines.Count(); ++i)
+    if (HasNamed(lines.Get(i), "// CheckboxGroup in ", containerName, "")) return i;
+  return -1;
+}
+
+// Writes the group of a container's first radio button, or finds the one its others share.
+std::string RadioGroupFor(const QWidget& radio) {
+  const std::string container = NameOf(radio.parentWidget());
+  if (HasRadioGroup(radio.parentWidget())) {
+    std::string group = GetGroupNameFromComment(container);
+    if (group.empty()) LoseMarker();
+    return group;
+  }
+  const std::string group = "CheckboxGrpIn" + container;
+  if (!InsertAtMarker("// End of Component Declaration", {"public CheckboxGroup " + group + ";"})) return {};
+  if (!InsertAtMarker("// End of Component Initialization",
+                      {group + " = new CheckboxGroup(); " + GroupCommentOf(container)}))
+    return {};
+  return group;
+}
+
+std::string PositionLine(const QWidget& component) {
+  using std::to_string;
+  const workbench::TWindowMetrics& m = workbench::WindowMetrics;
+  const std::string n = NameOf(&component);
+  if (InPanel(&component))
+    return n + ".reshape(" + to_string(component.x()) + "," + to_string(component.y()) + "," +
+           to_string(component.width()) + "," + to_string(component.height()) + ");";
+  return n + ".reshape(" + to_string(component.x() + m.FrameWidth) + "," +
+         to_string(component.y() + m.CaptionHeight + m.FrameHeight) + "+MenuBarHeight," +
+         to_string(component.width()) + "," + to_string(component.height()) + ");";
+}
+
+// Declaration, construction lines, add line and reshape line of kinds 102-111.
+void WriteCommonLines(int kind, const QWidget& component, std::vector<std::string> initialization) {
+  const std::string n = NameOf(&component);
+  TComponentLines kindLines = LinesOfKind(kind, component);
+  if (initialization.empty()) initialization = kindLines.initialization;
+  if (!InsertAtMarker("// End of Component Declaration", {"public " + kindLines.javaClass + " " + n + ";"})) return;
+  if (!InsertAtMarker("// End of Component Initialization", initialization)) return;
+  int adds = GetLineIndex("// Add()s");
+  if (adds < 0) {
+    LoseMarker();
+    return;
+  }
+  std::string add = InPanel(&component) ? NameOf(component.parentWidget()) + ".add(" + n + ");" : "add(" + n + ");";
+  InsertLines(adds + 1, {add});
+  InsertAtMarker("// End of InitialPositionSet()", {PositionLine(component)});
+}
+
+void WriteRadioCode(const QWidget& radio) {
+  std::string group = RadioGroupFor(radio);
+  if (workbench::MarkerLost) return;
+  const std::string n = NameOf(&radio);
+  WriteCommonLines(ckRadioButton, radio,
+                   {n + " = new Checkbox(" + QuotedCaption(&radio) + "," + group + ",true);",
+                    n + ".setBackground(Color.lightGray);", FontLine(radio)});
+}
+
+void WriteMenuBarCode(const QWidget& menuBar) {
+  const std::string n = NameOf(&menuBar);
+  if (!InsertAtMarker("// End of Component Declaration", {"public MenuBar " + n + ";"})) return;
+  InsertAtMarker("// End of Component Initialization", {n + " = new MenuBar();", "setMenuBar(" + n + ");"});
+}
+
+bool IsAppletFrame(const TFrame* frame) { return frame != nullptr && frame->FrameId == fkApplet; }
+
+std::string DrawImageArguments(const QWidget& image) {
+  using std::to_string;
+  const workbench::TWindowMetrics& m = workbench::WindowMetrics;
+  return to_string(image.x() + m.FrameWidth) + "," + to_string(image.y() + m.FrameHeight) + "," +
+         to_string(image.width()) + "," + to_string(image.height());
+}
+
+void WriteImageCode(const QWidget& image) {
+  const std::string n = NameOf(&image);
+  const std::string file = Quoted(EscapeJavaString(static_cast<const TImage&>(image).FileName));
+  if (!InsertAtMarker("// End of Component Declaration", {"public Image " + n + ";"})) return;
+  std::string construction = IsAppletFrame(FrameOf(&image))
+                                 ? n + " = getImage(getCodeBase(), " + file + ");"
+                                 : n + " = Toolkit.getDefaultToolkit().getImage(" + file + ");";
+  if (!InsertAtMarker("// End of Component Initialization", {construction})) return;
+  InsertAtMarker("// End of paint()", {"g.drawImage(" + n + ", " + DrawImageArguments(image) + ", this);"});
+}
+
+// Sets the applet's metrics to 0 for the length of a write, and reads the system's again after it.
+class TAppletMetricsScope {
+ public:
+  explicit TAppletMetricsScope(const TFrame* frame) {
+    if (IsAppletFrame(frame)) ClearWindowMetrics();
+  }
+  ~TAppletMetricsScope() { GetWindowMetrics(); }
+  TAppletMetricsScope(const TAppletMetricsScope&) = delete;
+  TAppletMetricsScope& operator=(const TAppletMetricsScope&) = delete;
+};
+
+// ---- Removal ----
+
+// The menu bar's height field goes back to 0 with the menu bar.
+void ResetMenuBarHeight() {
+  const std::string key = "MenuBarHeight = ";
+  int at = GetLineIndex(key);
+  if (at < 0) return;
+  TEditLines& lines = ActivePage()->Lines();
+  std::string line = lines.Get(at);
+  size_t number = line.find(key) + key.size();
+  size_t digits = number;
+  while (digits < line.size() && std::isdigit(static_cast<unsigned char>(line[digits])) != 0) ++digits;
+  if (line.compare(number, digits - number, "0") == 0) return;
+  lines.Put(at, line.replace(number, digits - number, "0"));
+}
+
+bool RemoveImageLines(const std::string& n) {
+  TSection init;
+  if (!FindSection("// Component Initialization", "// End of Component Initialization", init)) return false;
+  TEditLines& lines = ActivePage()->Lines();
+  for (int i = init.start + 1; i < init.end; ++i) {
+    std::string line = lines.Get(i);
+    if (HasNamed(line, " ", n, " = ") && line.find("getImage(") != std::string::npos) {
+      lines.Delete(i);
+      break;
+    }
+  }
+  TSection paint;
+  if (!FindSection("// paint()", "// End of paint()", paint)) return false;
+  for (int i = paint.start + 1; i < paint.end; ++i)
+    if (HasNamed(lines.Get(i), "g.drawImage(", n, ",")) {
+      lines.Delete(i);
+      break;
+    }
+  return true;
+}
+
+bool LineNamesGroup(const std::string& line, const std::string& group) {
+  return !group.empty() && FindName(line, group, TNameMatch::Identifier) != std::string::npos;
+}
+
+// Steps 3-7 of the removal: declaration, initialization, add, reshape, events and bindings.
+void RemoveComponentLines(QWidget& component, int kind, const std::string& group) {
+  const std::string n = NameOf(&component);
+  TSection declaration;
+  if (!FindSection("// Component Declaration", "// End of Component Declaration", declaration)) return;
+  DeleteLinesInSection(declaration, [&](const std::string& line) {
+    return HasNamed(line, " ", n, ";") || LineNamesGroup(line, group);
+  });
+  if (kind == ckImage) {
+    RemoveImageLines(n);
+    return;
+  }
+  TSection init;
+  if (!FindSection("// Component Initialization", "// End of Component Initialization", init)) return;
+  DeleteLinesInSection(init, [&](const std::string& line) {
+    return HasNamed(line, " ", n, " = new ") || HasNamed(line, " ", n, ".") || LineNamesGroup(line, group) ||
+           (kind == ckMenuBar && HasNamed(line, "setMenuBar(", n, ")"));
+  });
+  if (kind == ckMenuBar) ResetMenuBarHeight();
+  TSection adds;
+  if (!FindSection("// Add()s", "// End of Add()s", adds)) return;
+  DeleteLinesInSection(adds, [&](const std::string& line) {
+    return HasNamed(line, "add(", n, ")") || HasNamed(line, "", n, ".add(");
+  });
+  if (kind == ckMenuBar) return;
+  TSection positions;
+  if (!FindSection("// InitialPositionSet()", "// End of InitialPositionSet()", positions)) return;
+  DeleteLinesInSection(positions, [&](const std::string& line) { return HasNamed(line, "", n, ".reshape("); });
+  RemoveComponentEvents(&component);
+  if (workbench::MarkerLost) return;
+  if (TFrame* frame = FrameOf(&component)) RemoveComponentHandlers(frame->FHandlerList, &component);
+}
+
+// The handleEvent() section again begins with "if".
+void RepairFirstClause() {
+  TSection section;
+  if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
+  if (section.end == section.start + 1) return;
+  TEditLines& lines = ActivePage()->Lines();
+  bool replaced = false;
+  std::string first = ReplaceWord(lines.Get(section.start + 1), "else if (evt.id", "if (evt.id", replaced);
+  if (replaced) lines.Put(section.start + 1, first);
+}
+
+bool IsRadioButton(const QObject* component) { return GetComponentKind(component) == ckRadioButton; }
+
+int DesignTagOf(const QObject* component) { return component->property("Tag").toInt(); }
+
+int RadioButtonCount(const QWidget* container) {
+  int count = 0;
+  for (QObject* child : container->children())
+    if (IsRadioButton(child) && DesignTagOf(child) != -1) ++count;
+  return count;
+}
+
+// ---- Geometry ----
+
+enum class TGeometryTerm { Left, Top, Width, Height };
+
+struct TGeometry {
+  int left, top, width, height;
+};
+
+TGeometry WithNewValue(TGeometry geometry, TGeometryTerm term, int value) {
+  switch (term) {
+    case TGeometryTerm::Left: geometry.left = value; break;
+    case TGeometryTerm::Top: geometry.top = value; break;
+    case TGeometryTerm::Width: geometry.width = value; break;
+    case TGeometryTerm::Height: geometry.height = value; break;
+  }
+  return geometry;
+}
+
+std::string Join(std::initializer_list<int> values) {
+  std::string text;
+  for (int value : values) text += (text.empty() ? "" : ",") + std::to_string(value);
+  return text;
+}
+
+// Replaces the text between the first "(" and the first ")" of the line (an image: between its
+// drawImage head and ", this)") by the arguments.
+bool ReplaceArguments(std::string& line, const std::string& head, const std::string& arguments) {
+  size_t open = head.empty() ? line.find('(') : line.find(head);
+  if (open == std::string::npos) return false;
+  open += head.empty() ? 1 : head.size();
+  size_t close = head.empty() ? line.find(')', open) : line.find(", this)", open);
+  if (close == std::string::npos) return false;
+  line.replace(open, close - open, arguments);
+  return true;
+}
+
+void WriteGeometry(QWidget* component, TGeometryTerm term, const std::string& newValue) {
+  if (workbench::MarkerLost || component == nullptr || ActivePage() == nullptr) return;
+  int value = 0;
+  try {
+    value = platform::StrToInt(newValue);
+  } catch (const platform::Exception&) {
+    return;  // only numbers reach a reshape line
+  }
+  auto* frame = qobject_cast<TFrame*>(component);
+  TFrame* owner = frame != nullptr ? frame : FrameOf(component);
+  TAppletMetricsScope metrics(owner);
+  const workbench::TWindowMetrics& m = workbench::WindowMetrics;
+  bool image = GetComponentKind(component) == ckImage;
+  const std::string n = NameOf(component);
+  std::string key;
+  std::string head;
+  std::string arguments;
+  if (frame != nullptr) {
+    TGeometry g = WithNewValue({frame->Left(), frame->Top(), frame->Width(), frame->Height()}, term, value);
+    if (frame->FrameId == fkApplet) {
+      // An applet's own metrics are not cleared: its resize line holds the client size.
+      using C = platform::WindowMetricsConst;
+      key = " resize(";
+      arguments = Join({g.width - 2 * C::FrameWidth, g.height - C::CaptionHeight - 2 * C::FrameHeight});
+    } else {
+      key = " reshape(";
+      arguments = Join({g.left, g.top, g.width, g.height});
+    }
+  } else {
+    TGeometry g =
+        WithNewValue({component->x(), component->y(), component->width(), component->height()}, term, value);
+    if (image) {
+      head = "g.drawImage(" + n + ", ";
+      arguments = Join({g.left + m.FrameWidth, g.top + m.FrameHeight, g.width, g.height});
+    } else if (InPanel(component)) {
+      arguments = Join({g.left, g.top, g.width, g.height});
+    } else {
+      arguments = std::to_string(g.left + m.FrameWidth) + "," + std::to_string(g.top + m.CaptionHeight + m.FrameHeight) +
+                  "+MenuBarHeight," + Join({g.width, g.height});
+    }
+  }
+  TSection section;
+  if (!FindSection(image ? "// paint()" : "// InitialPositionSet()",
+                   image ? "// End of paint()" : "// End of InitialPositionSet()", section))
+    return;
+  TEditLines& lines = ActivePage()->Lines();
+  for (int i = section.start + 1; i < section.end; ++i) {
+    std::string line = lines.Get(i);
+    bool holds = frame != nullptr ? line.find(key) != std::string::npos
+                 : image          ? HasNamed(line, "g.drawImage(", n, ", ")
+                                  : HasNamed(line, " ", n, ".reshape");
+    if (!holds) continue;
+    if (ReplaceArguments(line, head, arguments)) {
+      lines.Put(i, line);
+      return;
+    }
+    break;
+  }
+  LoseMarker();
+}
+
+}  // namespace
+
+void WriteNewComponent(QWidget* component) {
+  if (component == nullptr || workbench::MarkerLost) return;
+  TAppletMetricsScope metrics(FrameOf(component));
+  if (!ActivateFrameSource(FrameOf(component))) return;
+  int kind = GetComponentKind(component);
+  switch (kind) {
+    case ckRadioButton: WriteRadioCode(*component); break;
+    case ckMenuBar: WriteMenuBarCode(*component); break;
+    case ckImage: WriteImageCode(*component); break;
+    default:
+      if (kind >= ckButton && kind <= ckScrollbar) WriteCommonLines(kind, *component, {});
+  }
+}
+
+void RemoveComponentCode(QWidget* component) {
+  if (component == nullptr || !ActivateFrameSource(FrameOf(component))) return;
+  int kind = GetComponentKind(component);
+  if (kind == ckFileDialog) return;
+  std::string group;
+  if (kind == ckRadioButton && !HasRadioGroup(component->parentWidget())) {
+    group = GetGroupNameFromComment(NameOf(component->parentWidget()));
+    if (group.empty()) {
+      LoseMarker();
+      return;
+    }
+  }
+  RemoveComponentLines(*component, kind, group);
+}
+
+void RemoveComponentEvents(QWidget* component) {
+  if (GetComponentKind(component) == ckPanel)
+    for (QObject* child : component->children())
+      if (auto* widget = qobject_cast<QWidget*>(child); widget != nullptr && !child->objectName().isEmpty())
+        RemoveComponentEvents(widget);
+  TSection section;
+  if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
+  const std::string target = "evt.target == " + NameOf(component) + ")";
+  DeleteLinesInSection(section, [&](const std::string& line) { return line.find(target) != std::string::npos; });
+  RepairFirstClause();
+}
+
+void RemoveEventClause(const std::string& target, int eventCode) {
+  TFrame* frame = CurrentFrame();
+  std::string named = frame != nullptr && target == frame->Name() ? "this" : target;
+  TSection section;
+  if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
+  const std::string event = "if (evt.id == Event." + EventIdToString(eventCode);
+  TEditLines& lines = ActivePage()->Lines();
+  for (int i = section.start + 1; i < section.end; ++i) {
+    std::string line = lines.Get(i);
+    if (line.find(event) != std::string::npos && HasNamed(line, "evt.target == ", named, ")")) {
+      lines.Delete(i);
+      break;
+    }
+  }
+  RepairFirstClause();
+}
+
+void RemoveHandlerRoutine(const std::string& handler) {
+  TSection section;
+  if (!FindSection("// Event Handling Routines", "// End of Event Handling Routines", section)) return;
+  TEditLines& lines = ActivePage()->Lines();
+  std::vector<int> doomed;
+  for (int i = section.start + 1; i < section.end;) {
+    if (!HasNamed(lines.Get(i), "public void ", handler, "(")) {
+      ++i;
+      continue;
+    }
+    doomed.push_back(i++);
+    while (i < section.end && lines.Get(i).find("public void ") == std::string::npos) doomed.push_back(i++);
+  }
+  for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) lines.Delete(*it);
+}
+
+void WriteActionEvent(const std::string& target, const std::string& handler) {
+  TSection clauses;
+  if (!FindSection("// handleEvent()", "// End of handleEvent()", clauses)) return;
+  TEditLines& lines = ActivePage()->Lines();
+  std::string indent = IndentOf(lines.Get(clauses.end));
+  lines.Insert(clauses.end, indent + (clauses.end == clauses.start + 1 ? "if" : "else if") +
+                                " (evt.id == Event.ACTION_EVENT && evt.target == " + target + ") " + handler +
+                                "(evt.target);");
+  TSection routines;
+  if (!FindSection("// Event Handling Routines", "// End of Event Handling Routines", routines)) return;
+  const std::string header = "public void " + handler + "(Object target)";
+  for (int i = routines.start + 1; i < routines.end; ++i)
+    if (lines.Get(i).find(header) != std::string::npos) return;
+  InsertLines(routines.end, {header, "{", "", "}", ""});
+  lines.Put(routines.end + 4, "");  // the line that closes the routine stays empty
+}
+
+bool HasRadioGroup(const QWidget* container) { return container != nullptr && RadioButtonCount(container) > 1; }
+
+bool HasRadioButton(const QWidget* container) {
+  if (container == nullptr) return false;
+  for (QObject* child : container->children())
+    if (IsRadioButton(child)) return true;
+  return false;
+}
+
+std::string GetGroupNameFromComment(const std::string& containerName) {
+  int at = GroupLineIndex(containerName);
+  return at < 0 ? std::string() : GetFirstWord(ActivePage()->Lines().Get(at));
+}
+
+void UncheckRadioButtons(QWidget* container) {
+  for (QObject* child : container->children()) {
+    auto* radio = qobject_cast<QRadioButton*>(child);
+    if (radio == nullptr || DesignTagOf(radio) == -1) continue;
+    WriteRadioState(radio, "false");
+    radio->setChecked(false);
+  }
+}
+
+void WriteRadioState(QWidget* radio, const std::string& state) {
+  auto* button = qobject_cast<QAbstractButton*>(radio);
+  if (button == nullptr) return;
+  TSection init;
+  if (!FindSection("// Component Initialization", "// End of Component Initialization", init)) return;
+  const std::string n = NameOf(radio);
+  const std::string old = "," + std::string(button->isChecked() ? "true" : "false") + ");";
+  TEditLines& lines = ActivePage()->Lines();
+  bool found = false;
+  for (int i = init.start + 1; i < init.end; ++i) {
+    std::string line = lines.Get(i);
+    if (!HasNamed(line, " ", n, " = new Checkbox(")) continue;
+    found = true;
+    // The state is the construction's last argument; a caption may hold the same word.
+    size_t at = line.rfind(old);
+    if (at != std::string::npos) lines.Put(i, line.replace(at, old.size(), "," + state + ");"));
+  }
+  if (!found) LoseMarker();
+}
+
+void WriteLeft(QWidget* component, const std::string&, const std::string& newValue) {
+  WriteGeometry(component, TGeometryTerm::Left, newValue);
+}
+void WriteTop(QWidget* component, const std::string&, const std::string& newValue) {
+  WriteGeometry(component, TGeometryTerm::Top, newValue);
+}
+void WriteWidth(QWidget* component, const std::string&, const std::string& newValue) {
+  WriteGeometry(component, TGeometryTerm::Width, newValue);
+}
+void WriteHeight(QWidget* component, const std::string&, const std::string& newValue) {
+  WriteGeometry(component, TGeometryTerm::Height, newValue);
 }
 
 }  // namespace designer

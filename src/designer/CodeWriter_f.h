@@ -8,6 +8,9 @@
 
 #include "platform/StringList.h"
 
+class QObject;
+class QWidget;
+
 namespace designer {
 
 class TFrame;
@@ -38,6 +41,42 @@ void WriteFrameSource(TFrame* frame, const std::function<void()>& writer, bool s
 // Offers to save the frame's source as "$Morvane.tmp" in its folder, then closes its page unsaved.
 // The frame is cut loose from every pointer to it and freed once its callers have returned.
 void RecoverLostMarkers(TFrame* frame);
+
+// ---- Component lines ----
+
+// Writes a component's lines just placed from the palette: its declaration, construction and first
+// property lines, its add line and its reshape line (an image: its drawImage line in paint()).
+void WriteNewComponent(QWidget* component);
+// Deletes every line of a component, its dispatch clauses and its event bindings; a panel's
+// children keep theirs (the surface removes them one by one).
+void RemoveComponentCode(QWidget* component);
+// Deletes the dispatch clauses of a component, and first those of a panel's children.
+void RemoveComponentEvents(QWidget* component);
+// Deletes the first dispatch clause of the event (an EventCode) for the target.
+void RemoveEventClause(const std::string& target, int eventCode);
+// Deletes every routine of that name in the Event Handling Routines.
+void RemoveHandlerRoutine(const std::string& handler);
+// Writes the dispatch clause of an Action event and, when it is missing, the handler's routine.
+void WriteActionEvent(const std::string& target, const std::string& handler);
+
+// More than one radio button directly in the container; any at all.
+bool HasRadioGroup(const QWidget* container);
+bool HasRadioButton(const QWidget* container);
+// The CheckboxGroup declared for the container: the first word of the line whose comment names
+// the container; "" when there is none.
+std::string GetGroupNameFromComment(const std::string& containerName);
+// Every radio button directly in the container goes off, in the source and on the surface.
+void UncheckRadioButtons(QWidget* container);
+// Rewrites a radio button's construction line with the state word "true" or "false".
+void WriteRadioState(QWidget* radio, const std::string& state);
+
+// The geometry writers rewrite the reshape line (an image: its drawImage line; the frame: its
+// reshape or resize line) with the component's current geometry and the new value in place of
+// the named one. They do nothing while a marker is lost.
+void WriteLeft(QWidget* component, const std::string& oldValue, const std::string& newValue);
+void WriteTop(QWidget* component, const std::string& oldValue, const std::string& newValue);
+void WriteWidth(QWidget* component, const std::string& oldValue, const std::string& newValue);
+void WriteHeight(QWidget* component, const std::string& oldValue, const std::string& newValue);
 
 // Value helpers.
 bool IsDefaultValue(int propertyCode, const std::string& value);

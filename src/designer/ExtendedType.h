@@ -1,14 +1,36 @@
 #pragma once
-// TEventHandlerList: a design frame's event bindings as text. Per component that has a binding, a
-// header line "[" + name + "]", one line per bound event ("OnAction = Button1_Action"), then one
-// empty line that closes the section. Sections keep the order of their first binding.
+// The designer's extended components: an image drawn in paint() (TImage), the file-dialog marker
+// (TOpenDlg), and TEventHandlerList, a design frame's event bindings as text. Per component that has
+// a binding, a header line "[" + name + "]", one line per bound event ("OnAction = Button1_Action"),
+// then one empty line that closes the section. Sections keep the order of their first binding.
 #include <string>
 
+#include "gif/GifImage.h"
+#include "platform/StdCtrls.h"
 #include "platform/StringList.h"
 
 class QObject;
 
 namespace designer {
+
+// An image the class draws in paint(). FileName is the file as the Java source names it; the
+// picture's path as loaded is kept apart from it.
+class TImage : public gif::TGifImage {
+  Q_OBJECT
+ public:
+  explicit TImage(QWidget* owner = nullptr) : gif::TGifImage(owner) {}
+  std::string FileName;
+  std::string PicturePath;  // the picture as loaded ("Picture" in the design file)
+};
+
+// java.awt.FileDialog, shown on the surface as a small marker button.
+class TOpenDlg : public platform::TBitBtn {
+  Q_OBJECT
+ public:
+  explicit TOpenDlg(QWidget* parent) : platform::TBitBtn(parent) {}
+  std::string FileName;
+  std::string InitialDir;
+};
 
 class TEventHandlerList : public platform::TStringList {};
 

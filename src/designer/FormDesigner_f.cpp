@@ -1,6 +1,22 @@
 #include "designer/FormDesigner_f.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <algorithm>
+#include <set>
+
+#include "designer/CodeWriter_f.h"
+#include "designer/JavaType.h"
+#include "designer/Lib.h"
+#include "designer/ObjIns.h"
+#include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "platform/SysUtils.h"
+#include "workbench/Editor.h"
 #include "workbench/Main.h"
 
 namespace designer {
@@ -14,19 +30,136 @@ constexpr int kNewFrameWidth = 400 + 2 * platform::WindowMetricsConst::FrameWidt
 constexpr int kNewFrameHeight =
     300 + platform::WindowMetricsConst::CaptionHeight + 2 * platform::WindowMetricsConst::FrameHeight;
 
-}  // namespace
+constexpr unsigned kSilver = 0xC0C0C0;
+constexpr unsigned kWhite = 0xFFFFFF;
+constexpr int kHandleSize = 5;
+constexpr int kMarkerSize = 29;
 
-TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
-  SetBounds(kNewFrameLeft, kNewFrameTop, kNewFrameWidth, kNewFrameHeight);
-  Tag = 1111;  // default cursor, enabled, resizable
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, platform::ToQColor(0xC0C0C0));
-  setPalette(colours);
-  setAutoFillBackground(true);
+constexpr const char* kMenuBarNotEmpty =
+    "   MenuBar is not empty !\r\r   Open Menu Designer and Remove MenuItems first.   ";
+
+struct THandleSpec {
+  const char* name;
+  Qt::CursorShape cursor;
+};
+// In the order LT, T, RT, R, RB, B, LB, L.
+constexpr THandleSpec kHandles[8] = {
+    {"LT", Qt::SizeFDiagCursor}, {"T", Qt::SizeVerCursor},    {"RT", Qt::SizeBDiagCursor},
+    {"R", Qt::SizeHorCursor},    {"RB", Qt::SizeFDiagCursor}, {"B", Qt::SizeVerCursor},
+    {"LB", Qt::SizeBDiagCursor}, {"L", Qt::SizeHorCursor},
+};
+
+QFont DesignFace() {
   const workbench::TDesignFont& design = workbench::DesignFont;
   QFont face(QString::fromStdString(design.Name), design.Size);
   face.setBold(design.Bold);
-  setFont(face);
+  return face;
+}
+
+void SetBackground(QWidget* widget, unsigned colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::Window, platform::ToQColor(colour));
+  colours.setColor(QPalette::Base, platform::ToQColor(colour));
+  widget->setPalette(colours);
+  widget->setAutoFillBackground(true);
+}
+
+std::string ClassNameOf(const QObject* component) {
+  std::string name = component->metaObject()->className();
+  size_t scope = name.rfind("::");
+  return scope == std::string::npos ? name : name.substr(scope + 2);
+}
+
+std::string InspectorEntry(const QObject* component) {
+  return component->objectName().toStdString() + " : " + ClassNameOf(component);
+}
+
+void RemoveInspectorEntry(const QObject* component) {
+  QComboBox* combo = ObjInsForm->ComponentCombo;
+  int index = combo->findText(QString::fromStdString(InspectorEntry(component)));
+  if (index >= 0) combo->removeItem(index);
+}
+
+std::string PaletteBaseName(int tool) {
+  switch (tool) {
+    case ckButton: return "Button";
+    case ckPanel: return "Panel";
+    case ckTextField: return "TextField";
+    case ckTextArea: return "TextArea";
+    case ckLabel: return "Label";
+    case ckCheckbox: return "CheckBox";
+    case ckRadioButton: return "RadioButton";
+    case ckChoice: return "Choice";
+    case ckList: return "List";
+    case ckScrollbar: return "ScrollBar";
+    case ckImage: return "Image";
+    default: return {};
+  }
+}
+
+// The point pulled into the rectangle.
+QPoint Confined(QPoint point, const QRect& area) {
+  return {std::clamp(point.x(), area.left(), std::max(area.left(), area.right())),
+          std::clamp(point.y(), area.top(), std::max(area.top(), area.bottom()))};
+}
+
+// The parent's client area in screen coordinates: the drag's cursor stays in it.
+QRect ParentAreaOnScreen(const QWidget* component) {
+  const QWidget* parent = component->parentWidget();
+  return {parent->mapToGlobal(QPoint(0, 0)), parent->size()};
+}
+
+}  // namespace
+
+int DesignTag(const QObject* component) {
+  if (auto* form = qobject_cast<const platform::TForm*>(component)) return form->Tag;
+  return component->property("Tag").toInt();
+}
+
+void SetDesignTag(QObject* component, int tag) {
+  if (auto* form = qobject_cast<platform::TForm*>(component)) form->Tag = tag;
+  else component->setProperty("Tag", tag);
+}
+
+std::vector<int> GridLines(int from, int to, int spacing) {
+  int g = std::max(spacing, 1);
+  std::vector<int> lines;
+  for (int at = (from / g) * g; at <= (to / g) * g; at += g) lines.push_back(at);
+  return lines;
+}
+
+TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
+  SetBounds(kNewFrameLeft, kNewFrameTop, kNewFrameWidth, kNewFrameHeight);
+  for (size_t i = 0; i < handles_.size(); ++i) {
+    auto* handle = new platform::TPanel(this, std::string(kHandles[i].name) + "_Dot_Panel");
+    handle->setGeometry(0, 0, kHandleSize, kHandleSize);
+    QPalette colours = handle->palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    handle->setPalette(colours);
+    handle->setAutoFillBackground(true);
+    handle->setCursor(kHandles[i].cursor);
+    SetDesignTag(handle, -1);
+    handle->hide();
+    handles_[i] = handle;
+  }
+  MMB = new platform::TBitBtn(this);
+  MMB->setObjectName("MMB");
+  MMB->setGeometry(0, 0, kMarkerSize, kMarkerSize);
+  MMB->setText("MB");
+  MMB->setFocusPolicy(Qt::NoFocus);
+  MMB->hide();
+  FormCreate();
+}
+
+TFrame::~TFrame() { RemoveHook(); }
+
+void TFrame::FormCreate() {
+  FSelected = this;
+  savedFrame_ = {Left(), Top(), Width(), Height()};
+  Tag = 1111;  // default cursor, enabled, resizable
+  SetBackground(this, kSilver);
+  setFont(DesignFace());
+  if (workbench::MainForm != nullptr) workbench::MainForm->FCurrentFrame = this;
 }
 
 std::string TFrame::Name() const { return objectName().toStdString(); }
@@ -34,6 +167,660 @@ std::string TFrame::Name() const { return objectName().toStdString(); }
 void TFrame::SetName(const std::string& name) {
   if (Caption() == Name()) SetCaption(name);
   setObjectName(QString::fromStdString(name));
+}
+
+// ---- Components ----
+
+bool TFrame::IsHandlePanel(const QObject* component) const {
+  return component != nullptr && GetComponentKind(component) == ckPanel &&
+         component->objectName().contains("_Dot_Panel") && DesignTag(component) == -1;
+}
+
+bool TFrame::IsDesignComponent(const QWidget* widget) const {
+  if (widget == nullptr || widget == this || widget->objectName().isEmpty()) return false;
+  if (GetComponentKind(widget) == ckNone) return false;
+  const QWidget* parent = widget->parentWidget();
+  if (parent == this) return true;
+  return GetComponentKind(parent) == ckPanel && !IsHandlePanel(parent) && IsDesignComponent(parent);
+}
+
+std::vector<QWidget*> TFrame::Components() const {
+  std::vector<QWidget*> found;
+  std::function<void(const QWidget*)> walk = [&](const QWidget* parent) {
+    for (QObject* child : parent->children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (!IsDesignComponent(widget)) continue;
+      found.push_back(widget);
+      if (GetComponentKind(widget) == ckPanel) walk(widget);
+    }
+  };
+  walk(this);
+  return found;
+}
+
+bool TFrame::IsBitmapButton(const QWidget* component) const {
+  return component != nullptr && component->inherits("platform::TBitBtn");
+}
+
+bool TFrame::Qualifies(const QWidget* component) const {
+  if (DesignTag(component) == -1 || IsHandlePanel(component)) return false;
+  return component != MMB || !MMB->isHidden();
+}
+
+TFrame::TGeometry TFrame::GeometryOf(const QWidget* component) const {
+  if (component == this) return {Left(), Top(), Width(), Height()};
+  return {component->x(), component->y(), component->width(), component->height()};
+}
+
+void TFrame::SetGeometryOf(QWidget* component, const TGeometry& g) {
+  component->setGeometry(g.left, g.top, std::max(g.width, 0), std::max(g.height, 0));
+}
+
+QWidget* TFrame::ComponentAt(QWidget* receiver, QPoint globalPoint) {
+  if (receiver == this) {
+    QWidget* child = childAt(mapFromGlobal(globalPoint));
+    if (child == nullptr) return this;
+    receiver = child;
+  }
+  for (QWidget* widget = receiver; widget != nullptr && widget != this; widget = widget->parentWidget())
+    if (IsDesignComponent(widget) || IsHandlePanel(widget)) return widget;
+  return receiver == this || isAncestorOf(receiver) ? this : nullptr;
+}
+
+void TFrame::RaiseMarkers() {
+  for (QObject* child : children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (IsBitmapButton(widget) && !widget->isHidden()) widget->raise();
+  }
+}
+
+// ---- Selection handles ----
+
+void TFrame::ShowHandles() {
+  if (FCtrlMoving || FShiftSizing || FButtonDown || FSelected.isNull() || FSelected == this) return;
+  if (GetComponentKind(FSelected) == ckMenuBar && FSelected != MMB) FSelected = MMB;
+  QPoint origin = FSelected->parentWidget()->mapTo(this, FSelected->pos());
+  int left = origin.x() - 2;
+  int top = origin.y() - 2;
+  int right = origin.x() + FSelected->width() - 3;
+  int bottom = origin.y() + FSelected->height() - 3;
+  int mx = (left + right + 1) / 2;
+  int my = (top + bottom + 1) / 2;
+  const QPoint places[8] = {{left, top},      {mx, top},     {right, top},   {right, my},
+                            {right, bottom}, {mx, bottom}, {left, bottom}, {left, my}};
+  for (size_t i = 0; i < handles_.size(); ++i) {
+    handles_[i]->move(places[i]);
+    handles_[i]->show();
+    handles_[i]->raise();
+  }
+}
+
+void TFrame::HideHandles() {
+  for (platform::TPanel* handle : handles_) handle->hide();
+}
+
+// ---- Gestures ----
+
+void TFrame::MoveSelection(TAxis axis, int step) {
+  if (FSelected.isNull() || FSelected == this) return;
+  FSelected->move(FSelected->pos() + (axis == H ? QPoint(step, 0) : QPoint(0, step)));
+}
+
+void TFrame::SizeSelection(TAxis axis, int step) {
+  if (FSelected.isNull() || FSelected == this || IsBitmapButton(FSelected)) return;
+  QSize size = FSelected->size() + (axis == H ? QSize(step, 0) : QSize(0, step));
+  FSelected->resize(std::max(size.width(), 0), std::max(size.height(), 0));
+}
+
+void TFrame::DragHandle(int dx, int dy) {
+  if (FSelected.isNull() || FSelected == this || IsBitmapButton(FSelected)) return;
+  // A size never goes below 0: an edge dragged past the opposite one stops there.
+  const TGeometry& s = saved_;
+  int fromLeft = std::min(dx, s.width);
+  int fromTop = std::min(dy, s.height);
+  TGeometry g = s;
+  const std::string& h = FHandleName;
+  if (h == "LT" || h == "LB" || h == "L") {
+    g.left = s.left + fromLeft;
+    g.width = s.width - fromLeft;
+  }
+  if (h == "RT" || h == "R" || h == "RB") g.width = std::max(s.width + dx, 0);
+  if (h == "LT" || h == "T" || h == "RT") {
+    g.top = s.top + fromTop;
+    g.height = s.height - fromTop;
+  }
+  if (h == "RB" || h == "B" || h == "LB") g.height = std::max(s.height + dy, 0);
+  SetGeometryOf(FSelected, g);
+}
+
+void TFrame::Select(QWidget* component) {
+  HideHandles();
+  FSelected = component;
+  ShowHandles();
+}
+
+void TFrame::SelectNext() {
+  HideHandles();
+  std::vector<QWidget*> all = Components();
+  size_t start = 0;
+  if (FSelected != this) {
+    auto at = std::find(all.begin(), all.end(), FSelected.data());
+    if (at != all.end()) start = static_cast<size_t>(at - all.begin()) + 1;
+  }
+  for (size_t k = 0; k < all.size(); ++k) {
+    QWidget* candidate = all[(start + k) % all.size()];
+    if (candidate != FSelected && Qualifies(candidate)) {
+      Select(candidate);
+      return;
+    }
+  }
+  FSelected = this;
+}
+
+void TFrame::ShowInInspector(QWidget* component) {
+  if (component == nullptr) return;
+  QComboBox* combo = ObjInsForm->ComponentCombo;
+  int index = combo->findText(QString::fromStdString(InspectorEntry(component)));
+  if (index >= 0) combo->setCurrentIndex(index);
+}
+
+// ---- Source writes of the gestures ----
+
+void TFrame::MarkSourceModified() {
+  if (!ActivateFrameSource(this)) return;
+  workbench::EditorForm->ActiveEditor()->SetModified(true);
+  workbench::EditorForm->SetModifiedMarker(true);
+}
+
+void TFrame::WriteGeometryChange(QWidget* component, const TGeometry& before, bool position, bool size) {
+  TGeometry now = GeometryOf(component);
+  bool moved = position && (now.left != before.left || now.top != before.top);
+  bool sized = size && (now.width != before.width || now.height != before.height);
+  if (!moved && !sized) return;
+  using std::to_string;
+  WriteFrameSource(
+      this,
+      [&] {
+        if (position && now.left != before.left) WriteLeft(component, to_string(before.left), to_string(now.left));
+        if (position && now.top != before.top) WriteTop(component, to_string(before.top), to_string(now.top));
+        if (size && now.height != before.height)
+          WriteHeight(component, to_string(before.height), to_string(now.height));
+        if (size && now.width != before.width) WriteWidth(component, to_string(before.width), to_string(now.width));
+      },
+      true);
+}
+
+void TFrame::EndGestureWrites(bool resized) {
+  QWidget* selection = FSelected;
+  if (selection == this) return;
+  if (IsBitmapButton(selection)) {
+    // A marker's place matters to the design file alone.
+    TGeometry now = GeometryOf(selection);
+    if (now.left != saved_.left || now.top != saved_.top) MarkSourceModified();
+    return;
+  }
+  WriteGeometryChange(selection, saved_, true, resized);
+}
+
+void TFrame::CreateFromPalette() {
+  QWidget* container =
+      FSelected == this || GetComponentKind(FSelected) == ckPanel ? FSelected.data() : FSelected->parentWidget();
+  QWidget* created = nullptr;
+  WriteFrameSource(
+      this,
+      [&] {
+        created = CreatePaletteComponent(container);
+        if (created == nullptr) return;
+        RaiseMarkers();
+        WriteNewComponent(created);
+      },
+      true);
+  if (Released() || created == nullptr) return;
+  ObjInsForm->ComponentCombo->addItem(QString::fromStdString(InspectorEntry(created)));
+  ShowInInspector(created);
+  workbench::MainForm->UnSelect1Click();
+}
+
+// ---- Palette components ----
+
+std::string TFrame::GetPaletteClassName(int tool) const {
+  std::string base = PaletteBaseName(tool);
+  std::set<std::string> taken;
+  for (const QObject* owned : findChildren<QObject*>()) taken.insert(platform::LowerCase(owned->objectName().toStdString()));
+  for (int n = 1;; ++n) {
+    std::string name = base + std::to_string(n);
+    if (taken.count(platform::LowerCase(name)) == 0) return name;
+  }
+}
+
+QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
+  workbench::TMainForm& main = *workbench::MainForm;
+  int tool = main.FSelectedTool;
+  QPoint place(FGrabX, FGrabY);
+  if (FSelected != this && GetComponentKind(FSelected) != ckPanel) place = FSelected->mapToParent(place);
+  QPoint onFrame = container == this ? place : container->mapTo(this, place);
+  const std::string name = GetPaletteClassName(tool);
+  QWidget* created = nullptr;
+  QSize size;
+  bool captioned = true;
+  switch (tool) {
+    case ckButton:
+      created = new platform::TButton(container);
+      size = {75, 25};
+      break;
+    case ckPanel: {
+      auto* panel = new platform::TPanel(container);
+      panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+      SetBackground(panel, kSilver);
+      created = panel;
+      size = {185, 41};
+      captioned = false;
+      break;
+    }
+    case ckTextField:
+      created = new TTextField(container);
+      SetBackground(created, kWhite);
+      created->setCursor(Qt::ArrowCursor);
+      size = {121, 25};
+      break;
+    case ckTextArea: {
+      auto* area = new TTextArea(container);
+      SetBackground(area, kWhite);
+      area->viewport()->setCursor(Qt::ArrowCursor);
+      area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      area->setTabChangesFocus(false);
+      area->setLineWrapMode(QPlainTextEdit::NoWrap);
+      created = area;
+      size = {185, 89};
+      break;
+    }
+    case ckLabel:
+      created = new platform::TLabel(container);
+      size = {65, 17};
+      break;
+    case ckCheckbox:
+      created = new platform::TCheckBox(container);
+      SetBackground(created, kSilver);
+      size = {97, 17};
+      break;
+    case ckRadioButton:
+      UncheckRadioButtons(container);
+      created = new platform::TRadioButton(container);
+      SetBackground(created, kSilver);
+      size = {113, 17};
+      break;
+    case ckChoice:
+      created = new TChoice(container);
+      SetBackground(created, kWhite);
+      size = {100, 25};
+      captioned = false;
+      break;
+    case ckList:
+      created = new TList(container);
+      SetBackground(created, kWhite);
+      size = {121, 97};
+      captioned = false;
+      break;
+    case ckScrollbar: {
+      auto* bar = new platform::TScrollBar(container);
+      bar->setPageStep(10);
+      bar->setSingleStep(1);
+      bar->setRange(0, 0);
+      created = bar;
+      size = {121, 16};
+      captioned = false;
+      break;
+    }
+    case ckMenuBar: {
+      auto* menuBar = new TMenuBar(this);
+      menuBar->setObjectName("MenuBar1");
+      SetDesignTag(menuBar, -1);
+      MMB->move(onFrame);
+      MMB->show();
+      main.CompoMenu->SetEnabled(false);
+      FSelected = menuBar;
+      return menuBar;
+    }
+    case ckImage: {
+      auto* image = new TImage(this);
+      image->setObjectName(QString::fromStdString(name));
+      image->setGeometry(QRect(onFrame, QSize(50, 50)));
+      image->SetAnimate(false);
+      image->SetStretch(true);
+      image->show();
+      FSelected = image;
+      return image;
+    }
+    case ckFileDialog: {
+      auto* dialog = new TOpenDlg(this);
+      dialog->setObjectName("OpenDlg1");
+      dialog->setGeometry(QRect(onFrame, QSize(kMarkerSize, kMarkerSize)));
+      dialog->setFocusPolicy(Qt::NoFocus);
+      dialog->show();
+      main.CompoOpenDlg->SetEnabled(false);
+      FSelected = dialog;
+      return dialog;
+    }
+    default: return nullptr;
+  }
+  created->setObjectName(QString::fromStdString(name));
+  created->setGeometry(QRect(place, size));
+  created->setFont(DesignFace());
+  if (tool == ckLabel) {
+    SetDesignTag(created, 1);
+  } else {
+    SetDesignTag(created, 11);
+    created->setFocusPolicy(Qt::NoFocus);
+  }
+  if (captioned) {
+    QString caption = QString::fromStdString(name);
+    if (auto* button = qobject_cast<QAbstractButton*>(created)) button->setText(caption);
+    else if (auto* label = qobject_cast<QLabel*>(created)) label->setText(caption);
+    else if (auto* edit = qobject_cast<QLineEdit*>(created)) edit->setText(caption);
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(created)) memo->setPlainText(caption);
+  }
+  if (auto* radio = qobject_cast<QRadioButton*>(created)) radio->setChecked(true);
+  created->show();
+  FSelected = created;
+  return created;
+}
+
+// ---- Deleting ----
+
+void TFrame::DeletePanelChildren(QWidget* panel) {
+  for (;;) {
+    QWidget* child = nullptr;
+    for (QObject* object : panel->children())
+      if (auto* widget = qobject_cast<QWidget*>(object); IsDesignComponent(widget)) {
+        child = widget;
+        break;
+      }
+    if (child == nullptr) return;
+    if (!workbench::MarkerLost) RemoveComponentCode(child);
+    RemoveInspectorEntry(child);
+    if (GetComponentKind(child) == ckPanel) DeletePanelChildren(child);
+    delete child;
+  }
+}
+
+void TFrame::DeleteSelection() {
+  QWidget* target = FSelected;
+  if (target == nullptr || target == this) return;
+  workbench::TMainForm& main = *workbench::MainForm;
+  if (target == MMB) {
+    TMenuBar* menuBar = findChild<TMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    if (menuBar != nullptr && !menuBar->Items.empty()) {
+      platform::MessageBox(kMenuBarNotEmpty, GetVersionText(), platform::mtInformation, platform::mbOK);
+      return;
+    }
+    MMB->hide();
+    main.CompoMenu->SetEnabled(true);
+    target = menuBar;
+  }
+  if (target != nullptr) {
+    int kind = GetComponentKind(target);
+    if (kind == ckFileDialog) main.CompoOpenDlg->SetEnabled(true);
+    RemoveInspectorEntry(target);
+    WriteFrameSource(
+        this,
+        [&] {
+          RemoveComponentCode(target);
+          if (kind == ckPanel && !workbench::MarkerLost) DeletePanelChildren(target);
+        },
+        true);
+    if (Released()) return;
+    delete target;
+  }
+  FSelected = this;
+  SelectNext();
+  ShowInInspector(FSelected);
+}
+
+// ---- The message hook ----
+
+void TFrame::InstallHook() {
+  if (hookInstalled_) return;
+  qApp->installEventFilter(this);
+  hookInstalled_ = true;
+}
+
+void TFrame::RemoveHook() {
+  if (!hookInstalled_) return;
+  qApp->removeEventFilter(this);
+  hookInstalled_ = false;
+}
+
+bool TFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (!hookInstalled_ || workbench::MarkerLost || !watched->isWidgetType()) return false;
+  auto* receiver = static_cast<QWidget*>(watched);
+  if (receiver->window() != this) return false;
+  bool consumed = Hook(receiver, event);
+  if (Released()) RemoveHook();  // the lost-marker recovery took the page: the frame is going
+  return consumed;
+}
+
+bool TFrame::Hook(QWidget* receiver, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: KeyDown(static_cast<QKeyEvent*>(event)); return true;
+    case QEvent::KeyRelease:
+      if (FButtonDown) return false;
+      KeyUp(static_cast<QKeyEvent*>(event));
+      return true;
+    case QEvent::MouseMove: MouseMove(static_cast<QMouseEvent*>(event)); return false;
+    case QEvent::MouseButtonPress: return MousePress(receiver, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonRelease: return MouseRelease(static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonDblClick: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == 0)
+        FDoubleClicked = true;
+      return true;
+    }
+    case QEvent::Wheel: return true;  // the controls never scroll on the surface
+    default: return false;
+  }
+}
+
+bool TFrame::MousePress(QWidget* receiver, QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return true;
+  if ((event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0 || FCtrlMoving || FShiftSizing)
+    return true;
+  QPoint global = event->globalPosition().toPoint();
+  QWidget* hit = ComponentAt(receiver, global);
+  if (hit == nullptr) return true;
+  FButtonDown = true;
+  if (IsHandlePanel(hit)) {
+    std::string name = hit->objectName().toStdString();
+    FHandleName = name.substr(0, name.find("_Dot_Panel"));
+    if (FSelected != this) {
+      FGrabX = global.x();
+      FGrabY = global.y();
+      saved_ = GeometryOf(FSelected);
+      FResizing = true;
+      HideHandles();
+    }
+    return true;
+  }
+  bool changed = hit != FSelected;
+  FSelected = hit;
+  bool arrow = workbench::MainForm->FSelectedTool == ptNoTool;
+  if (changed && arrow) ShowInInspector(hit);
+  HideHandles();
+  QPoint grab = hit->mapFromGlobal(global);
+  FGrabX = grab.x();
+  FGrabY = grab.y();
+  // With a palette tool the press only marks where the new component goes: nothing is dragged.
+  if (hit != this && arrow) FMoving = true;
+  saved_ = GeometryOf(hit);
+  return true;
+}
+
+void TFrame::MouseMove(QMouseEvent* event) {
+  if (FCtrlMoving || FShiftSizing || FDoubleClicked) return;
+  if (!FButtonDown || FSelected.isNull() || FSelected == this) return;
+  QPoint global = Confined(event->globalPosition().toPoint(), ParentAreaOnScreen(FSelected));
+  if (FResizing) {
+    DragHandle(global.x() - FGrabX, global.y() - FGrabY);
+  } else if (FMoving) {
+    QPoint inParent = FSelected->parentWidget()->mapFromGlobal(global);
+    FSelected->move(inParent - QPoint(FGrabX, FGrabY));
+  }
+}
+
+bool TFrame::MouseRelease(QMouseEvent* event) {
+  if ((event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0) return false;
+  bool wasDown = FButtonDown;
+  FButtonDown = false;
+  // A release without its press (one made with Ctrl or Shift, or the end of a double-click) ends
+  // nothing and creates nothing.
+  if (wasDown && !FSelected.isNull()) {
+    if (workbench::MainForm->FSelectedTool == ptNoTool || FResizing || FDoubleClicked) EndGestureWrites(FResizing);
+    else CreateFromPalette();
+    if (Released()) return true;
+  }
+  FMoving = false;
+  FResizing = false;
+  FDoubleClicked = false;
+  ShowHandles();
+  return true;
+}
+
+void TFrame::KeyDown(QKeyEvent* event) {
+  if (FButtonDown) return;
+  workbench::TMainForm& main = *workbench::MainForm;
+  switch (event->key()) {
+    case Qt::Key_Tab:
+      SelectNext();
+      ShowInInspector(FSelected);
+      return;
+    case Qt::Key_F11:
+      if (main.ObjectInspector1->Enabled()) main.ObjectInspector1Click();
+      return;
+    case Qt::Key_F12: main.SwapButton->Click(); return;
+    case Qt::Key_F1: ShowComponentHelp(GetComponentKind(FSelected)); return;
+    default: break;
+  }
+  if (FSelected.isNull() || FSelected == this) return;
+  bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0 && FCtrlMoving;
+  bool shift = (event->modifiers() & Qt::ShiftModifier) != 0 && FShiftSizing;
+  switch (event->key()) {
+    case Qt::Key_Shift:
+      // The gesture's start is taken once: a held key repeats its key-down.
+      if (FShiftSizing) return;
+      FShiftSizing = true;
+      saved_ = GeometryOf(FSelected);
+      HideHandles();
+      return;
+    case Qt::Key_Control:
+      if (FCtrlMoving) return;
+      FCtrlMoving = true;
+      saved_ = GeometryOf(FSelected);
+      HideHandles();
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down: {
+      TAxis axis = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ? H : V;
+      int step = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ? -1 : 1;
+      if (ctrl) MoveSelection(axis, step);
+      else if (shift) SizeSelection(axis, step);
+      return;
+    }
+    case Qt::Key_Delete: DeleteSelection(); return;
+    default: return;
+  }
+}
+
+void TFrame::KeyUp(QKeyEvent* event) {
+  if (event->isAutoRepeat()) return;
+  if (event->key() == Qt::Key_Shift && FShiftSizing) {
+    FShiftSizing = false;
+    if (!IsBitmapButton(FSelected)) WriteGeometryChange(FSelected, saved_, false, true);
+    if (!Released()) ShowHandles();
+  } else if (event->key() == Qt::Key_Control && FCtrlMoving) {
+    FCtrlMoving = false;
+    EndGestureWrites(false);
+    if (!Released()) ShowHandles();
+  }
+}
+
+// ---- Window events ----
+
+void TFrame::FormActivate() {
+  InstallHook();
+  workbench::TMainForm& main = *workbench::MainForm;
+  if (main.FCurrentFrame != this) {
+    main.FCurrentFrame = this;
+    FillComponentCombo();
+    ShowInInspector(FSelected);
+  }
+  bool noMenuBar = FrameId == fkApplet || !MMB->isHidden();
+  if (noMenuBar && main.CompoMenu->Down()) main.UnSelect1Click();
+  main.CompoMenu->SetEnabled(!noMenuBar);
+  bool hasFileDialog = findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+  if (hasFileDialog && main.CompoOpenDlg->Down()) main.UnSelect1Click();
+  main.CompoOpenDlg->SetEnabled(!hasFileDialog);
+  main.SwapButton->OnClick = [] { workbench::MainForm->FindEditor(); };
+  if (!FSourcePage.isNull()) {
+    main.FPageFrame = this;
+    ActivateFrameSource(this);
+  }
+}
+
+void TFrame::FormDeactivate() { RemoveHook(); }
+
+void TFrame::moveEvent(QMoveEvent* event) {
+  platform::TForm::moveEvent(event);
+  if (workbench::MarkerLost || !isVisible() || Released()) return;
+  TGeometry before = savedFrame_;
+  savedFrame_.left = Left();
+  savedFrame_.top = Top();
+  if (FrameId != fkApplet) WriteGeometryChange(this, before, true, false);
+}
+
+void TFrame::FormResize() {
+  if (workbench::MarkerLost || !isVisible() || Released()) return;
+  TGeometry before = savedFrame_;
+  savedFrame_.width = Width();
+  savedFrame_.height = Height();
+  WriteGeometryChange(this, before, false, true);
+}
+
+void TFrame::paintEvent(QPaintEvent* event) { FormPaint(event); }
+
+void TFrame::FormPaint(QPaintEvent* event) {
+  int spacing = workbench::EditorForm != nullptr ? workbench::EditorForm->GetGridSize() : 1;
+  const QRect& clip = event->rect();
+  QPainter painter(this);
+  painter.setPen(Qt::black);
+  std::vector<int> rows = GridLines(clip.top(), clip.top() + clip.height(), spacing);
+  for (int x : GridLines(clip.left(), clip.left() + clip.width(), spacing))
+    for (int y : rows) painter.drawPoint(x, y);
+}
+
+void TFrame::MenuItemClick(platform::TMenuItem* item) {
+  if (item == nullptr || item->Count() > 0 || !ActivateFrameSource(this)) return;
+  const std::string name = item->objectName().toStdString();
+  // A component with bindings but none for OnAction is as unbound as one without any.
+  std::string handler = GetEventHandler(FHandlerList, name, "OnAction");
+  if (handler.empty()) {
+    handler = name + "_Action";
+    WriteFrameSource(this, [&] { WriteActionEvent(name, handler); }, false);
+    if (Released()) return;
+    SetEventHandler(FHandlerList, name, "OnAction", handler);
+  }
+  int start = GetLineIndex("// Event Handling Routines");
+  int end = GetLineIndex("// End of Event Handling Routines");
+  if (start < 0 || end < 0) {
+    workbench::MarkerLost = true;
+    RecoverLostMarkers(this);
+    return;
+  }
+  int routine = GetLineIndexBetween(start, end, "public void " + handler + "(");
+  if (routine < 0) return;
+  GotoEditorLine(routine + 8);
+  GotoEditorLine(routine + 3);
 }
 
 }  // namespace designer

@@ -1,26 +1,115 @@
 #pragma once
-// TFrame: the design surface of one designed class, bound to its source page. It keeps the class's
-// kind, its name (the component name, also its caption while the two agree), its event bindings
-// and the editor page that holds its Java source.
+// TFrame: the design surface of one designed class, bound to its source page. It holds live
+// controls that stand for AWT components; while it is the active window an application-wide hook
+// takes the mouse and keyboard first, so the controls never react themselves. The user selects,
+// places, moves, resizes and deletes them, and every finished gesture is written to the source.
 #include <QPointer>
+#include <array>
 #include <string>
+#include <vector>
 
 #include "designer/ExtendedType.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/Menus.h"
+
+class QMouseEvent;
+class QKeyEvent;
 
 namespace designer {
+
+// The design state a component keeps in its Tag: for components Enabled x 10 + Visible, -1 for
+// what is not a design component (the selection handles, the menu bar).
+int DesignTag(const QObject* component);
+void SetDesignTag(QObject* component, int tag);
+
+// The grid coordinates on one axis of a clip running from `from` to `to`: multiples of the
+// spacing (taken as at least 1) from the one at or below `from` to the one at or below `to`.
+std::vector<int> GridLines(int from, int to, int spacing);
 
 class TFrame : public platform::TForm {
   Q_OBJECT
  public:
   explicit TFrame(QWidget* owner);
+  ~TFrame() override;
   int FrameId = 0;  // the frame kind: 200 application, 201 applet, 202 secondary frame
   std::string Name() const;
   // Renames the frame; a caption that still equals the old name follows it.
   void SetName(const std::string& name);
   TEventHandlerList FHandlerList;
   QPointer<platform::TTabSheet> FSourcePage;
+
+  QPointer<QWidget> FSelected;  // the frame itself when nothing else is selected
+  int FGrabX = 0;
+  int FGrabY = 0;
+  platform::TBitBtn* MMB;  // the marker that stands for the menu bar on the surface
+
+  // Design components in creation order: each one before the components a panel holds.
+  std::vector<QWidget*> Components() const;
+  bool IsHandlePanel(const QObject* component) const;
+  bool HookInstalled() const { return hookInstalled_; }
+
+  void FormCreate();
+  void FormPaint(QPaintEvent* event);
+  void MenuItemClick(platform::TMenuItem* item);
+  void RaiseMarkers();
+  QWidget* ComponentAt(QWidget* receiver, QPoint globalPoint);
+  void ShowHandles();
+  void HideHandles();
+  enum TAxis { H, V };
+  void MoveSelection(TAxis axis, int step);
+  void SizeSelection(TAxis axis, int step);
+  void DragHandle(int dx, int dy);
+  void SelectNext();
+  void DeletePanelChildren(QWidget* panel);
+  void DeleteSelection();
+  QWidget* CreatePaletteComponent(QWidget* container);
+  std::string GetPaletteClassName(int tool) const;
+
+ protected:
+  void FormActivate() override;
+  void FormDeactivate() override;
+  void FormResize() override;
+  void moveEvent(QMoveEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct TGeometry {
+    int left = 0, top = 0, width = 0, height = 0;
+  };
+  void InstallHook();
+  void RemoveHook();
+  bool Hook(QWidget* receiver, QEvent* event);
+  bool MousePress(QWidget* receiver, QMouseEvent* event);
+  void MouseMove(QMouseEvent* event);
+  bool MouseRelease(QMouseEvent* event);
+  void KeyDown(QKeyEvent* event);
+  void KeyUp(QKeyEvent* event);
+  void CreateFromPalette();
+  void EndGestureWrites(bool resized);
+  void WriteGeometryChange(QWidget* component, const TGeometry& before, bool position, bool size);
+  void MarkSourceModified();
+  bool Released() const { return FSourcePage.isNull(); }
+  void ShowInInspector(QWidget* component);
+  void Select(QWidget* component);
+  TGeometry GeometryOf(const QWidget* component) const;
+  void SetGeometryOf(QWidget* component, const TGeometry& geometry);
+  bool IsBitmapButton(const QWidget* component) const;
+  bool IsDesignComponent(const QWidget* widget) const;
+  bool Qualifies(const QWidget* component) const;
+
+  std::array<platform::TPanel*, 8> handles_{};
+  TGeometry saved_;       // the selection's geometry at the press or at the start of a key gesture
+  TGeometry savedFrame_;  // the frame's geometry at its creation and after each of its writes
+  std::string FHandleName;
+  bool FButtonDown = false;
+  bool FMoving = false;
+  bool FResizing = false;
+  bool FCtrlMoving = false;
+  bool FShiftSizing = false;
+  bool FDoubleClicked = false;
+  bool hookInstalled_ = false;
 };
 
 }  // namespace designer

@@ -652,6 +652,7 @@ TComponentLines LinesOfKind(int kind, const QWidget& component) {
     case ckCheckbox:
       return {"Checkbox",
               {n + " = new Checkbox(" + caption + ");", n + ".setBackground(Color.lightGray);", FontLine(component)}};
+    case ckRadioButton: return {"Checkbox", {}};  // its lines name its group (WriteRadioCode)
     case ckChoice: return {"Choice", {n + " = new Choice();", FontLine(component)}};
     case ckList:
       return {"List",

@@ -2,7 +2,9 @@
 // alike, dispatch clauses and routines, and the whole page compiled by the real javac.
 #include "SurfaceFixture.h"
 #include "designer/CodeWriter_f.h"
+#include "designer/ExtendedType.h"
 #include "designer/JavaType.h"
+#include "platform/StringList.h"
 #include "platform/SysUtils.h"
 
 using namespace designer;
@@ -115,4 +117,150 @@ TEST_F(SurfaceTest, EveryKindWritesItsLinesAndThePageCompiles) {
   int status = testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn noname01.java 2> javac.err");
   EXPECT_EQ(status, 0) << testsupport::ReadFile(temp_.File("javac.err"));
   EXPECT_TRUE(platform::FileExists(temp_.File("noname01.class")));
+}
+
+TEST_F(SurfaceTest, RadioButtonsShareTheirContainersGroupAndOnlyTheNewestIsOn) {
+  NewForm(fkApplet);
+  QWidget* first = Drop(ckRadioButton, {10, 10});
+  QWidget* second = Drop(ckRadioButton, {10, 40});
+  EXPECT_EQ(Declarations(), (Lines{"    public CheckboxGroup CheckboxGrpInnoname01;", "    public Checkbox RadioButton1;",
+                                   "    public Checkbox RadioButton2;"}));
+  Lines init = Initialization();
+  ASSERT_EQ(init.size(), 7u);
+  EXPECT_EQ(init[0], "        CheckboxGrpInnoname01 = new CheckboxGroup(); // CheckboxGroup in noname01");
+  EXPECT_EQ(init[1], "        RadioButton1 = new Checkbox(\"RadioButton1\",CheckboxGrpInnoname01,false);");
+  EXPECT_EQ(init[4], "        RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInnoname01,true);");
+  EXPECT_FALSE(qobject_cast<QAbstractButton*>(first)->isChecked());
+  EXPECT_TRUE(qobject_cast<QAbstractButton*>(second)->isChecked());
+
+  // Deleting one of two keeps the group; deleting the last takes it.
+  Click(first, {2, 2});
+  KeyDown(Qt::Key_Delete);
+  EXPECT_EQ(Declarations(), (Lines{"    public CheckboxGroup CheckboxGrpInnoname01;", "    public Checkbox RadioButton2;"}));
+  Click(second, {2, 2});
+  KeyDown(Qt::Key_Delete);
+  EXPECT_TRUE(Declarations().empty());
+  EXPECT_TRUE(Initialization().empty());
+  EXPECT_TRUE(Adds().empty());
+}
+
+TEST_F(SurfaceTest, DeletingPanel1sLastRadioButtonLeavesPanel10sGroupAlone) {
+  NewForm(fkApplication);
+  std::vector<QWidget*> panels;
+  for (int i = 0; i < 10; ++i) panels.push_back(Drop(ckPanel, {5 + 200 * (i / 5), 2 + 58 * (i % 5)}));
+  ASSERT_EQ(panels[9]->objectName(), "Panel10");
+  // Panel10's group comes first in the source, so a plain substring search would find it for Panel1.
+  Drop(ckRadioButton, {5, 5}, panels[9]);
+  QWidget* radio = Drop(ckRadioButton, {5, 5}, panels[0]);
+  ASSERT_EQ(radio->objectName(), "RadioButton2");
+  Lines panel1Group = {"        CheckboxGrpInPanel1 = new CheckboxGroup(); // CheckboxGroup in Panel1"};
+  Lines init = Initialization();
+  EXPECT_NE(std::find(init.begin(), init.end(), panel1Group[0]), init.end());
+  EXPECT_NE(std::find(init.begin(), init.end(),
+                      "        RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInPanel1,true);"),
+            init.end());
+  std::string before = Active().Lines().Text();
+
+  Click(radio, {2, 2});
+  KeyDown(Qt::Key_Delete);
+  std::string after = Active().Lines().Text();
+  EXPECT_EQ(after.find("CheckboxGrpInPanel1;"), std::string::npos);
+  EXPECT_EQ(after.find("CheckboxGroup in Panel1\n"), std::string::npos);
+  EXPECT_EQ(after.find("RadioButton2"), std::string::npos);
+  for (const char* kept : {"    public CheckboxGroup CheckboxGrpInPanel10;",
+                                  "        CheckboxGrpInPanel10 = new CheckboxGroup(); // CheckboxGroup in Panel10",
+                                  "        RadioButton1 = new Checkbox(\"RadioButton1\",CheckboxGrpInPanel10,true);",
+                                  "        Panel10.add(RadioButton1);"})
+    EXPECT_NE(after.find(kept), std::string::npos) << kept;
+  // Exactly the radio button's six lines and the group's two went.
+  EXPECT_EQ(platform::SplitLines(before).size() - platform::SplitLines(after).size(), 8u);
+}
+
+TEST_F(SurfaceTest, DeletingAComponentTakesItsDispatchClausesAndBindingsButNotItsRoutine) {
+  NewForm(fkApplet);
+  Drop(ckButton, {10, 10});
+  Drop(ckButton, {10, 50});
+  WriteFrameSource(&Frame(), [] { WriteActionEvent("Button1", "Button1_Action"); }, false);
+  WriteFrameSource(&Frame(), [] { WriteActionEvent("Button10", "Button10_Action"); }, false);
+  SetEventHandler(Frame().FHandlerList, "Button1", "OnAction", "Button1_Action");
+  EXPECT_EQ(Clauses(), (Lines{
+                           "        if (evt.id == Event.WINDOW_DESTROY && evt.target == this) noname01_WindowDestroy(evt.target);",
+                           "        else if (evt.id == Event.ACTION_EVENT && evt.target == Button1) Button1_Action(evt.target);",
+                           "        else if (evt.id == Event.ACTION_EVENT && evt.target == Button10) Button10_Action(evt.target);",
+                       }));
+  EXPECT_EQ(Section("    public void Button1_Action(Object target)", "// End of Event Handling Routines"),
+            (Lines{"    {", "    ", "    }", "", "    public void Button10_Action(Object target)", "    {", "    ", "    }", ""}));
+
+  // The window clause goes; the next one begins with "if" again.
+  WriteFrameSource(&Frame(), [] { RemoveEventClause("noname01", ecWindowDestroy); }, false);
+  EXPECT_EQ(Clauses().front(),
+            "        if (evt.id == Event.ACTION_EVENT && evt.target == Button1) Button1_Action(evt.target);");
+
+  QWidget* first = Frame().findChild<QWidget*>("Button1");
+  Click(first, {2, 2});
+  KeyDown(Qt::Key_Delete);
+  EXPECT_EQ(Clauses(), (Lines{"        if (evt.id == Event.ACTION_EVENT && evt.target == Button10) Button10_Action(evt.target);"}));
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "Button1", "OnAction"), "");
+  EXPECT_GE(GetLineIndex("public void Button1_Action(Object target)"), 0);
+
+  WriteFrameSource(&Frame(), [] { RemoveHandlerRoutine("Button1_Action"); }, false);
+  EXPECT_EQ(GetLineIndex("public void Button1_Action("), -1);
+  EXPECT_GE(GetLineIndex("public void Button10_Action(Object target)"), 0);
+  EXPECT_GE(GetLineIndex("public void noname01_WindowDestroy(Object target)"), 0);
+}
+
+TEST_F(SurfaceTest, AMenuItemWithBindingsButNoActionGetsItsActionHandler) {
+  NewForm(fkApplication);
+  TJMenuItem item("Open", &Frame());
+  item.setObjectName("MenuItem1");
+  SetEventHandler(Frame().FHandlerList, "MenuItem1", "OnMouseDown", "MenuItem1_MouseDown");
+  Frame().MenuItemClick(&item);
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "MenuItem1", "OnAction"), "MenuItem1_Action");
+  EXPECT_EQ(Clauses().back(),
+            "        else if (evt.id == Event.ACTION_EVENT && evt.target == MenuItem1) MenuItem1_Action(evt.target);");
+  int routine = GetLineIndex("    public void MenuItem1_Action(Object target)");
+  ASSERT_GE(routine, 0);
+  // The caret stands at the end of the routine's body line.
+  EXPECT_EQ(workbench::CaretLine, routine + 2);
+  EXPECT_EQ(Editor().GetPageCount(), 1);
+
+  // A second click only jumps: no second clause or routine.
+  std::string written = Active().Lines().Text();
+  Frame().MenuItemClick(&item);
+  EXPECT_EQ(Active().Lines().Text(), written);
+}
+
+TEST_F(SurfaceTest, TheFrameWindowWritesItsOwnGeometry) {
+  NewForm(fkApplication);
+  Frame().move(250, 130);
+  QApplication::processEvents();
+  EXPECT_EQ(Positions().front(), "        reshape(250,130,408,327);");
+  Frame().SetWidth(508);
+  QApplication::processEvents();
+  EXPECT_EQ(Positions().front(), "        reshape(250,130,508,327);");
+
+  Modal().Queue(platform::mrNo);  // the application's page closes unsaved
+  NewForm(fkApplet);
+  Frame().move(250, 130);
+  QApplication::processEvents();
+  EXPECT_EQ(Positions().front(), "        resize(400,300);");  // an applet's place is the browser's
+  Frame().SetHeight(227);
+  QApplication::processEvents();
+  EXPECT_EQ(Positions().front(), "        resize(400,200);");
+}
+
+TEST_F(SurfaceTest, AnAppletsImageIsReadFromTheCodeBase) {
+  NewForm(fkApplet);
+  QWidget* image = Drop(ckImage, {30, 40});
+  EXPECT_EQ(image->metaObject()->className(), std::string("designer::TImage"));
+  EXPECT_NE(qobject_cast<gif::TGifImage*>(image), nullptr);
+  EXPECT_EQ(Initialization(), (Lines{"        Image1 = getImage(getCodeBase(), \"\");"}));
+  EXPECT_EQ(Section("// paint()", "// End of paint()"), (Lines{"        g.drawImage(Image1, 30,40,50,50, this);"}));
+  EXPECT_TRUE(Adds().empty());
+  Drag(image, {5, 5}, {15, 25});
+  EXPECT_EQ(Section("// paint()", "// End of paint()"), (Lines{"        g.drawImage(Image1, 40,60,50,50, this);"}));
+  KeyDown(Qt::Key_Delete);
+  EXPECT_TRUE(Declarations().empty());
+  EXPECT_TRUE(Initialization().empty());
+  EXPECT_TRUE(Section("// paint()", "// End of paint()").empty());
 }

@@ -557,12 +557,13 @@ bool HasNamed(const std::string& line, const std::string& before, const std::str
   return false;
 }
 
-// Deletes the lines strictly between the section's markers for which doomed is true.
+// Deletes the lines strictly between the section's markers for which doomed is true. The test sees
+// the line with its string literals blanked: a caption that mentions a name is not that name.
 void DeleteLinesInSection(const TSection& section, const std::function<bool(const std::string&)>& doomed) {
   TEditLines& lines = ActivePage()->Lines();
   int last = section.end - 1;
   for (int i = section.start + 1; i <= last;) {
-    if (doomed(lines.Get(i))) {
+    if (doomed(StripLiterals(lines.Get(i)))) {
       lines.Delete(i);
       --last;
     } else {
@@ -597,15 +598,7 @@ TFrame* FrameOf(const QWidget* component) {
 
 bool InPanel(const QWidget* component) { return GetComponentKind(component->parentWidget()) == ckPanel; }
 
-std::string Caption(const QWidget* component) {
-  if (auto* button = qobject_cast<const QAbstractButton*>(component)) return button->text().toStdString();
-  if (auto* label = qobject_cast<const QLabel*>(component)) return label->text().toStdString();
-  if (auto* edit = qobject_cast<const QLineEdit*>(component)) return edit->text().toStdString();
-  if (auto* memo = qobject_cast<const QPlainTextEdit*>(component)) return memo->toPlainText().toStdString();
-  return {};
-}
-
-std::string QuotedCaption(const QWidget* component) { return Quoted(EscapeJavaString(Caption(component))); }
+std::string QuotedCaption(const QWidget* component) { return Quoted(EscapeJavaString(ComponentCaption(component))); }
 
 std::string FontLine(const QWidget& component) {
   QFont face = component.font();
@@ -642,7 +635,7 @@ TComponentLines LinesOfKind(int kind, const QWidget& component) {
                n + ".setBackground(Color.white);", FontLine(component)}};
     case ckTextArea:
       return {"TextArea",
-              {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(Caption(&component)))) + ");",
+              {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(ComponentCaption(&component)))) + ");",
                n + ".setForeground(Color.black);", n + ".setBackground(Color.white);", FontLine(component)}};
     case ckLabel:
       return {"Label",

@@ -121,6 +121,27 @@ void SetDesignTag(QObject* component, int tag) {
   else component->setProperty("Tag", tag);
 }
 
+std::string ComponentCaption(const QWidget* component) {
+  if (auto* button = qobject_cast<const QAbstractButton*>(component)) return button->text().toStdString();
+  if (auto* label = qobject_cast<const QLabel*>(component)) return label->text().toStdString();
+  if (auto* edit = qobject_cast<const QLineEdit*>(component)) return edit->text().toStdString();
+  if (auto* memo = qobject_cast<const QPlainTextEdit*>(component)) return memo->toPlainText().toStdString();
+  return {};
+}
+
+void SetComponentCaption(QWidget* component, const std::string& caption) {
+  QString text = QString::fromStdString(caption);
+  if (auto* button = qobject_cast<QAbstractButton*>(component)) button->setText(text);
+  else if (auto* label = qobject_cast<QLabel*>(component)) label->setText(text);
+  else if (auto* edit = qobject_cast<QLineEdit*>(component)) edit->setText(text);
+  else if (auto* memo = qobject_cast<QPlainTextEdit*>(component)) memo->setPlainText(text);
+}
+
+void SetComponentName(QWidget* component, const std::string& name) {
+  if (ComponentCaption(component) == component->objectName().toStdString()) SetComponentCaption(component, name);
+  component->setObjectName(QString::fromStdString(name));
+}
+
 std::vector<int> GridLines(int from, int to, int spacing) {
   int g = std::max(spacing, 1);
   std::vector<int> lines;
@@ -130,7 +151,7 @@ std::vector<int> GridLines(int from, int to, int spacing) {
 
 TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
   SetBounds(kNewFrameLeft, kNewFrameTop, kNewFrameWidth, kNewFrameHeight);
-  for (size_t i = 0; i < handles_.size(); ++i) {
+  for (size_t i = 0; i < FHandles.size(); ++i) {
     auto* handle = new platform::TPanel(this, std::string(kHandles[i].name) + "_Dot_Panel");
     handle->setGeometry(0, 0, kHandleSize, kHandleSize);
     QPalette colours = handle->palette();
@@ -140,7 +161,7 @@ TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
     handle->setCursor(kHandles[i].cursor);
     SetDesignTag(handle, -1);
     handle->hide();
-    handles_[i] = handle;
+    FHandles[i] = handle;
   }
   MMB = new platform::TBitBtn(this);
   MMB->setObjectName("MMB");
@@ -155,7 +176,7 @@ TFrame::~TFrame() { RemoveHook(); }
 
 void TFrame::FormCreate() {
   FSelected = this;
-  savedFrame_ = {Left(), Top(), Width(), Height()};
+  FFrameGeometry = {Left(), Top(), Width(), Height()};
   Tag = 1111;  // default cursor, enabled, resizable
   SetBackground(this, kSilver);
   setFont(DesignFace());
@@ -212,6 +233,14 @@ TFrame::TGeometry TFrame::GeometryOf(const QWidget* component) const {
   return {component->x(), component->y(), component->width(), component->height()};
 }
 
+void TFrame::SaveGeometry(const QWidget* component) {
+  TGeometry g = GeometryOf(component);
+  FSavedLeft = g.left;
+  FSavedTop = g.top;
+  FSavedWidth = g.width;
+  FSavedHeight = g.height;
+}
+
 void TFrame::SetGeometryOf(QWidget* component, const TGeometry& g) {
   component->setGeometry(g.left, g.top, std::max(g.width, 0), std::max(g.height, 0));
 }
@@ -248,15 +277,15 @@ void TFrame::ShowHandles() {
   int my = (top + bottom + 1) / 2;
   const QPoint places[8] = {{left, top},      {mx, top},     {right, top},   {right, my},
                             {right, bottom}, {mx, bottom}, {left, bottom}, {left, my}};
-  for (size_t i = 0; i < handles_.size(); ++i) {
-    handles_[i]->move(places[i]);
-    handles_[i]->show();
-    handles_[i]->raise();
+  for (size_t i = 0; i < FHandles.size(); ++i) {
+    FHandles[i]->move(places[i]);
+    FHandles[i]->show();
+    FHandles[i]->raise();
   }
 }
 
 void TFrame::HideHandles() {
-  for (platform::TPanel* handle : handles_) handle->hide();
+  for (platform::TPanel* handle : FHandles) handle->hide();
 }
 
 // ---- Gestures ----
@@ -275,7 +304,7 @@ void TFrame::SizeSelection(TAxis axis, int step) {
 void TFrame::DragHandle(int dx, int dy) {
   if (FSelected.isNull() || FSelected == this || IsBitmapButton(FSelected)) return;
   // A size never goes below 0: an edge dragged past the opposite one stops there.
-  const TGeometry& s = saved_;
+  const TGeometry s = SavedGeometry();
   int fromLeft = std::min(dx, s.width);
   int fromTop = std::min(dy, s.height);
   TGeometry g = s;
@@ -356,10 +385,10 @@ void TFrame::EndGestureWrites(bool resized) {
   if (IsBitmapButton(selection)) {
     // A marker's place matters to the design file alone.
     TGeometry now = GeometryOf(selection);
-    if (now.left != saved_.left || now.top != saved_.top) MarkSourceModified();
+    if (now.left != FSavedLeft || now.top != FSavedTop) MarkSourceModified();
     return;
   }
-  WriteGeometryChange(selection, saved_, true, resized);
+  WriteGeometryChange(selection, SavedGeometry(), true, resized);
 }
 
 void TFrame::CreateFromPalette() {
@@ -504,7 +533,10 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
     }
     default: return nullptr;
   }
-  created->setObjectName(QString::fromStdString(name));
+  // A captioned kind starts with an empty caption, which follows the name like any caption that
+  // equals it; the others keep theirs empty.
+  if (captioned) SetComponentName(created, name);
+  else created->setObjectName(QString::fromStdString(name));
   created->setGeometry(QRect(place, size));
   created->setFont(DesignFace());
   if (tool == ckLabel) {
@@ -512,13 +544,6 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
   } else {
     SetDesignTag(created, 11);
     created->setFocusPolicy(Qt::NoFocus);
-  }
-  if (captioned) {
-    QString caption = QString::fromStdString(name);
-    if (auto* button = qobject_cast<QAbstractButton*>(created)) button->setText(caption);
-    else if (auto* label = qobject_cast<QLabel*>(created)) label->setText(caption);
-    else if (auto* edit = qobject_cast<QLineEdit*>(created)) edit->setText(caption);
-    else if (auto* memo = qobject_cast<QPlainTextEdit*>(created)) memo->setPlainText(caption);
   }
   if (auto* radio = qobject_cast<QRadioButton*>(created)) radio->setChecked(true);
   created->show();
@@ -607,7 +632,10 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
       if (FButtonDown) return false;
       KeyUp(static_cast<QKeyEvent*>(event));
       return true;
-    case QEvent::MouseMove: MouseMove(static_cast<QMouseEvent*>(event)); return false;
+    case QEvent::MouseMove:
+      // The framework sends a drag's moves to the pressed control, which would select its text.
+      MouseMove(static_cast<QMouseEvent*>(event));
+      return receiver != this;
     case QEvent::MouseButtonPress: return MousePress(receiver, static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonRelease: return MouseRelease(static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonDblClick: {
@@ -635,7 +663,7 @@ bool TFrame::MousePress(QWidget* receiver, QMouseEvent* event) {
     if (FSelected != this) {
       FGrabX = global.x();
       FGrabY = global.y();
-      saved_ = GeometryOf(FSelected);
+      SaveGeometry(FSelected);
       FResizing = true;
       HideHandles();
     }
@@ -651,7 +679,7 @@ bool TFrame::MousePress(QWidget* receiver, QMouseEvent* event) {
   FGrabY = grab.y();
   // With a palette tool the press only marks where the new component goes: nothing is dragged.
   if (hit != this && arrow) FMoving = true;
-  saved_ = GeometryOf(hit);
+  SaveGeometry(hit);
   return true;
 }
 
@@ -708,13 +736,13 @@ void TFrame::KeyDown(QKeyEvent* event) {
       // The gesture's start is taken once: a held key repeats its key-down.
       if (FShiftSizing) return;
       FShiftSizing = true;
-      saved_ = GeometryOf(FSelected);
+      SaveGeometry(FSelected);
       HideHandles();
       return;
     case Qt::Key_Control:
       if (FCtrlMoving) return;
       FCtrlMoving = true;
-      saved_ = GeometryOf(FSelected);
+      SaveGeometry(FSelected);
       HideHandles();
       return;
     case Qt::Key_Left:
@@ -736,7 +764,7 @@ void TFrame::KeyUp(QKeyEvent* event) {
   if (event->isAutoRepeat()) return;
   if (event->key() == Qt::Key_Shift && FShiftSizing) {
     FShiftSizing = false;
-    if (!IsBitmapButton(FSelected)) WriteGeometryChange(FSelected, saved_, false, true);
+    if (!IsBitmapButton(FSelected)) WriteGeometryChange(FSelected, SavedGeometry(), false, true);
     if (!Released()) ShowHandles();
   } else if (event->key() == Qt::Key_Control && FCtrlMoving) {
     FCtrlMoving = false;
@@ -773,17 +801,17 @@ void TFrame::FormDeactivate() { RemoveHook(); }
 void TFrame::moveEvent(QMoveEvent* event) {
   platform::TForm::moveEvent(event);
   if (workbench::MarkerLost || !isVisible() || Released()) return;
-  TGeometry before = savedFrame_;
-  savedFrame_.left = Left();
-  savedFrame_.top = Top();
+  TGeometry before = FFrameGeometry;
+  FFrameGeometry.left = Left();
+  FFrameGeometry.top = Top();
   if (FrameId != fkApplet) WriteGeometryChange(this, before, true, false);
 }
 
 void TFrame::FormResize() {
   if (workbench::MarkerLost || !isVisible() || Released()) return;
-  TGeometry before = savedFrame_;
-  savedFrame_.width = Width();
-  savedFrame_.height = Height();
+  TGeometry before = FFrameGeometry;
+  FFrameGeometry.width = Width();
+  FFrameGeometry.height = Height();
   WriteGeometryChange(this, before, false, true);
 }
 

@@ -23,6 +23,14 @@ namespace designer {
 int DesignTag(const QObject* component);
 void SetDesignTag(QObject* component, int tag);
 
+// A component's caption or text (a button's, a label's, a text field's or text area's); "" for
+// kinds without one.
+std::string ComponentCaption(const QWidget* component);
+void SetComponentCaption(QWidget* component, const std::string& caption);
+// Renames a component; a caption that still equals the old name follows it, as a new component's
+// empty caption takes its first name.
+void SetComponentName(QWidget* component, const std::string& name);
+
 // The grid coordinates on one axis of a clip running from `from` to `to`: multiples of the
 // spacing (taken as at least 1) from the one at or below `from` to the one at or below `to`.
 std::vector<int> GridLines(int from, int to, int spacing);
@@ -94,14 +102,19 @@ class TFrame : public platform::TForm {
   void ShowInInspector(QWidget* component);
   void Select(QWidget* component);
   TGeometry GeometryOf(const QWidget* component) const;
+  TGeometry SavedGeometry() const { return {FSavedLeft, FSavedTop, FSavedWidth, FSavedHeight}; }
+  void SaveGeometry(const QWidget* component);
   void SetGeometryOf(QWidget* component, const TGeometry& geometry);
   bool IsBitmapButton(const QWidget* component) const;
   bool IsDesignComponent(const QWidget* widget) const;
   bool Qualifies(const QWidget* component) const;
 
-  std::array<platform::TPanel*, 8> handles_{};
-  TGeometry saved_;       // the selection's geometry at the press or at the start of a key gesture
-  TGeometry savedFrame_;  // the frame's geometry at its creation and after each of its writes
+  std::array<platform::TPanel*, 8> FHandles{};  // LT, T, RT, R, RB, B, LB, L
+  // The selection's geometry when the current gesture began; the writers compare against it.
+  int FSavedLeft = 0, FSavedTop = 0, FSavedWidth = 0, FSavedHeight = 0;
+  // The frame window's own geometry as last written: kept apart from the gestures' so that a
+  // component's gesture never hides a later move of the window.
+  TGeometry FFrameGeometry;
   std::string FHandleName;
   bool FButtonDown = false;
   bool FMoving = false;

@@ -264,3 +264,26 @@ TEST_F(SurfaceTest, AnAppletsImageIsReadFromTheCodeBase) {
   EXPECT_TRUE(Initialization().empty());
   EXPECT_TRUE(Section("// paint()", "// End of paint()").empty());
 }
+
+TEST_F(SurfaceTest, ACaptionFollowsTheNameWhileTheyAgreeAndACaptionNamingAComponentSurvivesItsRemoval) {
+  NewForm(fkApplet);
+  QWidget* button = Drop(ckButton, {10, 10});
+  Drop(ckLabel, {10, 60});
+  EXPECT_EQ(ComponentCaption(button), "Button1");
+  SetComponentName(button, "OkButton");
+  EXPECT_EQ(ComponentCaption(button), "OkButton");
+  SetComponentCaption(button, "Press");
+  SetComponentName(button, "Button1");
+  EXPECT_EQ(ComponentCaption(button), "Press");
+  EXPECT_EQ(button->objectName(), "Button1");
+
+  int at = GetLineIndex("Label1 = new Label(");
+  ASSERT_GE(at, 0);
+  const std::string mentions = "        Label1 = new Label(\"Press Button1. (add(Button1) first)\",Label.LEFT);";
+  Active().Lines().Put(at, mentions);
+  Click(button, {2, 2});
+  KeyDown(Qt::Key_Delete);
+  EXPECT_EQ(Initialization().front(), mentions);
+  EXPECT_EQ(Declarations(), (Lines{"    public Label Label1;"}));
+  EXPECT_NE(Frame().findChild<QWidget*>("Label1"), nullptr);
+}

@@ -903,8 +903,8 @@ void WriteGeometry(QWidget* component, TGeometryTerm term, const std::string& ne
     return;  // only numbers reach a reshape line
   }
   auto* frame = qobject_cast<TFrame*>(component);
-  TFrame* owner = frame != nullptr ? frame : FrameOf(component);
-  TAppletMetricsScope metrics(owner);
+  // The metrics count as 0 for an applet's components; its own resize line takes them off.
+  TAppletMetricsScope metrics(frame != nullptr ? nullptr : FrameOf(component));
   const workbench::TWindowMetrics& m = workbench::WindowMetrics;
   bool image = GetComponentKind(component) == ckImage;
   const std::string n = NameOf(component);
@@ -914,10 +914,8 @@ void WriteGeometry(QWidget* component, TGeometryTerm term, const std::string& ne
   if (frame != nullptr) {
     TGeometry g = WithNewValue({frame->Left(), frame->Top(), frame->Width(), frame->Height()}, term, value);
     if (frame->FrameId == fkApplet) {
-      // An applet's own metrics are not cleared: its resize line holds the client size.
-      using C = platform::WindowMetricsConst;
       key = " resize(";
-      arguments = Join({g.width - 2 * C::FrameWidth, g.height - C::CaptionHeight - 2 * C::FrameHeight});
+      arguments = Join({g.width - 2 * m.FrameWidth, g.height - m.CaptionHeight - 2 * m.FrameHeight});
     } else {
       key = " reshape(";
       arguments = Join({g.left, g.top, g.width, g.height});

@@ -80,6 +80,10 @@ TEST_F(SurfaceTest, ApplicationFrameAddsTheWindowMetricsAndAPanelHoldsItsOwnComp
   EXPECT_EQ(Adds(), (Lines{"        add(Button1);"}));
   EXPECT_EQ(Positions().size(), 2u);
   EXPECT_EQ(Frame().FSelected->objectName(), "Button1");  // the next one in creation order
+  QComboBox* combo = ObjInsForm->ComponentCombo;
+  ASSERT_EQ(combo->count(), 2);
+  EXPECT_EQ(combo->itemText(0).toStdString(), "noname01 : TFrame");
+  EXPECT_EQ(combo->itemText(1).toStdString(), "Button1 : TButton");
 }
 
 TEST_F(SurfaceTest, NamesTakeTheLowestFreeNumberIgnoringCase) {
@@ -239,6 +243,9 @@ TEST_F(SurfaceTest, AMenuBarWithItemsIsNotDeletedAndAnEmptyOneGoesWithItsLines) 
 
   delete menuBar->Items.front();
   menuBar->Items.clear();
+  // The menus had set the bar's height; it goes back to 0 with the bar.
+  int field = designer::GetLineIndex("final int MenuBarHeight = ");
+  Active().Lines().Put(field, "    final int MenuBarHeight = 19;");
   KeyDown(Qt::Key_Delete);
   EXPECT_FALSE(Frame().MMB->isVisible());
   EXPECT_TRUE(Main().CompoMenu->isEnabled());

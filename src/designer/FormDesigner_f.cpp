@@ -178,9 +178,15 @@ void TFrame::FormCreate() {
   FSelected = this;
   FFrameGeometry = {Left(), Top(), Width(), Height()};
   Tag = 1111;  // default cursor, enabled, resizable
+  workbench::TMainForm* main = workbench::MainForm;  // none for a frame made on its own
+  // While the frame takes its colour and font, the tool in hand reads as the frame's own kind.
+  int tool = main != nullptr ? main->FSelectedTool : ptNoTool;
+  if (main != nullptr) main->FSelectedTool = ckFrame;
   SetBackground(this, kSilver);
   setFont(DesignFace());
-  if (workbench::MainForm != nullptr) workbench::MainForm->FCurrentFrame = this;
+  if (main == nullptr) return;
+  main->FSelectedTool = tool;
+  main->FCurrentFrame = this;
 }
 
 std::string TFrame::Name() const { return objectName().toStdString(); }

@@ -35,11 +35,14 @@ void DrawLinkShape(platform::TCanvas& canvas, int x1, int y1, int x2, int y2) {
 
 namespace {
 
-// A key command may delete the hit object while the mouse is still held.
+// A key command may delete the hit object while the mouse is still held; the object is then looked
+// for by its address only.
 bool InGraph(const TGraph& graph, const TObj* object) {
   if (object == nullptr) return false;
-  if (auto* node = dynamic_cast<const TNode*>(object)) return graph.IndexOfNode(node) >= 0;
-  if (auto* edge = dynamic_cast<const TEdge*>(object)) return graph.IndexOfEdge(edge) >= 0;
+  for (int i = 0; i < graph.NodeCount(); ++i)
+    if (graph.Nodes(i) == object) return true;
+  for (int i = 0; i < graph.EdgeCount(); ++i)
+    if (graph.Edges(i) == object) return true;
   return false;
 }
 

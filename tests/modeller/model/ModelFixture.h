@@ -83,9 +83,13 @@ class ModelTest : public testsupport::ScriptedTest {
     return method;
   }
 
-  static platform::TPoint Centre(const modeller::TNode& node) {
+  // The middle of a node on the grid, as a mouse point reaches the tools.
+  platform::TPoint Centre(const modeller::TNode& node) {
     platform::TRect bounds = node.GetBounds();
-    return {(bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2};
+    platform::TPoint centre{(bounds.Left + bounds.Right) / 2, (bounds.Top + bounds.Bottom) / 2};
+    Graph().SnapToGrid(centre.X);
+    Graph().SnapToGrid(centre.Y);
+    return centre;
   }
 
   // A new inheritance dragged from the subtype to the supertype, built as the inheritance tool

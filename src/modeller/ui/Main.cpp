@@ -105,20 +105,7 @@ TMainForm::TMainForm() {
   layout->setMenuBar(MainMenu);
   BuildToolBars();
   layout->addWidget(CoolBar);
-  ScrollBox = new QScrollArea(this);
-  ScrollBox->setObjectName("ScrollBox");
-  ScrollBox->setBackgroundRole(QPalette::Base);
-  ScrollBox->setStyleSheet("QScrollArea { background: white; }");
-  PaintBox = new TPaintBox();
-  PaintBox->setObjectName("PaintBox");
-  PaintBox->setFixedSize(1500, 2000);
-  PaintBox->OnDblClick = [this] { PaintBoxDblClick(); };
-  PaintBox->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PaintBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    QPoint global = PaintBox->mapToGlobal(at);
-    DiagramPopupMenu->Popup(global.x(), global.y());
-  });
-  ScrollBox->setWidget(PaintBox);
+  BuildDiagram();
   layout->addWidget(ScrollBox, 1);
   BuildStatusBar();
   layout->addWidget(StatusBar);
@@ -351,6 +338,24 @@ void TMainForm::BuildPalette(QWidget* coolBar) {
   }
   SelectButton->SetDown(true);
   qobject_cast<QHBoxLayout*>(coolBar->layout())->addWidget(bar);
+}
+
+// The white drawing area in its scroll box; a right click opens the diagram's pop-up menu.
+void TMainForm::BuildDiagram() {
+  ScrollBox = new QScrollArea(this);
+  ScrollBox->setObjectName("ScrollBox");
+  ScrollBox->setBackgroundRole(QPalette::Base);
+  ScrollBox->setStyleSheet("QScrollArea { background: white; }");
+  PaintBox = new TPaintBox();
+  PaintBox->setObjectName("PaintBox");
+  PaintBox->setFixedSize(1500, 2000);
+  PaintBox->OnDblClick = [this] { PaintBoxDblClick(); };
+  PaintBox->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(PaintBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    QPoint global = PaintBox->mapToGlobal(at);
+    DiagramPopupMenu->Popup(global.x(), global.y());
+  });
+  ScrollBox->setWidget(PaintBox);
 }
 
 void TMainForm::BuildStatusBar() {

@@ -120,6 +120,7 @@ class TMainForm : public platform::TForm {
   void BuildPopupMenu();
   void BuildToolBars();
   void BuildPalette(QWidget* bar);
+  void BuildDiagram();
   void BuildStatusBar();
   void BuildDialogs();
   void MakeHandlers();

@@ -16,21 +16,20 @@ struct TMainFormPlace {
   bool Maximized = false;
 };
 
-// The system window-text colour, the default colour of the three fonts.
-inline constexpr platform::TColor clWindowText = -2147483640;
-
+// The program options as the settings file holds them; the main window takes them from and gives
+// them to the shared model state.
 struct TModellerOptions {
   std::string JavaCompilerPath;
   std::string JavaInterpreterPath;
   bool GenIncludeImpl = true;
   bool GenIncludeCmmt = true;
   int Indentation = 8;
-  platform::TFont BrowserFont{"Courier New", 10, clWindowText};
+  platform::TFont BrowserFont{"Courier New", 10};
   platform::TColor BrowserColor = platform::clWhite;
-  platform::TFont DiagramFont{"Arial", 10, clWindowText};
+  platform::TFont DiagramFont{"Arial", 10};
   int DiagramWidth = 1500;
   int DiagramHeight = 2000;
-  platform::TFont EditorFont{"Courier New", 10, clWindowText};
+  platform::TFont EditorFont{"Courier New", 10};
   platform::TColor EditorColor = platform::clWhite;
 };
 

@@ -650,10 +650,12 @@ void TComment::Load(TRider& rider) {
 
 // ---- Text label -------------------------------------------------------------------------------
 
+// Compared after the blank rule, so a new label set to a blank text shows "notext" too.
 void TText::SetText(const std::string& text) {
-  if (text == text_) return;
+  std::string stored = platform::Trim(text).empty() ? "notext" : text;
+  if (stored == text_) return;
   Erase();
-  text_ = platform::Trim(text).empty() ? "notext" : text;
+  text_ = stored;
   Draw();
 }
 

@@ -132,9 +132,14 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
   for (const TPoint& point : points) polygon << QPoint(point.X, point.Y);
   QPainter painter(&impl_->image);
   painter.setCompositionMode(ToComposition(Pen.Mode));
+  if (Brush.Style == bsSolid) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(Brush.Color));
+    painter.drawPolygon(polygon);
+  }
+  // Side by side: a joined outline can miss the pixel of a vertex after a slanted side.
   painter.setPen(ToQPen(Pen));
-  painter.setBrush(Brush.Style == bsSolid ? QBrush(ToQColor(Brush.Color)) : QBrush(Qt::NoBrush));
-  painter.drawPolygon(polygon);
+  for (qsizetype i = 0; i < polygon.size(); ++i) painter.drawLine(polygon[i], polygon[(i + 1) % polygon.size()]);
   painter.end();
   Changed();
 }

@@ -40,17 +40,6 @@ void ReadHeldObjects(TRider& rider, TStorable* owner, const char* refusal) {
   }
 }
 
-void WriteLines(TRider& rider, const platform::TStringList& lines) {
-  rider.WriteInteger(lines.Count());
-  for (const std::string& line : lines.Lines()) rider.WriteString(line);
-}
-
-void ReadLines(TRider& rider, platform::TStringList& lines) {
-  lines.Clear();
-  int count = ReadCount(rider, INT_MAX);
-  for (int i = 0; i < count; ++i) lines.Add(rider.ReadString());
-}
-
 template <class List, class Member>
 auto Find(List& list, const Member* member) {
   return std::find_if(list.begin(), list.end(), [member](const auto& held) { return held.get() == member; });
@@ -101,6 +90,18 @@ void Dotted(platform::TCanvas& canvas, bool dotted, Drawing drawing) {
 }
 
 }  // namespace
+
+void WriteLines(TRider& rider, const platform::TStringList& lines) {
+  rider.WriteInteger(lines.Count());
+  for (const std::string& line : lines.Lines()) rider.WriteString(line);
+}
+
+void ReadLines(TRider& rider, platform::TStringList& lines) {
+  platform::TStringList read;
+  int count = ReadCount(rider, INT_MAX);
+  for (int i = 0; i < count; ++i) read.Add(rider.ReadString());
+  lines = std::move(read);
+}
 
 // ---- Members ----------------------------------------------------------------------------------
 
@@ -650,10 +651,12 @@ void TComment::Load(TRider& rider) {
 
 // ---- Text label -------------------------------------------------------------------------------
 
+// Compared after the blank rule, so a new label set to a blank text shows "notext" too.
 void TText::SetText(const std::string& text) {
-  if (text == text_) return;
+  std::string stored = platform::Trim(text).empty() ? "notext" : text;
+  if (stored == text_) return;
   Erase();
-  text_ = platform::Trim(text).empty() ? "notext" : text;
+  text_ = stored;
   Draw();
 }
 

@@ -479,6 +479,10 @@ class TText : public TRectangularNode {
   std::string text_;
 };
 
+// A list of lines as a count item and one string item per line.
+void WriteLines(TRider& rider, const platform::TStringList& lines);
+void ReadLines(TRider& rider, platform::TStringList& lines);  // replaces the lines
+
 // Registers the sixteen model classes in their fixed order, from TJavaArgument to TText.
 void RegisterConceptClasses(TStorableRegistry& registry);
 // The diagram classes and then the model classes for the program's registry, once however often

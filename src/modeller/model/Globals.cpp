@@ -1,6 +1,5 @@
 #include "modeller/model/Globals.h"
 
-#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -38,18 +37,6 @@ namespace {
 std::unique_ptr<platform::TIniFile>& SettingsSlot() {
   static std::unique_ptr<platform::TIniFile> settings;
   return settings;
-}
-
-void WriteLines(TRider& rider, const platform::TStringList& lines) {
-  rider.WriteInteger(lines.Count());
-  for (const std::string& line : lines.Lines()) rider.WriteString(line);
-}
-
-platform::TStringList ReadLines(TRider& rider) {
-  platform::TStringList lines;
-  int count = ReadCount(rider, INT_MAX);
-  for (int i = 0; i < count; ++i) lines.Add(rider.ReadString());
-  return lines;
 }
 
 void WriteModel(TRider& rider) {
@@ -91,10 +78,10 @@ TModelRead ReadModel(TRider& rider) {
   TModelRead model;
   model.Title = rider.ReadString();
   model.Author = rider.ReadString();
-  model.Comments = ReadLines(rider);
+  ReadLines(rider, model.Comments);
   model.PackageName = rider.ReadString();
   model.PackagePath = rider.ReadString();
-  model.Imports = ReadLines(rider);
+  ReadLines(rider, model.Imports);
   model.Graph = ReadGraph(rider);
   model.Graph->Modified = false;
   return model;

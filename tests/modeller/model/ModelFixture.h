@@ -121,6 +121,7 @@ class ModelTest : public testsupport::ScriptedTest {
     platform::TPoint end = Centre(to);
     auto* edge = modeller::Make<E>(&Graph());
     edge->Place(start.X, start.Y, end.X, end.Y);
+    Graph().RedrawAll();
     return edge;
   }
 

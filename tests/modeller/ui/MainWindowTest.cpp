@@ -54,6 +54,55 @@ TEST_F(MainWindow, StartUpMakesTheWindowsInOrderWithTheSelectToolActive) {
     EXPECT_NE(std::find(captions.begin(), captions.end(), caption), captions.end()) << caption;
 }
 
+TEST_F(MainWindow, TheSymbolsMenuAndThePaletteActivateOneHandlerAtATime) {
+  Main().SymbolsAggregation->Click();
+  EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().AggregationHandler);
+  EXPECT_TRUE(Main().AggregationButton->Down());
+  EXPECT_FALSE(Main().SelectButton->Down());
+  Main().CommentLinkButton->Click();
+  EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().CommentLinkHandler);
+  EXPECT_FALSE(Main().AggregationButton->Down());
+  Main().SymbolsSelect->Click();
+  EXPECT_TRUE(SelectToolActive());
+  EXPECT_FALSE(Main().CommentLinkButton->Down());
+}
+
+TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {
+  DiagramWidth = 900;
+  DiagramHeight = 700;
+  Modal().Queue(mrCancel);
+  Main().ToolsOptionsClick();
+  EXPECT_EQ(Main().PaintBox->Width(), 1500);
+  Modal().Queue(mrOk);
+  Main().ToolsOptionsClick();
+  EXPECT_EQ(Modal().Log().back().caption, "Options");
+  EXPECT_EQ(Main().PaintBox->Width(), 900);
+  EXPECT_EQ(Main().PaintBox->Height(), 700);
+}
+
+TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
+  std::filesystem::create_directories(temp_.File("config/zelvory"));
+  testsupport::WriteFile(SettingsFileName(),
+                         "[MainForm]\nLeft=30\nTop=40\nWidth=820\nHeight=610\n"
+                         "[Environment Options]\nIndentation=4\nJavaCompilerPath=/opt/jdk/bin/javac\n"
+                         "[Diagram Options]\nWidth=900\nHeight=700\nFontName=DejaVu Sans\n");
+  DestroyModellerWindows();
+  DoneGlobals();
+  InitGlobals();
+  CreateModellerWindows();
+  Main().Show();
+  EXPECT_EQ(Main().Left(), 30);
+  EXPECT_EQ(Main().Width(), 820);
+  EXPECT_EQ(IndentString, "    ");
+  EXPECT_EQ(JavaCompilerPath, "/opt/jdk/bin/javac");
+  EXPECT_EQ(Main().PaintBox->Width(), 900);
+  EXPECT_EQ(Main().PaintBox->Canvas()->Font.Name, "DejaVu Sans");
+  EXPECT_TRUE(Main().Close());
+  const std::string text = SettingsText();
+  EXPECT_NE(text.find("Indentation=4\n"), std::string::npos);
+  EXPECT_NE(text.find("JavaCompilerPath=/opt/jdk/bin/javac\n"), std::string::npos);
+}
+
 TEST_F(MainWindow, TheSplashGoesAtTheFirstTickOfItsTimer) {
   SplashForm = new TSplashForm();
   SplashForm->Show();

@@ -164,15 +164,12 @@ void TSelectHandler::DrawGhost(TGraph& graph) const {
 
 // ---- Creation handlers ------------------------------------------------------------------------
 
-// The shape is drawn once at the press, so every later drawing removes the one before it and the
-// release leaves no trace of it, also after a click without a move.
 void TCreateHandler::MouseDown(TGraph& graph, TMouseButton button, TShiftState, int x, int y) {
   if (button != mbLeft) return;
   StartX = CurrentX = x;
   StartY = CurrentY = y;
   dragging_ = true;
   if (graph.Canvas() != nullptr) BeginRubberPen(*graph.Canvas());
-  DrawShapeOn(graph);
 }
 
 void TCreateHandler::MouseMove(TGraph& graph, TShiftState shift, int x, int y) {

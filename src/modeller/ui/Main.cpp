@@ -1,6 +1,7 @@
 #include "modeller/ui/Main.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -646,6 +647,7 @@ void TMainForm::PrintDiagram() {
 
   // The border lines lie on the coordinates, so the picture takes the largest one too.
   TCanvas picture(width + 1, height + 1);
+  if (picture.Image().isNull()) throw Exception("The diagram is too large to print.");
   picture.Font = PaintBox->Canvas()->Font;
   TheGraph->DeselectAll();
   TheGraph->SetCanvas(&picture);

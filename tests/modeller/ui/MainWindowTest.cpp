@@ -335,4 +335,19 @@ TEST_F(Printing, AnEmptyDiagramPrintsAnEmptyPage) {
   EXPECT_FALSE(std::filesystem::exists(temp_.File("diagram.pdf"))) << "a cancelled dialog prints nothing";
 }
 
+TEST_F(Printing, ADiagramTooLargeForAPictureIsReportedAndNothingPrinted) {
+  DrawClass(102, 42);
+  Graph().Nodes(0)->MoveBy(100000000, 50000000);
+  Modal().Queue(mrOk);
+  std::string error;
+  try {
+    Main().FilePrintClick();
+  } catch (const platform::Exception& raised) {
+    error = raised.Message();
+  }
+  EXPECT_EQ(error, "The diagram is too large to print.");
+  EXPECT_EQ(Graph().Canvas(), Main().PaintBox->Canvas());
+  EXPECT_FALSE(std::filesystem::exists(temp_.File("diagram.pdf")));
+}
+
 }  // namespace

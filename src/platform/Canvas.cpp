@@ -126,6 +126,35 @@ void TCanvas::FillRect(const TRect& rect) {
   Changed();
 }
 
+void TCanvas::Polygon(const std::vector<TPoint>& points) {
+  if (points.size() < 2) return;
+  QPolygon polygon;
+  for (const TPoint& point : points) polygon << QPoint(point.X, point.Y);
+  QPainter painter(&impl_->image);
+  painter.setCompositionMode(ToComposition(Pen.Mode));
+  if (Brush.Style == bsSolid) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(Brush.Color));
+    painter.drawPolygon(polygon);
+  }
+  // Side by side: a joined outline can miss the pixel of a vertex after a slanted side.
+  painter.setPen(ToQPen(Pen));
+  for (qsizetype i = 0; i < polygon.size(); ++i) painter.drawLine(polygon[i], polygon[(i + 1) % polygon.size()]);
+  painter.end();
+  Changed();
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  if (x2 <= x1 || y2 <= y1) return;
+  QPainter painter(&impl_->image);
+  painter.setCompositionMode(ToComposition(Pen.Mode));
+  painter.setPen(ToQPen(Pen));
+  painter.setBrush(Brush.Style == bsSolid ? QBrush(ToQColor(Brush.Color)) : QBrush(Qt::NoBrush));
+  painter.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+  painter.end();
+  Changed();
+}
+
 void TCanvas::TextOut(int x, int y, const std::string& text) {
   QPainter painter(&impl_->image);
   QFont font = ToQFont(Font);

@@ -65,6 +65,10 @@ class TCanvas {
   // Outline with the pen and inside with the brush; right and bottom are outside the rectangle.
   void Rectangle(int x1, int y1, int x2, int y2);
   void FillRect(const TRect& rect);
+  // Closed shapes: inside with the brush unless it is clear, outline with the pen. The ellipse fills
+  // the rectangle whose right and bottom lie outside it.
+  void Polygon(const std::vector<TPoint>& points);
+  void Ellipse(int x1, int y1, int x2, int y2);
   // Text with its top-left corner at (x, y) on a background of the brush unless it is clear.
   void TextOut(int x, int y, const std::string& text);
   int TextWidth(const std::string& text) const;

@@ -362,6 +362,10 @@ TObj* TGraph::ReadGraphObject(TRider& rider, int firstNode) {
     }
     edge->toNode_ += firstNode;
     edge->fromNode_ += firstNode;
+    if (!edge->EndsFit(*edge->ToNodeObject(), *edge->FromNodeObject())) {
+      TakeBack(nodesBefore, edgesBefore);
+      throw ERiderReadError("Edge joins nodes of the wrong kind!");
+    }
   }
   return object;
 }
@@ -697,6 +701,8 @@ void TEdge::Load(TRider& rider) {
   toNode_ = rider.ReadInteger();
   fromNode_ = rider.ReadInteger();
 }
+
+bool TEdge::EndsFit(const TNode&, const TNode&) const { return true; }
 
 void TEdge::Place(int x1, int y1, int x2, int y2) {
   if (Graph() == nullptr) return;

@@ -306,6 +306,8 @@ class TEdge : public TObj {
   void Load(TRider& rider) override;
   // The node under the end point becomes ToNode, the node under the start point FromNode.
   void Place(int x1, int y1, int x2, int y2) override;
+  // Whether the edge may join these nodes; reading refuses an edge between nodes of other kinds.
+  virtual bool EndsFit(const TNode& to, const TNode& from) const;
 
  private:
   friend class TGraph;

@@ -46,6 +46,10 @@ class TStorable {
   // The owner has taken the object and frees it.
   virtual bool HeldByOwner() const { return false; }
 
+ protected:
+  // For objects made without an owner that are handed to one later.
+  void SetOwner(TStorable* owner) { owner_ = owner; }
+
  private:
   TStorable* owner_;
 };

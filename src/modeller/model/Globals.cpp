@@ -1,0 +1,291 @@
+#include "modeller/model/Globals.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "modeller/model/Concepts.h"
+
+namespace modeller {
+
+std::unique_ptr<TGraph> TheGraph;
+
+std::string DesignTitle;
+std::string DesignAuthor;
+std::string ModelFileName;
+platform::TStringList DesignComments;
+std::string PackageName;
+std::string PackagePath;
+platform::TStringList PackageImports;
+
+std::string JavaCompilerPath;
+std::string JavaInterpreterPath;
+bool GenIncludeImpl = true;
+bool GenIncludeCmmt = true;
+std::string IndentString(8, ' ');
+platform::TFont BrowserFont{"Courier New", 10};
+platform::TColor BrowserColor = platform::clWhite;
+platform::TFont DiagramFont{"Arial", 10};
+int DiagramWidth = 1500;
+int DiagramHeight = 2000;
+platform::TFont EditorFont{"Courier New", 10};
+platform::TColor EditorColor = platform::clWhite;
+
+platform::TStringList GenerateWarnings;
+
+namespace {
+
+std::unique_ptr<platform::TIniFile>& SettingsSlot() {
+  static std::unique_ptr<platform::TIniFile> settings;
+  return settings;
+}
+
+void WriteModel(TRider& rider) {
+  rider.WriteString(DesignTitle);
+  rider.WriteString(DesignAuthor);
+  WriteLines(rider, DesignComments);
+  rider.WriteString(PackageName);
+  rider.WriteString(PackagePath);
+  WriteLines(rider, PackageImports);
+  if (TheGraph != nullptr) {
+    rider.WriteObject(TheGraph.get());
+  } else {
+    TGraph empty;
+    rider.WriteObject(&empty);
+  }
+}
+
+// A design as read from a file, before it replaces the current one.
+struct TModelRead {
+  std::string Title;
+  std::string Author;
+  platform::TStringList Comments;
+  std::string PackageName;
+  std::string PackagePath;
+  platform::TStringList Imports;
+  std::unique_ptr<TGraph> Graph;
+};
+
+std::unique_ptr<TGraph> ReadGraph(TRider& rider) {
+  rider.SetOwner(nullptr);
+  std::unique_ptr<TStorable> read(rider.ReadObject());
+  auto* graph = dynamic_cast<TGraph*>(read.get());
+  if (graph == nullptr) throw ERiderReadError("The model holds no diagram!");
+  read.release();
+  return std::unique_ptr<TGraph>(graph);
+}
+
+TModelRead ReadModel(TRider& rider) {
+  TModelRead model;
+  model.Title = rider.ReadString();
+  model.Author = rider.ReadString();
+  ReadLines(rider, model.Comments);
+  model.PackageName = rider.ReadString();
+  model.PackagePath = rider.ReadString();
+  ReadLines(rider, model.Imports);
+  model.Graph = ReadGraph(rider);
+  model.Graph->Modified = false;
+  return model;
+}
+
+// ---- Inheritance ------------------------------------------------------------------------------
+
+// The inheritance links of a graph, gathered once per query.
+class TInheritanceIndex {
+ public:
+  explicit TInheritanceIndex(const TGraph& graph) : graph_(graph), leaving_(static_cast<size_t>(graph.NodeCount())) {
+    for (int i = 0; i < graph.EdgeCount(); ++i) {
+      const TEdge* edge = graph.Edges(i);
+      if (!Names(edge->FromNode()) || !Names(edge->ToNode())) continue;
+      leaving_[static_cast<size_t>(edge->FromNode())].push_back(edge->ToNode());
+      if (dynamic_cast<const TSubClassing*>(edge) != nullptr) subclassings_.push_back(edge);
+    }
+  }
+
+  int IndexOf(const TObj* object) const { return graph_.IndexOfNode(dynamic_cast<const TNode*>(object)); }
+
+  // Every node that an edge leaving a junction of sub reaches, in edge order, repeats kept.
+  std::vector<int> DirectSupertypes(int sub) const {
+    std::vector<int> supertypes;
+    for (const TEdge* subclassing : subclassings_) {
+      if (subclassing->FromNode() != sub) continue;
+      const auto& fromJunction = leaving_[static_cast<size_t>(subclassing->ToNode())];
+      supertypes.insert(supertypes.end(), fromJunction.begin(), fromJunction.end());
+    }
+    return supertypes;
+  }
+
+  bool IsDirect(int super, int sub) const {
+    for (int found : DirectSupertypes(sub))
+      if (found == super) return true;
+    return false;
+  }
+
+  int CountDirect(int sub) const {
+    std::vector<bool> counted(leaving_.size(), false);
+    int count = 0;
+    for (int found : DirectSupertypes(sub)) {
+      if (counted[static_cast<size_t>(found)]) continue;
+      counted[static_cast<size_t>(found)] = true;
+      ++count;
+    }
+    return count;
+  }
+
+  // Walks the supertypes of b upwards, each type once.
+  bool IsAncestor(int a, int b) const {
+    std::vector<bool> visited(leaving_.size(), false);
+    std::vector<int> pending{b};
+    while (!pending.empty()) {
+      int type = pending.back();
+      pending.pop_back();
+      for (int super : DirectSupertypes(type)) {
+        if (super == a) return true;
+        if (visited[static_cast<size_t>(super)]) continue;
+        visited[static_cast<size_t>(super)] = true;
+        pending.push_back(super);
+      }
+    }
+    return false;
+  }
+
+ private:
+  bool Names(int index) const { return index >= 0 && index < graph_.NodeCount(); }
+
+  const TGraph& graph_;
+  std::vector<std::vector<int>> leaving_;  // by node index: the ToNode of every edge leaving it
+  std::vector<const TEdge*> subclassings_;
+};
+
+bool IsIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool IsIdentifierPart(char c) { return IsIdentifierStart(c) || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+std::string SettingsFileName() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  std::string folder;
+  if (config != nullptr && config[0] != '\0') {
+    folder = config;
+  } else {
+    const char* home = std::getenv("HOME");
+    folder = std::string(home != nullptr ? home : ".") + "/.config";
+  }
+  return platform::IncludeTrailingPathDelimiter(folder) + "zelvory/zelvory.ini";
+}
+
+platform::TIniFile& SettingsIniFile() {
+  auto& settings = SettingsSlot();
+  if (settings == nullptr) settings = std::make_unique<platform::TIniFile>(SettingsFileName());
+  return *settings;
+}
+
+void InitGlobals() {
+  DesignTitle.clear();
+  DesignAuthor.clear();
+  ModelFileName.clear();
+  DesignComments.Clear();
+  PackageName.clear();
+  PackagePath.clear();
+  PackageImports.Clear();
+  JavaCompilerPath.clear();
+  JavaInterpreterPath.clear();
+  GenIncludeImpl = true;
+  GenIncludeCmmt = true;
+  BrowserFont = platform::TFont{"Courier New", 10};
+  BrowserColor = platform::clWhite;
+  DiagramFont = platform::TFont{"Arial", 10};
+  DiagramWidth = 1500;
+  DiagramHeight = 2000;
+  EditorFont = platform::TFont{"Courier New", 10};
+  EditorColor = platform::clWhite;
+  GenerateWarnings.Clear();
+  SetIndent(8);
+  SettingsSlot() = std::make_unique<platform::TIniFile>(SettingsFileName());
+}
+
+void DoneGlobals() {
+  TheGraph.reset();
+  SettingsSlot().reset();
+  DesignTitle.clear();
+  DesignAuthor.clear();
+  ModelFileName.clear();
+  DesignComments.Clear();
+  PackageName.clear();
+  PackagePath.clear();
+  PackageImports.Clear();
+  GenerateWarnings.Clear();
+}
+
+void NewModel() {
+  if (TheGraph != nullptr) {
+    TheGraph->Clear();
+    TheGraph->Modified = false;
+  }
+  DesignTitle.clear();
+  DesignAuthor.clear();
+  ModelFileName.clear();
+  DesignComments.Clear();
+}
+
+void SaveModel() { SaveModel(ModelFileName); }
+
+void SaveModel(const std::string& fileName) {
+  TFileRider rider(fileName, rmWrite);
+  WriteModel(rider);
+  rider.Save();
+  ModelFileName = fileName;
+  if (TheGraph != nullptr) TheGraph->Modified = false;
+}
+
+void LoadModel(const std::string& fileName) {
+  TFileRider rider(fileName, rmRead);
+  TModelRead model = ReadModel(rider);
+  DesignTitle = std::move(model.Title);
+  DesignAuthor = std::move(model.Author);
+  DesignComments = std::move(model.Comments);
+  PackageName = std::move(model.PackageName);
+  PackagePath = std::move(model.PackagePath);
+  PackageImports = std::move(model.Imports);
+  TheGraph = std::move(model.Graph);
+  ModelFileName = fileName;
+}
+
+bool IsDirectSuperclass(const TGraph* graph, const TObj* super, const TObj* sub) {
+  if (graph == nullptr) return false;
+  TInheritanceIndex index(*graph);
+  int superIndex = index.IndexOf(super);
+  int subIndex = index.IndexOf(sub);
+  return superIndex >= 0 && subIndex >= 0 && index.IsDirect(superIndex, subIndex);
+}
+
+bool IsDirectSuperclass(const TObj* super, const TObj* sub) { return IsDirectSuperclass(TheGraph.get(), super, sub); }
+
+int SuperclassCount(const TGraph* graph, const TObj* sub) {
+  if (graph == nullptr) return 0;
+  TInheritanceIndex index(*graph);
+  int subIndex = index.IndexOf(sub);
+  return subIndex >= 0 ? index.CountDirect(subIndex) : 0;
+}
+
+int SuperclassCount(const TObj* sub) { return SuperclassCount(TheGraph.get(), sub); }
+
+bool IsAncestor(const TGraph* graph, const TObj* a, const TObj* b) {
+  if (graph == nullptr) return false;
+  TInheritanceIndex index(*graph);
+  int aIndex = index.IndexOf(a);
+  int bIndex = index.IndexOf(b);
+  return aIndex >= 0 && bIndex >= 0 && index.IsAncestor(aIndex, bIndex);
+}
+
+bool IsAncestor(const TObj* a, const TObj* b) { return IsAncestor(TheGraph.get(), a, b); }
+
+void CheckIdentifier(const std::string& text) {
+  if (text.empty()) return;
+  bool valid = IsIdentifierStart(text[0]);
+  for (size_t i = 1; valid && i < text.size(); ++i) valid = IsIdentifierPart(text[i]);
+  if (!valid) GenerateWarnings.Add("warning : \"" + text + "\" is invalid identifier.");
+}
+
+void SetIndent(int n) { IndentString = n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string(); }
+
+}  // namespace modeller

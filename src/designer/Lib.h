@@ -1,9 +1,15 @@
 #pragma once
-// The design library's shared routines: the program's version text, words of a line, untitled
-// page names, file-dialog filters and the caret jump on the active editor page.
+// The design library's shared routines: the program's version text, the design vocabulary (component
+// kinds, event codes, value words, messages), words of a line, untitled page names, file-dialog
+// filters, the name matching of the code writer, and the line routines on the active editor page.
+#include <functional>
 #include <string>
 
+class QObject;
+
 namespace platform {
+class TMainMenu;
+class TMenuItem;
 class TPageControl;
 }
 
@@ -40,5 +46,146 @@ void ShowComponentHelp(int kind);
 
 // Puts the caret of the active editor page at the end of line n - 1 and focuses it.
 void GotoEditorLine(int n);
+
+// ---- Design vocabulary ----
+
+// ComponentKind: the kind of a design component; the palette tool codes (PaletteToolCode) are the
+// same numbers, with 100 for the selection arrow. 115 is not assigned.
+enum ComponentKind : int {
+  ckNone = 0,
+  ptNoTool = 100,
+  ckFrame = 101,
+  ckButton = 102,
+  ckPanel = 103,
+  ckTextField = 104,
+  ckTextArea = 105,
+  ckLabel = 106,
+  ckCheckbox = 107,
+  ckRadioButton = 108,
+  ckChoice = 109,
+  ckList = 110,
+  ckScrollbar = 111,
+  ckMenuBar = 112,
+  ckMenuItem = 113,
+  ckImage = 114,
+  ckFileDialog = 116,
+};
+
+// FrameKind: what a design frame stands for.
+enum FrameKind : int { fkApplication = 200, fkApplet = 201, fkSecondaryFrame = 202 };
+
+// PropertyCode: the inspector's property rows; 3, 11 and 22 are not used.
+enum PropertyCode : int {
+  pcAlign = 0, pcBackground = 1, pcCaption = 2, pcChecked = 4, pcCursor = 5, pcEnabled = 6, pcFontName = 7,
+  pcFontSize = 8, pcFontStyle = 9, pcForeground = 10, pcHeight = 12, pcItems = 13, pcName = 14, pcLeft = 15,
+  pcLineInc = 16, pcMax = 17, pcMin = 18, pcMultiSelect = 19, pcOrientation = 20, pcPageInc = 21,
+  pcPasswdChar = 23, pcResizable = 24, pcText = 25, pcTop = 26, pcValue = 27, pcVisible = 28, pcWidth = 29,
+  pcFileName = 30, pcPicture = 31,
+};
+
+// EventCode: the AWT event ids from ACTION_EVENT to WINDOW_DESTROY.
+enum EventCode : int {
+  ecAction, ecGotFocus, ecLostFocus, ecKeyAction, ecKeyActionRelease, ecKeyPress, ecKeyRelease, ecListSelect,
+  ecListDeSelect, ecLoadFile, ecSaveFile, ecMouseDown, ecMouseUp, ecMouseDrag, ecMouseMove, ecMouseEnter,
+  ecMouseExit, ecScrollAbsolute, ecScrollLineDown, ecScrollLineUp, ecScrollPageDown, ecScrollPageUp,
+  ecWindowDeIconify, ecWindowIconify, ecWindowExpose, ecWindowMoved, ecWindowDestroy,
+};
+
+// The class tests that decide a component's kind, in the order they are made; each accepts the
+// class and its descendants.
+enum class TClassTest {
+  Form, MainMenu, OpenDlg, PushButton, Panel, SingleLineEdit, Memo, Label, CheckBox, RadioButton, ComboBox,
+  ListBox, ScrollBar, MenuItem, Image,
+};
+// The first test that passes decides; a component named "MMB" (the frame's menu-bar marker) counts
+// as the menu bar. 0 when none passes.
+int GetComponentKind(const std::function<bool(TClassTest)>& passes, const std::string& name);
+int GetComponentKind(const QObject* component);
+
+// Inspector rows of a kind; another kind shows an error box and gives 0.
+int GetHowManyProperties(int kind);
+int GetHowManyEvents(int kind);
+
+// "ACTION_EVENT" for 0 ...; another code shows an error box and gives "".
+std::string EventIdToString(int code);
+// From a bare event name ("GotFocus") to its code, by its group word; "Action" and names without a
+// group word give 0 silently, a name the group cannot place shows an error box and gives 0.
+int EventNameToID(const std::string& name);
+
+// Value words. Colours are 0x00BBGGRR. A colour or cursor without a word gives `fallback`.
+std::string ColorToJavaName(unsigned color, const std::string& fallback = {});
+unsigned JavaNameToColor(const std::string& word);  // unknown: 0 (black)
+std::string CursorToStr(int index, const std::string& fallback = {});
+int StrToCursor(const std::string& word);  // unknown: 0
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2 };
+std::string FontStyleToStr(unsigned styles);
+unsigned StrToFontStyle(const std::string& word);  // unknown: no style
+// Alignment: 0 left, 1 right, 2 centre.
+std::string AlignmentToStr(int alignment);
+int StrToAlignment(const std::string& word);  // unknown: error box, 0
+std::string BoolToText(bool flag);
+bool TextToBool(const std::string& word);  // only "True" is true
+std::string IntToBoolStr(int n);
+std::string OrientationToStr(bool vertical);
+bool StrToOrientation(const std::string& word);  // only "HORIZONTAL" is false
+unsigned DefaultBackground();
+// Position among the sixteen named colours (black 0 ... white 15); any other colour 0.
+int ColorToIndex(unsigned color);
+
+// ---- Names in generated source ----
+
+// How a name found in a line must stand apart from its neighbours. A letter, digit or underscore
+// joins a name to its neighbour, so Button1 is not found in Button10 nor in MyButton1.
+enum class TNameMatch {
+  Component,   // nothing joined before; nothing but an underscore after ("Button1_Action" holds Button1)
+  Identifier,  // a whole identifier: nothing joined on either side (handler names)
+  Prefix,      // nothing joined before; anything after ("Button1_" begins "Button1_Action")
+};
+// Position of the first occurrence at or after `from`, std::string::npos when none.
+size_t FindName(const std::string& text, const std::string& name, TNameMatch match, size_t from = 0);
+bool ContainsName(const std::string& text, const std::string& name, TNameMatch match);
+// Replaces every occurrence, left to right; returns how many.
+int ReplaceName(std::string& text, const std::string& oldName, const std::string& newName, TNameMatch match);
+
+// ---- Words and literals of one line ----
+
+std::string GetFirstToken(const std::string& text);  // another name of GetFirstWord
+std::string DeleteFirstWord(const std::string& text);
+std::string ReverseText(const std::string& text);
+bool IsBlankChar(char c);  // tab, line feed, carriage return, blank
+// Leading blanks and tabs.
+int GetIndentWidth(const std::string& line);
+// Every occurrence of oldText as a plain substring, scanning left to right without rescanning what
+// was produced. replaced tells whether one was found; an empty oldText finds nothing.
+std::string ReplaceWord(const std::string& line, const std::string& oldText, const std::string& newText,
+                        bool& replaced);
+// Blanks every string and character literal of the line, quotes included, so that a search for
+// "//" finds only real comments.
+std::string StripLiterals(const std::string& line);
+
+// ---- Line routines on the active editor page ----
+
+// First line holding text, -1 when none (or no page).
+int GetLineIndex(const std::string& text);
+// First line in first..last holding text; -1 when none or last < first. A last beyond the page
+// shows a bounds error first; lines beyond the end read as empty.
+int GetLineIndexBetween(int first, int last, const std::string& text);
+// First line in which prefix + name stands, the name standing apart as a component name; -1 when none.
+int GetNameLineIndex(const std::string& prefix, const std::string& name);
+
+// Completes a source of the first release, which lacks the paint() markers, and saves it.
+void UpgradeGeneratedSource(const std::string& fileName, const std::string& className, int frameKind);
+
+// Fills or clears the window metrics that the geometry writers add to generated positions.
+void GetWindowMetrics();
+void ClearWindowMetrics();
+
+// ---- Look-ups on the current design frame ----
+
+platform::TMainMenu* FindMenuBar();  // the frame's last menu bar
+platform::TMenuItem* FindMenuItem(const std::string& name);
+QObject* FindOpenDlg();  // the frame's first file-dialog marker
+// The inspector's component list: "name : class" for the frame, then its components.
+void FillComponentCombo();
 
 }  // namespace designer

@@ -6,6 +6,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "designer/CodeWriter_f.h"
+#include "designer/ExtendedType.h"
 #include "designer/Lib.h"
 #include "designer/ObjIns.h"
 #include "platform/Clipboard.h"
@@ -68,13 +70,13 @@ TMainForm::TMainForm() {
 void TMainForm::FormCreate() {
   Application()->SetTitle(designer::GetVersionText());
   SetCaption(designer::GetVersionText());
-  WindowMetrics = {WindowMetricsConst::CaptionHeight, WindowMetricsConst::FrameWidth,
-                   WindowMetricsConst::FrameHeight};
+  designer::GetWindowMetrics();
   SystemMenuHeight = WindowMetricsConst::MenuHeight;
   DesignFont = {"Dialog", 12, true, 0};
   FSelectedTool = kNoTool;
   WorkbenchClosing = false;
   MarkerLost = false;
+  designer::CreateCodeTemplates();
   Application()->HelpFile = Application()->ExeDir() + "help/Morvane.html";
   Application()->OnActivate = [this] { AppActivate(); };
   // The strip keeps one height and is never narrower than 500 pixels, frame included.
@@ -228,9 +230,9 @@ void TMainForm::BuildFileMenu() {
   NewJavafile = NewFile1->Add("Java File    (.java)", [this] { NewJavafileClick(); });
   NewHTMLfile = NewFile1->Add("HTML File  (.html)", [this] { NewHTMLfileClick(); });
   NewForm1 = New1->Add("New Form");
-  forApplet1 = NewForm1->Add("for Applet");
-  forApplication1 = NewForm1->Add("for Application");
-  forAnotherFrame1 = NewForm1->Add("for Another Frame");
+  forApplet1 = NewForm1->Add("for Applet", [this] { forApplet1Click(); });
+  forApplication1 = NewForm1->Add("for Application", [this] { forApplication1Click(); });
+  forAnotherFrame1 = NewForm1->Add("for Another Frame", [this] { forAnotherFrame1Click(); });
   OpenFile1 = File1->Add("&Open ...", [this] { OpenFile1Click(); }, "Ctrl+O");
   Reopen1 = File1->Add("&Reopen");
   Reopen1->SubMenu();
@@ -453,15 +455,14 @@ void TMainForm::EnableDesignTools() {
 
 designer::TFrame* TMainForm::CreateDesignFrame(const std::string& name, int kind) {
   auto* frame = new designer::TFrame(this);
-  frame->setObjectName(QString::fromStdString(name));
+  frame->SetName(name);
   frame->FrameId = kind;
   FCurrentFrame = frame;
   return frame;
 }
 
 void TMainForm::FindEditor() {
-  for (int i = 0; i < PageCount(); ++i)
-    if (FCurrentFrame != nullptr && EditorForm->Page->Pages(i)->Tag() == FCurrentFrame) EditorForm->SelectPage(i);
+  designer::ActivateFrameSource();
   EditorForm->ShowNormal();
   if (TRichEdit* edit = EditorForm->ActiveEditor()) edit->setFocus();
 }
@@ -491,6 +492,44 @@ void TMainForm::newfileButtonClick() {
   // "Any file (*.*)" names no kind: a Java page is the useful default.
   bool usable = ext.size() > 1 && ext.find_first_of("*?") == std::string::npos;
   NewEditorFile(usable ? ext.substr(1) : "java");
+}
+
+void TMainForm::forApplication1Click() { NewForm(designer::fkApplication); }
+
+void TMainForm::forApplet1Click() { NewForm(designer::fkApplet); }
+
+void TMainForm::forAnotherFrame1Click() { NewForm(designer::fkSecondaryFrame); }
+
+// A new untitled page with a design frame of the kind bound to it and the class template written.
+void TMainForm::NewForm(int kind) {
+  // "noname" and two digits make the class name: past 99 there is none to give.
+  if (designer::GetNextNonameNumber(*EditorForm->Page).size() > 2) {
+    MessageDlg("   No untitled number is left for a new form (noname01 to noname99).   \r"
+               "   Save or close an untitled page first.   ",
+               mtError, mbOK);
+    return;
+  }
+  SourceUpdating = true;
+  NewEditorFile("java");
+  int number = designer::GetNonameNumber(EditorForm->Page->ActivePage()->Caption());
+  std::string name = "noname" + std::to_string(number / 10) + std::to_string(number % 10);
+  designer::TFrame* frame = CreateDesignFrame(name, kind);
+  if (kind == designer::fkApplet) CompoMenu->SetEnabled(false);  // an applet gets no menu bar
+  TTabSheet* sheet = EditorForm->Page->ActivePage();
+  sheet->SetTag(frame);
+  frame->FSourcePage = sheet;
+  FPageFrame = frame;  // the frame of the active page, as the editor would set it
+  designer::LoadCodeTemplate(kind);
+  designer::WriteFrameInitialization(kind);
+  designer::RenameClassCode(kind, "$NAME", name);
+  designer::SetEventHandler(frame->FHandlerList, name, "OnWindowDestroy", name + "_WindowDestroy");
+  designer::ObjInsForm->ComponentCombo->clear();
+  designer::ObjInsForm->ComponentCombo->addItem(QString::fromStdString(name + " : TFrame"));
+  designer::ObjInsForm->ComponentCombo->setCurrentIndex(0);
+  frame->Show();
+  SourceUpdating = false;
+  EditorForm->UpdateCaretStatus();
+  EditorForm->SetModifiedMarker(true);
 }
 
 void TMainForm::NewJavafileClick() { NewEditorFile("java"); }

@@ -173,6 +173,9 @@ class TMainForm : public platform::TForm {
 
   // Command handlers.
   void newfileButtonClick();
+  void forApplet1Click();
+  void forApplication1Click();
+  void forAnotherFrame1Click();
   void NewJavafileClick();
   void NewHTMLfileClick();
   void OpenFile1Click();
@@ -228,6 +231,7 @@ class TMainForm : public platform::TForm {
   platform::TSpeedButton* PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
                                         const std::string& glyph, int tool);
   void AfterPagesClosed(bool closedFrameWasCurrent);
+  void NewForm(int kind);
   bool ActiveFileHasFolder() const;
   bool RefusedDuringRun();
   int PageCount() const;

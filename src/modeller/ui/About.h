@@ -1,0 +1,15 @@
+#pragma once
+// TAboutBox: the program's picture, its credits and an OK button.
+#include "platform/Forms.h"
+
+namespace modeller {
+
+class TAboutBox : public platform::TForm {
+  Q_OBJECT
+ public:
+  TAboutBox();
+};
+
+extern TAboutBox* AboutBox;
+
+}  // namespace modeller

@@ -1,0 +1,12 @@
+#include "modeller/ui/CodeView.h"
+
+namespace modeller {
+
+TCodeViewerForm* CodeViewerForm = nullptr;
+
+TCodeViewerForm::TCodeViewerForm() {
+  setObjectName("CodeViewerForm");
+  SetCaption("Code Viewer");
+}
+
+}  // namespace modeller

@@ -1,0 +1,12 @@
+#include "modeller/ui/JavaGen.h"
+
+namespace modeller {
+
+TJavaCodeGenerator* JavaCodeGenerator = nullptr;
+
+TJavaCodeGenerator::TJavaCodeGenerator() {
+  setObjectName("JavaCodeGenerator");
+  SetCaption("Java Code Generator");
+}
+
+}  // namespace modeller

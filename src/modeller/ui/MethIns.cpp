@@ -1,0 +1,12 @@
+#include "modeller/ui/MethIns.h"
+
+namespace modeller {
+
+TMethodInspector* MethodInspector = nullptr;
+
+TMethodInspector::TMethodInspector() {
+  setObjectName("MethodInspector");
+  SetCaption("Method Inspector");
+}
+
+}  // namespace modeller

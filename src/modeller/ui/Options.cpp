@@ -1,0 +1,12 @@
+#include "modeller/ui/Options.h"
+
+namespace modeller {
+
+TOptionsForm* OptionsForm = nullptr;
+
+TOptionsForm::TOptionsForm() {
+  setObjectName("OptionsForm");
+  SetCaption("Options");
+}
+
+}  // namespace modeller

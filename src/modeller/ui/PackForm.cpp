@@ -1,0 +1,12 @@
+#include "modeller/ui/PackForm.h"
+
+namespace modeller {
+
+TPackageForm* PackageForm = nullptr;
+
+TPackageForm::TPackageForm() {
+  setObjectName("PackageForm");
+  SetCaption("Package");
+}
+
+}  // namespace modeller

@@ -1,0 +1,15 @@
+#pragma once
+// TTextInspector: the "Text Inspector" window, made at start-up and reused.
+#include "modeller/ui/Inspect.h"
+
+namespace modeller {
+
+class TTextInspector : public TInspector {
+  Q_OBJECT
+ public:
+  TTextInspector();
+};
+
+extern TTextInspector* TextInspector;
+
+}  // namespace modeller

@@ -1,0 +1,353 @@
+// The main window: its windows in order, the model commands with their save question, patterns,
+// keys, inspection on double click, the splash timer, printing and the settings file on close.
+#include <QKeyEvent>
+#include <QPrinter>
+#include <filesystem>
+
+#include "ModellerFixture.h"
+#include "modeller/ui/ClassIns.h"
+#include "modeller/ui/Splash.h"
+#include "platform/Launcher.h"
+#include "platform/Printing.h"
+
+using namespace modeller;
+using platform::ModalAnswer;
+using platform::mrCancel;
+using platform::mrNo;
+using platform::mrOk;
+using platform::mrYes;
+using testsupport::ReadFile;
+
+namespace {
+
+class MainWindow : public ModellerTest {
+ protected:
+  void DrawClass(int x, int y) { Draw(Main().ClassButton, x, y, x, y); }
+  void SaveAs(const std::string& fileName) {
+    Modal().Queue(ModalAnswer{mrOk, fileName, 0, {}});
+    Main().FileSaveAsClick();
+  }
+  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(Main().PaintBox, &event);
+  }
+  std::string SettingsText() { return ReadFile(SettingsFileName()); }
+};
+
+TEST_F(MainWindow, StartUpMakesTheWindowsInOrderWithTheSelectToolActive) {
+  EXPECT_EQ(Main().Caption(), "Zelvory 1.0");
+  EXPECT_TRUE(SelectToolActive());
+  EXPECT_EQ(Graph().HandlerGroup(), Main().HandlerGroup.get());
+  EXPECT_EQ(Graph().PaintBox(), Main().PaintBox);
+  EXPECT_EQ(Main().PaintBox->Width(), 1500);
+  EXPECT_EQ(Main().PaintBox->Height(), 2000);
+  EXPECT_EQ(Main().StatusBar->PanelText(0), "Filename:");
+  EXPECT_EQ(Main().StatusBar->PanelText(2), "Title:");
+  std::vector<std::string> captions;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    auto* form = dynamic_cast<platform::TForm*>(window);
+    if (form != nullptr && form != Main().window()) captions.push_back(form->Caption());
+  }
+  EXPECT_EQ(captions.size(), 28u) << "28 windows beside the main window";
+  for (const char* caption : {"Class Inspector", "About Zelvory 1.0 for Java", "Java Editor", "Translators",
+                              "Generate Log", "Code Viewer", "Browser", "Design Information"})
+    EXPECT_NE(std::find(captions.begin(), captions.end(), caption), captions.end()) << caption;
+}
+
+TEST_F(MainWindow, TheSymbolsMenuAndThePaletteActivateOneHandlerAtATime) {
+  Main().SymbolsAggregation->Click();
+  EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().AggregationHandler);
+  EXPECT_TRUE(Main().AggregationButton->Down());
+  EXPECT_FALSE(Main().SelectButton->Down());
+  Main().CommentLinkButton->Click();
+  EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().CommentLinkHandler);
+  EXPECT_FALSE(Main().AggregationButton->Down());
+  Main().SymbolsSelect->Click();
+  EXPECT_TRUE(SelectToolActive());
+  EXPECT_FALSE(Main().CommentLinkButton->Down());
+}
+
+TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {
+  DiagramWidth = 900;
+  DiagramHeight = 700;
+  Modal().Queue(mrCancel);
+  Main().ToolsOptionsClick();
+  EXPECT_EQ(Main().PaintBox->Width(), 1500);
+  Modal().Queue(mrOk);
+  Main().ToolsOptionsClick();
+  EXPECT_EQ(Modal().Log().back().caption, "Options");
+  EXPECT_EQ(Main().PaintBox->Width(), 900);
+  EXPECT_EQ(Main().PaintBox->Height(), 700);
+}
+
+TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
+  std::filesystem::create_directories(temp_.File("config/zelvory"));
+  testsupport::WriteFile(SettingsFileName(),
+                         "[MainForm]\nLeft=30\nTop=40\nWidth=820\nHeight=610\n"
+                         "[Environment Options]\nIndentation=4\nJavaCompilerPath=/opt/jdk/bin/javac\n"
+                         "[Diagram Options]\nWidth=900\nHeight=700\nFontName=DejaVu Sans\n");
+  DestroyModellerWindows();
+  DoneGlobals();
+  InitGlobals();
+  CreateModellerWindows();
+  Main().Show();
+  EXPECT_EQ(Main().Left(), 30);
+  EXPECT_EQ(Main().Width(), 820);
+  EXPECT_EQ(IndentString, "    ");
+  EXPECT_EQ(JavaCompilerPath, "/opt/jdk/bin/javac");
+  EXPECT_EQ(Main().PaintBox->Width(), 900);
+  EXPECT_EQ(Main().PaintBox->Canvas()->Font.Name, "DejaVu Sans");
+  EXPECT_TRUE(Main().Close());
+  const std::string text = SettingsText();
+  EXPECT_NE(text.find("Indentation=4\n"), std::string::npos);
+  EXPECT_NE(text.find("JavaCompilerPath=/opt/jdk/bin/javac\n"), std::string::npos);
+}
+
+TEST_F(MainWindow, TheSplashGoesAtTheFirstTickOfItsTimer) {
+  SplashForm = new TSplashForm();
+  SplashForm->Show();
+  Main().Hide();
+  Main().Show();
+  EXPECT_TRUE(Main().SplashTimer->Enabled());
+  EXPECT_EQ(Main().SplashTimer->Interval(), 1000);
+  Main().SplashTimerTimer();
+  EXPECT_EQ(SplashForm, nullptr);
+  EXPECT_FALSE(Main().SplashTimer->Enabled());
+}
+
+TEST_F(MainWindow, AModelSavedIsOpenedAgainWithItsDiagramAndName) {
+  DrawClass(102, 42);
+  DrawClass(102, 302);
+  Draw(Main().InheritanceButton, 152, 312, 152, 52);
+  const std::string file = temp_.File("shapes");
+  SaveAs(file);
+  EXPECT_TRUE(std::filesystem::exists(file + ".zel")) << "the dialog's default extension is added";
+  EXPECT_EQ(ModelFileName, file + ".zel");
+  EXPECT_EQ(Main().StatusBar->PanelText(1), "shapes.zel");
+  EXPECT_FALSE(Graph().Modified);
+  const std::string saved = ReadFile(file + ".zel");
+  EXPECT_NE(saved.find("<storable>\r\n<string>\r\nTGraph\r\n"), std::string::npos);
+
+  Main().FileNewClick();
+  EXPECT_EQ(Graph().NodeCount(), 0);
+  EXPECT_EQ(Main().StatusBar->PanelText(1), "");
+
+  Modal().Queue(ModalAnswer{mrOk, file + ".zel", 0, {}});
+  Main().FileOpenClick();
+  ASSERT_EQ(Graph().NodeCount(), 3);
+  EXPECT_EQ(Graph().EdgeCount(), 2);
+  EXPECT_EQ(Main().StatusBar->PanelText(1), "shapes.zel");
+  EXPECT_EQ(Graph().PaintBox(), Main().PaintBox) << "the new diagram is shown";
+  Drag(132, 52, 332, 52);
+  EXPECT_TRUE(Graph().Nodes(0)->Selected()) << "and takes the mouse";
+  EXPECT_EQ(Graph().Nodes(0)->GetBounds().Left, 302);
+  Main().FileSaveClick();
+  EXPECT_NE(ReadFile(file + ".zel"), saved);
+}
+
+TEST_F(MainWindow, NewOnAModifiedModelAsksAndYesSavesWithoutStartingANewModel) {
+  DrawClass(102, 42);
+  Modal().Queue(mrCancel);
+  Main().FileNewClick();
+  EXPECT_EQ(LastMessage(), "Data has changed. do you want to save it?");
+  EXPECT_EQ(Graph().NodeCount(), 1);
+
+  Modal().Queue(mrYes);
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("kept.zel"), 0, {}});
+  Main().FileNewClick();
+  EXPECT_EQ(Graph().NodeCount(), 1) << "the saved model stays open";
+  EXPECT_TRUE(std::filesystem::exists(temp_.File("kept.zel")));
+  Main().FileNewClick();
+  EXPECT_EQ(Graph().NodeCount(), 0) << "the second New asks nothing";
+
+  DrawClass(102, 42);
+  Modal().Queue(mrNo);
+  Main().FileNewClick();
+  EXPECT_EQ(Graph().NodeCount(), 0);
+}
+
+TEST_F(MainWindow, OpenAsksOnlyAfterAFileWasChosen) {
+  DrawClass(102, 42);
+  SaveAs(temp_.File("one.zel"));
+  DrawClass(302, 42);
+  Modal().Queue(mrCancel);
+  Main().FileOpenClick();
+  EXPECT_EQ(Modal().Log().back().kind, "OpenDialog");
+  EXPECT_EQ(Graph().NodeCount(), 2);
+
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("one.zel"), 0, {}});
+  Modal().Queue(mrNo);
+  Main().FileOpenClick();
+  EXPECT_EQ(Graph().NodeCount(), 1);
+}
+
+TEST_F(MainWindow, ABrokenModelFileIsReportedAndTheModelStays) {
+  DrawClass(102, 42);
+  SaveAs(temp_.File("good.zel"));
+  testsupport::WriteFile(temp_.File("bad.zel"), "<string>\r\nno\r\n<integer>\r\nx\r\n");
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("bad.zel"), 0, {}});
+  Modal().Queue(mrOk);
+  Main().FileOpenClick();
+  EXPECT_EQ(Modal().Log().back().kind, "MessageBox");
+  EXPECT_EQ(Graph().NodeCount(), 1);
+  EXPECT_EQ(Main().StatusBar->PanelText(1), "good.zel");
+}
+
+TEST_F(MainWindow, ClosingAModifiedModelStaysOpenUnlessTheSaveHappened) {
+  DrawClass(102, 42);
+  Modal().Queue(mrYes);
+  Modal().Queue(mrCancel);
+  EXPECT_FALSE(Main().Close()) << "Yes and then a cancelled Save As keeps the window open";
+  EXPECT_TRUE(Main().isVisible());
+  Modal().Queue(mrCancel);
+  EXPECT_FALSE(Main().Close());
+
+  Modal().Queue(mrYes);
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("closed.zel"), 0, {}});
+  EXPECT_TRUE(Main().Close());
+  EXPECT_TRUE(std::filesystem::exists(temp_.File("closed.zel")));
+}
+
+TEST_F(MainWindow, ASaveThatFailsKeepsTheWindowOpen) {
+  DrawClass(102, 42);
+  std::filesystem::create_directory(temp_.File("locked"));
+  ASSERT_TRUE(testsupport::MakeFolderReadOnly(temp_.File("locked")));
+  Modal().Queue(mrYes);
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("locked/m.zel"), 0, {}});
+  Modal().Queue(mrOk);
+  EXPECT_FALSE(Main().Close());
+  testsupport::MakeFolderWritable(temp_.File("locked"));
+  EXPECT_TRUE(Graph().Modified);
+  EXPECT_EQ(ModelFileName, "");
+}
+
+TEST_F(MainWindow, ClosingWritesTheSettingsFileInItsOrder) {
+  Main().SetBounds(10, 20, 900, 640);
+  EXPECT_TRUE(Main().Close());
+  EXPECT_EQ(SettingsText(),
+            "[MainForm]\n"
+            "Left=10\nTop=20\nWidth=900\nHeight=640\nMaximized=0\n\n"
+            "[Environment Options]\n"
+            "JavaCompilerPath=\nJavaInterpreterPath=\nGenIncludeImpl=1\nGenIncludeCmmt=1\nIndentation=8\n"
+            "BrowserFontName=Courier New\nBrowserFontSize=10\nBrowserFontColor=0\nBrowserFontHeight=-13\n"
+            "BrowserFontBold=0\nBrowserFontItalic=0\nBrowserFontUnderline=0\nBrowserFontStrikeOut=0\n"
+            "BrowserColor=16777215\n\n"
+            "[Diagram Options]\n"
+            "FontName=Arial\nFontSize=10\nFontColor=0\nFontHeight=-13\n"
+            "FontBold=0\nFontItalic=0\nFontUnderline=0\nFontStrikeOut=0\nWidth=1500\nHeight=2000\n\n"
+            "[Editor Options]\n"
+            "FontName=Courier New\nFontSize=10\nFontColor=0\nFontHeight=-13\n"
+            "FontBold=0\nFontItalic=0\nFontUnderline=0\nFontStrikeOut=0\nColor=16777215\n");
+}
+
+TEST_F(MainWindow, PatternsAreSavedWholeAndInsertedSelected) {
+  DrawClass(102, 42);
+  DrawClass(302, 42);
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("pair"), 0, {}});
+  Main().PatternsSaveAsDesignPatternClick();
+  EXPECT_EQ(Modal().Log().back().caption, "Save As Design Pattern");
+  ASSERT_TRUE(std::filesystem::exists(temp_.File("pair.pat")));
+  EXPECT_EQ(ReadFile(temp_.File("pair.pat")).rfind("<integer>\r\n2\r\n<storable>\r\n", 0), 0u);
+
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("pair.pat"), 0, {}});
+  Main().PatternsInsertDesignPatternClick();
+  EXPECT_EQ(Modal().Log().back().caption, "Insert Design Pattern");
+  ASSERT_EQ(Graph().NodeCount(), 4);
+  EXPECT_FALSE(Graph().Nodes(0)->Selected());
+  EXPECT_TRUE(Graph().Nodes(3)->Selected());
+}
+
+TEST_F(MainWindow, KeysCopyPasteCutAndDeleteTheSelection) {
+  DrawClass(102, 42);
+  Click(112, 47);
+  Key(Qt::Key_C, Qt::ControlModifier);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Graph().NodeCount(), 2);
+  Key(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(Graph().NodeCount(), 1);
+  Click(112, 47);
+  Key(Qt::Key_Delete);
+  EXPECT_EQ(Graph().NodeCount(), 0);
+}
+
+TEST_F(MainWindow, DoubleClickInspectsClassesButNotJunctions) {
+  DrawClass(102, 42);
+  DrawClass(102, 302);
+  Draw(Main().InheritanceButton, 152, 312, 152, 52);
+  Modal().Queue(mrCancel);
+  DoubleClick(112, 47);
+  EXPECT_EQ(Modal().Log().back().kind, "Form");
+  EXPECT_EQ(Modal().Log().back().caption, "Class Inspector");
+  EXPECT_EQ(ClassInspector->Element(), Graph().Nodes(0));
+
+  const size_t shown = Modal().Log().size();
+  DoubleClick(152, 192);
+  EXPECT_TRUE(Graph().Nodes(2)->Selected());
+  EXPECT_EQ(Modal().Log().size(), shown) << "a junction opens nothing";
+}
+
+TEST_F(MainWindow, HelpOpensTheHelpFileBesideTheProgram) {
+  Main().HelpContentsClick();
+  ASSERT_EQ(platform::Launcher::Instance().Launched().size(), 1u);
+  const std::string launched = platform::Launcher::Instance().Launched()[0];
+  EXPECT_NE(launched.find("Help/Zelvory.html"), std::string::npos) << launched;
+  EXPECT_NE(launched.find("IDH_MAIN"), std::string::npos) << launched;
+  EXPECT_TRUE(std::filesystem::exists(std::string(TEST_BIN_DIR) + "/zelvory/Help/Zelvory.html"));
+}
+
+class Printing : public MainWindow {
+ protected:
+  void SetUp() override {
+    MainWindow::SetUp();
+    platform::Printer().setOutputFormat(QPrinter::PdfFormat);
+    platform::Printer().setOutputFileName(QString::fromStdString(temp_.File("diagram.pdf")));
+  }
+  void TearDown() override {
+    platform::Printer().setOutputFileName({});
+    MainWindow::TearDown();
+  }
+};
+
+TEST_F(Printing, TheDiagramPrintsOnOnePageAndLosesItsSelection) {
+  DrawClass(102, 42);
+  DrawClass(402, 302);
+  Graph().SelectAll();
+  SaveAs(temp_.File("printed.zel"));
+  Modal().Queue(mrOk);
+  Main().FilePrintClick();
+  EXPECT_EQ(Modal().Log().back().kind, "PrintDialog");
+  ASSERT_TRUE(std::filesystem::exists(temp_.File("diagram.pdf")));
+  EXPECT_GT(std::filesystem::file_size(temp_.File("diagram.pdf")), 1000u);
+  EXPECT_EQ(platform::Printer().docName().toStdString(), "Zelvory 1.0 - printed.zel");
+  EXPECT_EQ(Graph().SelectedCount(), 0);
+  EXPECT_EQ(Graph().Canvas(), Main().PaintBox->Canvas()) << "the diagram draws on the screen again";
+  EXPECT_EQ(testsupport::RunShell("pdfinfo '" + temp_.File("diagram.pdf") + "' | grep -q '^Pages: *1$'"), 0);
+}
+
+TEST_F(Printing, AnEmptyDiagramPrintsAnEmptyPage) {
+  Modal().Queue(mrOk);
+  Main().FilePrintClick();
+  EXPECT_TRUE(std::filesystem::exists(temp_.File("diagram.pdf")));
+
+  std::filesystem::remove(temp_.File("diagram.pdf"));
+  Modal().Queue(mrCancel);
+  Main().FilePrintClick();
+  EXPECT_FALSE(std::filesystem::exists(temp_.File("diagram.pdf"))) << "a cancelled dialog prints nothing";
+}
+
+TEST_F(Printing, ADiagramTooLargeForAPictureIsReportedAndNothingPrinted) {
+  DrawClass(102, 42);
+  Graph().Nodes(0)->MoveBy(100000000, 50000000);
+  Modal().Queue(mrOk);
+  std::string error;
+  try {
+    Main().FilePrintClick();
+  } catch (const platform::Exception& raised) {
+    error = raised.Message();
+  }
+  EXPECT_EQ(error, "The diagram is too large to print.");
+  EXPECT_EQ(Graph().Canvas(), Main().PaintBox->Canvas());
+  EXPECT_FALSE(std::filesystem::exists(temp_.File("diagram.pdf")));
+}
+
+}  // namespace

@@ -274,6 +274,10 @@ void TJavaConstructor::Load(TRider& rider) {
 
 // ---- Type boxes -------------------------------------------------------------------------------
 
+void MarkModified(const TObj& object) {
+  if (object.Graph() != nullptr) object.Graph()->Modified = true;
+}
+
 void TGenericType::SetName(const std::string& name) { ChangeBox(name_, name); }
 
 TGenericAttribute* TGenericType::Attributes(int index) const {
@@ -288,7 +292,10 @@ TGenericMethod* TGenericType::Methods(int index) const {
 
 void TGenericType::BindMember(TElement& member) {
   member.OnChanging = [this](TElement*) { Erase(); };
-  member.OnChanged = [this](TElement*) { Draw(); };
+  member.OnChanged = [this](TElement*) {
+    Draw();
+    MarkModified(*this);
+  };
 }
 
 void TGenericType::Attach(TElement* member) {
@@ -311,6 +318,7 @@ void TGenericType::AddAttribute(TGenericAttribute* attribute) {
   Erase();
   Attach(attribute);
   Draw();
+  MarkModified(*this);
 }
 
 void TGenericType::AddMethod(TGenericMethod* method) {
@@ -319,6 +327,7 @@ void TGenericType::AddMethod(TGenericMethod* method) {
   Erase();
   Attach(method);
   Draw();
+  MarkModified(*this);
 }
 
 void TGenericType::RemoveAttribute(TGenericAttribute* attribute) {
@@ -327,6 +336,7 @@ void TGenericType::RemoveAttribute(TGenericAttribute* attribute) {
   Erase();
   attributes_.erase(found);
   Draw();
+  MarkModified(*this);
 }
 
 void TGenericType::RemoveMethod(TGenericMethod* method) {
@@ -335,6 +345,7 @@ void TGenericType::RemoveMethod(TGenericMethod* method) {
   Erase();
   methods_.erase(found);
   Draw();
+  MarkModified(*this);
 }
 
 bool TGenericType::Shows(const TGenericAttribute&) const { return true; }
@@ -614,9 +625,11 @@ void TCommentLink::Paint() {
 // ---- Comment ----------------------------------------------------------------------------------
 
 void TComment::SetLines(const platform::TStringList& lines) {
+  bool changed = !(lines == lines_);
   Erase();
   lines_.Assign(lines);
   Draw();
+  if (changed) MarkModified(*this);
 }
 
 void TComment::Draw() {
@@ -653,11 +666,7 @@ void TComment::Load(TRider& rider) {
 
 // Compared after the blank rule, so a new label set to a blank text shows "notext" too.
 void TText::SetText(const std::string& text) {
-  std::string stored = platform::Trim(text).empty() ? "notext" : text;
-  if (stored == text_) return;
-  Erase();
-  text_ = stored;
-  Draw();
+  ChangeDrawn(*this, text_, platform::Trim(text).empty() ? std::string("notext") : text);
 }
 
 void TText::Draw() {

@@ -229,6 +229,20 @@ class TJavaConstructor : public TGenericMethod {
 
 // ---- Type boxes -------------------------------------------------------------------------------
 
+// The object's graph counts as modified, so an edit of the model's content is never closed away
+// without the save question. Editors that change body lines in place call it themselves.
+void MarkModified(const TObj& object);
+
+// Erases the object, assigns and draws it again when the value changes.
+template <class V>
+void ChangeDrawn(TObj& object, V& field, const V& value) {
+  if (field == value) return;
+  object.Erase();
+  field = value;
+  object.Draw();
+  MarkModified(object);
+}
+
 // A box of three compartments (name, attributes, methods) whose size follows its text.
 class TGenericType : public TRectangularNode {
  public:
@@ -266,13 +280,9 @@ class TGenericType : public TRectangularNode {
  protected:
   // Name and the two compartments; the outline is the caller's.
   void PaintContent();
-  // Erases, assigns and draws when the value changes.
   template <class V>
   void ChangeBox(V& field, const V& value) {
-    if (field == value) return;
-    Erase();
-    field = value;
-    Draw();
+    ChangeDrawn(*this, field, value);
   }
 
  private:
@@ -409,10 +419,7 @@ class TAssociation : public TOrthogonalEdge {
  private:
   template <class V>
   void ChangeEdge(V& field, const V& value) {
-    if (field == value) return;
-    Erase();
-    field = value;
-    Draw();
+    ChangeDrawn(*this, field, value);
   }
   void PaintRole(const TPoint& end, const TPoint& neighbour, const std::string& role);
 

@@ -124,3 +124,27 @@ TEST_F(ModelTest, EditingAMemberRedrawsItsBoxToFitTheNewText) {
             platform::clWhite)
       << "the long text was erased";
 }
+
+TEST_F(ModelTest, EditsOfTheModelsContentMarkTheDiagramModified) {
+  auto* box = Class("A", 52, 52);
+  auto* attribute = Attribute(*box, "int", "a");
+  auto* link = Link<TAssociation>(*box, *box);
+  auto* comment = Make<TComment>(&Graph());
+  comment->SetLines(platform::TStringList({"note"}));
+  auto* label = Make<TText>(&Graph());
+  label->SetText("label");
+  auto expectModifiedBy = [&](const std::string& edit, const std::function<void()>& action, bool modified) {
+    Graph().Modified = false;
+    action();
+    EXPECT_EQ(Graph().Modified, modified) << edit;
+  };
+  expectModifiedBy("a member renamed", [&] { attribute->SetName("b"); }, true);
+  expectModifiedBy("a member given its own name", [&] { attribute->SetName("b"); }, false);
+  expectModifiedBy("a box renamed", [&] { box->SetName("B"); }, true);
+  expectModifiedBy("a flag of a box", [&] { box->SetAbstract(true); }, true);
+  expectModifiedBy("a member removed", [&] { box->RemoveAttribute(attribute); }, true);
+  expectModifiedBy("a role", [&] { link->SetToRole("r"); }, true);
+  expectModifiedBy("the same comment lines", [&] { comment->SetLines(platform::TStringList({"note"})); }, false);
+  expectModifiedBy("other comment lines", [&] { comment->SetLines(platform::TStringList({"other"})); }, true);
+  expectModifiedBy("a label", [&] { label->SetText("other"); }, true);
+}

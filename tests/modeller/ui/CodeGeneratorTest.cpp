@@ -178,3 +178,23 @@ TEST_F(CodeGenerator, AFileThatCannotBeWrittenIsReportedAndTheDialogStaysOpen) {
 }
 
 }  // namespace
+
+TEST_F(CodeGenerator, TheDestinationListWalksIntoSubfoldersAndRefusesMissingOnes) {
+  std::filesystem::create_directory(package_ + "/shapes");
+  PackagePath = package_ + "/missing";
+  RunGenerator(
+      [this](TJavaCodeGenerator& generator) {
+        TDirectoryListBox& folders = *generator.DirectoryListBox;
+        EXPECT_NE(folders.Directory(), package_ + "/missing") << "a missing package path is not taken";
+        ASSERT_TRUE(folders.SetDirectory(package_));
+        EXPECT_FALSE(folders.SetDirectory(package_ + "/missing"));
+        EXPECT_EQ(folders.Directory(), package_);
+        QListWidgetItem* last = folders.item(folders.count() - 1);
+        EXPECT_EQ(last->text().trimmed().toStdString(), "shapes");
+        emit folders.itemDoubleClicked(last);
+        EXPECT_EQ(folders.Directory(), package_ + "/shapes");
+        emit folders.itemDoubleClicked(folders.item(0));
+        EXPECT_EQ(folders.Directory(), "/");
+      },
+      mrCancel);
+}

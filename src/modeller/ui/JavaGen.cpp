@@ -100,8 +100,6 @@ TJavaCodeGenerator::TJavaCodeGenerator() {
   UpdateButtons();
 }
 
-TJavaCodeGenerator::~TJavaCodeGenerator() = default;
-
 // The scripted modal service shows no window, so the list is filled here as well as on show.
 int TJavaCodeGenerator::Execute() {
   FormShow();

@@ -35,7 +35,6 @@ class TJavaCodeGenerator : public platform::TForm {
   Q_OBJECT
  public:
   TJavaCodeGenerator();
-  ~TJavaCodeGenerator() override;
 
   platform::TListBox* ListBox = nullptr;
   TDirectoryListBox* DirectoryListBox = nullptr;

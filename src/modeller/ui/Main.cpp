@@ -590,7 +590,7 @@ void TMainForm::ToolsOptionsClick() {
 }
 
 void TMainForm::ToolsJavaEditorClick() { EditorForm->Show(); }
-void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator->ShowModal(); }
+void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator->Execute(); }
 void TMainForm::ToolsTranslatorsClick() { TranslatorsForm->Show(); }
 
 void TMainForm::HelpContentsClick() { Launcher::Instance().OpenDocument(Application()->HelpFile, "IDH_MAIN"); }

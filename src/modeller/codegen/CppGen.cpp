@@ -19,12 +19,11 @@ std::string CppArguments(const TGenericMethod& method) {
 void CppSection(platform::TStringList& list, const TJavaClass& cls, int access) {
   CppAssociations(list, cls, access);
   for (const TJavaAttribute* attribute : AttributesOf(cls)) CppAttribute(list, *attribute, access);
-  for (const TJavaMethod* method : MethodsOf(cls)) {
-    auto* constructor = dynamic_cast<const TJavaConstructor*>(method);
-    if (constructor == nullptr) {
+  for (const TGenericMethod* member : MethodsOf(cls)) {
+    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
       CppMethod(list, *method, access);
     } else if (access == maPublic) {
-      CppConstructor(list, *constructor);
+      CppConstructor(list, dynamic_cast<const TJavaConstructor&>(*member));
     }
   }
 }
@@ -72,8 +71,7 @@ void CppAttribute(platform::TStringList& list, const TJavaAttribute& attribute, 
 
 void CppMethod(platform::TStringList& list, const TJavaMethod& method, int access) {
   if (method.Access() != access) return;
-  CheckIdentifier(method.Name());
-  CheckIdentifier(method.ReturnType());
+  CheckMethodIdentifiers(method);
   std::string returnType = HasReturnType(method) ? method.ReturnType() + " " : "void ";
   list.Add(IndentString + (method.Static() ? "static " : "") + "virtual " + returnType + method.Name() + "(" +
            CppArguments(method) + ")" + (method.Abstract() ? " = 0;" : ";"));

@@ -20,12 +20,11 @@ std::string DelphiArguments(const TGenericMethod& method) {
 void DelphiSection(platform::TStringList& list, const TJavaClass& cls, int access) {
   DelphiAssociations(list, cls, access);
   for (const TJavaAttribute* attribute : AttributesOf(cls)) DelphiAttribute(list, *attribute, access);
-  for (const TJavaMethod* method : MethodsOf(cls)) {
-    auto* constructor = dynamic_cast<const TJavaConstructor*>(method);
-    if (constructor == nullptr) {
+  for (const TGenericMethod* member : MethodsOf(cls)) {
+    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
       DelphiMethod(list, *method, access);
     } else if (access == maPublic) {
-      DelphiConstructor(list, *constructor);
+      DelphiConstructor(list, dynamic_cast<const TJavaConstructor&>(*member));
     }
   }
 }
@@ -98,8 +97,7 @@ void DelphiAttribute(platform::TStringList& list, const TJavaAttribute& attribut
 
 void DelphiMethod(platform::TStringList& list, const TJavaMethod& method, int access) {
   if (method.Access() != access) return;
-  CheckIdentifier(method.Name());
-  CheckIdentifier(method.ReturnType());
+  CheckMethodIdentifiers(method);
   bool function = HasReturnType(method);
   list.Add(MemberIndent() + (function ? "function " : "procedure ") + method.Name() + "(" + DelphiArguments(method) +
            ")" + (function ? ": " + DelphiTypeName(method.ReturnType()) + ";" : ";") + " virtual;" +

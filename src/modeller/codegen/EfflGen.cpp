@@ -18,10 +18,9 @@ std::string EiffelArguments(const TGenericMethod& method) {
 // The names of the public methods, constructors left out, in member order.
 std::vector<std::string> ExportedNames(const TJavaClass& cls) {
   std::vector<std::string> names;
-  for (const TJavaMethod* method : MethodsOf(cls)) {
-    if (dynamic_cast<const TJavaConstructor*>(method) == nullptr && method->Access() == maPublic) {
-      names.push_back(method->Name());
-    }
+  for (const TGenericMethod* member : MethodsOf(cls)) {
+    auto* method = dynamic_cast<const TJavaMethod*>(member);
+    if (method != nullptr && method->Access() == maPublic) names.push_back(method->Name());
   }
   return names;
 }
@@ -78,11 +77,11 @@ void EiffelClass(platform::TStringList& list, const TJavaClass& cls) {
   EiffelInstantiations(list, cls);
   EiffelAssociations(list, cls);
   for (const TJavaAttribute* attribute : AttributesOf(cls)) EiffelAttribute(list, *attribute);
-  for (const TJavaMethod* method : MethodsOf(cls)) {
-    if (auto* constructor = dynamic_cast<const TJavaConstructor*>(method)) {
-      EiffelConstructor(list, *constructor);
-    } else {
+  for (const TGenericMethod* member : MethodsOf(cls)) {
+    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
       EiffelMethod(list, *method);
+    } else {
+      EiffelConstructor(list, dynamic_cast<const TJavaConstructor&>(*member));
     }
   }
   list.Add("end");
@@ -95,8 +94,7 @@ void EiffelAttribute(platform::TStringList& list, const TJavaAttribute& attribut
 }
 
 void EiffelMethod(platform::TStringList& list, const TJavaMethod& method) {
-  CheckIdentifier(method.Name());
-  CheckIdentifier(method.ReturnType());
+  CheckMethodIdentifiers(method);
   list.Add(IndentString + method.Name() + "(" + EiffelArguments(method) + ")" +
            (HasReturnType(method) ? ": " + EiffelTypeName(method.ReturnType()) : "") + " is");
   EiffelBody(list, "-- implementation.");

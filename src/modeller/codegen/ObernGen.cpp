@@ -21,11 +21,11 @@ std::string OberonArguments(const TGenericMethod& method) {
 }
 
 void OberonProcedures(platform::TStringList& list, const TJavaClass& cls) {
-  for (const TJavaMethod* method : MethodsOf(cls)) {
-    if (auto* constructor = dynamic_cast<const TJavaConstructor*>(method)) {
-      OberonConstructor(list, *constructor, cls.Name());
-    } else {
+  for (const TGenericMethod* member : MethodsOf(cls)) {
+    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
       OberonMethod(list, *method, cls.Name());
+    } else {
+      OberonConstructor(list, dynamic_cast<const TJavaConstructor&>(*member), cls.Name());
     }
   }
 }
@@ -84,8 +84,7 @@ void OberonAttribute(platform::TStringList& list, const TJavaAttribute& attribut
 }
 
 void OberonMethod(platform::TStringList& list, const TJavaMethod& method, const std::string& className) {
-  CheckIdentifier(method.Name());
-  CheckIdentifier(method.ReturnType());
+  CheckMethodIdentifiers(method);
   list.Add("");
   list.Add(IndentString + "PROCEDURE (Self:" + Trim(className) + ") " + method.Name() +
            ExportMark(method.Access() == maPublic) + "(" + OberonArguments(method) + ")" +
@@ -97,8 +96,7 @@ void OberonMethod(platform::TStringList& list, const TJavaMethod& method, const 
 
 void OberonConstructor(platform::TStringList& list, const TJavaConstructor& constructor,
                        const std::string& className) {
-  CheckIdentifier(constructor.Name());
-  CheckIdentifier(constructor.ReturnType());
+  CheckMethodIdentifiers(constructor);
   list.Add("");
   list.Add(IndentString + "PROCEDURE (Self:" + Trim(className) + ") New*" + "(" + OberonArguments(constructor) +
            "): " + className + ";");

@@ -87,10 +87,13 @@ std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls) {
   return fields;
 }
 
-std::vector<const TJavaMethod*> MethodsOf(const TGenericType& type) {
-  std::vector<const TJavaMethod*> methods;
+std::vector<const TGenericMethod*> MethodsOf(const TGenericType& type) {
+  std::vector<const TGenericMethod*> methods;
   for (int i = 0; i < type.MethodCount(); ++i) {
-    if (auto* method = dynamic_cast<const TJavaMethod*>(type.Methods(i))) methods.push_back(method);
+    const TGenericMethod* method = type.Methods(i);
+    if (dynamic_cast<const TJavaMethod*>(method) != nullptr || dynamic_cast<const TJavaConstructor*>(method) != nullptr) {
+      methods.push_back(method);
+    }
   }
   return methods;
 }
@@ -123,6 +126,11 @@ std::string JoinLines(const platform::TStringList& lines, const std::string& sep
 }
 
 bool HasReturnType(const TGenericMethod& method) { return !BlankText(method.ReturnType()); }
+
+void CheckMethodIdentifiers(const TGenericMethod& method) {
+  CheckIdentifier(method.Name());
+  if (HasReturnType(method)) CheckIdentifier(method.ReturnType());
+}
 
 std::string BannerDate() {
   std::time_t now = std::time(nullptr);

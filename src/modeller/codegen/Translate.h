@@ -41,8 +41,8 @@ struct TAssociationField {
 // of the class with itself gives only its ToNode-end field.
 std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls);
 
-// The methods and constructors of a type in member order.
-std::vector<const TJavaMethod*> MethodsOf(const TGenericType& type);
+// The methods and constructors of a type in member order; operations are left out.
+std::vector<const TGenericMethod*> MethodsOf(const TGenericType& type);
 std::vector<const TJavaAttribute*> AttributesOf(const TGenericType& type);
 
 // The arguments of a method, each made into text by `piece`, joined by `separator`.
@@ -52,6 +52,9 @@ std::string JoinLines(const platform::TStringList& lines, const std::string& sep
 
 // A return type counts when it is not blank.
 bool HasReturnType(const TGenericMethod& method);
+// Checks the method's name and its return type; a blank return type is written as none, so it
+// is not reported either.
+void CheckMethodIdentifiers(const TGenericMethod& method);
 
 // Today in the short date format of the system's locale, as the banners give it.
 std::string BannerDate();

@@ -120,3 +120,25 @@ TEST_F(TranslatorTest, CppPrototypeOfPlainClassesCompiles) {
   std::string command = "g++ -std=c++20 -fsyntax-only -Werror " + fileName + " 2>&1";
   EXPECT_EQ(0, std::system(command.c_str())) << Text(list);
 }
+
+TEST_F(TranslatorTest, CppParentIsTheFirstSuperclassNeverAnInterfaceNorTheClassItself) {
+  auto* loop = Class("Loop", 50, 50);
+  Inherit(*loop, *loop);
+  auto* drawable = Interface("Drawable", 300, 50);
+  auto* base = Class("Base", 300, 300);
+  auto* other = Class("Other", 550, 300);
+  auto* shape = Class("Shape", 50, 300);
+  Inherit(*shape, *drawable);
+  Inherit(*shape, *other);
+  Inherit(*shape, *base);
+  Method(*shape, "Int", "area", {}, maPackage)->SetStatic(true);
+  dynamic_cast<TJavaMethod*>(shape->Methods(0))->SetAbstract(true);
+  ASSERT_TRUE(IsDirectSuperclass(loop, loop));
+
+  platform::TStringList list;
+  CppClass(list, *loop);
+  CppClass(list, *shape);
+  EXPECT_EQ(Text({"class Loop {", "public:", "protected:", "private:", "};", "class Shape : public Base {",
+                  "  static virtual Int area() = 0;", "public:", "protected:", "private:", "};"}),
+            Text(list));
+}

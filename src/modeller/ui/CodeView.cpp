@@ -1,6 +1,9 @@
 #include "modeller/ui/CodeView.h"
 
+#include <QColor>
+#include <QFont>
 #include <QHBoxLayout>
+#include <QPalette>
 #include <QVBoxLayout>
 
 #include "modeller/ui/ToolPlace.h"
@@ -9,6 +12,14 @@
 namespace modeller {
 
 TCodeViewerForm* CodeViewerForm = nullptr;
+
+namespace {
+
+QColor ToQColor(platform::TColor color) {
+  return QColor(platform::GetRValue(color), platform::GetGValue(color), platform::GetBValue(color));
+}
+
+}  // namespace
 
 TCodeViewerForm::TCodeViewerForm() {
   setObjectName("CodeViewerForm");
@@ -61,11 +72,12 @@ void TCodeViewerForm::SetViewerFont(const platform::TFont& font, platform::TColo
   shown.setUnderline(font.Underline);
   shown.setStrikeOut(font.StrikeOut);
   CodeViewMemo->setFont(shown);
+  // Negative values name system colours (the settings' default text colour is one): the
+  // platform's own colour stands for them.
   QPalette palette = CodeViewMemo->palette();
-  palette.setColor(QPalette::Base, QColor(platform::GetRValue(color), platform::GetGValue(color),
-                                          platform::GetBValue(color)));
-  palette.setColor(QPalette::Text, QColor(platform::GetRValue(font.Color), platform::GetGValue(font.Color),
-                                          platform::GetBValue(font.Color)));
+  QPalette platformPalette;
+  palette.setColor(QPalette::Base, color >= 0 ? ToQColor(color) : platformPalette.color(QPalette::Base));
+  palette.setColor(QPalette::Text, font.Color >= 0 ? ToQColor(font.Color) : platformPalette.color(QPalette::Text));
   CodeViewMemo->setPalette(palette);
 }
 

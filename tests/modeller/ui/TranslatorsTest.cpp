@@ -75,7 +75,7 @@ TEST_F(Translators, TheViewerSavesAndCopiesItsTextUnchanged) {
 }
 
 TEST_F(Translators, TheViewerTakesTheCodeViewerFontFromTheOptions) {
-  BrowserFont = platform::TFont{"DejaVu Sans Mono", 14};
+  BrowserFont = platform::TFont{"DejaVu Sans Mono", 14, platform::clRed};
   BrowserColor = platform::RGB(255, 255, 0);
   Modal().Queue(mrOk);
   Main().ToolsOptionsClick();
@@ -83,6 +83,13 @@ TEST_F(Translators, TheViewerTakesTheCodeViewerFontFromTheOptions) {
   EXPECT_EQ(memo.font().family().toStdString(), "DejaVu Sans Mono");
   EXPECT_EQ(memo.font().pointSize(), 14);
   EXPECT_EQ(memo.palette().color(QPalette::Base), QColor(255, 255, 0));
+  EXPECT_EQ(memo.palette().color(QPalette::Text), QColor(255, 0, 0));
+
+  QColor platformText = QPalette().color(QPalette::Text);
+  BrowserFont.Color = -2147483640;
+  Modal().Queue(mrOk);
+  Main().ToolsOptionsClick();
+  EXPECT_EQ(memo.palette().color(QPalette::Text), platformText);
 }
 
 TEST_F(Translators, PlacesAreReadWhenMadeAndWrittenWhenClosed) {

@@ -473,6 +473,7 @@ void TMainForm::ApplyOptions() {
   PaintBox->Canvas()->Font = DiagramFont;
   PaintBox->setFixedSize(DiagramWidth, DiagramHeight);
   TheGraph->Refresh();
+  CodeViewerForm->SetViewerFont(BrowserFont, BrowserColor);
 }
 
 // ---- Model commands ---------------------------------------------------------------------------

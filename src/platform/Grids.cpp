@@ -42,8 +42,9 @@ void TStringGrid::SetCells(int col, int row, const std::string& text) {
 
 // A cell being typed in holds its text in the editor until it is committed; the program reads
 // cells after moving, so the typed text must be in the cell first.
+// Re-entering the current cell commits its open editor (and opens a fresh one on the new text).
 void TStringGrid::CommitEditor() {
-  if (QWidget* editor = indexWidget(currentIndex())) commitData(editor);
+  if (state() == QAbstractItemView::EditingState) currentChanged(currentIndex(), currentIndex());
 }
 
 void TStringGrid::SetCol(int col) {

@@ -93,15 +93,21 @@ void TArgForAppletForm::OKButtonClick() {
   FArgCount = count;
 }
 
+// Moving to column 1 by program ends where a click there would: column 1 is the argument column.
+void TArgForAppletForm::MoveToFirstColumn() {
+  ArgGrid->SetCol(1);
+  FArgColumn = 1;
+}
+
 void TArgForAppletForm::FormClose(platform::TCloseAction&) {
   ClearIncompleteArgColumn();
-  ArgGrid->SetCol(1);
+  MoveToFirstColumn();
 }
 
 void TArgForAppletForm::ClearButtonClick() {
   for (int col = 1; col < ArgGrid->ColCount(); ++col) ClearColumn(col);
   SetArgHeader(1);
-  ArgGrid->SetCol(1);
+  MoveToFirstColumn();
 }
 
 }  // namespace workbench

@@ -35,6 +35,7 @@ class TArgForAppletForm : public platform::TForm {
   void ClearColumn(int col);
   void ClearIncompleteArgColumn();
   void SetArgHeader(int col);
+  void MoveToFirstColumn();
 };
 
 extern TArgForAppletForm* ArgForAppletForm;

@@ -1,4 +1,6 @@
 // The argument dialogs, the go-to-line dialog and the about box, driven as a user drives them.
+#include <QLineEdit>
+
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
 #include "workbench/About_f.h"
@@ -83,11 +85,29 @@ TEST_F(SmallDialogsTest, MovingRightPastAnIncompleteColumnIsReportedAndLeavingIt
   EXPECT_EQ(Grid().Cells(2, 1), "");
   EXPECT_EQ(Grid().Cells(1, 1), "color");
 
+  // A value still being typed when OK is pressed counts.
+  ClickColumn(2);
+  EXPECT_EQ(Grid().Cells(2, 0), "   Arg 2");
+  Grid().SetCells(2, 1, "size");
+  Grid().setCurrentCell(2, 2);
+  QLineEdit* editor = nullptr;  // the open cell editor; closed ones linger hidden until deleted
+  for (QLineEdit* candidate : Grid().findChildren<QLineEdit*>())
+    if (candidate->isVisible()) editor = candidate;
+  ASSERT_NE(editor, nullptr);
+  editor->setText("12");
+  EXPECT_EQ(Grid().Cells(2, 2), "");
+  Applet().OKButtonClick();
+  EXPECT_EQ(Grid().Cells(2, 2), "12");
+  EXPECT_EQ(Applet().FArgCount, 2);
+
   Applet().ClearButtonClick();
   EXPECT_EQ(Grid().Cells(1, 1), "");
   EXPECT_EQ(Grid().Cells(1, 0), "   Arg 1");
-  Applet().OKButtonClick();
+  EXPECT_EQ(Grid().Cells(2, 0), "");
+  EXPECT_EQ(Applet().FArgCount, 2);  // Clear leaves the accepted count to the next OK
+  Applet().OKButtonClick();  // the emptied first column is no argument
   EXPECT_EQ(Applet().FArgCount, 0);
+  EXPECT_EQ(Grid().Cells(1, 0), "");
 }
 
 TEST_F(SmallDialogsTest, TheArgumentLineGoesToTheHistoryOnEveryCloseAndCancelEmptiesIt) {

@@ -437,9 +437,7 @@ class TDesignReader {
     frame_.SetCaption(in_.Value("Caption"));
     frame_.setFont(Font());
     SetForeground(&frame_, Colour("Foreground"));
-    int kind = in_.IntValue("FrameId");
-    if (kind < fkApplication || kind > fkSecondaryFrame) in_.Fail("FrameId names no kind of frame");
-    frame_.FrameId = kind;
+    frame_.FrameId = in_.IntValueBetween("FrameId", fkApplication, fkSecondaryFrame);
     int height = in_.IntValue("Height");
     int left = in_.IntValue("Left");
     frame_.Tag = in_.IntValue("Tag");
@@ -637,8 +635,10 @@ class TDesignReader {
     in_.EndOfBlock();
   }
 
-  // The picture is looked for beside the design file, under its stored file name.
+  // The picture is looked for beside the design file, under its stored file name. A picture that
+  // cannot be shown keeps its stored path, so that saving the design does not forget it.
   void LoadPicture(TImage& image, const std::string& stored) {
+    image.PicturePath = stored;
     const std::string part = StoredFileName(stored);
     if (part.empty()) return;  // an image that never had a picture
     const std::string path = folder_ + part;
@@ -654,7 +654,6 @@ class TDesignReader {
       platform::MessageDlg(path + " : " + failure.Message(), platform::mtError, platform::mbOK);
       return;
     }
-    image.PicturePath = stored;
     image.SetAnimate(true);
   }
 

@@ -45,6 +45,7 @@ class TJfmReader {
   // place of the two); the reader moves to the next line.
   std::string Value(const std::string& name, int indent = 2);
   int IntValue(const std::string& name, int indent = 2);
+  int IntValueBetween(const std::string& name, int low, int high);
   // The count line "  Items[n]": n, which must not run past the end of the file.
   int ItemCount();
   // "  Items[n]" and the n lines after it.

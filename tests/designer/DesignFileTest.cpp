@@ -231,6 +231,28 @@ TEST_F(DesignFileTest, AFormSavedClosedAndOpenedAgainComesBackWhole) {
   EXPECT_EQ(platform::ReadFileBytes(temp_.File("noname01.jfm")), written);
 }
 
+TEST_F(DesignFileTest, AnApplicationsMenuBarMarkerComesBackAboveTheControls) {
+  NewForm(fkApplication);
+  Drop(ckMenuBar, {300, 10});
+  Drop(ckButton, {290, 5});
+  AnswerSaveDialog(temp_.File("Frame1.java"));
+  ASSERT_TRUE(Editor().SaveFileAs());
+  Editor().ClosePage();
+  EXPECT_TRUE(Main().CompoMenu->Enabled());
+  Editor().OpenFileByName(temp_.File("Frame1.java"));
+  TFrame* frame = Main().FCurrentFrame.data();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->MMB->pos(), QPoint(300, 10));
+  EXPECT_FALSE(frame->MMB->isHidden());
+  EXPECT_FALSE(Main().CompoMenu->Enabled());
+  ASSERT_NE(frame->findChild<TMenuBar*>("MenuBar1"), nullptr);
+  // The marker, made with the frame, is raised over the button read after it.
+  QObjectList children = frame->children();
+  EXPECT_GT(children.indexOf(frame->MMB), children.indexOf(frame->findChild<QWidget*>("Button1")));
+  EXPECT_EQ(InspectorEntries(),
+            (std::vector<std::string>{"noname01 : TFrame", "MenuBar1 : TMenuBar", "Button1 : TButton"}));
+}
+
 TEST_F(DesignFileTest, ADesignThatCannotBeWrittenLeavesTheSourceUnsavedAndThePageModified) {
   NewForm(fkApplet);
   // A folder in the design file's place: the design cannot be written there.
@@ -258,6 +280,7 @@ TEST_F(DesignFileTest, ADamagedDesignIsRefusedWholeAndTheSourceOpensAsPlainText)
       {with(204, "  Parent = MenuBar1Help"), "names no item read before it"},
       {with(28, "Panel1 : TButton"), "line 29: a second component named Panel1"},
       {with(0, "Form1 : TPanel"), "line 1: the file does not begin with its frame"},
+      {with(7, "  FrameId = 7"), "line 8: FrameId holds 7, which lies outside 200..202"},
       {"", "it is empty"},
   };
   for (const auto& [text, reason] : damaged) {
@@ -278,26 +301,38 @@ TEST_F(DesignFileTest, ADamagedDesignIsRefusedWholeAndTheSourceOpensAsPlainText)
 
 TEST_F(DesignFileTest, PicturesAreLookedForBesideTheDesignWhateverSeparatorTheirPathHas) {
   std::filesystem::copy_file(TEST_DATA_DIR "/gif/anim.gif", temp_.File("anim.gif"));
+  std::filesystem::copy_file(TEST_DATA_DIR "/gif/truncated.gif", temp_.File("truncated.gif"));
   std::vector<std::string> lines(kEveryKind.begin(), kEveryKind.begin() + 15);
-  for (const std::string picture : {"C:\\pics\\anim.gif", "/elsewhere/gone.gif"}) {
-    std::string name = picture[0] == 'C' ? "Image1" : "Image2";
+  const std::vector<std::string> pictures = {"C:\\pics\\anim.gif", "/elsewhere/gone.gif", "truncated.gif"};
+  for (size_t i = 0; i < pictures.size(); ++i) {
+    std::string name = "Image" + std::to_string(i + 1);
     lines.insert(lines.end(), {name + " : TImage", "  FileName = x.gif", "  Height = 40", "  Left = 10",
-                               "  Picture = " + picture, "  Tag = 11", "  Top = 20", "  Width = 30", ""});
+                               "  Picture = " + pictures[i], "  Tag = 11", "  Top = 20", "  Width = 30", ""});
   }
+  // A Parent that names no component puts the control on the frame.
+  lines.insert(lines.end(), {"Button1 : TButton", "  Caption = B", "  FontName = Dialog", "  FontSize = 10",
+                             "  FontStyle = []", "  Height = 25", "  Left = 5", "  Parent = Nowhere", "  Tag = 11",
+                             "  Top = 6", "  Width = 75", ""});
   lines.insert(lines.end(), {"MMB : TBBTN", "  Left = 0", "  Top = 0", "  Visible = False", ""});
   WriteText("Form1.jfm", Joined(lines));
   Modal().Queue(mrOk);
+  Modal().Queue(mrOk);
   TFrame* frame = Load("Form1");
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(LastMessage(),
+  ASSERT_EQ(Modal().Log().size(), 2u) << "one message for each image without its picture";
+  EXPECT_EQ(Modal().Log()[0].text,
             "Form Designer : Image flie not found while loading.\rImage file should be in the same directory with .jfm "
             "file.");
+  EXPECT_NE(Modal().Log()[1].text.find("Read beyond end of file"), std::string::npos) << Modal().Log()[1].text;
   auto* found = frame->findChild<TImage*>("Image1");
   EXPECT_FALSE(found->Picture().isNull());
   EXPECT_EQ(found->PicturePath, "C:\\pics\\anim.gif");
   auto* missing = frame->findChild<TImage*>("Image2");
   EXPECT_TRUE(missing->Picture().isNull());
   EXPECT_EQ(missing->geometry(), QRect(10, 20, 30, 40));
-  EXPECT_EQ(Joined(DesignText(*frame).Lines()).find("Picture = /elsewhere"), std::string::npos)
-      << "a picture not found is not claimed as loaded";
+  EXPECT_EQ(frame->findChild<QWidget*>("Button1")->parentWidget(), frame);
+  // The picture's place is kept for the day its file comes back: saving drops nothing.
+  std::vector<std::string> written = DesignText(*frame).Lines();
+  lines[std::find(lines.begin(), lines.end(), "  Parent = Nowhere") - lines.begin()] = "  Parent = Form1";
+  EXPECT_EQ(written, lines);
 }

@@ -336,3 +336,26 @@ TEST_F(DesignFileTest, PicturesAreLookedForBesideTheDesignWhateverSeparatorTheir
   lines[std::find(lines.begin(), lines.end(), "  Parent = Nowhere") - lines.begin()] = "  Parent = Form1";
   EXPECT_EQ(written, lines);
 }
+
+TEST_F(DesignFileTest, ASourceOfTheFirstReleaseIsCompletedAfterItsDesignIsRead) {
+  NewForm(fkApplication);
+  AnswerSaveDialog(temp_.File("Frame1.java"));
+  ASSERT_TRUE(Editor().SaveFileAs());
+  Editor().ClosePage();
+  // The first release wrote no paint() section.
+  std::string source = platform::ReadFileBytes(temp_.File("Frame1.java"));
+  for (const std::string marker : {"// End of paint()", "// paint()"}) {
+    size_t at = source.find(marker);
+    ASSERT_NE(at, std::string::npos);
+    size_t start = source.rfind('\n', at) + 1;
+    source.erase(start, source.find('\n', at) + 1 - start);
+  }
+  platform::WriteFileAtomic(temp_.File("Frame1.java"), source);
+  Modal().Queue(mrOk);
+  Editor().OpenFileByName(temp_.File("Frame1.java"));
+  EXPECT_NE(LastMessage().find("will upgrade this file"), std::string::npos);
+  ASSERT_NE(Main().FCurrentFrame, nullptr);
+  EXPECT_EQ(Editor().Page->ActivePage()->Tag(), Main().FCurrentFrame);
+  EXPECT_NE(platform::ReadFileBytes(temp_.File("Frame1.java")).find("// End of paint()"), std::string::npos);
+  EXPECT_FALSE(Active().Modified());
+}

@@ -725,7 +725,7 @@ TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {
   inspector->clear();
   try {
     TDesignReader(*frame, lines, folder).ReadAll();
-  } catch (const EDesignFileError& failure) {
+  } catch (const platform::Exception& failure) {
     // A half-built design is no design: nothing of it stays.
     delete frame.data();
     main.FCurrentFrame = previous;

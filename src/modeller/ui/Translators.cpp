@@ -5,6 +5,7 @@
 #include "modeller/codegen/CppGen.h"
 #include "modeller/codegen/DelphGen.h"
 #include "modeller/codegen/EfflGen.h"
+#include "modeller/codegen/JavaGen.h"
 #include "modeller/codegen/ObernGen.h"
 #include "modeller/model/Globals.h"
 #include "modeller/ui/CodeView.h"
@@ -21,6 +22,7 @@ TTranslatorsForm::TTranslatorsForm() {
   setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
+  JavaButton = AddButton("JavaButton", "Java", &TTranslatorsForm::JavaButtonClick);
   CppButton = AddButton("CppButton", "C++", &TTranslatorsForm::CppButtonClick);
   DelphiButton = AddButton("DelphiButton", "Delphi Object Pascal", &TTranslatorsForm::DelphiButtonClick);
   OberonButton = AddButton("OberonButton", "Oberon-2", &TTranslatorsForm::OberonButtonClick);
@@ -52,11 +54,12 @@ void TTranslatorsForm::Translate(const std::function<void(platform::TStringList&
   GenerateWarnings.Clear();
   platform::TStringList lines;
   generate(lines);
-  GenerateLogForm->ShowModal();
+  GenerateLogForm->Execute();
   CodeViewerForm->Show();
   CodeViewerForm->CodeViewMemo->Lines().Assign(lines);
 }
 
+void TTranslatorsForm::JavaButtonClick() { Translate(GeneratePackageSource); }
 void TTranslatorsForm::CppButtonClick() { Translate(GenerateCppPrototypes); }
 void TTranslatorsForm::DelphiButtonClick() { Translate(GenerateDelphiPrototypes); }
 void TTranslatorsForm::OberonButtonClick() { Translate(GenerateOberonPrototypes); }

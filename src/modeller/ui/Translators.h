@@ -15,11 +15,13 @@ class TTranslatorsForm : public platform::TForm {
  public:
   TTranslatorsForm();
 
+  platform::TSpeedButton* JavaButton;
   platform::TSpeedButton* CppButton;
   platform::TSpeedButton* DelphiButton;
   platform::TSpeedButton* OberonButton;
   platform::TSpeedButton* EiffelButton;
 
+  void JavaButtonClick();
   void CppButtonClick();
   void DelphiButtonClick();
   void OberonButtonClick();

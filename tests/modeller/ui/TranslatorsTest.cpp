@@ -4,8 +4,10 @@
 
 #include "ModellerFixture.h"
 #include "modeller/codegen/CppGen.h"
+#include "modeller/codegen/JavaGen.h"
 #include "modeller/codegen/EfflGen.h"
 #include "modeller/ui/CodeView.h"
+#include "modeller/ui/GenLog.h"
 #include "modeller/ui/Translators.h"
 #include "platform/Clipboard.h"
 
@@ -57,6 +59,15 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   expected.Clear();
   GenerateEiffelPrototypes(expected);
   EXPECT_EQ(ViewerLines(), expected.Lines());
+
+  // "Java" shows the text Generate All would write, and its log lists the warnings.
+  Modal().Queue(mrOk);
+  TranslatorsForm->JavaButton->Click();
+  expected.Clear();
+  GeneratePackageSource(expected);
+  EXPECT_EQ(ViewerLines(), expected.Lines());
+  EXPECT_NE(std::find(ViewerLines().begin(), ViewerLines().end(), "class Shape"), ViewerLines().end());
+  EXPECT_EQ(GenerateLogForm->LogListBox->Items(0), "Messages : Java Code Generator");
 }
 
 TEST_F(Translators, TheViewerSavesAndCopiesItsTextUnchanged) {

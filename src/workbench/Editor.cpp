@@ -97,10 +97,11 @@ TEditorForm::TEditorForm() {
   SaveDialog1 = new TSaveDialog(this);
   OpenDialog1->Filter = SaveDialog1->Filter = kFileFilter;
   BuildFindDialogs();
+  BuildKeyCodeList();
   ClearKeyMacroTexts(FKeyMacros);
 
   PopupMenu1 = new TPopupMenu(this);
-  CodeAssistant = PopupMenu1->Add("", {}, "Ctrl+J");
+  CodeAssistant = PopupMenu1->Add("", [this] { CodeAssistantClick(); }, "Ctrl+J");
   CodeAssistant->SetVisible(false);
   CodeAssistant->SetEnabled(false);
   Open1 = PopupMenu1->Add("Ope&n", [this] { Open1Click(); }, "Ctrl+O");

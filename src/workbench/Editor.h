@@ -40,6 +40,7 @@ class TEditorForm : public platform::TForm {
   platform::TMenuItem* Undo1;
   platform::TMenuItem* ReadOnly1;
   platform::TMenuItem* MessageWindow1;
+  platform::TListBox* KeyCodeList;  // hidden code list; its menu item CodeAssistant is never offered
 
   // Pages.
   void NewNonamePage(const std::string& ext);
@@ -160,6 +161,10 @@ class TEditorForm : public platform::TForm {
   void EditorKeyDown(int& key, Qt::KeyboardModifiers shift);
   void EditorKeyUp(int& key, Qt::KeyboardModifiers shift);
   void HelpTopics1Click();
+  void CodeAssistantClick();
+  void KeyCodeListClick();
+  void KeyCodeListExit();
+  void KeyCodeListKeyDown(int& key);
   void FindDialog1Find();
   void ReplaceDialog1Find();
   void ReplaceDialog1Replace();
@@ -188,6 +193,7 @@ class TEditorForm : public platform::TForm {
   // Editing commands.
   void BuildFindDialogs();
   void BindEditingKeys(platform::TRichEdit* edit);
+  void BuildKeyCodeList();
   bool FindInPage(platform::TFindDialog& dialog);
   void ShowNotFound(const std::string& findText);
   void ReplaceOne();

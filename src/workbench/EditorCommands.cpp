@@ -83,6 +83,26 @@ class PageKeys : public QObject {
   }
 };
 
+// The code list hides again when it loses the focus or gets Escape.
+class CodeListEvents : public QObject {
+ public:
+  explicit CodeListEvents(TEditorForm& editor) : QObject(editor.KeyCodeList), editor_(editor) {
+    editor.KeyCodeList->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) editor_.KeyCodeListExit();
+    if (event->type() != QEvent::KeyPress) return false;
+    int key = static_cast<QKeyEvent*>(event)->key();
+    editor_.KeyCodeListKeyDown(key);
+    return key == 0;
+  }
+
+ private:
+  TEditorForm& editor_;
+};
+
 }  // namespace
 
 void TEditorForm::BindEditingKeys(TRichEdit* edit) {
@@ -460,6 +480,45 @@ void TEditorForm::LoadKeyMacrosAtStart() {
     FKeyMapFileName.clear();
     ClearKeyMacroTexts(FKeyMacros);
   }
+}
+
+// ---- Code list ----
+
+void TEditorForm::BuildKeyCodeList() {
+  KeyCodeList = new TListBox(this);
+  // Already in the list's sorted order, which ignores case ("Interface" between "h" and "j").
+  for (const char* item : {"array[]", "bool ", "class ", "do", "e", "f", "g", "h", "Interface", "j", "k", "l", "m",
+                           "n", "o", "public ", "q", "r", "s", "try", "u", "void ", "w", "x", "y", "z"})
+    KeyCodeList->AddItem(item);
+  KeyCodeList->hide();
+  connect(KeyCodeList, &QListWidget::itemClicked, this, [this] { KeyCodeListClick(); });
+  new CodeListEvents(*this);
+}
+
+// Shows the list just below the caret of the page; nothing is inserted from it.
+void TEditorForm::CodeAssistantClick() {
+  TRichEdit* edit = ActiveEditor();
+  if (edit == nullptr) return;
+  QRect caret = edit->cursorRect();
+  QPoint at = edit->viewport()->mapTo(this, caret.topLeft());
+  KeyCodeList->raise();
+  KeyCodeList->move(at.x(), at.y() + KeyCodeList->sizeHintForRow(0));
+  KeyCodeList->show();
+  KeyCodeList->setFocus();
+}
+
+void TEditorForm::KeyCodeListClick() { KeyCodeListExit(); }
+
+void TEditorForm::KeyCodeListExit() {
+  if (!KeyCodeList->isVisible()) return;
+  KeyCodeList->hide();
+  FocusActiveEditor();
+}
+
+void TEditorForm::KeyCodeListKeyDown(int& key) {
+  if (key != Qt::Key_Escape) return;
+  KeyCodeListExit();
+  key = 0;
 }
 
 // ---- Window ----

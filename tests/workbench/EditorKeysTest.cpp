@@ -13,7 +13,7 @@ using namespace platform;
 
 namespace {
 
-void Key(TRichEdit& edit, int key, Qt::KeyboardModifiers shift = Qt::NoModifier, const QString& text = {}) {
+void Key(QWidget& edit, int key, Qt::KeyboardModifiers shift = Qt::NoModifier, const QString& text = {}) {
   QKeyEvent press(QEvent::KeyPress, key, shift, text);
   QApplication::sendEvent(&edit, &press);
   QKeyEvent release(QEvent::KeyRelease, key, shift, text);
@@ -138,4 +138,18 @@ TEST_F(EditorKeysTest, F1AsksForHelpOnTheWordAtTheCaret) {
   EXPECT_NE(Launcher::Instance().Launched().back().find("#get_Value"), std::string::npos);
   EXPECT_EQ(workbench::KeywordAtColumn("a.b(", 5), "");
   EXPECT_EQ(workbench::KeywordAtColumn("String s", 7), "String");
+}
+
+TEST_F(EditorKeysTest, TheHiddenCodeListOpensAtTheCaretAndEscapeClosesIt) {
+  EXPECT_FALSE(Editor().CodeAssistant->Visible());
+  EXPECT_FALSE(Editor().CodeAssistant->Enabled());
+  ASSERT_EQ(Editor().KeyCodeList->Count(), 26);
+  EXPECT_EQ(Editor().KeyCodeList->Items(8), "Interface");
+  EXPECT_FALSE(Editor().KeyCodeList->isVisible());
+  Page("class A {}", 0, 3);
+  Editor().CodeAssistantClick();
+  EXPECT_TRUE(Editor().KeyCodeList->isVisible());
+  Key(*Editor().KeyCodeList, Qt::Key_Escape);
+  EXPECT_FALSE(Editor().KeyCodeList->isVisible());
+  EXPECT_EQ(Active().Lines().Text(), "class A {}") << "nothing is inserted";
 }

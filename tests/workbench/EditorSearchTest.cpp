@@ -83,6 +83,18 @@ TEST_F(EditorSearchTest, FindSelectsTheNextMatchAndReportsAMissingOne) {
   EXPECT_EQ(Active().SelStart(), 8);
 }
 
+TEST_F(EditorSearchTest, ClosingTheEditorWindowClosesTheFindDialogs) {
+  Main().findButtonClick();
+  Main().replaceButtonClick();
+  ASSERT_TRUE(Editor().FindDialog1->isVisible());
+  ASSERT_TRUE(Editor().ReplaceDialog1->isVisible());
+  Editor().Close();
+  EXPECT_FALSE(Editor().isVisible());
+  EXPECT_FALSE(Editor().FindDialog1->isVisible());
+  EXPECT_FALSE(Editor().ReplaceDialog1->isVisible());
+  EXPECT_EQ(Editor().GetPageCount(), 1) << "the pages stay open in the hidden window";
+}
+
 TEST_F(EditorSearchTest, ReplaceAllAsksAtEachMatchUntilAll) {
   StartReplace("a1 a2 a3 a4\n", "a", "bb");
   Modal().Queue(mrNo);

@@ -61,6 +61,8 @@ class TFrame : public platform::TForm {
   void FormPaint(QPaintEvent* event);
   void MenuItemClick(platform::TMenuItem* item);
   void RaiseMarkers();
+  // Takes the window's present geometry as the last one written, as after a design was read.
+  void KeepFrameGeometry() { FFrameGeometry = {Left(), Top(), Width(), Height()}; }
   QWidget* ComponentAt(QWidget* receiver, QPoint globalPoint);
   void ShowHandles();
   void HideHandles();

@@ -1,5 +1,9 @@
 #pragma once
-// TAboutForm: the about box.
+// TAboutForm: the about box: a picture, the same text in English and in Korean, and the credits.
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
 #include "platform/Forms.h"
 
 namespace workbench {
@@ -8,8 +12,20 @@ class TAboutForm : public platform::TForm {
   Q_OBJECT
  public:
   TAboutForm();
+  QLabel* Image1;
+  QPlainTextEdit* EnglishMemo;
+  QPlainTextEdit* KoreanMemo;
+  QPushButton* OKButton;
+  QPushButton* MoreButton;
+  QPushButton* Button1;  // the language switch
+
+  void MoreButtonClick();
+  void Button1Click();
 };
 
 extern TAboutForm* AboutForm;
+
+// A read-only memo of the about and credits windows.
+QPlainTextEdit* MakeAboutMemo(QWidget* parent, const QString& text, const QRect& place);
 
 }  // namespace workbench

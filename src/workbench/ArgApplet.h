@@ -1,9 +1,11 @@
 #pragma once
-// TArgForAppletForm: the applet argument dialog.
-#include <array>
+// TArgForAppletForm: the applet argument dialog. Column i (from 1) of the grid is argument i: row 0
+// its header, row 1 its name, row 2 its value; they become the PARAM lines of the applet page.
+#include <QPushButton>
 #include <string>
 
 #include "platform/Forms.h"
+#include "platform/Grids.h"
 
 namespace workbench {
 
@@ -12,10 +14,28 @@ class TArgForAppletForm : public platform::TForm {
  public:
   TArgForAppletForm();
 
-  // The grid's cells by column and row: row 0 the header, row 1 the name, row 2 the value of the
-  // argument in that column (from column 1).
-  std::array<std::array<std::string, 3>, 100> ArgGridCells{};
-  int FArgCount = 0;  // the arguments accepted by the last OK
+  platform::TStringGrid* ArgGrid;
+  QPushButton* BitBtn1;  // OK
+  QPushButton* ClearButton;
+  QPushButton* HelpButton;
+
+  void ArgGridClick();
+  void OKButtonClick();
+  void ClearButtonClick();
+
+  int FArgColumn = 1;  // the column current at the last grid click
+  int FArgCount = 0;   // the arguments accepted by the last OK
+
+ protected:
+  void FormShow() override;
+  void FormClose(platform::TCloseAction& action) override;
+
+ private:
+  bool ColumnComplete(int col) const;
+  void ClearColumn(int col);
+  void ClearIncompleteArgColumn();
+  void SetArgHeader(int col);
+  void MoveToFirstColumn();
 };
 
 extern TArgForAppletForm* ArgForAppletForm;

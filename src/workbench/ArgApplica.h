@@ -1,6 +1,8 @@
 #pragma once
 // TArgForApplicaForm: the application argument dialog: its line is the argument list of java runs.
 #include <QComboBox>
+#include <QPushButton>
+
 #include "platform/Forms.h"
 
 namespace workbench {
@@ -10,6 +12,11 @@ class TArgForApplicaForm : public platform::TForm {
  public:
   TArgForApplicaForm();
   QComboBox* ArgComboBox;  // the argument line and its history
+  QPushButton* OKButton;
+  QPushButton* HelpButton;
+
+ protected:
+  void FormClose(platform::TCloseAction& action) override;
 };
 
 extern TArgForApplicaForm* ArgForApplicaForm;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "designer/DesignFile.h"
 #include "designer/Lib.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
@@ -238,14 +239,20 @@ TTabSheet* TEditorForm::OpenPage(const std::string& fileName, bool missingIsEmpt
 
 void TEditorForm::RunDesignFileHook(TTabSheet* sheet, const std::string& fileName) {
   std::string link = LowerCase(ExtractFileExt(fileName)) == ".java" ? FormLinkName() : std::string();
-  // Whatever the design link holds, the page ends up editable and unmodified.
-  SourceUpdating = false;
   if (!link.empty()) {
-    std::string designFile = ExtractFilePath(fileName) + link + ".jfm";
-    if (!FileExists(designFile))
+    std::string folder = ExtractFilePath(fileName);
+    std::string designFile = folder + link + ".jfm";
+    if (!FileExists(designFile)) {
+      SourceUpdating = false;
       MessageDlg(FormatText("The design file %s is missing.\rThe source is opened as plain text.", {designFile}),
                  mtWarning, mbOK);
+    } else if (designer::TFrame* frame = designer::LoadDesignFile(folder, link)) {
+      designer::UpgradeGeneratedSource(fileName, link, frame->FrameId);
+      frame->RaiseMarkers();
+    }
   }
+  // Whatever the design link holds, the page ends up editable and unmodified.
+  SourceUpdating = false;
   sheet->findChild<TRichEdit*>()->SetModified(false);
   PageChange();
 }
@@ -290,6 +297,20 @@ bool TEditorForm::WritePage(int n, const std::string& fileName) {
   return true;
 }
 
+// The design file of a page with a design frame goes beside the file name first: a design that
+// cannot be written leaves the source unsaved and the page modified.
+bool TEditorForm::SavePageDesign(int n, const std::string& fileName) {
+  auto* frame = qobject_cast<designer::TFrame*>(Page->Pages(n)->Tag());
+  if (frame == nullptr) return true;
+  try {
+    designer::SaveDesignFile(ExtractFilePath(fileName), *frame);
+  } catch (const Exception& failure) {
+    MessageDlg(failure.Message(), mtError, mbOK);
+    return false;
+  }
+  return true;
+}
+
 bool TEditorForm::SaveFile() {
   ShowIfHidden();
   int n = Page->ActivePageIndex();
@@ -305,7 +326,7 @@ bool TEditorForm::SavePage(int n) {
   std::string name = FFileNames.Get(n);
   if (designer::GetNonameNumber(sheet->Caption()) == -1 && HasFolder(name)) {
     if (!PageEditor(n)->Modified()) return true;
-    return WritePage(n, name);
+    return SavePageDesign(n, name) && WritePage(n, name);
   }
   SelectFilterForExt(ExtractFileExt(sheet->Caption()));
   SaveDialog1->FileName = name;
@@ -340,7 +361,7 @@ bool TEditorForm::SaveAsFlow(int n, bool interactive) {
     if (interactive) FocusActiveEditor();
     return false;
   }
-  if (!WritePage(n, name)) return false;
+  if (!SavePageDesign(n, name) || !WritePage(n, name)) return false;
   if (HasFolder(oldName)) MainForm->AddReopenItem(0, oldName);
   Page->Pages(n)->SetCaption(ExtractFileName(name));
   FFileNames.Put(n, name);

@@ -180,6 +180,7 @@ class TEditorForm : public platform::TForm {
   void SetupPageEditor(platform::TTabSheet* sheet);
   platform::TTabSheet* OpenPage(const std::string& fileName, bool missingIsEmpty);
   void RunDesignFileHook(platform::TTabSheet* sheet, const std::string& fileName);
+  bool SavePageDesign(int n, const std::string& fileName);
   bool WritePage(int n, const std::string& fileName);
   bool SaveAsFlow(int n, bool interactive);
   bool AskFileName(const std::string& currentName, std::string& chosen);

@@ -1,5 +1,8 @@
 #pragma once
-// TMoreAboutForm: the credits window.
+// TMoreAboutForm: the credits window, in English and in Korean.
+#include <QPlainTextEdit>
+#include <QPushButton>
+
 #include "platform/Forms.h"
 
 namespace workbench {
@@ -8,6 +11,12 @@ class TMoreAboutForm : public platform::TForm {
   Q_OBJECT
  public:
   TMoreAboutForm();
+  QPlainTextEdit* EnglishMemo;
+  QPlainTextEdit* KoreanMemo;
+  QPushButton* OKButton;
+  QPushButton* Button2;  // the language switch
+
+  void Button2Click();
 };
 
 extern TMoreAboutForm* MoreAboutForm;

@@ -5,6 +5,7 @@
 #include "platform/IniFile.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
+#include "workbench/EnvOpt.h"
 #include "workbench/Main.h"
 
 namespace workbench {
@@ -43,7 +44,7 @@ void HandOut(const TWorkbenchSettings& v) {
   EditorForm->SetGridSize(v.GridSize);
   EditorForm->SetClassPath(v.ClassPath);
   EditorForm->SetCompilerName(v.CompilerName);
-  KeptSettings.CompileOption = v.CompileOption;
+  EnvForm->SetCompileOptions(v.CompileOption);
   EditorForm->SetShowCompileProgress(v.ShowCompileProgress);
   EditorForm->SetFontName(v.FontName);
   EditorForm->SetFontSize(v.FontSize);
@@ -54,10 +55,7 @@ void HandOut(const TWorkbenchSettings& v) {
   EditorForm->SetAppletHeight(v.DefaultAppletHeight);
   EditorForm->SetAppletWidth(v.DefaultAppletWidth);
   MainForm->SetConsoleClosing(v.ConsoleClosing);
-  KeptSettings.UserToolName = v.UserToolName;
-  KeptSettings.UserToolWorkingDir = v.UserToolWorkingDir;
-  KeptSettings.UserToolOptions = v.UserToolOptions;
-  KeptSettings.UserToolArgument = v.UserToolArgument;
+  EnvForm->SetUserTool(v.UserToolName, v.UserToolWorkingDir, v.UserToolOptions, v.UserToolArgument);
   if (!v.FirstRun) {
     EditorForm->SetOpenFileList(v.EditorFiles);
     MainForm->StringToReopenList(v.ReopenFiles);
@@ -80,7 +78,7 @@ TWorkbenchSettings Collect() {
   v.TabSize = EditorForm->GetTabSize();
   v.ClassPath = EditorForm->GetClassPath();
   v.CompilerName = EditorForm->GetCompilerName();
-  v.CompileOption = KeptSettings.CompileOption;
+  v.CompileOption = EnvForm->GetCompileOptions();
   v.ShowCompileProgress = EditorForm->GetShowCompileProgress();
   v.FontName = EditorForm->GetFontName();
   v.FontSize = EditorForm->GetFontSize();
@@ -91,10 +89,10 @@ TWorkbenchSettings Collect() {
   v.DefaultAppletHeight = EditorForm->GetAppletHeight();
   v.DefaultAppletWidth = EditorForm->GetAppletWidth();
   v.ConsoleClosing = MainForm->GetConsoleClosing();
-  v.UserToolName = KeptSettings.UserToolName;
-  v.UserToolWorkingDir = KeptSettings.UserToolWorkingDir;
-  v.UserToolOptions = KeptSettings.UserToolOptions;
-  v.UserToolArgument = KeptSettings.UserToolArgument;
+  v.UserToolName = EnvForm->AppNameEdit->text().toStdString();
+  v.UserToolWorkingDir = EnvForm->EnvVarEdit->text().toStdString();
+  v.UserToolOptions = EnvForm->OptionEdit->text().toStdString();
+  v.UserToolArgument = EnvForm->ArgEdit->text().toStdString();
   v.EditorFiles = EditorForm->GetOpenFileList();
   v.ReopenFiles = MainForm->ReopenListToString();
   v.KeyMapFileName = EditorForm->GetKeyMapFileName();

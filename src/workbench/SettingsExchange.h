@@ -5,15 +5,9 @@
 
 namespace workbench {
 
-// Values whose windows do not hold them yet (the inspector's geometry, the options dialog's
-// compile options and user-tool fields): kept as read, used by the tool runs, written back.
+// Values whose windows do not hold them yet (the inspector's geometry): kept as read, written back.
 struct TKeptSettings {
   TWindowPlace ObjInsForm{0, 120, 190, 500};
-  std::string CompileOption;
-  std::string UserToolName;
-  std::string UserToolWorkingDir;
-  std::string UserToolOptions;
-  std::string UserToolArgument;
 };
 extern TKeptSettings KeptSettings;
 

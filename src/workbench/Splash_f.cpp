@@ -1,8 +1,11 @@
 #include "workbench/Splash_f.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 #include "designer/Lib.h"
+#include "workbench/Main.h"
 
 namespace workbench {
 
@@ -10,6 +13,12 @@ TSplashForm::TSplashForm() {
   setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setFixedSize(300, 200);
   DefaultCloseAction = platform::caFree;
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void TSplashForm::FormDeactivate() {
+  if (MainForm == nullptr || !MainForm->isVisible()) activateWindow();
 }
 
 void TSplashForm::paintEvent(QPaintEvent*) {

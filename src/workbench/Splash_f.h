@@ -11,6 +11,8 @@ class TSplashForm : public platform::TForm {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Until the main window is on the screen the splash takes the focus back and stays in front.
+  void FormDeactivate() override;
 };
 
 }  // namespace workbench

@@ -11,6 +11,7 @@
 #include "workbench/ArgApplica.h"
 #include "workbench/CompilerMsg_f.h"
 #include "workbench/Editor.h"
+#include "workbench/EnvOpt.h"
 #include "workbench/Main.h"
 #include "workbench/Settings.h"
 #include "workbench/SettingsExchange.h"
@@ -220,7 +221,7 @@ bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName)
   TToolCall call{.title = "Javac",
                  .folder = folder,
                  .program = EditorForm->GetCompilerName(),
-                 .arguments = Joined(SplitArguments(KeptSettings.CompileOption), {fileName}),
+                 .arguments = Joined(SplitArguments(EnvForm->GetCompileOptions()), {fileName}),
                  .status = "  Compiling ...",
                  .statusBeforeStart = true,
                  .classPath = true};
@@ -294,9 +295,10 @@ bool TToolRuns::RunJavah(const std::string& folder, const std::string& fileName)
     return false;
   }
   std::vector<std::string> arguments;
-  if (JavahStub) arguments.push_back("-stubs");
+  bool stub = EnvForm->JavahStub->isChecked();
+  if (stub) arguments.push_back("-stubs");
   arguments.insert(arguments.end(), {"-classpath", ToolClassPath(EditorForm->GetClassPath()), className});
-  std::string status = JavahStub ? "  Generating C stub file ..." : "  Generating C header file ...";
+  std::string status = stub ? "  Generating C stub file ..." : "  Generating C header file ...";
   TToolCall call{.title = "Javah",
                  .folder = folder,
                  .program = "javah",
@@ -330,17 +332,19 @@ bool TToolRuns::RunJavadoc(const std::string& folder, const std::string& fileNam
 }
 
 bool TToolRuns::RunUserTool(const std::string& folder, const std::string& fileName) {
-  const TKeptSettings& tool = KeptSettings;
+  std::string name = EnvForm->AppNameEdit->text().toStdString();
+  std::string variable = EnvForm->EnvVarEdit->text().toStdString();
+  std::string options = EnvForm->OptionEdit->text().toStdString();
+  std::string argument = EnvForm->ArgEdit->text().toStdString();
   TToolCall call{.title = "Lc",
                  .folder = folder,
                  .status = "  Running ...",
                  .interruptible = true,
-                 .variableName = designer::GetFirstWord(tool.UserToolWorkingDir),
-                 .variableValue = designer::GetLastWord(tool.UserToolWorkingDir)};
+                 .variableName = designer::GetFirstWord(variable),
+                 .variableValue = designer::GetLastWord(variable)};
   std::vector<std::string> direct =
-      Joined(Joined(Joined({tool.UserToolName}, SplitArguments(tool.UserToolOptions)), {fileName}),
-             SplitArguments(tool.UserToolArgument));
-  std::string line = tool.UserToolName + " " + tool.UserToolOptions + " " + fileName + " " + tool.UserToolArgument;
+      Joined(Joined(Joined({name}, SplitArguments(options)), {fileName}), SplitArguments(argument));
+  std::string line = name + " " + options + " " + fileName + " " + argument;
   if (!PrepareConsole(call, direct, line)) return false;
   TToolEnd end = Execute(call);
   if (!MainForm->GetConsoleClosing()) DeleteFile(folder + kRunScript);
@@ -419,8 +423,9 @@ bool TToolRuns::MakeAppletHtml(const std::string& sourcePath) {
     height = frame->ClientHeight();
   }
   std::vector<std::pair<std::string, std::string>> params;
-  for (int i = 1; i <= ArgForAppletForm->FArgCount && i < static_cast<int>(ArgForAppletForm->ArgGridCells.size()); ++i)
-    params.emplace_back(ArgForAppletForm->ArgGridCells[i][1], ArgForAppletForm->ArgGridCells[i][2]);
+  const platform::TStringGrid& grid = *ArgForAppletForm->ArgGrid;
+  for (int i = 1; i <= ArgForAppletForm->FArgCount && i < grid.ColCount(); ++i)
+    params.emplace_back(grid.Cells(i, 1), grid.Cells(i, 2));
   TStringList lines = designer::AppletHtmlLines(designer::GetVersionText(),
                                                 designer::RemoveFileExt(ExtractFileName(sourcePath)), width, height,
                                                 params);

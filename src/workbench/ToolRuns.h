@@ -38,7 +38,6 @@ class TToolRuns {
 
   // True while a command runs: the windows it uses must then stay open.
   bool Running() const { return running_; }
-  bool JavahStub = false;  // the options dialog's "Generate C stub file (*.c)"
 
  private:
   struct TSource {

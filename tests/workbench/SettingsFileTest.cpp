@@ -4,6 +4,7 @@
 
 #include "WorkbenchFixture.h"
 #include "platform/SysUtils.h"
+#include "workbench/EnvOpt.h"
 #include "workbench/SettingsExchange.h"
 
 using testsupport::ReadFile;
@@ -148,7 +149,10 @@ TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {
   EXPECT_EQ(Main().Left(), 0);  // any "Save Desktop" but 0 takes the default layout
   EXPECT_EQ(Editor().GetClassPath(), ".");
   EXPECT_EQ(Editor().GetCompilerName(), "\"my javac\"");
-  EXPECT_EQ(workbench::KeptSettings.CompileOption, "-g;-nowarn \"q\"");
+  EXPECT_EQ(workbench::EnvForm->GetCompileOptions(), "-g;-nowarn \"q\"");
+  EXPECT_TRUE(workbench::EnvForm->coMakeDebuggingTable->isChecked());
+  EXPECT_TRUE(workbench::EnvForm->coTurnOffWarning->isChecked());
+  EXPECT_FALSE(workbench::EnvForm->coOptimizedCode->isChecked());
   Shutdown();
   EXPECT_EQ(Value("Save Desktop"), "1");
   EXPECT_EQ(Value("Tab Size"), "8");

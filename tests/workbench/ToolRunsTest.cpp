@@ -14,7 +14,7 @@
 #include "workbench/ArgApplet.h"
 #include "workbench/ArgApplica.h"
 #include "workbench/CompilerMsg_f.h"
-#include "workbench/SettingsExchange.h"
+#include "workbench/EnvOpt.h"
 
 using platform::FileExists;
 using testsupport::ReadFile;
@@ -134,7 +134,9 @@ TEST_F(ToolRunsTest, RunShowsAnAppletOnTheTemporaryPageAndDeletesIt) {
   FakeTool("appletviewer", "echo \"$@\" > \"$BIN/viewer-args\"\ncp \"$1\" \"$BIN/page.copy\"\n");
   OpenSource("Hi.java", "import java.applet.Applet;\npublic class Hi extends Applet {\n}\n");
   WriteFile(src_ + "Hi.class", "");  // up to date: no compile
-  workbench::ArgForAppletForm->ArgGridCells[1] = {"   Arg 1", "color", "red"};
+  workbench::ArgForAppletForm->ArgGrid->SetCells(1, 0, "   Arg 1");
+  workbench::ArgForAppletForm->ArgGrid->SetCells(1, 1, "color");
+  workbench::ArgForAppletForm->ArgGrid->SetCells(1, 2, "red");
   workbench::ArgForAppletForm->FArgCount = 1;
   Main().Run2Click();
   EXPECT_EQ(ReadFile(bin_ + "viewer-args"), "MorvaneTemp.html\n");
@@ -230,10 +232,10 @@ TEST_F(ToolRunsTest, ToolsMissingFromThePathGiveTheCanNotRunMessage) {
 TEST_F(ToolRunsTest, TheUserToolRunsOnLedFilesWithItsVariableAndOptions) {
   FakeTool("x-terminal-emulator", "echo \"$@\" > \"$BIN/terminal-args\"\nshift\nexec \"$@\"\n");
   FakeTool("ledc", "echo \"$@ $LEDHOME\" > \"$BIN/ledc-args\"\n");
-  workbench::KeptSettings.UserToolName = "ledc";
-  workbench::KeptSettings.UserToolOptions = "-v";
-  workbench::KeptSettings.UserToolArgument = "out";
-  workbench::KeptSettings.UserToolWorkingDir = "LEDHOME /opt/led";
+  workbench::EnvForm->AppNameEdit->setText("ledc");
+  workbench::EnvForm->OptionEdit->setText("-v");
+  workbench::EnvForm->ArgEdit->setText("out");
+  workbench::EnvForm->EnvVarEdit->setText("LEDHOME /opt/led");
   OpenSource("X.led", "led text\n");
   Main().Run2Click();
   EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh run.sh\n");
@@ -243,7 +245,6 @@ TEST_F(ToolRunsTest, TheUserToolRunsOnLedFilesWithItsVariableAndOptions) {
   Main().Run2Click();
   EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e ledc -v X.led out\n");
   EXPECT_TRUE(Messages().empty());
-  workbench::KeptSettings = {};
 }
 
 TEST_F(ToolRunsTest, AFolderThatTakesNoNewFileNeitherHangsNorStartsTheViewer) {
@@ -305,7 +306,7 @@ TEST_F(ToolRunsTest, HeaderDocumentAndDebuggerRunsTakeTheirCommandLines) {
   OpenSource("N.java", "public class N {\n  int n;\n}\n");
   WriteFile(src_ + "N.class", "");
   Editor().SetClassPath(".;/opt/lib");
-  Main().ToolRuns.JavahStub = true;
+  workbench::EnvForm->JavahStub->setChecked(true);
   Main().Javah1Click();
   EXPECT_EQ(ReadFile(bin_ + "javah-args"), "-stubs -classpath .:/opt/lib N\n");
 

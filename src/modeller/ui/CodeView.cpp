@@ -1,12 +1,94 @@
 #include "modeller/ui/CodeView.h"
 
+#include <QColor>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QPalette>
+#include <QVBoxLayout>
+
+#include "modeller/ui/ToolPlace.h"
+#include "platform/Clipboard.h"
+
 namespace modeller {
 
 TCodeViewerForm* CodeViewerForm = nullptr;
 
+namespace {
+
+QColor ToQColor(platform::TColor color) {
+  return QColor(platform::GetRValue(color), platform::GetGValue(color), platform::GetBValue(color));
+}
+
+}  // namespace
+
 TCodeViewerForm::TCodeViewerForm() {
   setObjectName("CodeViewerForm");
   SetCaption("Code Viewer");
+  setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+  resize(480, 360);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* toolBar = new QHBoxLayout();
+  SaveButton = new platform::TSpeedButton(this, "SaveButton", "Save To File");
+  SaveButton->setText("Save");
+  SaveButton->OnClick = [this] { SaveButtonClick(); };
+  CopyButton = new platform::TSpeedButton(this, "CopyButton", "Copy To Clipboard");
+  CopyButton->setText("Copy");
+  CopyButton->OnClick = [this] { CopyButtonClick(); };
+  for (platform::TSpeedButton* button : {SaveButton, CopyButton}) {
+    button->setFixedWidth(48);
+    toolBar->addWidget(button);
+  }
+  toolBar->addStretch();
+  layout->addLayout(toolBar);
+
+  CodeViewMemo = new platform::TRichEdit(this);
+  CodeViewMemo->setObjectName("CodeViewMemo");
+  CodeViewMemo->setReadOnly(true);
+  CodeViewMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  CodeViewMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  CodeViewMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  layout->addWidget(CodeViewMemo);
+
+  SaveDialog = new platform::TSaveDialog(this);
+  SaveDialog->Filter = "All Files (*.*)|*.*";
+  FormCreate();
+}
+
+void TCodeViewerForm::FormCreate() { ReadToolPlace(*this, "CodeViewer", true); }
+
+void TCodeViewerForm::FormClose(platform::TCloseAction& action) {
+  (void)action;
+  WriteToolPlace(*this, "CodeViewer", true);
+}
+
+void TCodeViewerForm::SetViewerFont(const platform::TFont& font, platform::TColor color) {
+  QFont shown(QString::fromStdString(font.Name));
+  shown.setPointSize(font.Size > 0 ? font.Size : 10);
+  shown.setBold(font.Bold);
+  shown.setItalic(font.Italic);
+  shown.setUnderline(font.Underline);
+  shown.setStrikeOut(font.StrikeOut);
+  CodeViewMemo->setFont(shown);
+  // Negative values name system colours (the settings' default text colour is one): the
+  // platform's own colour stands for them.
+  QPalette palette = CodeViewMemo->palette();
+  QPalette platformPalette;
+  palette.setColor(QPalette::Base, color >= 0 ? ToQColor(color) : platformPalette.color(QPalette::Base));
+  palette.setColor(QPalette::Text, font.Color >= 0 ? ToQColor(font.Color) : platformPalette.color(QPalette::Text));
+  CodeViewMemo->setPalette(palette);
+}
+
+void TCodeViewerForm::SaveButtonClick() {
+  if (!SaveDialog->Execute()) return;
+  CodeViewMemo->Lines().ToStringList().SaveToFile(SaveDialog->FileName);
+}
+
+void TCodeViewerForm::CopyButtonClick() {
+  CodeViewMemo->selectAll();
+  platform::Clipboard().SetAsText(CodeViewMemo->toPlainText().toStdString());
 }
 
 }  // namespace modeller

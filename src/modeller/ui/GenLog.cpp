@@ -1,12 +1,48 @@
 #include "modeller/ui/GenLog.h"
 
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "modeller/model/Globals.h"
+#include "platform/ModalService.h"
+#include "platform/SysUtils.h"
+
 namespace modeller {
 
 TGenerateLogForm* GenerateLogForm = nullptr;
 
 TGenerateLogForm::TGenerateLogForm() {
   setObjectName("GenerateLogForm");
+  setWindowFlag(Qt::Dialog);
   SetCaption("Generate Log");
+  auto* layout = new QVBoxLayout(this);
+  LogListBox = new platform::TListBox(this);
+  LogListBox->setObjectName("LogListBox");
+  LogListBox->setStyleSheet("color: red;");
+  layout->addWidget(LogListBox);
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("OKButton");
+  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  layout->addWidget(ok, 0, Qt::AlignHCenter);
+  resize(420, 260);
+}
+
+// The scripted modal service shows no window, so the log is filled here as well as on show.
+int TGenerateLogForm::Execute() {
+  FormShow();
+  return ShowModal();
+}
+
+void TGenerateLogForm::FormShow() {
+  LogListBox->Clear();
+  for (const std::string& warning : GenerateWarnings.Lines()) LogListBox->AddItem(warning);
+  int count = GenerateWarnings.Count();
+  LogListBox->AddItem(count > 0 ? "Generated with " + platform::IntToStr(count) + " Warnnings." : "Generated Completely.");
+  LogListBox->insertItem(0, "Messages : Java Code Generator");
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
 }
 
 }  // namespace modeller

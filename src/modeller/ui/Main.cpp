@@ -473,6 +473,7 @@ void TMainForm::ApplyOptions() {
   PaintBox->Canvas()->Font = DiagramFont;
   PaintBox->setFixedSize(DiagramWidth, DiagramHeight);
   TheGraph->Refresh();
+  CodeViewerForm->SetViewerFont(BrowserFont, BrowserColor);
 }
 
 // ---- Model commands ---------------------------------------------------------------------------
@@ -590,7 +591,7 @@ void TMainForm::ToolsOptionsClick() {
 }
 
 void TMainForm::ToolsJavaEditorClick() { EditorForm->Show(); }
-void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator->ShowModal(); }
+void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator->Execute(); }
 void TMainForm::ToolsTranslatorsClick() { TranslatorsForm->Show(); }
 
 void TMainForm::HelpContentsClick() { Launcher::Instance().OpenDocument(Application()->HelpFile, "IDH_MAIN"); }

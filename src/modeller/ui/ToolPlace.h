@@ -1,0 +1,15 @@
+#pragma once
+// The place of a tool window in "zelvory.ini": read when the window is made, with the window's
+// present values as defaults, and written when it closes.
+#include <string>
+
+#include "platform/Forms.h"
+
+namespace modeller {
+
+// Left, Top and Visible of the section, and Width and Height too when `withSize`.
+void ReadToolPlace(platform::TForm& form, const std::string& section, bool withSize);
+// Writes the same keys and updates the settings file, making its folder when needed.
+void WriteToolPlace(const platform::TForm& form, const std::string& section, bool withSize);
+
+}  // namespace modeller

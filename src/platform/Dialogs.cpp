@@ -18,7 +18,7 @@ constexpr ButtonInfo kButtons[] = {
     {mbYes, "Yes", QMessageBox::Yes, mrYes},          {mbNo, "No", QMessageBox::No, mrNo},
     {mbOK, "OK", QMessageBox::Ok, mrOk},              {mbCancel, "Cancel", QMessageBox::Cancel, mrCancel},
     {mbAbort, "Abort", QMessageBox::Abort, mrAbort},  {mbRetry, "Retry", QMessageBox::Retry, mrRetry},
-    {mbIgnore, "Ignore", QMessageBox::Ignore, mrIgnore},
+    {mbIgnore, "Ignore", QMessageBox::Ignore, mrIgnore},  {mbAll, "All", QMessageBox::YesToAll, mrAll},
 };
 
 std::string CaptionFor(TMsgDlgType type) {

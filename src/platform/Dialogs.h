@@ -17,6 +17,7 @@ enum TMsgDlgBtn : unsigned {
   mbAbort = 1u << 4,
   mbRetry = 1u << 5,
   mbIgnore = 1u << 6,
+  mbAll = 1u << 7,
 };
 constexpr unsigned mbYesNoCancel = mbYes | mbNo | mbCancel;
 constexpr unsigned mbYesNo = mbYes | mbNo;

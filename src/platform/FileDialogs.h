@@ -4,6 +4,8 @@
 #include <QObject>
 #include <string>
 
+#include "platform/FindDialogs.h"  // the find dialogs once lived here
+
 namespace platform {
 
 class TFileDialog : public QObject {
@@ -33,15 +35,6 @@ class TSaveDialog : public TFileDialog {
   Q_OBJECT
  public:
   explicit TSaveDialog(QObject* owner) : TFileDialog(owner, true) {}
-};
-
-// The find dialog's search text, which decides whether Find Next is offered.
-class TFindDialog : public QObject {
-  Q_OBJECT
- public:
-  explicit TFindDialog(QObject* owner) : QObject(owner) {}
-  std::string FindText;
-  void CloseDialog() {}
 };
 
 }  // namespace platform

@@ -16,7 +16,7 @@ class QWidget;
 
 namespace platform {
 
-enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7, mrAll = 8 };
 
 struct ModalRequest {
   std::string kind;  // "MessageBox", "OpenDialog", "SaveDialog", "PrintDialog", "Form", ...

@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
 #include "workbench/ArgApplica.h"
+#include "workbench/KeyMapFile.h"
 #include "workbench/Main.h"
 
 namespace workbench {
@@ -96,18 +97,19 @@ TEditorForm::TEditorForm() {
   OpenDialog1 = new TOpenDialog(this);
   SaveDialog1 = new TSaveDialog(this);
   OpenDialog1->Filter = SaveDialog1->Filter = kFileFilter;
-  FindDialog1 = new TFindDialog(this);
-  ReplaceDialog1 = new TFindDialog(this);
+  BuildFindDialogs();
+  BuildKeyCodeList();
+  ClearKeyMacroTexts(FKeyMacros);
 
   PopupMenu1 = new TPopupMenu(this);
-  CodeAssistant = PopupMenu1->Add("", {}, "Ctrl+J");
+  CodeAssistant = PopupMenu1->Add("", [this] { CodeAssistantClick(); }, "Ctrl+J");
   CodeAssistant->SetVisible(false);
   CodeAssistant->SetEnabled(false);
   Open1 = PopupMenu1->Add("Ope&n", [this] { Open1Click(); }, "Ctrl+O");
   Close1 = PopupMenu1->Add("Clo&se", [this] { Close1Click(); }, "Ctrl+F4");
   RefreshEditor1 = PopupMenu1->Add("&Refresh Editor", [this] { RefreshEditor1Click(); });
   FindFrame1 = PopupMenu1->Add("&Find Frame", [this] { FindFrame1Click(); }, "F12");
-  HelpTopics1 = PopupMenu1->Add("&Help Topics", {}, "F1");
+  HelpTopics1 = PopupMenu1->Add("&Help Topics", [this] { HelpTopics1Click(); }, "F1");
   PopupMenu1->AddSeparator();
   Copy1 = PopupMenu1->Add("&Copy", [this] {
     CopySelection();
@@ -162,6 +164,7 @@ void TEditorForm::SetupPageEditor(TTabSheet* sheet) {
   });
   edit->OnChange = [this] { EditorChange(); };
   edit->OnSelectionChange = [this] { EditorSelectionChange(); };
+  BindEditingKeys(edit);
 }
 
 void TEditorForm::NewNonamePage(const std::string& ext) {
@@ -224,6 +227,7 @@ TTabSheet* TEditorForm::OpenPage(const std::string& fileName, bool missingIsEmpt
   } catch (const Exception& failure) {
     error = failure.Message();
   }
+  ColorComments(*sheet->findChild<TRichEdit*>());
   Page->SetActivePageIndex(Page->indexOf(sheet));
   FFileNames.Add(fileName);
   ShowIfHidden();
@@ -539,7 +543,7 @@ void TEditorForm::SetFontSize(int size) {
 
 void TEditorForm::SetTextColor(unsigned color) {
   FTextColor = color;
-  ApplyToEveryPage([&](TRichEdit* edit) { edit->SetFontColor(color); });
+  RecolorEveryPage();
 }
 
 void TEditorForm::SetBackgroundColor(unsigned color) {

@@ -6,6 +6,7 @@
 
 #include "platform/Controls.h"
 #include "platform/FileDialogs.h"
+#include "platform/FindDialogs.h"
 #include "platform/Forms.h"
 #include "platform/Menus.h"
 #include "platform/RichEdit.h"
@@ -25,7 +26,7 @@ class TEditorForm : public platform::TForm {
   platform::TOpenDialog* OpenDialog1;
   platform::TSaveDialog* SaveDialog1;
   platform::TFindDialog* FindDialog1;
-  platform::TFindDialog* ReplaceDialog1;
+  platform::TReplaceDialog* ReplaceDialog1;
   platform::TPopupMenu* PopupMenu1;
   platform::TMenuItem* CodeAssistant;
   platform::TMenuItem* Open1;
@@ -39,6 +40,7 @@ class TEditorForm : public platform::TForm {
   platform::TMenuItem* Undo1;
   platform::TMenuItem* ReadOnly1;
   platform::TMenuItem* MessageWindow1;
+  platform::TListBox* KeyCodeList;  // hidden code list; its menu item CodeAssistant is never offered
 
   // Pages.
   void NewNonamePage(const std::string& ext);
@@ -77,6 +79,26 @@ class TEditorForm : public platform::TForm {
   void DeleteSelection();
   void PasteSelection();
   void UndoEdit();
+
+  // Search commands of the main window.
+  void ShowFindDialog();
+  void ShowReplaceDialog();
+  void FindNext();
+
+  // Comment colouring: only "//" comments are coloured.
+  void ColorComments(platform::TRichEdit& edit);
+  void ColorCommentLine(platform::TRichEdit& edit, int line);
+
+  // Renames in the active page's lines: every occurrence of oldText, also inside longer words.
+  // The mode is always 0. True when the line changed.
+  bool ReplaceWordInLine(int line, const std::string& oldText, const std::string& newText, int mode = 0);
+  bool ReplaceWordInLines(int first, int last, const std::string& oldText, const std::string& newText);
+
+  // Keyboard macros: 26 texts, entry i typed by Ctrl+Shift+A + i.
+  void LoadKeyMacroFile(const std::string& fileName, platform::TStringList& target);
+  void LoadKeyMacrosAtStart();  // from the template file named in the settings
+  const platform::TStringList& KeyMacros() const { return FKeyMacros; }
+  void SetKeyMacros(const platform::TStringList& texts) { FKeyMacros = texts; }
 
   // Settings accessors.
   int GetFormLeft() const { return Left(); }
@@ -136,11 +158,22 @@ class TEditorForm : public platform::TForm {
   void ReadOnly1Click();
   void EditorChange();
   void EditorSelectionChange();
+  void EditorKeyDown(int& key, Qt::KeyboardModifiers shift);
+  void EditorKeyUp(int& key, Qt::KeyboardModifiers shift);
+  void HelpTopics1Click();
+  void CodeAssistantClick();
+  void KeyCodeListClick();
+  void KeyCodeListExit();
+  void KeyCodeListKeyDown(int& key);
+  void FindDialog1Find();
+  void ReplaceDialog1Find();
+  void ReplaceDialog1Replace();
 
  protected:
   void FormShow() override;
   void FormActivate() override;
   void FormResize() override;
+  void FormClose(platform::TCloseAction& action) override;
 
  private:
   platform::TTabSheet* ActiveSheet() const { return Page->ActivePage(); }
@@ -157,6 +190,31 @@ class TEditorForm : public platform::TForm {
   void RepaintActiveEditor();
   void OnActiveEditor(const std::function<void(platform::TRichEdit&)>& action);
   void ApplyToEveryPage(const std::function<void(platform::TRichEdit*)>& change);
+
+  // Editing commands.
+  void BuildFindDialogs();
+  void BindEditingKeys(platform::TRichEdit* edit);
+  void BuildKeyCodeList();
+  bool FindInPage(platform::TFindDialog& dialog);
+  void ShowNotFound(const std::string& findText);
+  void ReplaceOne();
+  void ReplaceAllMatches();
+  void EnableFindNext();
+  void TypeMacroText(const std::string& text);
+  void TypeBlanks(platform::TRichEdit& edit, int count);
+  void TabKeyDown(platform::TRichEdit& edit);
+  void DeleteCaretLine(platform::TRichEdit& edit);
+  void ToggleInsertMode(platform::TRichEdit& edit);
+  void BackspaceKeyUp(platform::TRichEdit& edit, Qt::KeyboardModifiers shift);
+  void EnterKeyUp(platform::TRichEdit& edit);
+  void BackIndent(platform::TRichEdit& edit);
+  void RecolorLine(int line);
+  int FindColorStart(unsigned color, int line);
+  void ColorRange(unsigned color, int line, int length, int from);
+  void RecolorEveryPage();
+  bool FEnterPressed = false;
+  bool FTypingMacro = false;
+  bool FBackspaceOverBlank = false;
 
   int FDesktopMode = 0;
   std::string FClassPath;

@@ -108,9 +108,9 @@ void TMainForm::BuildSpeedBar() {
       {&cutButton, "cutButton", "Cut", "Ct", [this] { cutButtonClick(); }},
       {&pasteButton, "pasteButton", "Paste", "Ps", [this] { pasteButtonClick(); }},
       {&undoButton, "undoButton", "Undo", "Un", [this] { undoButtonClick(); }},
-      {&findButton, "findButton", "Find", "Fd", {}},
-      {&findnextButton, "findnextButton", "Find Next", "Fn", {}},
-      {&replaceButton, "replaceButton", "Replace", "Rp", {}},
+      {&findButton, "findButton", "Find", "Fd", [this] { findButtonClick(); }},
+      {&findnextButton, "findnextButton", "Find Next", "Fn", [this] { findnextButtonClick(); }},
+      {&replaceButton, "replaceButton", "Replace", "Rp", [this] { replaceButtonClick(); }},
       {&runButton, "runButton", "Run", "Rn", [this] { Run2Click(); }},
       {&BrowserButton, "BrowserButton", "Class Viewer", "CV", {}},
       {&AlignButton, "AlignButton", "Alignment Palette", "Al", [] {}},
@@ -187,9 +187,9 @@ void TMainForm::BuildMenus() {
   for (TMenuItem* item : {Undo1, Cut1, Copy1, Paste1, Delete1}) item->SetEnabled(false);
 
   Search1 = MainMenu1->Add("&Search");
-  Find1 = Search1->Add("&Find ...", {}, "Ctrl+F");
-  Replace1 = Search1->Add("&Replace ...", {}, "Ctrl+R");
-  FindNext1 = Search1->Add("Find &Next", {}, "F3");
+  Find1 = Search1->Add("&Find ...", [this] { findButtonClick(); }, "Ctrl+F");
+  Replace1 = Search1->Add("&Replace ...", [this] { replaceButtonClick(); }, "Ctrl+R");
+  FindNext1 = Search1->Add("Find &Next", [this] { findnextButtonClick(); }, "F3");
   FindNext1->SetEnabled(false);
   GotoLineNumber1 = Search1->Add("&Goto Line Number ...", [this] { GotoLineNumber1Click(); }, "Ctrl+L");
 
@@ -526,6 +526,7 @@ void TMainForm::NewForm(int kind) {
   designer::ObjInsForm->ComponentCombo->clear();
   designer::ObjInsForm->ComponentCombo->addItem(QString::fromStdString(name + " : TFrame"));
   designer::ObjInsForm->ComponentCombo->setCurrentIndex(0);
+  EditorForm->ColorComments(*EditorForm->ActiveEditor());
   frame->Show();
   SourceUpdating = false;
   EditorForm->UpdateCaretStatus();
@@ -636,6 +637,12 @@ void TMainForm::copyButtonClick() {
 void TMainForm::pasteButtonClick() { EditorForm->PasteSelection(); }
 
 void TMainForm::Delete1Click() { EditorForm->DeleteSelection(); }
+
+void TMainForm::findButtonClick() { EditorForm->ShowFindDialog(); }
+
+void TMainForm::replaceButtonClick() { EditorForm->ShowReplaceDialog(); }
+
+void TMainForm::findnextButtonClick() { EditorForm->FindNext(); }
 
 void TMainForm::GotoLineNumber1Click() {
   if (LineNumberForm->ShowModal() == mrOk)

@@ -192,6 +192,9 @@ class TMainForm : public platform::TForm {
   void copyButtonClick();
   void pasteButtonClick();
   void Delete1Click();
+  void findButtonClick();
+  void replaceButtonClick();
+  void findnextButtonClick();
   void GotoLineNumber1Click();
   void View1Click();
   void EditorWindow1Click();

@@ -61,6 +61,7 @@ void HandOut(const TWorkbenchSettings& v) {
     MainForm->StringToReopenList(v.ReopenFiles);
   }
   EditorForm->SetKeyMapFileName(v.KeyMapFileName);
+  EditorForm->LoadKeyMacrosAtStart();
   EditorForm->SetComponentTemplateFileName(v.ComponentTemplateFileName);
 }
 

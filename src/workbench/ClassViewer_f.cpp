@@ -141,6 +141,7 @@ TClassViewer::TClassViewer() {
   Header1->setSectionResizeMode(QHeaderView::Interactive);
   Header1->resizeSection(0, 220);
   Header1->setStretchLastSection(true);
+  Header1->setFixedHeight(Header1->sizeHint().height());
   connect(Header1, &QHeaderView::sectionResized, this, [this](int section, int, int width) {
     int allowed = width;
     Header1Sizing(section, allowed);
@@ -269,7 +270,6 @@ void TClassViewer::FormShow() {
   MakeClassTree();
   TreeView1->expandAll();
   Header1->resizeSection(0, TreeView1->width());
-  Header1->resizeSection(1, PageControl1->width());
 }
 
 void TClassViewer::MakeClassTree() {
@@ -350,12 +350,11 @@ void TClassViewer::Header1Sizing(int section, int& width) {
   width = std::clamp(width, kMinHeaderSection, std::max(kMinHeaderSection, ClientWidth() - kMinHeaderSection));
 }
 
-void TClassViewer::Header1Sized() {
-  TreeView1->setFixedWidth(Header1->sectionSize(0));
-  PageControl1->setFixedWidth(Header1->sectionSize(1));
-}
+// The tree takes the width of section 0; the page control beside it fills the rest, which is the
+// width of section 1.
+void TClassViewer::Header1Sized() { TreeView1->setFixedWidth(Header1->sectionSize(0)); }
 
-void TClassViewer::FormResize() { PageControl1->setFixedWidth(std::max(0, Header1->sectionSize(1))); }
+void TClassViewer::FormResize() { Header1Sized(); }
 
 void TClassViewer::FormClose(platform::TCloseAction& action) {
   (void)action;

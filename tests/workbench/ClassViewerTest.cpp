@@ -187,7 +187,7 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   EXPECT_EQ(NodeCount(), 193);
 }
 
-TEST_F(ClassViewerTest, AReportThatCannotBeDeletedIsReportedAndTheViewerStillCloses) {
+TEST_F(ClassViewerTest, AReportThatCannotBeReadOrDeletedIsReportedAndTheViewerStillCloses) {
   OpenSaved("class Demo {}\n");
   WriteFile(src_ + "Tovik.out", "Class = Demo\n");
   Viewer().Show();
@@ -198,6 +198,14 @@ TEST_F(ClassViewerTest, AReportThatCannotBeDeletedIsReportedAndTheViewerStillClo
   EXPECT_EQ(LastMessage(), "  Can't delete " + src_ + "Tovik.out  ");
   EXPECT_FALSE(Viewer().isVisible());
   EXPECT_EQ(NodeCount(), 193);
+
+  // Without a report the library tree shows alone.
+  Viewer().Show();
+  EXPECT_EQ(NodeCount(), 193);
+  EXPECT_TRUE(Viewer().Memo1->toPlainText().isEmpty());
+  Modal().Queue(platform::mrOk);
+  Viewer().Close();
+  EXPECT_EQ(LastMessage(), "  Can't delete " + src_ + "Tovik.out  ");
 }
 
 TEST_F(ClassViewerTest, TheCommandScansTheSavedFileAndShowsItsClasses) {

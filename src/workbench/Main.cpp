@@ -18,6 +18,7 @@
 #include "workbench/About_f.h"
 #include "workbench/ArgApplet.h"
 #include "workbench/ArgApplica.h"
+#include "workbench/ClassViewer_f.h"
 #include "workbench/CodeTemplet_f.h"
 #include "workbench/Editor.h"
 #include "workbench/EnvOpt.h"
@@ -112,7 +113,7 @@ void TMainForm::BuildSpeedBar() {
       {&findnextButton, "findnextButton", "Find Next", "Fn", [this] { findnextButtonClick(); }},
       {&replaceButton, "replaceButton", "Replace", "Rp", [this] { replaceButtonClick(); }},
       {&runButton, "runButton", "Run", "Rn", [this] { Run2Click(); }},
-      {&BrowserButton, "BrowserButton", "Class Viewer", "CV", {}},
+      {&BrowserButton, "BrowserButton", "Class Viewer", "CV", [this] { ClassViewer1Click(); }},
       {&AlignButton, "AlignButton", "Alignment Palette", "Al", [] {}},
   };
   int index = 0;
@@ -199,7 +200,7 @@ void TMainForm::BuildMenus() {
   ObjectInspector1 = View1->Add("&Object Inspector", [this] { ObjectInspector1Click(); }, "F11");
   AlignmentPalette1 = View1->Add("&Alignment Palette");
   AlignmentPalette1->SetEnabled(false);
-  ClassViewer1 = View1->Add("&Class Viewer");
+  ClassViewer1 = View1->Add("&Class Viewer", [this] { ClassViewer1Click(); });
   Statusbar1 = View1->Add("&Status Bar", [this] { Statusbar1Click(); });
   Statusbar1->SetChecked(true);
   SpeedBar1 = View1->Add("S&peed Bar", [this] { SpeedBar1Click(); });
@@ -749,6 +750,21 @@ void TMainForm::About1Click() { AboutForm->ShowModal(); }
 void TMainForm::Help2Click() {
   if (FSelectedTool != kNoTool) designer::ShowComponentHelp(FSelectedTool);
   else Launcher::Instance().OpenDocument(Application()->HelpFile);
+}
+
+}  // namespace workbench
+
+namespace workbench {
+
+// The class viewer reads the scanner's report of the saved file, so an unsaved page is refused.
+void TMainForm::ClassViewer1Click() {
+  platform::TRichEdit* editor = EditorForm->ActiveEditor();
+  if (editor == nullptr) return;
+  if (editor->Modified()) {
+    platform::MessageDlg(EditorForm->ActiveFileName() + " is not saved.", platform::mtError, platform::mbOK);
+    return;
+  }
+  if (ToolRuns.RunScanner()) ClassViewer->ShowModal();
 }
 
 }  // namespace workbench

@@ -164,6 +164,7 @@ class TMainForm : public platform::TForm {
   void SetDefaultLayout();
 
   void UnSelect1Click();
+  void ClassViewer1Click();
   void EnableDesignTools();
   designer::TFrame* CreateDesignFrame(const std::string& name, int kind);
   void FindEditor();

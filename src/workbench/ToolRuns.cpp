@@ -361,7 +361,7 @@ bool TToolRuns::RunScanner() {
     return false;
   }
   ProcessRunner runner;
-  runner.SetProgram(Application()->ExeDir() + "tovik", {fullName});
+  runner.SetProgram(ScannerProgram.empty() ? Application()->ExeDir() + "tovik" : ScannerProgram, {fullName});
   runner.SetWorkingDirectory(ExtractFilePath(fullName));
   int code = 2;
   if (runner.Start()) {

@@ -29,6 +29,8 @@ class TToolRuns {
   bool RunJavadoc(const std::string& folder, const std::string& fileName);
   bool RunUserTool(const std::string& folder, const std::string& fileName);
   bool RunScanner();  // the class viewer's report of the active page
+  // The scanner program; empty means "tovik" in the workbench program's folder.
+  std::string ScannerProgram;
 
   // Source tests: 1 yes, 0 no, -1 when the pre-check has reported an error.
   int IsAppletSource(const std::string& sourcePath);

@@ -8,6 +8,13 @@ class TArgumentInspector : public TInspector {
   Q_OBJECT
  public:
   TArgumentInspector();
+
+  void StoreToElement() override;
+  void LoadFromElement() override;
+
+  QLineEdit* ArgumentNameEdit;
+  QLineEdit* ArgumentTypeEdit;
+  QPushButton* TypeButton;
 };
 
 extern TArgumentInspector* ArgumentInspector;

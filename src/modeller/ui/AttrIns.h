@@ -8,6 +8,17 @@ class TAttributeInspector : public TInspector {
   Q_OBJECT
  public:
   TAttributeInspector();
+
+  void StoreToElement() override;
+  void LoadFromElement() override;
+
+  QLineEdit* AttributeNameEdit;
+  QLineEdit* AttributeTypeEdit;
+  QPushButton* TypeButton;
+  QLineEdit* InitialValueEdit;
+  QCheckBox* FinalCheckBox;
+  QCheckBox* StaticCheckBox;
+  TRadioGroup* AccessModifier;
 };
 
 extern TAttributeInspector* AttributeInspector;

@@ -1,13 +1,18 @@
 #pragma once
 // TConstructorInspector: the "Constructor Inspector" window, made at start-up and reused.
-#include "modeller/ui/Inspect.h"
+#include "modeller/ui/ArgumentsInspector.h"
 
 namespace modeller {
 
-class TConstructorInspector : public TInspector {
+class TConstructorInspector : public TArgumentsInspector {
   Q_OBJECT
  public:
   TConstructorInspector();
+
+  void StoreToElement() override;
+  void LoadFromElement() override;
+
+  QPlainTextEdit* ImplementationMemo;
 };
 
 extern TConstructorInspector* ConstructorInspector;

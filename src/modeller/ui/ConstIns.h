@@ -8,6 +8,14 @@ class TConstantInspector : public TInspector {
   Q_OBJECT
  public:
   TConstantInspector();
+
+  void StoreToElement() override;
+  void LoadFromElement() override;
+
+  QLineEdit* ConstantNameEdit;
+  QLineEdit* ConstantTypeEdit;
+  QPushButton* TypeButton;
+  QLineEdit* InitialValueEdit;
 };
 
 extern TConstantInspector* ConstantInspector;

@@ -1,12 +1,129 @@
 #include "modeller/ui/Inspect.h"
 
+#include <QLabel>
+
 namespace modeller {
 
 TInspector::TInspector() { setWindowFlag(Qt::Dialog); }
 
 int TInspector::InspectElement(TStorable* element) {
   element_ = element;
-  return ShowModal();
+  // A scripted answer never shows the dialog, so loading does not wait for the show event.
+  LoadFromElement();
+  int result = ShowModal();
+  StoreToElement();
+  element_ = nullptr;
+  return result;
+}
+
+void TInspector::InspectorShow() {
+  if (element_ != nullptr) LoadFromElement();
+}
+
+QLineEdit* TInspector::AddEdit(const char* name, const std::string& label, int left, int top, int width) {
+  if (!label.empty()) {
+    auto* caption = new QLabel(QString::fromStdString(label), this);
+    caption->move(left, top);
+    top += 16;
+  }
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(name);
+  edit->setGeometry(left, top, width, 22);
+  return edit;
+}
+
+QCheckBox* TInspector::AddCheckBox(const char* name, const std::string& caption, int left, int top) {
+  auto* box = new QCheckBox(QString::fromStdString(caption), this);
+  box->setObjectName(name);
+  box->move(left, top);
+  return box;
+}
+
+TRadioGroup* TInspector::AddRadioGroup(const char* name, const std::string& caption,
+                                       const std::vector<std::string>& items, int left, int top, int width) {
+  auto* group = new TRadioGroup(this, caption, items);
+  group->setObjectName(name);
+  group->setGeometry(left, top, width, 24 + 20 * static_cast<int>(items.size()));
+  return group;
+}
+
+QPushButton* TInspector::AddButton(const char* name, const std::string& caption, int left, int top,
+                                   std::function<void()> onClick, QWidget* parent) {
+  auto* button = new QPushButton(QString::fromStdString(caption), parent != nullptr ? parent : this);
+  button->setObjectName(name);
+  button->setGeometry(left, top, 90, 25);
+  connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+  return button;
+}
+
+platform::TListBox* TInspector::AddList(const char* name, const std::string& label, int left, int top,
+                                        int width, int height) {
+  auto* caption = new QLabel(QString::fromStdString(label), this);
+  caption->move(left, top);
+  auto* list = new platform::TListBox(this);
+  list->setObjectName(name);
+  list->setGeometry(left, top + 16, width, height);
+  return list;
+}
+
+QPlainTextEdit* TInspector::AddMemo(const char* name, int left, int top, int width, int height, QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent != nullptr ? parent : this);
+  memo->setObjectName(name);
+  memo->setGeometry(left, top, width, height);
+  memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  memo->setTabChangesFocus(false);
+  memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return memo;
+}
+
+void TInspector::FinishDialog(int width, int height) {
+  OKButton = AddButton("OKButton", "OK", width - 200, height - 35, [this] { SetModalResult(platform::mrOk); });
+  CancelButton =
+      AddButton("CancelButton", "Cancel", width - 100, height - 35, [this] { SetModalResult(platform::mrCancel); });
+  OKButton->setDefault(true);
+  setFixedSize(width, height);
+}
+
+const std::vector<std::string>& MemberAccessItems() {
+  static const std::vector<std::string> items{"package", "private", "protected", "public"};
+  return items;
+}
+
+const std::vector<std::string>& TypeAccessItems() {
+  static const std::vector<std::string> items{"package", "public"};
+  return items;
+}
+
+void RefreshMemberList(platform::TListBox& list, QPushButton& deleteButton,
+                       const std::vector<std::string>& declarations) {
+  list.Clear();
+  for (const std::string& declaration : declarations) list.AddItem(declaration);
+  deleteButton.setEnabled(list.Count() > 0);
+}
+
+std::string EditText(const QLineEdit& edit) { return edit.text().toStdString(); }
+
+void SetEditText(QLineEdit& edit, const std::string& text) { edit.setText(QString::fromStdString(text)); }
+
+platform::TStringList MemoLines(const QPlainTextEdit& memo) {
+  platform::TStringList lines;
+  if (memo.document()->isEmpty()) return lines;
+  for (const QString& line : memo.toPlainText().split('\n')) lines.Add(line.toStdString());
+  return lines;
+}
+
+void SetMemoLines(QPlainTextEdit& memo, const platform::TStringList& lines) {
+  QStringList text;
+  for (int i = 0; i < lines.Count(); ++i) text << QString::fromStdString(lines[i]);
+  memo.setPlainText(text.join('\n'));
+}
+
+void StoreBodyLines(TElement& member, platform::TStringList& body, const platform::TStringList& lines) {
+  if (body.Text() == lines.Text() && body.Count() == lines.Count()) return;
+  if (member.OnChanging) member.OnChanging(&member);
+  body.Assign(lines);
+  if (member.OnChanged) member.OnChanged(&member);
 }
 
 }  // namespace modeller

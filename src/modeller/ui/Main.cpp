@@ -617,8 +617,8 @@ void TMainForm::InspectSelected() {
     InterfaceInspector->InspectElement(object);
   } else if (dynamic_cast<TAssociation*>(object) != nullptr) {
     AssociationInspector->InspectElement(object);
-  } else if (dynamic_cast<TComment*>(object) != nullptr) {
-    CommentInspector->InspectElement(object);
+  } else if (auto* comment = dynamic_cast<TComment*>(object)) {
+    if (CommentInspector->InspectElement(comment) == platform::mrOk) comment->SetLines(CommentInspector->Lines());
   } else if (dynamic_cast<TText*>(object) != nullptr) {
     TextInspector->InspectElement(object);
   }

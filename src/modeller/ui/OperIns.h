@@ -1,13 +1,20 @@
 #pragma once
 // TOperationInspector: the "Operation Inspector" window, made at start-up and reused.
-#include "modeller/ui/Inspect.h"
+#include "modeller/ui/ArgumentsInspector.h"
 
 namespace modeller {
 
-class TOperationInspector : public TInspector {
+class TOperationInspector : public TArgumentsInspector {
   Q_OBJECT
  public:
   TOperationInspector();
+
+  void StoreToElement() override;
+  void LoadFromElement() override;
+
+  QLineEdit* OperationNameEdit;
+  QLineEdit* ReturnTypeEdit;
+  QPushButton* TypeButton;
 };
 
 extern TOperationInspector* OperationInspector;

@@ -8,6 +8,11 @@ class TTextInspector : public TInspector {
   Q_OBJECT
  public:
   TTextInspector();
+
+  void StoreToElement() override;
+  void LoadFromElement() override;
+
+  QLineEdit* TextEdit;
 };
 
 extern TTextInspector* TextInspector;

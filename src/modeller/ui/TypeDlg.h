@@ -1,6 +1,11 @@
 #pragma once
-// TTypesDlg: the "Types" window, made at start-up and reused.
+// TTypesDlg: the "Types" window, made at start-up and reused. It offers the Java basic types and
+// the names of the diagram's classes and interfaces.
+#include <QLineEdit>
+
+#include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/ModalService.h"
 
 namespace modeller {
 
@@ -8,8 +13,17 @@ class TTypesDlg : public platform::TForm {
   Q_OBJECT
  public:
   TTypesDlg();
+
+  void FillTypeList();
+  // Empty when no entry is chosen.
+  std::string SelectedType() const;
+
+  platform::TListBox* TypeListBox;
 };
 
 extern TTypesDlg* TypesDlg;
+
+// Lets the user pick a type into the edit box; Cancel, or OK with nothing chosen, keeps its text.
+void PickTypeInto(QLineEdit* edit);
 
 }  // namespace modeller

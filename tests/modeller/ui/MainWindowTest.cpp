@@ -276,11 +276,12 @@ TEST_F(MainWindow, DoubleClickInspectsClassesButNotJunctions) {
   DrawClass(102, 42);
   DrawClass(102, 302);
   Draw(Main().InheritanceButton, 152, 312, 152, 52);
-  Modal().Queue(mrCancel);
+  modeller::TStorable* inspected = nullptr;
+  Modal().Queue(ModalAnswer{mrCancel, "", 0, [&](QWidget*) { inspected = ClassInspector->Element(); }});
   DoubleClick(112, 47);
   EXPECT_EQ(Modal().Log().back().kind, "Form");
   EXPECT_EQ(Modal().Log().back().caption, "Class Inspector");
-  EXPECT_EQ(ClassInspector->Element(), Graph().Nodes(0));
+  EXPECT_EQ(inspected, Graph().Nodes(0));
 
   const size_t shown = Modal().Log().size();
   DoubleClick(152, 192);

@@ -23,11 +23,25 @@ std::array<char16_t, 256> CharacterMap(bool matchCase) {
 
 char16_t Mapped(const std::array<char16_t, 256>& map, char16_t c) { return c < 256 ? map[c] : c; }
 
+bool IsDelimiterAt(const std::u16string& buffer, int p);
+
+bool AtWordStart(const std::u16string& buffer, int p) {
+  return !IsDelimiterAt(buffer, p) && (p == 0 || IsDelimiterAt(buffer, p - 1));
+}
+
 }  // namespace
 
 bool IsWordDelimiter(char16_t c) {
   return !((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'));
 }
+
+namespace {
+
+bool IsDelimiterAt(const std::u16string& buffer, int p) {
+  return p < 0 || p >= static_cast<int>(buffer.size()) || IsWordDelimiter(buffer[static_cast<size_t>(p)]);
+}
+
+}  // namespace
 
 bool SkipToWordStart(const std::u16string& buffer, int& position, int& count, int direction) {
   auto at = [&](int p) { return p >= 0 && p < static_cast<int>(buffer.size()) ? buffer[static_cast<size_t>(p)] : u' '; };
@@ -65,7 +79,8 @@ std::optional<int> ScanTextBuffer(const std::u16string& buffer, int selStart, in
 
   int p = start;
   while (count >= 0) {
-    if (options.WholeWord) SkipToWordStart(buffer, p, count, direction);
+    // A scan that starts on the first letter of a word checks that word before moving on.
+    if (options.WholeWord && !(direction > 0 && AtWordStart(buffer, p))) SkipToWordStart(buffer, p, count, direction);
     bool match = p >= 0 && p + textLength <= length;
     for (int i = 0; match && i < textLength; ++i)
       match = Mapped(map, buffer[static_cast<size_t>(p + i)]) == wanted[static_cast<size_t>(i)];

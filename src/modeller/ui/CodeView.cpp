@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QVBoxLayout>
 
+#include "modeller/ui/Editor.h"
 #include "modeller/ui/ToolPlace.h"
 #include "platform/Clipboard.h"
 
@@ -37,7 +38,10 @@ TCodeViewerForm::TCodeViewerForm() {
   CopyButton = new platform::TSpeedButton(this, "CopyButton", "Copy To Clipboard");
   CopyButton->setText("Copy");
   CopyButton->OnClick = [this] { CopyButtonClick(); };
-  for (platform::TSpeedButton* button : {SaveButton, CopyButton}) {
+  EditButton = new platform::TSpeedButton(this, "EditButton", "To Editor...");
+  EditButton->setText("Edit");
+  EditButton->OnClick = [this] { EditButtonClick(); };
+  for (platform::TSpeedButton* button : {SaveButton, CopyButton, EditButton}) {
     button->setFixedWidth(48);
     toolBar->addWidget(button);
   }
@@ -89,6 +93,12 @@ void TCodeViewerForm::SaveButtonClick() {
 void TCodeViewerForm::CopyButtonClick() {
   CodeViewMemo->selectAll();
   platform::Clipboard().SetAsText(CodeViewMemo->toPlainText().toStdString());
+}
+
+void TCodeViewerForm::EditButtonClick() {
+  EditorForm->Show();
+  TEditSheet* sheet = EditorForm->NewPage();
+  sheet->Memo->Lines().Assign(CodeViewMemo->Lines().ToStringList());
 }
 
 }  // namespace modeller

@@ -16,6 +16,7 @@ class TCodeViewerForm : public platform::TForm {
 
   platform::TSpeedButton* SaveButton;
   platform::TSpeedButton* CopyButton;
+  platform::TSpeedButton* EditButton;
   platform::TRichEdit* CodeViewMemo;  // other windows replace its lines
   platform::TSaveDialog* SaveDialog;
 
@@ -24,6 +25,7 @@ class TCodeViewerForm : public platform::TForm {
 
   void SaveButtonClick();
   void CopyButtonClick();
+  void EditButtonClick();
 
  protected:
   void FormCreate();

@@ -1,5 +1,7 @@
 #include "modeller/ui/CompMsg.h"
 
+#include <QVBoxLayout>
+
 namespace modeller {
 
 TCompileMsgForm* CompileMsgForm = nullptr;
@@ -7,6 +9,34 @@ TCompileMsgForm* CompileMsgForm = nullptr;
 TCompileMsgForm::TCompileMsgForm() {
   setObjectName("CompileMsgForm");
   SetCaption("Compile");
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+  auto* layout = new QVBoxLayout(this);
+  StatusLabel = new platform::TLabel(this);
+  StatusLabel->setObjectName("StatusLabel");
+  StatusLabel->setText("Compiling...");
+  FilenameLabel = new platform::TLabel(this);
+  FilenameLabel->setObjectName("FilenameLabel");
+  OKButton = new platform::TButton(this);
+  OKButton->setObjectName("OKButton");
+  OKButton->setText("OK");
+  connect(OKButton, &QPushButton::clicked, this, [this] { Close(); });
+  layout->addWidget(StatusLabel);
+  layout->addWidget(FilenameLabel);
+  layout->addWidget(OKButton);
+  resize(300, 120);
+}
+
+void TCompileMsgForm::ShowCompiling(const std::string& path) {
+  OKButton->setEnabled(false);
+  StatusLabel->setText("compiling...");
+  FilenameLabel->setText(QString::fromStdString(path));
+  Show();
+}
+
+void TCompileMsgForm::ShowCompileResult(const std::string& text) {
+  StatusLabel->setText(QString::fromStdString(text));
+  OKButton->setEnabled(true);
+  repaint();
 }
 
 }  // namespace modeller

@@ -1,5 +1,11 @@
 #include "modeller/ui/EditAbout.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ModalService.h"
+
 namespace modeller {
 
 TEditorAboutForm* EditorAboutForm = nullptr;
@@ -7,6 +13,13 @@ TEditorAboutForm* EditorAboutForm = nullptr;
 TEditorAboutForm::TEditorAboutForm() {
   setObjectName("EditorAboutForm");
   SetCaption("About Java Editor");
+  setWindowFlag(Qt::Dialog);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(new QLabel("Java Editor", this));
+  layout->addWidget(new QLabel("version 0.8", this));
+  auto* ok = new QPushButton("OK", this);
+  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  layout->addWidget(ok);
 }
 
 }  // namespace modeller

@@ -6,6 +6,7 @@
 
 #include "modeller/codegen/JavaGen.h"
 #include "modeller/model/Globals.h"
+#include "modeller/ui/Editor.h"
 #include "modeller/ui/GenLog.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
@@ -150,9 +151,11 @@ void TJavaCodeGenerator::Generate(const std::function<void(platform::TStringList
   GenerateWarnings.Clear();
   OutputLines = std::make_unique<platform::TStringList>();
   OutputLines->LineBreak.assign(1, '\n');  // sources on this system end their lines with LF
+  std::string path;
   try {
     writeSource(*OutputLines);
-    OutputLines->SaveToFile(fileName());
+    path = fileName();
+    OutputLines->SaveToFile(path);
   } catch (const platform::Exception& error) {
     OutputLines.reset();
     platform::Application()->ShowException(error);
@@ -162,6 +165,8 @@ void TJavaCodeGenerator::Generate(const std::function<void(platform::TStringList
   SetModalResult(platform::mrOk);
   Hide();
   GenerateLogForm->Execute();
+  EditorForm->Show();
+  EditorForm->OpenFileInNewPage(path);
 }
 
 }  // namespace modeller

@@ -474,6 +474,7 @@ void TMainForm::ApplyOptions() {
   PaintBox->setFixedSize(DiagramWidth, DiagramHeight);
   TheGraph->Refresh();
   CodeViewerForm->SetViewerFont(BrowserFont, BrowserColor);
+  EditorForm->SetPagesFont();
 }
 
 // ---- Model commands ---------------------------------------------------------------------------

@@ -1,0 +1,317 @@
+// The modeller's Java editor driven as a user would: pages made, opened, saved and closed with
+// scripted dialogs, search and replace through the find dialogs, compiles with the real Java
+// compiler, the run dialog, and the code generator opening its file in a new page.
+#include <QFile>
+#include <filesystem>
+
+#include "ModellerFixture.h"
+#include "modeller/ui/CompMsg.h"
+#include "modeller/ui/Editor.h"
+#include "modeller/ui/JavaGen.h"
+#include "modeller/ui/RunForm.h"
+#include "platform/IniFile.h"
+#include "platform/Launcher.h"
+
+using namespace modeller;
+using platform::ModalAnswer;
+using platform::mrCancel;
+using platform::mrNo;
+using platform::mrOk;
+using platform::mrYes;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace {
+
+class JavaEditor : public ModellerTest {
+ protected:
+  TEditorForm& Editor() { return *EditorForm; }
+  TEditSheet& Active() { return *Editor().ActiveSheet(); }
+  std::string Caption(int index) { return Editor().Pages(index)->Caption(); }
+
+  TEditSheet& Open(const std::string& path) {
+    Modal().Queue(ModalAnswer{mrOk, path, 0, {}});
+    Editor().FileOpenItemClick();
+    return Active();
+  }
+  void Type(const std::string& text) { Active().Memo->insertPlainText(QString::fromStdString(text)); }
+  std::vector<std::string> Messages() {
+    std::vector<std::string> lines;
+    for (int i = 0; i < Editor().MessageWindow->Count(); ++i) lines.push_back(Editor().MessageWindow->Items(i));
+    return lines;
+  }
+  static std::string Javac() {
+    for (const char* path : {"/usr/bin/javac", "/usr/local/bin/javac"})
+      if (std::filesystem::exists(path)) return path;
+    return {};
+  }
+  std::string Status() { return CompileMsgForm->StatusLabel->text().toStdString(); }
+};
+
+TEST_F(JavaEditor, NewPageIsUnnamedAndThePageCommandsFollowThePageCount) {
+  Editor().Show();
+  EXPECT_FALSE(Editor().EditMenu->Visible());
+  EXPECT_FALSE(Editor().FileSaveItem->Enabled());
+  Editor().FileSaveItemClick();
+  Editor().CompileCompileItemClick();
+  Editor().FileCloseItemClick();
+  EXPECT_EQ(Modal().Log().size(), 0u) << "without a page the page commands do nothing";
+
+  Editor().FileNewItemClick();
+  EXPECT_EQ(Editor().PageCount(), 1);
+  EXPECT_EQ(Caption(0), "noname.java");
+  EXPECT_EQ(Editor().StatusBar->PanelText(0), "1:1");
+  EXPECT_EQ(Editor().StatusBar->PanelText(2), "noname.java");
+  EXPECT_TRUE(Editor().EditMenu->Visible());
+  EXPECT_TRUE(Editor().CompileButton->isVisibleTo(&Editor()));
+
+  Type("ab\ncd");
+  EXPECT_EQ(Editor().StatusBar->PanelText(0), "3:2");
+  EXPECT_EQ(Editor().StatusBar->PanelText(1), "Modified");
+
+  Modal().Queue(mrOk);
+  Editor().CompileCompileItemClick();
+  EXPECT_EQ(LastMessage(), "Save it, first!");
+}
+
+TEST_F(JavaEditor, OpenAndSaveKeepEveryByteAndTheNewName) {
+  const std::string bytes = "class A {\r\n\tint x; // caf\xc3\xa9\r\n}\r\n";
+  const std::string source = temp_.File("A.java");
+  WriteFile(source, bytes);
+  TEditSheet& sheet = Open(source);
+  EXPECT_EQ(sheet.Caption(), "A.java");
+  EXPECT_TRUE(sheet.HasFileName);
+  EXPECT_EQ(sheet.FilePath, source);
+
+  const std::string copy = temp_.File("B.java");
+  Modal().Queue(ModalAnswer{mrOk, copy, 0, {}});
+  EXPECT_TRUE(Editor().FileSaveAsItemClick());
+  EXPECT_EQ(Modal().Log().back().kind, "SaveDialog");
+  EXPECT_EQ(ReadFile(copy), bytes);
+  EXPECT_EQ(sheet.Caption(), "B.java");
+
+  sheet.Memo->moveCursor(QTextCursor::End);
+  Type("// end\r\n");
+  EXPECT_TRUE(sheet.IsModified());
+  EXPECT_TRUE(Editor().FileSaveItemClick());
+  EXPECT_FALSE(sheet.IsModified());
+  EXPECT_EQ(ReadFile(copy), bytes + "// end\r\n");
+  EXPECT_EQ(ReadFile(source), bytes) << "the first file is left alone";
+}
+
+TEST_F(JavaEditor, AFailedWriteKeepsThePageAndIsNotCompiled) {
+  const std::string folder = temp_.File("locked");
+  std::filesystem::create_directory(folder);
+  const std::string path = folder + "/C.java";
+  WriteFile(path, "class C {}\n");
+  TEditSheet& sheet = Open(path);
+  Type("x");
+  ASSERT_TRUE(testsupport::MakeFolderReadOnly(folder));
+  QFile::setPermissions(QString::fromStdString(path), QFile::ReadOwner);
+  JavaCompilerPath = "/bin/true";
+  Modal().Queue(mrOk);
+  Editor().CompileCompileItemClick();
+  testsupport::MakeFolderWritable(folder);
+  EXPECT_EQ(Modal().Log().back().kind, "MessageBox");
+  EXPECT_NE(LastMessage().find("C.java"), std::string::npos) << LastMessage();
+  EXPECT_TRUE(sheet.IsModified());
+  EXPECT_EQ(sheet.FilePath, path);
+  EXPECT_FALSE(CompileMsgForm->isVisible()) << "no compile follows a failed save";
+  EXPECT_EQ(ReadFile(path), "class C {}\n");
+}
+
+TEST_F(JavaEditor, ClosingAsksForChangedPagesAndActivatesTheRightPage) {
+  Editor().FileNewItemClick();
+  Editor().FileNewItemClick();
+  Editor().FileNewItemClick();
+  EXPECT_EQ(Editor().PageControl->ActivePageIndex(), 2);
+  Editor().FileCloseItemClick();
+  EXPECT_EQ(Editor().PageCount(), 2);
+  EXPECT_EQ(Editor().PageControl->ActivePageIndex(), 1) << "the page before the closed one";
+
+  Type("changed");
+  Modal().Queue(mrCancel);
+  Editor().FileCloseItemClick();
+  EXPECT_EQ(Editor().PageCount(), 2);
+  EXPECT_EQ(LastMessage(), "Save Changes to noname.java?");
+
+  // Yes on an unnamed page runs Save As; cancelling it asks again.
+  Modal().Queue(mrYes);
+  Modal().Queue(mrCancel);
+  Modal().Queue(mrNo);
+  Editor().FileCloseItemClick();
+  EXPECT_EQ(Modal().Pending(), 0);
+  EXPECT_EQ(Editor().PageCount(), 1);
+  EXPECT_EQ(Editor().PageControl->ActivePageIndex(), 0);
+
+  Type("more");
+  const std::string saved = temp_.File("Saved.java");
+  Modal().Queue(mrYes);
+  Modal().Queue(ModalAnswer{mrOk, saved, 0, {}});
+  Editor().FileCloseItemClick();
+  EXPECT_EQ(Editor().PageCount(), 0);
+  EXPECT_EQ(ReadFile(saved), "more");
+  EXPECT_FALSE(Editor().FileCloseItem->Enabled());
+}
+
+TEST_F(JavaEditor, FindAndReplaceThroughTheDialogs) {
+  Editor().FileNewItemClick();
+  Type("int count; Count counter;\nint count2 = count;");
+  Active().Memo->SetSelStart(0);
+
+  platform::TFindDialog& find = *Editor().FindDialog;
+  EXPECT_FALSE(Editor().SearchFindNextItem->Enabled());
+  Editor().SearchFindItemClick();
+  EXPECT_TRUE(Editor().SearchFindNextItem->Enabled());
+  find.FindEdit->setText("count");
+  find.WholeWordBox->setChecked(true);
+  find.MatchCaseBox->setChecked(false);
+  find.DownRadio->setChecked(true);
+  find.FindNextClick();
+  EXPECT_EQ(Active().Memo->SelStart(), 4);
+  Editor().SearchFindNextItemClick();
+  EXPECT_EQ(Active().Memo->SelStart(), 11) << "case is ignored";
+  Editor().SearchFindNextItemClick();
+  EXPECT_EQ(Active().Memo->SelStart(), 39) << "counter and count2 are not whole words";
+
+  Modal().Queue(mrOk);
+  Editor().SearchFindNextItemClick();
+  EXPECT_EQ(LastMessage(), "Cannot find \"count\".");
+  EXPECT_EQ(Active().Memo->SelStart(), 39);
+  EXPECT_EQ(Active().Memo->SelLength(), 5) << "the selection stays";
+
+  platform::TReplaceDialog& replace = *Editor().ReplaceDialog;
+  Active().Memo->SetSelStart(11);
+  Active().Memo->SetSelLength(5);
+  replace.FindEdit->setText("COUNT");
+  replace.ReplaceEdit->setText("n");
+  replace.WholeWordBox->setChecked(false);
+  replace.MatchCaseBox->setChecked(true);
+  replace.DownRadio->setChecked(true);
+  Modal().Queue(mrOk);
+  replace.ReplaceClick();
+  EXPECT_EQ(Active().Memo->Lines().Get(0), "int count; n counter;") << "the selection matches in another case";
+  EXPECT_EQ(LastMessage(), "Cannot find \"COUNT\".");
+
+  // Replacing upwards with a text that holds the find text ends.
+  Active().Memo->moveCursor(QTextCursor::End);
+  replace.FindEdit->setText("n");
+  replace.ReplaceEdit->setText("nn");
+  replace.MatchCaseBox->setChecked(false);
+  replace.UpRadio->setChecked(true);
+  replace.ReplaceAllClick();
+  EXPECT_EQ(Active().Memo->Lines().Text(), "innt counnt; nn counnter;\ninnt counnt2 = counnt;");
+}
+
+TEST_F(JavaEditor, CompileShowsTheCompilerMessagesOrSuccess) {
+  const std::string javac = Javac();
+  if (javac.empty()) GTEST_SKIP() << "no Java compiler";
+  JavaCompilerPath = javac;
+  const std::string package = temp_.File("pkg");
+  std::filesystem::create_directory(package);
+  PackagePath = package;
+
+  const std::string broken = package + "/Broken.java";
+  WriteFile(broken, "public class Broken {\n  int x = ;\n}\n");
+  Open(broken);
+  Editor().CompileCompileItemClick();
+  EXPECT_TRUE(Editor().MessageWindow->isVisibleTo(&Editor()));
+  std::vector<std::string> messages = Messages();
+  ASSERT_FALSE(messages.empty());
+  EXPECT_NE(messages[0].find("Broken.java:2: error"), std::string::npos) << messages[0];
+  EXPECT_EQ(Status(), "errors!");
+  EXPECT_EQ(CompileMsgForm->FilenameLabel->text().toStdString(), broken);
+  EXPECT_TRUE(CompileMsgForm->OKButton->isEnabled());
+  EXPECT_FALSE(std::filesystem::exists(package + "/err.tmp"));
+
+  Active().Memo->Lines().Put(1, "  int x = 1;");
+  Editor().CompileCompileItemClick();
+  EXPECT_EQ(ReadFile(broken), "public class Broken {\n  int x = 1;\n}\n") << "the page is saved first";
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Status(), "compile successfully!");
+  EXPECT_TRUE(std::filesystem::exists(package + "/Broken.class"));
+}
+
+TEST_F(JavaEditor, CompilerFailuresAreReportedAsSuch) {
+  const std::string path = temp_.File("Q.java");
+  WriteFile(path, "class Q {}\n");
+  Open(path);
+  PackagePath = temp_.File("");
+
+  JavaCompilerPath = temp_.File("no-such-javac");
+  Modal().Queue(mrOk);
+  Editor().CompileCompileItemClick();
+  EXPECT_EQ(LastMessage(), JavaCompilerPath + ": can not run this program.");
+  EXPECT_FALSE(CompileMsgForm->isVisible());
+
+  // A compiler that fails without a word, and one that dies of a signal.
+  JavaCompilerPath = "/bin/false";
+  Editor().CompileCompileItemClick();
+  EXPECT_EQ(Status(), "errors!");
+  const std::string killer = temp_.File("killer.sh");
+  WriteFile(killer, "#!/bin/sh\necho dying >&2\nkill -9 $$\n");
+  QFile::setPermissions(QString::fromStdString(killer), QFile::ReadOwner | QFile::ExeOwner);
+  JavaCompilerPath = killer;
+  Editor().CompileCompileItemClick();
+  EXPECT_EQ(Status(), "terminated abnormally!");
+  EXPECT_EQ(Messages(), std::vector<std::string>{"dying"});
+}
+
+TEST_F(JavaEditor, RunStartsTheInterpreterWithTheClassNameOrOpensThePage) {
+  const std::string folder = temp_.File("run");
+  std::filesystem::create_directory(folder);
+  for (const char* name : {"Hello.class", "page.html", "old.htm", "Hello.java"}) WriteFile(folder + "/" + name, "");
+  JavaInterpreterPath = "/usr/bin/java";
+  TRunDialog& run = *RunDialog;
+  run.DirectoryListBox->SetDirectory(folder);
+  run.FillFileList();
+  ASSERT_EQ(run.FileListBox->Count(), 2);
+  EXPECT_EQ(run.FileListBox->Items(0), "Hello.class");
+  EXPECT_EQ(run.FileListBox->Items(1), "page.html");
+  EXPECT_FALSE(run.RunButton->isEnabled());
+
+  run.FileListBox->SetItemIndex(0);
+  run.UpdateRunButton();
+  run.RunButtonClick();
+  run.FileListBox->SetItemIndex(1);
+  run.RunButtonClick();
+  EXPECT_EQ(platform::Launcher::Instance().Launched(),
+            (std::vector<std::string>{"start /usr/bin/java Hello", "open " + folder + "/page.html"}));
+}
+
+TEST_F(JavaEditor, GenerateOpensTheNewFileInANewPage) {
+  const std::string package = temp_.File("gen");
+  std::filesystem::create_directory(package);
+  PackagePath = package;
+  auto* box = Make<TJavaClass>(&Graph());
+  box->Place(20, 40, 20, 40);
+  box->SetName("Circle");
+  Modal().Queue(ModalAnswer{mrOk, {}, 0, [](QWidget* window) {
+                              auto& generator = *dynamic_cast<TJavaCodeGenerator*>(window);
+                              generator.ListBox->setCurrentRow(0);
+                              generator.GenerateOneButton->click();
+                            }});
+  Modal().Queue(mrOk);  // the generate log
+  Main().ToolsJAVACodeGenerator->Click();
+  ASSERT_EQ(Editor().PageCount(), 1);
+  EXPECT_TRUE(Editor().isVisible());
+  EXPECT_EQ(Active().FilePath, package + "/Circle.java");
+  EXPECT_EQ(Active().Caption(), "Circle.java");
+  EXPECT_EQ(Active().Memo->toPlainText().toStdString(), ReadFile(package + "/Circle.java"));
+  EXPECT_FALSE(Active().IsModified());
+}
+
+TEST_F(JavaEditor, ThePlaceIsKeptInTheSettingsFile) {
+  Editor().Show();
+  Editor().SetBounds(30, 40, 500, 380);
+  Editor().FileNewItemClick();
+  Type("unsaved");
+  Modal().Queue(mrCancel);
+  EXPECT_TRUE(Editor().Close());
+  EXPECT_EQ(Editor().PageCount(), 1) << "Cancel keeps the page, and the window closes all the same";
+  platform::TIniFile ini(SettingsFileName());
+  EXPECT_EQ(ini.ReadInteger("Editor", "Width", 0), 500);
+  EXPECT_EQ(ini.ReadInteger("Editor", "Left", 0), 30);
+}
+
+}  // namespace

@@ -153,6 +153,24 @@ std::string ValueOf(QWidget* c, int kind, int code) {
   return {};
 }
 
+void SetBackgroundColour(QWidget* widget, unsigned colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::Window, platform::ToQColor(colour));
+  colours.setColor(QPalette::Base, platform::ToQColor(colour));
+  widget->setPalette(colours);
+  widget->setAutoFillBackground(true);
+}
+
+// The font colour; the height stays as it was.
+void SetForegroundColour(QWidget* widget, unsigned colour) {
+  const int height = widget->height();
+  QPalette colours = widget->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    colours.setColor(role, platform::ToQColor(colour));
+  widget->setPalette(colours);
+  widget->resize(widget->width(), height);
+}
+
 }  // namespace
 
 // ---- Row names and codes ----
@@ -609,6 +627,29 @@ void TObjInsForm::miniList1Click() {
   QListWidgetItem* chosen = miniList1->currentItem();
   if (chosen == nullptr || chosen->text() == miniEdit1->text()) return;
   miniEdit1->setText(chosen->text());
+  if (shown_ == nullptr) return;
+  const std::string value = Text(chosen->text());
+  const int code = miniList1->property("Tag").toInt();
+  QWidget* s = shown_;
+  auto* frame = qobject_cast<TFrame*>(s);
+  int tag = frame != nullptr ? frame->Tag : DesignTag(s);
+  if (code == pcBackground && shownKind_ != ckScrollbar) {
+    WriteFrameSource(CurrentFrame(), [s, value] { WriteBackground(s, value); }, false);
+    SetBackgroundColour(s, JavaNameToColor(value));
+  } else if (code == pcForeground) {
+    WriteFrameSource(CurrentFrame(), [s, value] { WriteForeground(s, value); }, false);
+    SetForegroundColour(s, JavaNameToColor(value));
+  } else if (code == pcEnabled) {
+    const bool old = (frame != nullptr ? tag % 1000 / 100 : tag / 10) != 0;
+    WriteFrameSource(CurrentFrame(), [s, old] { WriteEnabled(s, old); }, false);
+    const int flag = TextToBool(value) ? 1 : 0;
+    if (frame != nullptr) frame->Tag = tag - tag % 1000 + flag * 100 + tag % 100;
+    else SetDesignTag(s, flag * 10 + tag % 10);
+  } else if (code == pcVisible && frame == nullptr) {
+    const bool old = tag % 10 != 0;
+    WriteFrameSource(CurrentFrame(), [s, old] { WriteVisible(s, old); }, false);
+    SetDesignTag(s, old ? tag - 1 : tag + 1);
+  }
   miniEdit1->setModified(true);
 }
 

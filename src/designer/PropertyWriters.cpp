@@ -1,5 +1,6 @@
 #include "designer/PropertyWriters.h"
 
+#include <QPalette>
 #include <QWidget>
 #include <cctype>
 #include <vector>
@@ -73,7 +74,85 @@ bool HoldsRadioButton(const QWidget* component) {
   return GetComponentKind(component) == ckPanel && HasRadioButton(component);
 }
 
+struct TKeyedLine {
+  std::string key;        // the substring that finds the line
+  std::string oldText;    // replaced by newText in the line found
+  std::string newText;
+  bool deleteWhenNew;     // the new value is the Java default: the line goes
+  std::string addedLine;  // added at the section's end when no line holds the key
+};
+
+// Find the line, edit or delete it, or add it: one section, the frame's or the components'.
+void WriteKeyedLine(QWidget* component, const TKeyedLine& change) {
+  const bool isFrame = qobject_cast<TFrame*>(component) != nullptr;
+  int first = 0;
+  int last = 0;
+  if (!Bounds(isFrame ? "// Frame Initialization" : "// Component Initialization",
+              isFrame ? "// End of Frame Initialization" : "// End of Component Initialization", first, last))
+    return;
+  auto& lines = ActivePage()->Lines();
+  int found = GetLineIndexBetween(first + 1, last - 1, change.key);
+  if (found < 0) {
+    if (change.deleteWhenNew) return;
+    std::string marker = lines.Get(last);
+    lines.Insert(last, marker.substr(0, static_cast<size_t>(GetIndentWidth(marker))) + change.addedLine);
+    return;
+  }
+  if (change.deleteWhenNew) {
+    lines.Delete(found);
+    return;
+  }
+  std::string line = lines.Get(found);
+  size_t at = line.find(change.oldText, line.find(change.key) + change.key.size() - 1);
+  if (at == std::string::npos) {
+    workbench::MarkerLost = true;
+    return;
+  }
+  line.replace(at, change.oldText.size(), change.newText);
+  lines.Put(found, line);
+}
+
+unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
+  QColor c = widget->palette().color(role);
+  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
+         static_cast<unsigned>(c.blue()) << 16;
+}
+
+// "" for the frame, "Button1." for a component: what stands before a method call in its lines.
+std::string Receiver(QWidget* component) {
+  return qobject_cast<TFrame*>(component) != nullptr ? std::string() : component->objectName().toStdString() + ".";
+}
+
+std::string Key(QWidget* component, const std::string& call) {
+  std::string receiver = Receiver(component);
+  return receiver.empty() ? call : " " + receiver + call;
+}
+
+void WriteColour(QWidget* component, const std::string& call, QPalette::ColorRole role, const std::string& newWord) {
+  std::string oldWord = ColorToJavaName(ColourOf(component, role));
+  WriteKeyedLine(component, {Key(component, call), "Color." + oldWord, "Color." + newWord, false,
+                             Receiver(component) + call + "Color." + newWord + ");"});
+}
+
+void WriteFlag(QWidget* component, const std::string& call, bool oldFlag) {
+  std::string newWord = oldFlag ? "false" : "true";
+  WriteKeyedLine(component, {Key(component, call), oldFlag ? "true" : "false", newWord, !oldFlag,
+                             Receiver(component) + call + newWord + ");"});
+}
+
 }  // namespace
+
+void WriteBackground(QWidget* component, const std::string& newWord) {
+  WriteColour(component, "setBackground(", QPalette::Window, newWord);
+}
+
+void WriteForeground(QWidget* component, const std::string& newWord) {
+  WriteColour(component, "setForeground(", QPalette::WindowText, newWord);
+}
+
+void WriteEnabled(QWidget* component, bool oldFlag) { WriteFlag(component, "enable(", oldFlag); }
+
+void WriteVisible(QWidget* component, bool oldFlag) { WriteFlag(component, "show(", oldFlag); }
 
 int ReplacePiece(std::string& line, const std::string& before, const std::string& oldName, const std::string& after,
                  const std::string& newName) {

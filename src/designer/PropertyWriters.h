@@ -12,6 +12,14 @@ namespace designer {
 // Puts the component's current caption (a frame's title) between the quotes of its creation line
 // (setTitle line); an applet frame has no title line.
 void WriteCaption(QWidget* component);
+// The colour writers put the new colour word into the component's (or frame's) colour line, or add
+// the line when there is none.
+void WriteBackground(QWidget* component, const std::string& newWord);
+void WriteForeground(QWidget* component, const std::string& newWord);
+// Enabled and Visible write the negation of the flag they are given (the state before the edit);
+// the line goes away when the new state is the Java default, true.
+void WriteEnabled(QWidget* component, bool oldFlag);
+void WriteVisible(QWidget* component, bool oldFlag);
 // Replaces the old name by the new one in the declaration, initialization, add, position, dispatch
 // and routine lines of a component that still carries its old name.
 void RenameComponentCode(QWidget* component, const std::string& newName);

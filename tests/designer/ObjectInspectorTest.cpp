@@ -214,3 +214,27 @@ TEST_F(InspectorTest, PageStillCompilesAfterASetOfCommits) {
   int status = testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn noname01.java 2> javac.err");
   EXPECT_EQ(status, 0) << testsupport::ReadFile(temp_.File("javac.err")) << Active().Lines().Text();
 }
+
+TEST_F(InspectorTest, ChosenColourAndFlagsRewriteTheirLines) {
+  NewForm(fkApplication);
+  QWidget* panel = Drop(ckPanel, {10, 10});
+  auto choose = [this](const std::string& row, const std::string& value) {
+    OpenRow(row);
+    QListWidget* list = Inspector().miniList1;
+    list->setCurrentItem(list->findItems(QString::fromStdString(value), Qt::MatchExactly).first());
+    Inspector().miniList1Click();
+    Inspector().CommitProperty();
+  };
+  choose("Background", "red");
+  EXPECT_TRUE(HasLine(Initialization(), "        Panel1.setBackground(Color.red);"));
+  EXPECT_EQ(Value("Background"), "red");
+  choose("Enabled", "False");
+  EXPECT_TRUE(HasLine(Initialization(), "        Panel1.enable(false);"));
+  EXPECT_EQ(DesignTag(panel), 1);
+  choose("Enabled", "True");
+  EXPECT_FALSE(HasLine(Initialization(), "        Panel1.enable(false);"));
+  EXPECT_EQ(DesignTag(panel), 11);
+  choose("Visible", "False");
+  EXPECT_TRUE(HasLine(Initialization(), "        Panel1.show(false);"));
+  EXPECT_EQ(DesignTag(panel), 10);
+}

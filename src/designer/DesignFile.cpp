@@ -374,7 +374,7 @@ class TDesignReader {
   }
 
   void Listed(const std::string& name, const std::string& className) {
-    ObjInsForm->ComponentCombo->addItem(QString::fromStdString(name + " : " + className));
+    ObjInsForm->ComboBox1->addItem(QString::fromStdString(name + " : " + className));
   }
 
   template <class T>
@@ -721,7 +721,7 @@ TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {
   workbench::TMainForm& main = *workbench::MainForm;
   QPointer<TFrame> previous = main.FCurrentFrame;
   QPointer<TFrame> frame = main.CreateDesignFrame(GetFirstWord(lines[0]), fkApplication);
-  QComboBox* inspector = ObjInsForm->ComponentCombo;
+  QComboBox* inspector = ObjInsForm->ComboBox1;
   inspector->clear();
   try {
     TDesignReader(*frame, lines, folder).ReadAll();
@@ -729,7 +729,7 @@ TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {
     // A half-built design is no design: nothing of it stays.
     delete frame.data();
     main.FCurrentFrame = previous;
-    FillComponentCombo();
+    FillComboBox1();
     main.EnableDesignTools();
     ReportUnreadable(fileName, failure.Message());
     return nullptr;

@@ -75,7 +75,7 @@ std::string InspectorEntry(const QObject* component) {
 }
 
 void RemoveInspectorEntry(const QObject* component) {
-  QComboBox* combo = ObjInsForm->ComponentCombo;
+  QComboBox* combo = ObjInsForm->ComboBox1;
   int index = combo->findText(QString::fromStdString(InspectorEntry(component)));
   if (index >= 0) combo->removeItem(index);
 }
@@ -354,9 +354,7 @@ void TFrame::SelectNext() {
 
 void TFrame::ShowInInspector(QWidget* component) {
   if (component == nullptr) return;
-  QComboBox* combo = ObjInsForm->ComponentCombo;
-  int index = combo->findText(QString::fromStdString(InspectorEntry(component)));
-  if (index >= 0) combo->setCurrentIndex(index);
+  ObjInsForm->SelectComponent(component);
 }
 
 // ---- Source writes of the gestures ----
@@ -411,7 +409,7 @@ void TFrame::CreateFromPalette() {
       },
       true);
   if (Released() || created == nullptr) return;
-  ObjInsForm->ComponentCombo->addItem(QString::fromStdString(InspectorEntry(created)));
+  ObjInsForm->ComboBox1->addItem(QString::fromStdString(InspectorEntry(created)));
   ShowInInspector(created);
   workbench::MainForm->UnSelect1Click();
 }
@@ -786,7 +784,7 @@ void TFrame::FormActivate() {
   workbench::TMainForm& main = *workbench::MainForm;
   if (main.FCurrentFrame != this) {
     main.FCurrentFrame = this;
-    FillComponentCombo();
+    FillComboBox1();
     ShowInInspector(FSelected);
   }
   bool noMenuBar = FrameId == fkApplet || !MMB->isHidden();

@@ -766,8 +766,8 @@ QObject* FindOpenDlg() {
   return nullptr;
 }
 
-void FillComponentCombo() {
-  QComboBox* combo = ObjInsForm->ComponentCombo;
+void FillComboBox1() {
+  QComboBox* combo = ObjInsForm->ComboBox1;
   combo->clear();
   TFrame* frame = CurrentFrame();
   if (frame == nullptr) return;

@@ -186,6 +186,6 @@ platform::TMainMenu* FindMenuBar();  // the frame's last menu bar
 platform::TMenuItem* FindMenuItem(const std::string& name);
 QObject* FindOpenDlg();  // the frame's first file-dialog marker
 // The inspector's component list: "name : class" for the frame, then its components.
-void FillComponentCombo();
+void FillComboBox1();
 
 }  // namespace designer

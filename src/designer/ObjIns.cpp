@@ -1,15 +1,835 @@
 #include "designer/ObjIns.h"
 
+#include <QKeyEvent>
+#include <QPalette>
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include "designer/CodeWriter_f.h"
+#include "designer/ExtendedType.h"
+#include "designer/FormDesigner_f.h"
+#include "designer/JavaType.h"
+#include "designer/Lib.h"
+#include "designer/PropertyWriters.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+#include "platform/StdCtrls.h"
+#include "platform/SysUtils.h"
+#include "workbench/Editor.h"
+#include "workbench/Main.h"
+
 namespace designer {
 
 TObjInsForm* ObjInsForm = nullptr;
 
-TObjInsForm::TObjInsForm() {
-  SetCaption("Object Inspector");
-  ComponentCombo = new QComboBox(this);
-  ComponentCombo->setGeometry(0, 0, 162, 22);
+namespace {
+
+using Names = std::vector<std::string>;
+
+const QColor kNavy(0, 0, 128);
+const QColor kGray(128, 128, 128);
+
+Names Rows(std::initializer_list<const char*> names) {
+  Names rows;
+  for (const char* name : names) rows.push_back(std::string(" ") + name);
+  return rows;
 }
 
-void TObjInsForm::ClearInspector() { ComponentCombo->clear(); }
+Names EventRows(std::initializer_list<const char*> names) {
+  Names rows;
+  for (const char* name : names) rows.push_back(std::string(" On") + name);
+  return rows;
+}
+
+const Names kFrameEvents = EventRows({"GotFocus", "KeyAction", "KeyActionRelease", "KeyPress", "KeyRelease",
+                                      "LostFocus", "MouseDown", "MouseDrag", "MouseEnter", "MouseExit", "MouseMove",
+                                      "MouseUp", "WindowDeIconify", "WindowDestroy", "WindowExpose", "WindowIconify",
+                                      "WindowMoved"});
+const Names kAppletGrayProperties = Rows({"Caption", "Cursor", "Left", "Resizable", "Top"});
+const Names kAppletGrayEvents =
+    EventRows({"WindowDeIconify", "WindowDestroy", "WindowExpose", "WindowIconify", "WindowMoved"});
+
+std::string Text(const QString& text) { return text.toStdString(); }
+QString QText(const std::string& text) { return QString::fromStdString(text); }
+
+bool IsNumericCode(int code) {
+  switch (code) {
+    case pcFontSize: case pcHeight: case pcLeft: case 16: case 17: case 18: case 21: case pcTop: case 27: case pcWidth:
+      return true;
+    default: return false;
+  }
+}
+
+bool IsListCode(int code) {
+  switch (code) {
+    case pcAlign: case pcBackground: case pcChecked: case pcCursor: case pcEnabled: case pcFontName: case pcFontStyle:
+    case pcForeground: case 19: case 20: case 24: case 28:
+      return true;
+    default: return false;
+  }
+}
+
+bool IsDotsCode(int code) { return code == pcItems || code == 31; }
+
+unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
+  QColor c = widget->palette().color(role);
+  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
+         static_cast<unsigned>(c.blue()) << 16;
+}
+
+std::string ClassNameOf(const QObject* component) {
+  std::string name = component->metaObject()->className();
+  size_t scope = name.rfind("::");
+  return scope == std::string::npos ? name : name.substr(scope + 2);
+}
+
+std::string Entry(const QObject* component) { return Text(component->objectName()) + " : " + ClassNameOf(component); }
+
+bool IsIdentifier(const std::string& name) {
+  if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0])) != 0) return false;
+  return std::all_of(name.begin(), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; });
+}
+
+int LabelAlignment(const QLabel& label) {
+  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignRight) return 1;
+  if (horizontal & Qt::AlignHCenter) return 2;
+  return 0;
+}
+
+// The value a property row shows for the component.
+std::string ValueOf(QWidget* c, int kind, int code) {
+  auto* frame = qobject_cast<TFrame*>(c);
+  const bool applet = frame != nullptr && frame->FrameId == fkApplet;
+  const int tag = frame != nullptr ? frame->Tag : DesignTag(c);
+  switch (code) {
+    case pcBackground:
+      return ColorToJavaName(kind == ckScrollbar ? DefaultBackground() : ColourOf(c, QPalette::Window));
+    case pcCaption: return frame != nullptr ? frame->Caption() : ComponentCaption(c);
+    case pcCursor: return CursorToStr(tag / 1000);
+    case pcEnabled: return IntToBoolStr(frame != nullptr ? tag % 1000 / 100 : tag % 100 / 10);
+    case 24: return IntToBoolStr(tag % 100 / 10);
+    case 28: return IntToBoolStr(kind == ckLabel ? tag : tag % 10);
+    case pcFontName: return Text(c->font().family());
+    case pcFontSize: return std::to_string(c->font().pointSize());
+    case pcFontStyle:
+      return FontStyleToStr((c->font().bold() ? fsBold : 0u) | (c->font().italic() ? fsItalic : 0u));
+    case pcForeground: return ColorToJavaName(ColourOf(c, QPalette::WindowText));
+    case pcHeight: return std::to_string(applet ? frame->ClientHeight() : c->height());
+    case pcWidth: return std::to_string(applet ? frame->ClientWidth() : c->width());
+    case pcLeft: return std::to_string(frame != nullptr ? frame->Left() : c->x());
+    case pcTop: return std::to_string(frame != nullptr ? frame->Top() : c->y());
+    case pcName: return Text(c->objectName());
+    case pcItems: return "[Items]";
+    case 31: return "[Picture]";
+    case 30: {
+      auto* image = qobject_cast<TImage*>(c);
+      return image != nullptr ? image->FileName : std::string();
+    }
+    case pcText: return ComponentCaption(c);
+    default: break;
+  }
+  if (auto* field = qobject_cast<TTextField*>(c); field != nullptr && code == 23)
+    return field->echoMode() == QLineEdit::Password ? std::string(1, '*') : std::string();
+  if (auto* box = qobject_cast<QAbstractButton*>(c); box != nullptr && code == pcChecked)
+    return BoolToText(box->isChecked());
+  if (auto* list = qobject_cast<QListWidget*>(c); list != nullptr && code == 19)
+    return BoolToText(list->selectionMode() == QAbstractItemView::MultiSelection);
+  if (auto* label = qobject_cast<QLabel*>(c); label != nullptr && code == pcAlign)
+    return AlignmentToStr(LabelAlignment(*label));
+  if (auto* bar = qobject_cast<QScrollBar*>(c)) {
+    switch (code) {
+      case 16: return std::to_string(bar->singleStep());
+      case 17: return std::to_string(bar->maximum());
+      case 18: return std::to_string(bar->minimum());
+      case 20: return OrientationToStr(bar->orientation() == Qt::Vertical);
+      case 21: return std::to_string(bar->pageStep());
+      case 27: return std::to_string(bar->value());
+      default: break;
+    }
+  }
+  return {};
+}
+
+void SetBackgroundColour(QWidget* widget, unsigned colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::Window, platform::ToQColor(colour));
+  colours.setColor(QPalette::Base, platform::ToQColor(colour));
+  widget->setPalette(colours);
+  widget->setAutoFillBackground(true);
+}
+
+// The font colour; the height stays as it was.
+void SetForegroundColour(QWidget* widget, unsigned colour) {
+  const int height = widget->height();
+  QPalette colours = widget->palette();
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    colours.setColor(role, platform::ToQColor(colour));
+  widget->setPalette(colours);
+  widget->resize(widget->width(), height);
+}
+
+}  // namespace
+
+// ---- Row names and codes ----
+
+int PropertyCodeOf(const std::string& rowName) {
+  static const std::map<std::string, int> kCodes = {
+      {"Agn", pcAlign},     {"Bnd", pcBackground}, {"Con", pcCaption}, {"Ced", pcChecked}, {"Cor", pcCursor},
+      {"Eed", pcEnabled},   {"Fme", pcFontName},   {"Fze", pcFontSize}, {"Fle", pcFontStyle},
+      {"Fnd", pcForeground}, {"Hht", pcHeight},    {"Ims", pcItems},   {"Nme", pcName},    {"Lft", pcLeft},
+      {"Lnc", 16},          {"Max", 17},           {"Min", 18},        {"Mct", 19},        {"Oon", 20},
+      {"Pnc", 21},          {"Par", 23},           {"Rle", 24},        {"Txt", pcText},    {"Top", pcTop},
+      {"Vue", 27},          {"Vle", 28},           {"Wth", pcWidth},   {"Pre", 31}};
+  if (rowName.size() < 4) return -1;
+  std::string key = rowName.substr(1, 1) + rowName.substr(rowName.size() - 2);
+  if (key == "Fme" && rowName == " FileName") return 30;
+  auto found = kCodes.find(key);
+  return found == kCodes.end() ? -1 : found->second;
+}
+
+const std::vector<std::string>& PropertyRowNames(int kind) {
+  static const std::map<int, Names> kRows = {
+      {ckFrame, Rows({"Background", "Caption", "Cursor", "Enabled", "FontName", "FontSize", "FontStyle", "Foreground",
+                      "Height", "Name", "Left", "Resizable", "Top", "Width"})},
+      {ckMenuBar, Rows({"Items", "Name"})},
+      {ckButton, Rows({"Caption", "Enabled", "FontName", "FontSize", "FontStyle", "Height", "Name", "Left", "Top",
+                       "Visible", "Width"})},
+      {ckPanel, Rows({"Background", "Enabled", "FontName", "FontSize", "FontStyle", "Foreground", "Height", "Name",
+                      "Left", "Top", "Visible", "Width"})},
+      {ckTextField, Rows({"Background", "Enabled", "FontName", "FontSize", "FontStyle", "Foreground", "Height",
+                          "Name", "Left", "PasswdChar", "Text", "Top", "Visible", "Width"})},
+      {ckTextArea, Rows({"Background", "Enabled", "FontName", "FontSize", "FontStyle", "Foreground", "Height",
+                         "Items", "Name", "Left", "Top", "Visible", "Width"})},
+      {ckLabel, Rows({"Align", "Caption", "FontName", "FontSize", "FontStyle", "Height", "Name", "Left", "Top",
+                      "Visible", "Width"})},
+      {ckCheckbox, Rows({"Background", "Caption", "Checked", "Enabled", "FontName", "FontSize", "FontStyle",
+                         "Height", "Name", "Left", "Top", "Visible", "Width"})},
+      {ckRadioButton, Rows({"Background", "Caption", "Checked", "Enabled", "FontName", "FontSize", "FontStyle",
+                            "Height", "Name", "Left", "Top", "Visible", "Width"})},
+      {ckChoice, Rows({"Enabled", "FontName", "FontSize", "FontStyle", "Height", "Items", "Name", "Left", "Top",
+                       "Visible", "Width"})},
+      {ckList, Rows({"Background", "Enabled", "FontName", "FontSize", "FontStyle", "Foreground", "Height", "Items",
+                     "Name", "Left", "MultiSelect", "Top", "Visible", "Width"})},
+      {ckScrollbar, Rows({"Background", "Enabled", "Height", "Name", "Left", "LineInc", "Max", "Min", "Orientation",
+                          "PageInc", "Top", "Value", "Visible", "Width"})},
+      {ckImage, Rows({"FileName", "Height", "Left", "Name", "Picture", "Top", "Width"})},
+      {ckFileDialog, Rows({"Name"})}};
+  static const Names kNone;
+  auto found = kRows.find(kind);
+  return found == kRows.end() ? kNone : found->second;
+}
+
+const std::vector<std::string>& EventRowNames(int kind) {
+  static const Names kKeys = EventRows({"GotFocus", "KeyAction", "KeyActionRelease", "KeyPress", "KeyRelease"});
+  static const std::map<int, Names> kRows = {
+      {ckFrame, kFrameEvents},
+      {ckButton, EventRows({"Action", "GotFocus", "KeyAction", "KeyActionRelease", "KeyPress", "KeyRelease",
+                            "LostFocus"})},
+      {ckTextField, EventRows({"Action", "GotFocus", "KeyAction", "KeyActionRelease", "KeyPress", "KeyRelease",
+                               "LostFocus"})},
+      {ckPanel, EventRows({"GotFocus", "KeyAction", "KeyActionRelease", "KeyPress", "KeyRelease", "LostFocus",
+                           "MouseDown", "MouseDrag", "MouseEnter", "MouseExit", "MouseMove", "MouseUp"})},
+      {ckTextArea, EventRows({"GotFocus", "KeyAction", "KeyActionRelease", "KeyPress", "KeyRelease", "LostFocus"})},
+      {ckScrollbar,
+       EventRows({"ScrollAbsolute", "ScrollLineDown", "ScrollLineUp", "ScrollPageDown", "ScrollPageUp"})}};
+  static const Names kSelectable = EventRows({"Action", "GotFocus", "KeyAction", "KeyActionRelease", "KeyPress",
+                                              "KeyRelease", "ListDeSelect", "ListSelect", "LostFocus"});
+  static const Names kNone;
+  if (kind == ckCheckbox || kind == ckRadioButton || kind == ckChoice || kind == ckList) return kSelectable;
+  auto found = kRows.find(kind);
+  return found == kRows.end() ? kNone : found->second;
+}
+
+// ---- Row cells and the editor ----
+
+void TRowPanel::SetGrayed(bool grayed) {
+  grayed_ = grayed;
+}
+
+void TRowPanel::SetTextColour(const QColor& colour) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::WindowText, colour);
+  setPalette(colours);
+}
+
+void TRowPanel::mousePressEvent(QMouseEvent* event) {
+  QLabel::mousePressEvent(event);
+  if (OnClick) OnClick(this);
+}
+
+void TMiniEdit::keyPressEvent(QKeyEvent* event) {
+  if (OnKeyDown) OnKeyDown(event);
+  QLineEdit::keyPressEvent(event);
+}
+
+void TMiniEdit::keyReleaseEvent(QKeyEvent* event) {
+  QLineEdit::keyReleaseEvent(event);
+  if (OnKeyUp) OnKeyUp(event);
+}
+
+void TMiniEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (OnExit) OnExit();
+}
+
+// ---- The window ----
+
+TObjInsForm::TObjInsForm() {
+  SetCaption("Object Inspector");
+  FormCreate();
+}
+
+TObjInsForm::~TObjInsForm() {
+  // The editor's leaving must not commit into a window that is going away.
+  miniEdit1->OnExit = nullptr;
+}
+
+void TObjInsForm::FormCreate() {
+  Panel2 = new QWidget(this);
+  Panel2->setGeometry(0, 0, 162, 33);
+  ComboBox1 = new QComboBox(Panel2);
+  ComboBox1->setGeometry(3, 4, 157, 22);
+  ComboBox1->setFocusPolicy(Qt::NoFocus);
+  ComboBox1->setMaxVisibleItems(10);
+  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+
+  Page1 = new QTabWidget(this);
+  Page1->setFocusPolicy(Qt::NoFocus);
+  ProPage = new QWidget;
+  EvePage = new QWidget;
+  Page1->addTab(ProPage, "Properties");
+  Page1->addTab(EvePage, "Events");
+  PropertyBackPanel = new QFrame(ProPage);
+  PropertyBackPanel->setFrameShape(QFrame::Box);
+  EventBackPanel = new QFrame(EvePage);
+  EventBackPanel->setFrameShape(QFrame::Box);
+  BuildRows(PropertyBackPanel, PropertyRows, FPropNamePanels, FPropValuePanels,
+            [this](TRowPanel* panel) { Child1Click(panel); });
+  BuildRows(EventBackPanel, EventRows, FEventNamePanels, FEventValuePanels,
+            [this](TRowPanel* panel) { Child2Click(panel); });
+  connect(Page1, &QTabWidget::currentChanged, this, [this] { Page1Change(); });
+
+  miniEdit1 = new TMiniEdit(PropertyBackPanel);
+  miniEdit1->setFrame(false);
+  miniEdit1->setFixedHeight(17);
+  miniEdit1->OnKeyDown = [this](QKeyEvent* event) { miniEdit1KeyDown(event); };
+  miniEdit1->OnKeyUp = [this](QKeyEvent* event) { miniEdit1KeyUp(event); };
+  miniEdit1->OnExit = [this] { miniEdit1Exit(); };
+  connect(miniEdit1, &QLineEdit::textEdited, this, [this] { miniEdit1Change(); });
+  miniDots1 = new QToolButton(PropertyBackPanel);
+  miniDots1->setText("...");
+  miniArrow1 = new QToolButton(PropertyBackPanel);
+  miniArrow1->setArrowType(Qt::DownArrow);
+  for (QToolButton* button : {miniDots1, miniArrow1}) {
+    button->setFixedSize(14, 14);
+    button->setFocusPolicy(Qt::NoFocus);
+  }
+  connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
+  miniList1 = new QListWidget(PropertyBackPanel);
+  connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
+  miniEdit2 = new TMiniEdit(EventBackPanel);
+  miniEdit2->setFrame(false);
+  miniEdit2->setFixedHeight(17);
+  miniArrow2 = new QToolButton(EventBackPanel);
+  miniArrow2->setArrowType(Qt::DownArrow);
+  miniArrow2->setFixedSize(14, 14);
+  miniList2 = new QListWidget(EventBackPanel);
+  miniList2->setSortingEnabled(true);
+  for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniList1, miniEdit2,
+                                                          miniArrow2, miniList2})
+    editor->hide();
+  SetBounds(0, 99, 170, 439);
+}
+
+void TObjInsForm::BuildRows(QFrame* back, int count, std::vector<TRowPanel*>& names, std::vector<TRowPanel*>& values,
+                            const std::function<void(TRowPanel*)>& click) {
+  for (int row = 0; row < count; ++row) {
+    auto* name = new TRowPanel(back);
+    auto* value = new TRowPanel(back);
+    name->setGeometry(0, RowHeight * row, 75, RowHeight);
+    value->setGeometry(75, RowHeight * row, 75, RowHeight);
+    value->SetTextColour(kNavy);
+    for (TRowPanel* panel : {name, value}) {
+      panel->setFrameShape(QFrame::Panel);
+      panel->OnClick = click;
+      panel->hide();
+    }
+    names.push_back(name);
+    values.push_back(value);
+  }
+}
+
+void TObjInsForm::ResizeForm() {
+  Panel2->setGeometry(0, 0, width(), 33);
+  ComboBox1->setFixedWidth(std::max(Panel2->width() - 6, 0));
+  Page1->setGeometry(0, 33, width(), std::max(height() - 33, 0));
+  for (QFrame* back : {PropertyBackPanel, EventBackPanel}) back->setGeometry(Page1->currentWidget()->rect());
+  const int w = PropertyBackPanel->width();
+  const int half = w / 2 - 4;
+  for (auto* rows : {&FPropNamePanels, &FEventNamePanels})
+    for (TRowPanel* panel : *rows) panel->setGeometry(0, panel->y(), half, RowHeight);
+  for (auto* rows : {&FPropValuePanels, &FEventValuePanels})
+    for (TRowPanel* panel : *rows) panel->setGeometry(half, panel->y(), w - half - 4, RowHeight);
+}
+
+TFrame* TObjInsForm::CurrentFrame() const { return workbench::MainForm->FCurrentFrame.data(); }
+
+// ---- Showing ----
+
+void TObjInsForm::ClearInspector() {
+  HideEditors();
+  SetRowCounts(0, 0);
+  ComboBox1->clear();
+  shown_ = nullptr;
+}
+
+void TObjInsForm::SelectComponent(QWidget* component) {
+  if (component == nullptr) return;
+  TFrame* frame = CurrentFrame();
+  if (frame != nullptr && component == frame->MMB) {
+    if (auto* menuBar = qobject_cast<QWidget*>(static_cast<QObject*>(FindMenuBar()))) component = menuBar;
+  }
+  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(Entry(component))));
+  ShowComponent(component);
+}
+
+void TObjInsForm::ShowComponent(QWidget* component) {
+  HideEditors();
+  shown_ = component;
+  shownKind_ = GetComponentKind(component);
+  SetRowCounts(GetHowManyProperties(shownKind_), GetHowManyEvents(shownKind_));
+  FillRowNames(component);
+  FillRowValues(component);
+}
+
+void TObjInsForm::SetRowCounts(int properties, int events) {
+  for (int row = 0; row < PropertyRows; ++row) {
+    FPropNamePanels[row]->setVisible(row < properties);
+    FPropValuePanels[row]->setVisible(row < properties);
+  }
+  for (int row = 0; row < EventRows; ++row) {
+    FEventNamePanels[row]->setVisible(row < events);
+    FEventValuePanels[row]->setVisible(row < events);
+  }
+}
+
+void TObjInsForm::FillRowNames(QWidget* component) {
+  const Names& properties = PropertyRowNames(shownKind_);
+  const Names& events = EventRowNames(shownKind_);
+  for (size_t row = 0; row < properties.size(); ++row) FPropNamePanels[row]->setText(QText(properties[row]));
+  for (size_t row = 0; row < events.size(); ++row) FEventNamePanels[row]->setText(QText(events[row]));
+  RestoreRows();
+  auto* frame = qobject_cast<TFrame*>(component);
+  if (frame != nullptr && frame->FrameId == fkApplet) GrayRows(kAppletGrayProperties, kAppletGrayEvents);
+  if (shownKind_ == ckImage) GrayRows(Rows({"FileName"}), {});
+}
+
+void TObjInsForm::GrayRows(const Names& propertyRows, const Names& eventRows) {
+  auto gray = [](std::vector<TRowPanel*>& names, std::vector<TRowPanel*>& values, const Names& grayed) {
+    for (size_t row = 0; row < names.size(); ++row) {
+      if (std::find(grayed.begin(), grayed.end(), Text(names[row]->text())) == grayed.end()) continue;
+      names[row]->SetGrayed(true);
+      names[row]->SetTextColour(kGray);
+      values[row]->SetTextColour(kGray);
+    }
+  };
+  gray(FPropNamePanels, FPropValuePanels, propertyRows);
+  gray(FEventNamePanels, FEventValuePanels, eventRows);
+}
+
+void TObjInsForm::RestoreRows() {
+  auto restore = [](std::vector<TRowPanel*>& names, std::vector<TRowPanel*>& values) {
+    for (size_t row = 0; row < names.size(); ++row) {
+      names[row]->SetGrayed(false);
+      names[row]->SetTextColour(QApplication::palette().color(QPalette::WindowText));
+      values[row]->SetTextColour(kNavy);
+    }
+  };
+  restore(FPropNamePanels, FPropValuePanels);
+  restore(FEventNamePanels, FEventValuePanels);
+}
+
+void TObjInsForm::FillRowValues(QWidget* component) {
+  const Names& properties = PropertyRowNames(shownKind_);
+  for (size_t row = 0; row < properties.size(); ++row)
+    FPropValuePanels[row]->setText(
+        QText(ValueOf(component, shownKind_, PropertyCodeOf(properties[row]))));
+  FillEventValues(component);
+}
+
+void TObjInsForm::FillEventValues(QWidget* component) {
+  const Names& events = EventRowNames(shownKind_);
+  for (size_t row = 0; row < events.size(); ++row) FEventValuePanels[row]->clear();
+  TFrame* frame = CurrentFrame();
+  if (frame == nullptr) return;
+  const platform::TStringList& list = frame->FHandlerList;
+  int at = list.IndexOf("[" + Text(component->objectName()) + "]");
+  for (int i = at + 1; at >= 0 && i < list.Count() && !list[i].empty(); ++i) {
+    auto row = std::find(events.begin(), events.end(), " On" + GetEventName(list[i]));
+    if (row != events.end()) FEventValuePanels[row - events.begin()]->setText(QText(GetHandlerName(list[i])));
+  }
+}
+
+int TObjInsForm::RowOf(int code) const {
+  const Names& properties = PropertyRowNames(shownKind_);
+  for (size_t row = 0; row < properties.size(); ++row)
+    if (PropertyCodeOf(properties[row]) == code) return static_cast<int>(row);
+  return -1;
+}
+
+void TObjInsForm::SetValueCell(int code, const std::string& value) {
+  int row = RowOf(code);
+  if (row >= 0) FPropValuePanels[row]->setText(QText(value));
+}
+
+void TObjInsForm::RefreshPosition() {
+  if (shown_ == nullptr || (CurrentFrame() != nullptr && shown_ == CurrentFrame()->MMB)) return;
+  for (int code : {pcLeft, pcTop}) {
+    std::string value = ValueOf(shown_, shownKind_, code);
+    SetValueCell(code, value);
+    if (!miniEdit1->isHidden() && miniEdit1->Tag % 100 == code) miniEdit1->setText(QText(value));
+  }
+}
+
+void TObjInsForm::RefreshSize() {
+  if (shown_ == nullptr || (CurrentFrame() != nullptr && shown_ == CurrentFrame()->MMB)) return;
+  for (int code : {pcHeight, pcWidth}) {
+    std::string value = ValueOf(shown_, shownKind_, code);
+    SetValueCell(code, value);
+    if (!miniEdit1->isHidden() && miniEdit1->Tag % 100 == code) miniEdit1->setText(QText(value));
+  }
+}
+
+// ---- The chooser ----
+
+void TObjInsForm::ComboBox1Change() {
+  TFrame* frame = CurrentFrame();
+  if (frame == nullptr) return;
+  std::string entry = Text(ComboBox1->currentText());
+  std::string name = GetFirstWord(entry);
+  std::string className = GetLastWord(entry);
+  frame->HideHandles();
+  QWidget* chosen = frame;
+  if (className != "TFrame") {
+    for (QWidget* component : frame->Components())
+      if (Text(component->objectName()) == name) chosen = component;
+  }
+  frame->FSelected = chosen;
+  if (chosen != frame) frame->ShowHandles();
+  ShowComponent(chosen);
+}
+
+// ---- Opening an editor ----
+
+void TObjInsForm::HideEditors() {
+  for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniEdit2, miniArrow2})
+    editor->hide();
+}
+
+void TObjInsForm::Child1Click(TRowPanel* panel) {
+  CommitProperty();
+  int row = panel->y() / RowHeight;
+  if (row < 0 || row >= PropertyRows || FPropNamePanels[row]->Grayed()) return;
+  int code = PropertyCodeOf(Text(FPropNamePanels[row]->text()));
+  if (code < 0) return;
+  miniEdit1->Tag = row * 100 + code;
+  if (IsListCode(code)) OpenListEditor(row, code);
+  else if (IsDotsCode(code)) OpenDotsEditor(row);
+  else OpenTextEditor(row);
+  FOldValue = Text(miniEdit1->text());
+  miniEdit1->setModified(false);
+  miniEdit1->show();
+  miniEdit1->setFocus();
+}
+
+void TObjInsForm::Child2Click(TRowPanel* panel) {
+  int row = panel->y() / RowHeight;
+  if (row < 0 || row >= EventRows || FEventNamePanels[row]->Grayed()) return;
+  const TRowPanel* cell = FEventValuePanels[row];
+  miniEdit2->Tag = row * 100 + EventNameToID(Text(FEventNamePanels[row]->text()).substr(3));
+  miniEdit2->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
+  miniEdit2->setText(cell->text());
+  miniArrow2->move(miniEdit2->x() + miniEdit2->width() + 1, miniEdit2->y() + 2);
+  miniArrow2->show();
+  FOldValue = Text(miniEdit2->text());
+  miniEdit2->show();
+  miniEdit2->setFocus();
+}
+
+void TObjInsForm::OpenTextEditor(int row) {
+  const TRowPanel* cell = FPropValuePanels[row];
+  miniEdit1->setReadOnly(false);
+  miniDots1->hide();
+  miniArrow1->hide();
+  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - 1, 17);
+  miniEdit1->setText(cell->text());
+}
+
+void TObjInsForm::OpenListEditor(int row, int code) {
+  const TRowPanel* cell = FPropValuePanels[row];
+  miniEdit1->setReadOnly(true);
+  miniDots1->hide();
+  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
+  miniEdit1->setText(cell->text());
+  miniArrow1->move(miniEdit1->x() + miniEdit1->width() + 1, miniEdit1->y() + 2);
+  miniArrow1->show();
+  miniList1->setProperty("Tag", code);
+  FillValueList(code);
+  const auto matches = miniList1->findItems(cell->text(), Qt::MatchExactly);
+  miniList1->setCurrentItem(matches.isEmpty() ? nullptr : matches.first());
+  miniList1->setGeometry(miniEdit1->x() - 1, miniEdit1->y() + miniEdit1->height(), cell->width(),
+                         miniList1->count() * 13 + 3);
+}
+
+void TObjInsForm::OpenDotsEditor(int row) {
+  const TRowPanel* cell = FPropValuePanels[row];
+  miniEdit1->setReadOnly(true);
+  miniArrow1->hide();
+  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
+  miniEdit1->setText(cell->text());
+  miniDots1->move(miniEdit1->x() + miniEdit1->width() + 1, miniEdit1->y() + 2);
+  miniDots1->show();
+}
+
+void TObjInsForm::FillValueList(int code) {
+  static const std::map<int, std::vector<const char*>> kLists = {
+      {pcAlign, {"LEFT", "CENTER", "RIGHT"}},
+      {pcBackground, {"black", "blue", "cyan", "darkGray", "gray", "green", "lightGray", "magenta", "orange", "pink",
+                      "red", "white", "yellow"}},
+      {pcCursor, {"CROSSHAIR_CURSOR", "DEFAULT_CURSOR", "E_RESIZE_CURSOR", "HAND_CURSOR", "MOVE_CURSOR",
+                  "NE_RESIZE_CURSOR", "NW_RESIZE_CURSOR", "N_RESIZE_CURSOR", "SE_RESIZE_CURSOR", "SW_RESIZE_CURSOR",
+                  "S_RESIZE_CURSOR", "TEXT_CURSOR", "WAIT_CURSOR", "W_RESIZE_CURSOR"}},
+      {pcFontName, {"Courier", "Dialog", "Helvetica", "Symbol", "TimesRoman"}},
+      {pcFontStyle, {"[]", "[BOLD]", "[ITALIC]", "[BOLD,ITALIC]"}},
+      {20, {"HORIZONTAL", "VERTICAL"}}};
+  int list = code == pcForeground ? pcBackground : code;
+  miniList1->clear();
+  auto found = kLists.find(list);
+  if (found == kLists.end()) {
+    miniList1->addItems({"True", "False"});
+    return;
+  }
+  for (const char* word : found->second) miniList1->addItem(word);
+}
+
+void TObjInsForm::miniArrow1Click() {
+  miniList1->show();
+  miniList1->raise();
+  miniList1->setFocus();
+}
+
+void TObjInsForm::miniList1Click() {
+  miniList1->hide();
+  miniEdit1->setFocus();
+  QListWidgetItem* chosen = miniList1->currentItem();
+  if (chosen == nullptr || chosen->text() == miniEdit1->text()) return;
+  miniEdit1->setText(chosen->text());
+  if (shown_ == nullptr) return;
+  const std::string value = Text(chosen->text());
+  const int code = miniList1->property("Tag").toInt();
+  QWidget* s = shown_;
+  auto* frame = qobject_cast<TFrame*>(s);
+  int tag = frame != nullptr ? frame->Tag : DesignTag(s);
+  if (code == pcBackground && shownKind_ != ckScrollbar) {
+    WriteFrameSource(CurrentFrame(), [s, value] { WriteBackground(s, value); }, false);
+    SetBackgroundColour(s, JavaNameToColor(value));
+  } else if (code == pcForeground) {
+    WriteFrameSource(CurrentFrame(), [s, value] { WriteForeground(s, value); }, false);
+    SetForegroundColour(s, JavaNameToColor(value));
+  } else if (code == pcEnabled) {
+    const bool old = (frame != nullptr ? tag % 1000 / 100 : tag / 10) != 0;
+    WriteFrameSource(CurrentFrame(), [s, old] { WriteEnabled(s, old); }, false);
+    const int flag = TextToBool(value) ? 1 : 0;
+    if (frame != nullptr) frame->Tag = tag - tag % 1000 + flag * 100 + tag % 100;
+    else SetDesignTag(s, flag * 10 + tag % 10);
+  } else if (code == pcVisible && frame == nullptr) {
+    const bool old = tag % 10 != 0;
+    WriteFrameSource(CurrentFrame(), [s, old] { WriteVisible(s, old); }, false);
+    SetDesignTag(s, old ? tag - 1 : tag + 1);
+  }
+  miniEdit1->setModified(true);
+}
+
+void TObjInsForm::miniList1Exit() {
+  miniList1->hide();
+  CommitProperty();
+}
+
+// ---- Keys ----
+
+void TObjInsForm::miniEdit1KeyDown(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    CommitProperty();
+    return;
+  }
+  int code = miniEdit1->Tag % 100;
+  bool letter = event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z;
+  if (IsListCode(code) || IsDotsCode(code) || (IsNumericCode(code) && letter)) miniEdit1->setReadOnly(true);
+}
+
+void TObjInsForm::miniEdit1KeyUp(QKeyEvent* event) {
+  bool letter = event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z;
+  int code = miniEdit1->Tag % 100;
+  if (miniEdit1->isReadOnly() && letter && !IsListCode(code) && !IsDotsCode(code)) miniEdit1->setReadOnly(false);
+}
+
+void TObjInsForm::miniEdit1Exit() { CommitProperty(); }
+
+// Caption and Text reach the surface and the source with every keystroke.
+void TObjInsForm::miniEdit1Change() {
+  if (!miniEdit1->Modified() || shown_ == nullptr) return;
+  int code = miniEdit1->Tag % 100;
+  if (code == 23 && miniEdit1->text().size() > 1) {
+    miniEdit1->setText(miniEdit1->text().left(1));
+    miniEdit1->setModified(true);
+    return;
+  }
+  if (code != pcCaption && code != pcText) return;
+  std::string text = Text(miniEdit1->text());
+  if (auto* frame = qobject_cast<TFrame*>(shown_)) frame->SetCaption(text);
+  else SetComponentCaption(shown_, text);
+  QWidget* component = shown_;
+  WriteFrameSource(CurrentFrame(), [component] { WriteCaption(component); }, false);
+  SetValueCell(code, text);
+  miniEdit1->setModified(false);
+}
+
+// ---- Commit ----
+
+void TObjInsForm::CommitProperty() {
+  if (!!miniEdit1->isHidden() || !miniEdit1->Modified() || shown_ == nullptr) return;
+  const int row = miniEdit1->Tag / 100;
+  const int code = miniEdit1->Tag % 100;
+  const std::string text = Text(miniEdit1->text());
+  if (IsNumericCode(code)) platform::StrToInt(text);  // a text that is not a number raises before any write
+  CommitValue(row, code, text);
+  miniEdit1->setModified(false);
+}
+
+void TObjInsForm::CommitValue(int row, int code, const std::string& text) {
+  if (IsListCode(code)) {
+    FPropValuePanels[row]->setText(QText(text));
+    return;
+  }
+  switch (code) {
+    case pcCaption:
+    case pcText:
+      if (text == FOldValue) return;
+      if (auto* frame = qobject_cast<TFrame*>(shown_)) frame->SetCaption(text);
+      else SetComponentCaption(shown_, text);
+      WriteFrameSource(CurrentFrame(), [this] { WriteCaption(shown_); }, false);
+      FPropValuePanels[row]->setText(QText(text));
+      FOldValue = text;
+      return;
+    case pcHeight:
+    case pcLeft:
+    case pcTop:
+    case pcWidth:
+      CommitGeometry(code, platform::StrToInt(text), text);
+      return;
+    case pcName: CommitRename(row, text); return;
+    default: return;
+  }
+}
+
+void TObjInsForm::CommitGeometry(int code, int value, const std::string& text) {
+  if (value == platform::StrToIntDef(FOldValue, value + 1)) return;
+  if (code == pcHeight && shownKind_ == ckChoice) {
+    FOldValue = text;
+    return;
+  }
+  QWidget* s = shown_;
+  const std::string old = FOldValue;
+  WriteFrameSource(CurrentFrame(), [s, code, old, text] {
+    if (code == pcLeft) WriteLeft(s, old, text);
+    else if (code == pcTop) WriteTop(s, old, text);
+    else if (code == pcWidth) WriteWidth(s, old, text);
+    else WriteHeight(s, old, text);
+  }, false);
+  if (shown_ == nullptr) return;
+  QRect g = s->geometry();
+  auto* frame = qobject_cast<TFrame*>(s);
+  if (frame != nullptr) g = QRect(frame->Left(), frame->Top(), frame->Width(), frame->Height());
+  if (code == pcLeft) g.moveLeft(value);
+  else if (code == pcTop) g.moveTop(value);
+  else if (code == pcWidth) g.setWidth(value);
+  else g.setHeight(value);
+  if (frame != nullptr && frame->FrameId == fkApplet && (code == pcWidth || code == pcHeight))
+    frame->resize(code == pcWidth ? value : frame->width(), code == pcHeight ? value : frame->height());
+  else if (frame != nullptr) frame->SetBounds(g.x(), g.y(), g.width(), g.height());
+  else s->setGeometry(g);
+  if (frame != nullptr) frame->KeepFrameGeometry();
+  SetValueCell(code, text);
+  if (CurrentFrame() != nullptr && CurrentFrame()->FSelected == s && frame == nullptr) CurrentFrame()->ShowHandles();
+  FOldValue = text;
+}
+
+bool TObjInsForm::ValidateName(QWidget* component, const std::string& name) {
+  std::string refusal;
+  if (!IsIdentifier(name)) {
+    refusal = "''" + name + "'' is not a valid component name";
+  } else if (TFrame* frame = CurrentFrame()) {
+    for (const QObject* owned : frame->findChildren<QObject*>())
+      if (owned != component && platform::LowerCase(Text(owned->objectName())) == platform::LowerCase(name))
+        refusal = "A component named " + name + " already exists";
+  }
+  if (refusal.empty()) return true;
+  miniEdit1->setText(QText(FOldValue));
+  miniEdit1->setModified(false);
+  platform::ShowMessage(refusal);
+  return false;
+}
+
+void TObjInsForm::CommitRename(int row, const std::string& typed) {
+  const std::string t = platform::Trim(typed);
+  miniEdit1->setText(QText(t));
+  TFrame* frame = CurrentFrame();
+  if (t == FOldValue || frame == nullptr || !ValidateName(shown_, t)) return;
+  QWidget* s = shown_;
+  const std::string oldName = Text(s->objectName());
+  const std::string className = ClassNameOf(s);
+  int entry = ComboBox1->findText(QText(oldName + " : " + className));
+  if (entry >= 0) ComboBox1->setItemText(entry, QText(t + " : " + className));
+  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(t + " : " + className)));
+  const bool isFrame = s == frame;
+  const bool captionFollows = ComponentCaption(s) == oldName || (isFrame && frame->Caption() == oldName);
+  WriteFrameSource(frame, [&] {
+    if (isFrame) RenameClassCode(frame->FrameId, oldName, t);
+    else RenameComponentCode(s, t);
+    RenameComponentHandlers(frame->FHandlerList, oldName, t);
+    if (isFrame) frame->SetName(t);
+    else SetComponentName(s, t);
+    if (captionFollows && !workbench::MarkerLost) WriteCaption(s);
+  }, false);
+  if (shown_ == nullptr) return;
+  FPropValuePanels[row]->setText(QText(t));
+  if (captionFollows) FillRowValues(s);
+  FOldValue = t;
+}
+
+// ---- Pages and activation ----
+
+void TObjInsForm::Page1Change() {
+  if (Page1->currentWidget() == ProPage) {
+    miniEdit2->hide();
+    miniArrow2->hide();
+  } else {
+    miniEdit1->hide();
+    miniArrow1->hide();
+    miniDots1->hide();
+  }
+}
+
+void TObjInsForm::FormDeactivate() {
+  if (Page1->currentWidget() != ProPage) {
+    miniList2->hide();
+    return;
+  }
+  CommitProperty();
+  miniList1->hide();
+}
 
 }  // namespace designer

@@ -1,16 +1,149 @@
 #pragma once
-// TObjInsForm: the object inspector: lists the components of the current design frame.
+// TObjInsForm: the object inspector. It shows the selected component of the current design frame
+// as rows of a Properties and an Events page, and commits what the user types or chooses in a row's
+// small editor to the component and, through the write protocol, to the Java source.
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QToolButton>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "platform/Forms.h"
+#include "platform/StringList.h"
 
 namespace designer {
+
+class TFrame;
+
+// The inspector's number for a property row name (" FontSize" gives 8); -1 for an unknown name.
+int PropertyCodeOf(const std::string& rowName);
+// The property row names of a component kind, top to bottom; empty for a kind without rows.
+const std::vector<std::string>& PropertyRowNames(int kind);
+const std::vector<std::string>& EventRowNames(int kind);
+
+// A name or value cell of a row: a label that reports clicks.
+class TRowPanel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit TRowPanel(QWidget* parent) : QLabel(parent) {}
+  std::function<void(TRowPanel*)> OnClick;
+  bool Grayed() const { return grayed_; }
+  void SetGrayed(bool grayed);
+  void SetTextColour(const QColor& colour);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  bool grayed_ = false;
+};
+
+// The property editor: an edit that reports its key presses, releases and leaving.
+class TMiniEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TMiniEdit(QWidget* parent) : QLineEdit(parent) {}
+  int Tag = -1;
+  bool Modified() const { return isModified(); }
+  void SetModified(bool modified) { setModified(modified); }
+  std::function<void(QKeyEvent*)> OnKeyDown;
+  std::function<void(QKeyEvent*)> OnKeyUp;
+  std::function<void()> OnExit;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+};
 
 class TObjInsForm : public platform::TForm {
   Q_OBJECT
  public:
   TObjInsForm();
-  QComboBox* ComponentCombo;  // "name : class" entries of the current frame
+  ~TObjInsForm() override;
+
+  static constexpr int RowHeight = 18;
+  static constexpr int PropertyRows = 14;
+  static constexpr int EventRows = 17;
+
+  QWidget* Panel2;
+  QComboBox* ComboBox1;  // "name : class" entries of the current frame
+  QTabWidget* Page1;
+  QWidget* ProPage;
+  QWidget* EvePage;
+  QFrame* PropertyBackPanel;
+  QFrame* EventBackPanel;
+  TMiniEdit* miniEdit1;
+  QToolButton* miniDots1;
+  QToolButton* miniArrow1;
+  QListWidget* miniList1;
+  TMiniEdit* miniEdit2;
+  QToolButton* miniArrow2;
+  QListWidget* miniList2;
+
+  std::vector<TRowPanel*> FPropNamePanels;
+  std::vector<TRowPanel*> FPropValuePanels;
+  std::vector<TRowPanel*> FEventNamePanels;
+  std::vector<TRowPanel*> FEventValuePanels;
+  std::string FOldValue;
+  platform::TStringList FJfmText;
+
+  void SelectComponent(QWidget* component);
+  void ShowComponent(QWidget* component);
   void ClearInspector();
+  void RefreshPosition();
+  void RefreshSize();
+
+  void ComboBox1Change();
+  void Child1Click(TRowPanel* panel);
+  void Child2Click(TRowPanel* panel);
+  void miniArrow1Click();
+  void miniList1Click();
+  void miniList1Exit();
+  void miniEdit1Change();
+  void miniEdit1Exit();
+  void miniEdit1KeyDown(QKeyEvent* event);
+  void miniEdit1KeyUp(QKeyEvent* event);
+  void CommitProperty();
+  void Page1Change();
+  void ResizeForm();
+
+  // The component the rows show; null while none.
+  QWidget* Shown() const { return shown_; }
+
+ protected:
+  void FormDeactivate() override;
+  void FormResize() override { ResizeForm(); }
+
+ private:
+  void FormCreate();
+  void BuildRows(QFrame* back, int count, std::vector<TRowPanel*>& names, std::vector<TRowPanel*>& values,
+                 const std::function<void(TRowPanel*)>& click);
+  void SetRowCounts(int properties, int events);
+  void FillRowNames(QWidget* component);
+  void FillRowValues(QWidget* component);
+  void FillEventValues(QWidget* component);
+  void GrayRows(const std::vector<std::string>& propertyRows, const std::vector<std::string>& eventRows);
+  void RestoreRows();
+  int RowOf(int code) const;
+  void SetValueCell(int code, const std::string& value);
+  void HideEditors();
+  void OpenTextEditor(int row);
+  void OpenListEditor(int row, int code);
+  void OpenDotsEditor(int row);
+  void FillValueList(int code);
+  void CommitValue(int row, int code, const std::string& text);
+  void CommitGeometry(int code, int value, const std::string& text);
+  void CommitRename(int row, const std::string& typed);
+  bool ValidateName(QWidget* component, const std::string& name);
+  TFrame* CurrentFrame() const;
+
+  QWidget* shown_ = nullptr;
+  int shownKind_ = 0;
 };
 
 extern TObjInsForm* ObjInsForm;

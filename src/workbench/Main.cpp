@@ -524,9 +524,9 @@ void TMainForm::NewForm(int kind) {
   designer::WriteFrameInitialization(kind);
   designer::RenameClassCode(kind, "$NAME", name);
   designer::SetEventHandler(frame->FHandlerList, name, "OnWindowDestroy", name + "_WindowDestroy");
-  designer::ObjInsForm->ComponentCombo->clear();
-  designer::ObjInsForm->ComponentCombo->addItem(QString::fromStdString(name + " : TFrame"));
-  designer::ObjInsForm->ComponentCombo->setCurrentIndex(0);
+  designer::ObjInsForm->ComboBox1->clear();
+  designer::ObjInsForm->ComboBox1->addItem(QString::fromStdString(name + " : TFrame"));
+  designer::ObjInsForm->SelectComponent(frame);
   EditorForm->ColorComments(*EditorForm->ActiveEditor());
   frame->Show();
   SourceUpdating = false;

@@ -23,7 +23,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 std::vector<std::string> InspectorEntries() {
   std::vector<std::string> entries;
-  QComboBox* combo = ObjInsForm->ComponentCombo;
+  QComboBox* combo = ObjInsForm->ComboBox1;
   for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
   return entries;
 }

@@ -32,7 +32,7 @@ TEST_F(SurfaceTest, ButtonDroppedOnAnAppletWritesItsLinesAndFollowsMoveResizeAnd
   EXPECT_EQ(Positions(), (Lines{"        resize(400,300);", "        Button1.reshape(10,20+MenuBarHeight,75,25);"}));
   // The palette is back at the arrow, the inspector lists the button, the page shows modified.
   EXPECT_EQ(Main().FSelectedTool, ptNoTool);
-  EXPECT_EQ(ObjInsForm->ComponentCombo->currentText().toStdString(), "Button1 : TButton");
+  EXPECT_EQ(ObjInsForm->ComboBox1->currentText().toStdString(), "Button1 : TButton");
   EXPECT_EQ(Editor().StatusBar->PanelText(1), "Modified");
   EXPECT_FALSE(workbench::SourceUpdating);
 
@@ -52,7 +52,7 @@ TEST_F(SurfaceTest, ButtonDroppedOnAnAppletWritesItsLinesAndFollowsMoveResizeAnd
   EXPECT_EQ(Frame().findChild<QWidget*>("Button1"), nullptr);
   EXPECT_EQ(Active().Lines().Text(), untouched);
   EXPECT_EQ(Frame().FSelected, &Frame());
-  EXPECT_EQ(ObjInsForm->ComponentCombo->count(), 1);
+  EXPECT_EQ(ObjInsForm->ComboBox1->count(), 1);
 }
 
 TEST_F(SurfaceTest, ApplicationFrameAddsTheWindowMetricsAndAPanelHoldsItsOwnComponents) {
@@ -80,7 +80,7 @@ TEST_F(SurfaceTest, ApplicationFrameAddsTheWindowMetricsAndAPanelHoldsItsOwnComp
   EXPECT_EQ(Adds(), (Lines{"        add(Button1);"}));
   EXPECT_EQ(Positions().size(), 2u);
   EXPECT_EQ(Frame().FSelected->objectName(), "Button1");  // the next one in creation order
-  QComboBox* combo = ObjInsForm->ComponentCombo;
+  QComboBox* combo = ObjInsForm->ComboBox1;
   ASSERT_EQ(combo->count(), 2);
   EXPECT_EQ(combo->itemText(0).toStdString(), "noname01 : TFrame");
   EXPECT_EQ(combo->itemText(1).toStdString(), "Button1 : TButton");
@@ -187,7 +187,7 @@ TEST_F(SurfaceTest, TabWalksTheComponentsInCreationOrder) {
   EXPECT_EQ(Frame().FSelected, first);
   KeyDown(Qt::Key_Tab);
   EXPECT_EQ(Frame().FSelected, second);
-  EXPECT_EQ(ObjInsForm->ComponentCombo->currentText().toStdString(), "Label1 : TLabel");
+  EXPECT_EQ(ObjInsForm->ComboBox1->currentText().toStdString(), "Label1 : TLabel");
   KeyDown(Qt::Key_Tab);
   EXPECT_EQ(Frame().FSelected, first);
   // The menu bar's marker counts once it shows.

@@ -240,8 +240,8 @@ TEST_F(LineRoutinesTest, LookUpsOnTheCurrentFrameListItsComponents) {
   TMenuItem* open = file->Add("Open");
   open->setObjectName("MenuBar1FileOpen");
 
-  FillComponentCombo();
-  QComboBox* combo = ObjInsForm->ComponentCombo;
+  FillComboBox1();
+  QComboBox* combo = ObjInsForm->ComboBox1;
   std::vector<std::string> entries;
   for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
   // Items right under the menu bar are not listed; those of a named item are.

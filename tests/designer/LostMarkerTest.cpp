@@ -92,7 +92,7 @@ TEST_F(LostMarkerTest, LostMarkerOffersTheRescueSavesItAndClosesPageAndFrame) {
   EXPECT_FALSE(workbench::MarkerLost);
   EXPECT_EQ(Main().FCurrentFrame, nullptr);
   EXPECT_EQ(Main().FPageFrame, nullptr);
-  EXPECT_EQ(designer::ObjInsForm->ComponentCombo->count(), 0);
+  EXPECT_EQ(designer::ObjInsForm->ComboBox1->count(), 0);
   EXPECT_TRUE(Main().CompoMenu->isEnabled());
   EXPECT_EQ(Main().FSelectedTool, 100);
   // The frame outlives the writers still on the stack, hidden, and goes once they have returned.

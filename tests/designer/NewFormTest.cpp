@@ -70,7 +70,7 @@ TEST_F(WorkbenchTest, NewFormOnPageSevenBindsFramePageHandlerAndInspectorEntry) 
   EXPECT_EQ(frame->FHandlerList.Lines(),
             (std::vector<std::string>{"[noname07]", "OnWindowDestroy = noname07_WindowDestroy", ""}));
   EXPECT_EQ(designer::GetEventHandler(frame->FHandlerList, "noname07", "OnWindowDestroy"), "noname07_WindowDestroy");
-  QComboBox* combo = designer::ObjInsForm->ComponentCombo;
+  QComboBox* combo = designer::ObjInsForm->ComboBox1;
   ASSERT_EQ(combo->count(), 1);
   EXPECT_EQ(combo->currentText().toStdString(), "noname07 : TFrame");
   // The program's own writes are over; the page shows as modified and the menu bar tool stays on.

@@ -989,9 +989,13 @@ void RemoveComponentEvents(QWidget* component) {
     for (QObject* child : component->children())
       if (auto* widget = qobject_cast<QWidget*>(child); widget != nullptr && !child->objectName().isEmpty())
         RemoveComponentEvents(widget);
+  RemoveTargetEvents(NameOf(component));
+}
+
+void RemoveTargetEvents(const std::string& name) {
   TSection section;
   if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
-  const std::string target = "evt.target == " + NameOf(component) + ")";
+  const std::string target = "evt.target == " + name + ")";
   DeleteLinesInSection(section, [&](const std::string& line) { return line.find(target) != std::string::npos; });
   RepairFirstClause();
 }

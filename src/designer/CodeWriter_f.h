@@ -52,6 +52,8 @@ void WriteNewComponent(QWidget* component);
 void RemoveComponentCode(QWidget* component);
 // Deletes the dispatch clauses of a component, and first those of a panel's children.
 void RemoveComponentEvents(QWidget* component);
+// Deletes the dispatch clauses whose target is the named object (a menu item has no widget).
+void RemoveTargetEvents(const std::string& name);
 // Deletes the first dispatch clause of the event (an EventCode) for the target.
 void RemoveEventClause(const std::string& target, int eventCode);
 // Deletes every routine of that name in the Event Handling Routines.

@@ -12,6 +12,7 @@
 #include "designer/CodeWriter_f.h"
 #include "designer/JavaType.h"
 #include "designer/Lib.h"
+#include "designer/MenuDesigner_f.h"
 #include "designer/ObjIns.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -646,6 +647,7 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == 0)
         FDoubleClicked = true;
+      if (receiver == MMB && FDoubleClicked) OpenMenuDesigner();
       return true;
     }
     case QEvent::Wheel: return true;  // the controls never scroll on the surface
@@ -829,6 +831,11 @@ void TFrame::FormPaint(QPaintEvent* event) {
   std::vector<int> rows = GridLines(clip.top(), clip.top() + clip.height(), spacing);
   for (int x : GridLines(clip.left(), clip.left() + clip.width(), spacing))
     for (int y : rows) painter.drawPoint(x, y);
+}
+
+void TFrame::OpenMenuDesigner() {
+  auto* menuBar = findChild<TMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+  if (menuBar != nullptr && MenuDesigner != nullptr) MenuDesigner->Execute(this, menuBar);
 }
 
 void TFrame::MenuItemClick(platform::TMenuItem* item) {

@@ -60,6 +60,8 @@ class TFrame : public platform::TForm {
   void FormCreate();
   void FormPaint(QPaintEvent* event);
   void MenuItemClick(platform::TMenuItem* item);
+  // Shows the menu designer for the frame's menu bar (a double-click on its marker).
+  void OpenMenuDesigner();
   void RaiseMarkers();
   // Takes the window's present geometry as the last one written, as after a design was read.
   void KeepFrameGeometry() { FFrameGeometry = {Left(), Top(), Width(), Height()}; }

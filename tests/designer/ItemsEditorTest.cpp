@@ -1,0 +1,26 @@
+// The items editor counts its memo's lines in its label.
+#include <QSignalBlocker>
+
+#include "../workbench/WorkbenchFixture.h"
+#include "designer/ItemsEditor_f.h"
+
+using namespace designer;
+
+TEST_F(WorkbenchTest, ItemsEditorLabelCountsLines) {
+  TItemsEditorForm& form = *ItemsEditorForm;
+  EXPECT_EQ(form.Caption(), "Item Editor");
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "0 Line"}, {"Red", "1 Line"}, {"Red\n", "1 Line"}, {"Red\nGreen", "2 Lines"}, {"a\nb\nc\n", "3 Lines"}};
+  for (const auto& [text, label] : cases) {
+    form.Memo1->setPlainText(text);
+    EXPECT_EQ(form.Label1->text().toStdString(), label) << text;
+  }
+  // Showing the dialog counts lines put in without a change notice.
+  {
+    QSignalBlocker quiet(form.Memo1);
+    form.Memo1->setPlainText("one\ntwo");
+  }
+  form.Show();
+  EXPECT_EQ(form.Label1->text(), "2 Lines");
+  form.Hide();
+}

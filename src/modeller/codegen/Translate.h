@@ -59,6 +59,12 @@ void CheckMethodIdentifiers(const TGenericMethod& method);
 // Today in the short date format of the system's locale, as the banners give it.
 std::string BannerDate();
 
+// The starred comment banner that opens the C++, Object Pascal and Oberon-2 prototypes: the opening
+// and closing comment marks, and the language line, around the model's author, title, date and
+// description.
+void AddStarredBanner(platform::TStringList& list, const std::string& open, const std::string& language,
+                      const std::string& close);
+
 // Maps a Java type name through a table of exact, case-sensitive pairs; other names pass as they are.
 std::string MapTypeName(const std::string& javaType,
                         const std::vector<std::pair<std::string, std::string>>& table);

@@ -46,14 +46,6 @@ unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
 std::string BackgroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::Window)); }
 std::string ForegroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::WindowText)); }
 
-void SetBackground(QWidget* widget, unsigned colour) {
-  QPalette colours = widget->palette();
-  colours.setColor(QPalette::Window, platform::ToQColor(colour));
-  colours.setColor(QPalette::Base, platform::ToQColor(colour));
-  widget->setPalette(colours);
-  widget->setAutoFillBackground(true);
-}
-
 void SetForeground(QWidget* widget, unsigned colour) {
   QPalette colours = widget->palette();
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})

@@ -57,14 +57,6 @@ QFont DesignFace() {
   return face;
 }
 
-void SetBackground(QWidget* widget, unsigned colour) {
-  QPalette colours = widget->palette();
-  colours.setColor(QPalette::Window, platform::ToQColor(colour));
-  colours.setColor(QPalette::Base, platform::ToQColor(colour));
-  widget->setPalette(colours);
-  widget->setAutoFillBackground(true);
-}
-
 std::string ClassNameOf(const QObject* component) {
   std::string name = component->metaObject()->className();
   size_t scope = name.rfind("::");
@@ -111,6 +103,14 @@ QRect ParentAreaOnScreen(const QWidget* component) {
 }
 
 }  // namespace
+
+void SetBackground(QWidget* widget, unsigned colour) {
+  QPalette colours = widget->palette();
+  colours.setColor(QPalette::Window, platform::ToQColor(colour));
+  colours.setColor(QPalette::Base, platform::ToQColor(colour));
+  widget->setPalette(colours);
+  widget->setAutoFillBackground(true);
+}
 
 int DesignTag(const QObject* component) {
   if (auto* form = qobject_cast<const platform::TForm*>(component)) return form->Tag;

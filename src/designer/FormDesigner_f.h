@@ -35,6 +35,9 @@ void SetComponentName(QWidget* component, const std::string& name);
 // spacing (taken as at least 1) from the one at or below `from` to the one at or below `to`.
 std::vector<int> GridLines(int from, int to, int spacing);
 
+// Paints a designed control's background (and a text control's base) in a 0x00BBGGRR colour.
+void SetBackground(QWidget* widget, unsigned colour);
+
 class TFrame : public platform::TForm {
   Q_OBJECT
  public:

@@ -153,14 +153,6 @@ std::string ValueOf(QWidget* c, int kind, int code) {
   return {};
 }
 
-void SetBackgroundColour(QWidget* widget, unsigned colour) {
-  QPalette colours = widget->palette();
-  colours.setColor(QPalette::Window, platform::ToQColor(colour));
-  colours.setColor(QPalette::Base, platform::ToQColor(colour));
-  widget->setPalette(colours);
-  widget->setAutoFillBackground(true);
-}
-
 // The font colour; the height stays as it was.
 void SetForegroundColour(QWidget* widget, unsigned colour) {
   const int height = widget->height();
@@ -635,7 +627,7 @@ void TObjInsForm::miniList1Click() {
   int tag = frame != nullptr ? frame->Tag : DesignTag(s);
   if (code == pcBackground && shownKind_ != ckScrollbar) {
     WriteFrameSource(CurrentFrame(), [s, value] { WriteBackground(s, value); }, false);
-    SetBackgroundColour(s, JavaNameToColor(value));
+    SetBackground(s, JavaNameToColor(value));
   } else if (code == pcForeground) {
     WriteFrameSource(CurrentFrame(), [s, value] { WriteForeground(s, value); }, false);
     SetForegroundColour(s, JavaNameToColor(value));

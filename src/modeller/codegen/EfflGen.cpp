@@ -1,5 +1,6 @@
 #include "modeller/codegen/EfflGen.h"
 
+#include "modeller/codegen/JavaGen.h"
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
 #include "platform/SysUtils.h"
@@ -59,7 +60,7 @@ void EiffelHeader(platform::TStringList& list) {
   list.Add("--");
   list.Add("-- Author : " + DesignAuthor);
   list.Add("-- Title : " + DesignTitle);
-  list.Add("-- Generated Date : " + BannerDate());
+  list.Add("-- Generated Date : " + ShortDateText());
   list.Add("");
   for (const std::string& line : DesignComments.Lines()) list.Add("-- " + line);
   list.Add("");

@@ -1,7 +1,6 @@
 #include "modeller/codegen/Translate.h"
 
-#include <ctime>
-
+#include "modeller/codegen/JavaGen.h"
 #include "modeller/model/Globals.h"
 #include "platform/SysUtils.h"
 
@@ -132,15 +131,6 @@ void CheckMethodIdentifiers(const TGenericMethod& method) {
   if (HasReturnType(method)) CheckIdentifier(method.ReturnType());
 }
 
-std::string BannerDate() {
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[64];
-  size_t length = std::strftime(text, sizeof text, "%x", &local);
-  return std::string(text, length);
-}
-
 void AddStarredBanner(platform::TStringList& list, const std::string& open, const std::string& language,
                       const std::string& close) {
   list.Add(open);
@@ -149,7 +139,7 @@ void AddStarredBanner(platform::TStringList& list, const std::string& open, cons
   list.Add(" *");
   list.Add(" * Author : " + DesignAuthor);
   list.Add(" * Title : " + DesignTitle);
-  list.Add(" * Generated Date : " + BannerDate());
+  list.Add(" * Generated Date : " + ShortDateText());
   list.Add(" *");
   for (const std::string& line : DesignComments.Lines()) list.Add(" * " + line);
   list.Add(close);

@@ -56,9 +56,6 @@ bool HasReturnType(const TGenericMethod& method);
 // is not reported either.
 void CheckMethodIdentifiers(const TGenericMethod& method);
 
-// Today in the short date format of the system's locale, as the banners give it.
-std::string BannerDate();
-
 // The starred comment banner that opens the C++, Object Pascal and Oberon-2 prototypes: the opening
 // and closing comment marks, and the language line, around the model's author, title, date and
 // description.

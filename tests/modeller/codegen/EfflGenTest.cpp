@@ -13,7 +13,7 @@ std::vector<std::string> EiffelBanner() {
           "--",
           "-- Author : Ann",
           "-- Title : Shapes",
-          "-- Generated Date : " + BannerDate(),
+          "-- Generated Date : " + ShortDateText(),
           "",
           "-- First line",
           ""};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../model/ModelFixture.h"
+#include "modeller/codegen/JavaGen.h"
 #include "modeller/codegen/Translate.h"
 
 class TranslatorTest : public ModelTest {

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 
+#include "designer/EventWriters.h"
 #include "designer/FormDesigner_f.h"
 #include "designer/JavaType.h"
 #include "designer/Lib.h"
@@ -219,11 +220,6 @@ std::string FramePositionLine(const TFrame& frame, int kind) {
          to_string(frame.Height()) + ");";
 }
 
-bool LoseMarker() {
-  workbench::MarkerLost = true;
-  return false;
-}
-
 // Renames in lines first..last of the page; false when nothing was renamed.
 bool RenameInLines(int first, int last, const std::string& oldName, const std::string& newName, TNameMatch match) {
   TEditLines& lines = ActivePage()->Lines();
@@ -353,6 +349,11 @@ class TSourceUpdatingScope {
 };
 
 }  // namespace
+
+bool LoseMarker() {
+  workbench::MarkerLost = true;
+  return false;
+}
 
 // ---- Templates ----
 
@@ -1005,11 +1006,9 @@ void RemoveEventClause(const std::string& target, int eventCode) {
   std::string named = frame != nullptr && target == frame->Name() ? "this" : target;
   TSection section;
   if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
-  const std::string event = "if (evt.id == Event." + EventIdToString(eventCode);
   TEditLines& lines = ActivePage()->Lines();
   for (int i = section.start + 1; i < section.end; ++i) {
-    std::string line = lines.Get(i);
-    if (line.find(event) != std::string::npos && HasNamed(line, "evt.target == ", named, ")")) {
+    if (ClauseTestsEvent(StripLiterals(lines.Get(i)), eventCode, named)) {
       lines.Delete(i);
       break;
     }
@@ -1031,23 +1030,6 @@ void RemoveHandlerRoutine(const std::string& handler) {
     while (i < section.end && lines.Get(i).find("public void ") == std::string::npos) doomed.push_back(i++);
   }
   for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) lines.Delete(*it);
-}
-
-void WriteActionEvent(const std::string& target, const std::string& handler) {
-  TSection clauses;
-  if (!FindSection("// handleEvent()", "// End of handleEvent()", clauses)) return;
-  TEditLines& lines = ActivePage()->Lines();
-  std::string indent = IndentOf(lines.Get(clauses.end));
-  lines.Insert(clauses.end, indent + (clauses.end == clauses.start + 1 ? "if" : "else if") +
-                                " (evt.id == Event.ACTION_EVENT && evt.target == " + target + ") " + handler +
-                                "(evt.target);");
-  TSection routines;
-  if (!FindSection("// Event Handling Routines", "// End of Event Handling Routines", routines)) return;
-  const std::string header = "public void " + handler + "(Object target)";
-  for (int i = routines.start + 1; i < routines.end; ++i)
-    if (lines.Get(i).find(header) != std::string::npos) return;
-  InsertLines(routines.end, {header, "{", "", "}", ""});
-  lines.Put(routines.end + 4, "");  // the line that closes the routine stays empty
 }
 
 bool HasRadioGroup(const QWidget* container) { return container != nullptr && RadioButtonCount(container) > 1; }

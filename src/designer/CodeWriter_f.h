@@ -38,6 +38,9 @@ void RenameClassCode(int kind, const std::string& oldName, const std::string& ne
 // own. A marker lost before or during the write ends in RecoverLostMarkers for this frame.
 void WriteFrameSource(TFrame* frame, const std::function<void()>& writer, bool sourceUpdating);
 
+// Sets MarkerLost: a writer did not find its marker. False, for the writer's early return.
+bool LoseMarker();
+
 // Offers to save the frame's source as "$Morvane.tmp" in its folder, then closes its page unsaved.
 // The frame is cut loose from every pointer to it and freed once its callers have returned.
 void RecoverLostMarkers(TFrame* frame);
@@ -54,12 +57,11 @@ void RemoveComponentCode(QWidget* component);
 void RemoveComponentEvents(QWidget* component);
 // Deletes the dispatch clauses whose target is the named object (a menu item has no widget).
 void RemoveTargetEvents(const std::string& name);
-// Deletes the first dispatch clause of the event (an EventCode) for the target.
+// Deletes the first dispatch clause of the event (an EventCode) for the target (the frame's name
+// stands for "this"), and the section's first clause begins with "if" again.
 void RemoveEventClause(const std::string& target, int eventCode);
 // Deletes every routine of that name in the Event Handling Routines.
 void RemoveHandlerRoutine(const std::string& handler);
-// Writes the dispatch clause of an Action event and, when it is missing, the handler's routine.
-void WriteActionEvent(const std::string& target, const std::string& handler);
 
 // More than one radio button directly in the container; any at all.
 bool HasRadioGroup(const QWidget* container);

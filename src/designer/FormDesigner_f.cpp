@@ -10,6 +10,7 @@
 #include <set>
 
 #include "designer/CodeWriter_f.h"
+#include "designer/EventWriters.h"
 #include "designer/JavaType.h"
 #include "designer/Lib.h"
 #include "designer/MenuDesigner_f.h"
@@ -645,9 +646,13 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
     case QEvent::MouseButtonRelease: return MouseRelease(static_cast<QMouseEvent*>(event));
     case QEvent::MouseButtonDblClick: {
       auto* mouse = static_cast<QMouseEvent*>(event);
-      if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == 0)
-        FDoubleClicked = true;
-      if (receiver == MMB && FDoubleClicked) OpenMenuDesigner();
+      if (mouse->button() != Qt::LeftButton || (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0)
+        return true;
+      FDoubleClicked = true;
+      if (receiver == MMB) OpenMenuDesigner();
+      else if (GetComponentKind(FSelected) != ckImage) EditDefaultHandler();
+      // The handler's page took the input: the button-up of this gesture comes to the frame no more.
+      if (!hookInstalled_) FDoubleClicked = false;
       return true;
     }
     case QEvent::Wheel: return true;  // the controls never scroll on the surface
@@ -849,17 +854,18 @@ void TFrame::MenuItemClick(platform::TMenuItem* item) {
     if (Released()) return;
     SetEventHandler(FHandlerList, name, "OnAction", handler);
   }
-  int start = GetLineIndex("// Event Handling Routines");
-  int end = GetLineIndex("// End of Event Handling Routines");
-  if (start < 0 || end < 0) {
+  int routine = -1;
+  if (!FindHandlerRoutine(handler, ecAction, routine)) {
     workbench::MarkerLost = true;
     RecoverLostMarkers(this);
     return;
   }
-  int routine = GetLineIndexBetween(start, end, "public void " + handler + "(");
-  if (routine < 0) return;
-  GotoEditorLine(routine + 8);
-  GotoEditorLine(routine + 3);
+  if (routine >= 0) GotoHandlerRoutine(routine);
+}
+
+void TFrame::EditDefaultHandler() {
+  if (FSelected.isNull() || IsBitmapButton(FSelected) || GetComponentKind(FSelected) == ckLabel) return;
+  ObjInsForm->OpenDefaultHandler(FSelected);
 }
 
 }  // namespace designer

@@ -63,6 +63,9 @@ class TFrame : public platform::TForm {
   void FormCreate();
   void FormPaint(QPaintEvent* event);
   void MenuItemClick(platform::TMenuItem* item);
+  // Binds the selection's first event to its default handler and shows the routine (a label and the
+  // markers have none).
+  void EditDefaultHandler();
   // Shows the menu designer for the frame's menu bar (a double-click on its marker).
   void OpenMenuDesigner();
   void RaiseMarkers();

@@ -156,6 +156,9 @@ void ShowComponentHelp(int kind) {
 void GotoEditorLine(int n) {
   platform::TRichEdit* edit = workbench::EditorForm->ActiveEditor();
   if (edit == nullptr) return;
+  // Focusing a control of another window brings that window forward, as the caret is wanted there.
+  edit->window()->raise();
+  edit->window()->activateWindow();
   edit->setFocus();
   // The first character of line n, minus one: the end of line n - 1. Past the text, its end.
   int position = edit->LineIndex(std::max(0, n)) - 1;
@@ -629,6 +632,19 @@ namespace {
 void InsertAbove(platform::TEditLines& lines, int at, const std::vector<std::string>& added) {
   for (auto it = added.rbegin(); it != added.rend(); ++it) lines.Insert(at, *it);
 }
+
+}  // namespace
+
+std::string GetEditorLine(int index) {
+  platform::TRichEdit* edit = ActivePageEdit();
+  return edit == nullptr ? std::string() : edit->Lines().Get(index);
+}
+
+void InsertEditorLines(int at, const std::vector<std::string>& lines) {
+  if (platform::TRichEdit* edit = ActivePageEdit()) InsertAbove(edit->Lines(), at, lines);
+}
+
+namespace {
 
 bool SavePageLines(platform::TRichEdit& edit, const std::string& fileName) {
   try {

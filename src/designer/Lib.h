@@ -4,6 +4,7 @@
 // filters, the name matching of the code writer, and the line routines on the active editor page.
 #include <functional>
 #include <string>
+#include <vector>
 
 class QObject;
 
@@ -172,6 +173,10 @@ int GetLineIndex(const std::string& text);
 int GetLineIndexBetween(int first, int last, const std::string& text);
 // First line in which prefix + name stands, the name standing apart as a component name; -1 when none.
 int GetNameLineIndex(const std::string& prefix, const std::string& name);
+// Line index of the active page; "" outside its lines or without a page.
+std::string GetEditorLine(int index);
+// Inserts lines above line `at` of the active page so that they read top to bottom as given.
+void InsertEditorLines(int at, const std::vector<std::string>& lines);
 
 // Completes a source of the first release, which lacks the paint() markers, and saves it.
 void UpgradeGeneratedSource(const std::string& fileName, const std::string& className, int frameKind);

@@ -8,10 +8,12 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <set>
 
 #include "designer/CodeWriter_f.h"
+#include "designer/EventWriters.h"
 #include "designer/FormDesigner_f.h"
 #include "designer/JavaType.h"
 #include "designer/Lib.h"
@@ -31,12 +33,6 @@ constexpr const char* kNewItemText = "aMenuItem";
 constexpr const char* kNoHandler = "(none)";
 constexpr int kDataRole = Qt::UserRole;
 constexpr int kImageRole = Qt::UserRole + 1;
-
-// The events whose handler routine takes one Object parameter: a menu item's Action handler may be
-// any handler of these.
-const std::set<std::string> kObjectParameterEvents = {
-    "Action",          "GotFocus",      "LostFocus",     "ListSelect",  "ListDeSelect",
-    "WindowDeIconify", "WindowIconify", "WindowExpose", "WindowMoved", "WindowDestroy"};
 
 int DataOf(const QTreeWidgetItem* node) { return node->data(0, kDataRole).toInt(); }
 void SetData(QTreeWidgetItem* node, int data) { node->setData(0, kDataRole, data); }
@@ -235,11 +231,14 @@ std::string TMenuDesigner::GetNodeItemName(const QTreeWidgetItem* node) const {
 }
 
 void TMenuDesigner::FillHandlerCombo() {
+  // A menu item's Action handler may be any handler of the Action event's group: its routine
+  // takes one Object.
+  const std::vector<std::string>& group = EventGroupLists()[0];
   std::set<std::string> handlers = {kNoHandler};
   const TEventHandlerList& list = FFrame->FHandlerList;
   for (int i = 0; i < list.Count(); ++i)
-    if (const std::string& line = list[i];
-        !line.empty() && line.find('[') == std::string::npos && kObjectParameterEvents.count(GetEventName(line)) > 0)
+    if (const std::string& line = list[i]; !line.empty() && line.find('[') == std::string::npos &&
+                                           std::count(group.begin(), group.end(), GetEventName(line)) > 0)
       handlers.insert(GetHandlerName(line));
   EventHandlerCombo->clear();
   for (const std::string& handler : handlers) EventHandlerCombo->addItem(QString::fromStdString(handler));

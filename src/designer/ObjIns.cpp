@@ -275,8 +275,10 @@ TObjInsForm::TObjInsForm() {
 }
 
 TObjInsForm::~TObjInsForm() {
-  // The editor's leaving must not commit into a window that is going away.
+  // The editors' leaving must not commit into a window that is going away.
   miniEdit1->OnExit = nullptr;
+  miniEdit2->OnExit = nullptr;
+  delete FEventTaps;
 }
 
 void TObjInsForm::FormCreate() {
@@ -330,6 +332,7 @@ void TObjInsForm::FormCreate() {
   miniArrow2->setFixedSize(14, 14);
   miniList2 = new QListWidget(EventBackPanel);
   miniList2->setSortingEnabled(true);
+  BuildEventsEditor();
   for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniList1, miniEdit2,
                                                           miniArrow2, miniList2})
     editor->hide();
@@ -535,20 +538,6 @@ void TObjInsForm::Child1Click(TRowPanel* panel) {
   miniEdit1->setModified(false);
   miniEdit1->show();
   miniEdit1->setFocus();
-}
-
-void TObjInsForm::Child2Click(TRowPanel* panel) {
-  int row = panel->y() / RowHeight;
-  if (row < 0 || row >= EventRows || FEventNamePanels[row]->Grayed()) return;
-  const TRowPanel* cell = FEventValuePanels[row];
-  miniEdit2->Tag = row * 100 + EventNameToID(Text(FEventNamePanels[row]->text()).substr(3));
-  miniEdit2->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
-  miniEdit2->setText(cell->text());
-  miniArrow2->move(miniEdit2->x() + miniEdit2->width() + 1, miniEdit2->y() + 2);
-  miniArrow2->show();
-  FOldValue = Text(miniEdit2->text());
-  miniEdit2->show();
-  miniEdit2->setFocus();
 }
 
 void TObjInsForm::OpenTextEditor(int row) {
@@ -806,6 +795,7 @@ void TObjInsForm::CommitRename(int row, const std::string& typed) {
 
 void TObjInsForm::Page1Change() {
   if (Page1->currentWidget() == ProPage) {
+    CommitHandler();  // a handler typed and left by changing the page is bound, not dropped
     miniEdit2->hide();
     miniArrow2->hide();
   } else {
@@ -817,6 +807,7 @@ void TObjInsForm::Page1Change() {
 
 void TObjInsForm::FormDeactivate() {
   if (Page1->currentWidget() != ProPage) {
+    CommitHandler();
     miniList2->hide();
     return;
   }

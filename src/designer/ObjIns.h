@@ -109,6 +109,22 @@ class TObjInsForm : public platform::TForm {
   void miniEdit1KeyDown(QKeyEvent* event);
   void miniEdit1KeyUp(QKeyEvent* event);
   void CommitProperty();
+  // The Events page (ObjInsEvents.cpp).
+  void miniArrow2Click();
+  void miniList2Click();
+  void miniList2Exit();
+  void miniEdit2Exit();
+  void miniEdit2KeyDown(QKeyEvent* event);
+  void miniEdit2DblClick();
+  // Binds, renames or clears the open event row's handler; false when the name was refused or the
+  // page was lost to a missing marker.
+  bool CommitHandler();
+  void FillHandlerList(int code);
+  void AddGroupHandlers(const std::vector<std::string>& group);
+  const std::vector<std::vector<std::string>>& EventGroups() const;
+  // The design surface's double-click: the component's first event row gets its default handler,
+  // whose routine the source page then shows.
+  void OpenDefaultHandler(QWidget* component);
   void Page1Change();
   void ResizeForm();
 
@@ -141,9 +157,12 @@ class TObjInsForm : public platform::TForm {
   void CommitRename(int row, const std::string& typed);
   bool ValidateName(QWidget* component, const std::string& name);
   TFrame* CurrentFrame() const;
+  void BuildEventsEditor();
+  void JumpToHandler();
 
   QWidget* shown_ = nullptr;
   int shownKind_ = 0;
+  QObject* FEventTaps = nullptr;  // owns the Events page's double-click and leaving watchers
 };
 
 extern TObjInsForm* ObjInsForm;

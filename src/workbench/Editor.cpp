@@ -4,8 +4,12 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "designer/CodeWriter_f.h"
 #include "designer/DesignFile.h"
+#include "designer/EventWriters.h"
+#include "designer/FormDesigner_f.h"
 #include "designer/Lib.h"
+#include "designer/ObjIns.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
@@ -369,6 +373,72 @@ bool TEditorForm::SaveAsFlow(int n, bool interactive) {
   MainForm->RemoveReopenItem(name);
   if (interactive) FocusActiveEditor();
   return true;
+}
+
+// ---- Handler clean-up before a compile ----
+
+namespace {
+
+// A binding whose handler routine is empty.
+struct TEmptyBinding {
+  std::string component;
+  std::string event;  // "OnAction"
+  std::string handler;
+};
+
+constexpr const char* kRoutinesStart = "// Event Handling Routines";
+constexpr const char* kRoutinesEnd = "// End of Event Handling Routines";
+
+}  // namespace
+
+bool TEditorForm::IsHandlerBodyEmpty(const std::string& handler) const {
+  int first = designer::GetLineIndex(kRoutinesStart);
+  int last = designer::GetLineIndex(kRoutinesEnd);
+  bool found = false;
+  for (int i = first + 1; first >= 0 && i < last; ++i) {
+    std::string head = designer::GetEditorLine(i);
+    if (!designer::IsRoutineHeadOf(head, handler)) continue;
+    found = true;
+    // An overload of the same name is checked too: the clean-up removes every routine of the name.
+    std::string body = head.substr(std::min(head.find(')'), head.size() - 1) + 1);
+    for (int next = i + 1; next < last && designer::GetEditorLine(next).find("public void ") == std::string::npos;
+         ++next)
+      body += "\n" + designer::GetEditorLine(next);
+    if (!designer::IsEmptyRoutineBody(body)) return false;
+  }
+  return found;
+}
+
+bool TEditorForm::SaveWithHandlerCleanup() {
+  int n = Page->ActivePageIndex();
+  auto* frame = n < 0 ? nullptr : qobject_cast<designer::TFrame*>(ActiveSheet()->Tag());
+  if (frame == nullptr) return true;
+  std::vector<TEmptyBinding> empty;
+  std::string component;
+  const designer::TEventHandlerList& list = frame->FHandlerList;
+  for (int i = 0; i < list.Count(); ++i) {
+    const std::string& line = list[i];
+    if (line.find('[') != std::string::npos) component = line.substr(1, line.find(']') - 1);
+    else if (!line.empty() && IsHandlerBodyEmpty(designer::GetLastWord(line)))
+      empty.push_back({component, designer::GetFirstWord(line), designer::GetLastWord(line)});
+  }
+  if (!empty.empty()) {
+    designer::WriteFrameSource(frame, [&] {
+      for (const TEmptyBinding& binding : empty) {
+        designer::SetEventHandler(frame->FHandlerList, binding.component, binding.event, "");
+        // The frame's own events test "this", whichever frame is the current one.
+        std::string target = binding.component == frame->Name() ? "this" : binding.component;
+        designer::RemoveEventClause(target, designer::EventNameToID(binding.event.substr(2)));
+        designer::RemoveHandlerRoutine(binding.handler);
+      }
+    }, false);
+    if (frame->FSourcePage.isNull()) return false;  // a lost marker closed the page
+    if (MainForm->FCurrentFrame == frame && designer::ObjInsForm->Shown() != nullptr)
+      designer::ObjInsForm->ShowComponent(designer::ObjInsForm->Shown());
+  }
+  n = Page->indexOf(frame->FSourcePage.data());
+  std::string name = FFileNames.Get(n);
+  return HasFolder(name) && SavePageDesign(n, name) && WritePage(n, name);
 }
 
 // ---- Closing ----

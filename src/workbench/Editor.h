@@ -51,6 +51,13 @@ class TEditorForm : public platform::TForm {
   bool SavePage(int n);
   bool SavePageAs(int n);
   void ClosePage();
+  // Run before a compile: the empty handler routines of the active page's design go with their
+  // dispatch clauses and bindings, then the page and its design are saved. False when the page was
+  // lost to a missing marker or could not be written.
+  bool SaveWithHandlerCleanup();
+  // True when the handler has a routine in the active page and every routine of that name has an
+  // empty body.
+  bool IsHandlerBodyEmpty(const std::string& handler) const;
   int FindOpenFile(const std::string& fileName);
   void SelectPage(int index);
   int GetPageCount() const { return Page->PageCount(); }

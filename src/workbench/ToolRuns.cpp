@@ -218,6 +218,7 @@ bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& 
 // ---- The runs ----
 
 bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName) {
+  if (!EditorForm->SaveWithHandlerCleanup()) return false;
   TToolCall call{.title = "Javac",
                  .folder = folder,
                  .program = EditorForm->GetCompilerName(),

@@ -2,6 +2,7 @@
 // alike, dispatch clauses and routines, and the whole page compiled by the real javac.
 #include "SurfaceFixture.h"
 #include "designer/CodeWriter_f.h"
+#include "designer/EventWriters.h"
 #include "designer/ExtendedType.h"
 #include "designer/JavaType.h"
 #include "platform/StringList.h"

@@ -2,6 +2,7 @@
 // into a row's editor that rewrite the source, down to a page that javac still compiles.
 #include "SurfaceFixture.h"
 #include "designer/CodeWriter_f.h"
+#include "designer/EventWriters.h"
 #include "designer/ObjIns.h"
 #include "designer/PropertyWriters.h"
 #include "platform/SysUtils.h"

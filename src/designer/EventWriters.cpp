@@ -283,6 +283,23 @@ bool FindHandlerRoutine(const std::string& handler, int code, int& line) {
   return true;
 }
 
+bool HandlerRoutinesEmpty(const std::string& handler) {
+  int routines = GetLineIndex(kRoutinesStart);
+  int routinesEnd = GetLineIndex(kRoutinesEnd);
+  bool found = false;
+  for (int i = routines + 1; routines >= 0 && i < routinesEnd; ++i) {
+    std::string head = GetEditorLine(i);
+    if (!IsRoutineHeadOf(head, handler)) continue;
+    found = true;
+    // The body runs from after the head's first ")" up to the next routine's head.
+    std::string body = head.substr(std::min(head.find(')'), head.size() - 1) + 1);
+    for (int next = i + 1; next < routinesEnd && GetEditorLine(next).find(kRoutineHead) == std::string::npos; ++next)
+      body += "\n" + GetEditorLine(next);
+    if (!IsEmptyRoutineBody(body)) return false;
+  }
+  return found;
+}
+
 void GotoHandlerRoutine(int routineLine) {
   // Past the routine first, so that the page scrolls it whole into view, then into its body.
   GotoEditorLine(routineLine + 8);

@@ -62,6 +62,9 @@ void WriteActionEvent(const std::string& target, const std::string& handler);
 // event's parameter types); -1 when there is none. False, with no line, when a routine marker is
 // missing.
 bool FindHandlerRoutine(const std::string& handler, int code, int& line);
+// True when the handler has a routine and every routine of that name has an empty body (an
+// overload that holds code keeps them all).
+bool HandlerRoutinesEmpty(const std::string& handler);
 // Puts the caret at the end of the routine's empty body line, the routine scrolled into view.
 void GotoHandlerRoutine(int routineLine);
 

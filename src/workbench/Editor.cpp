@@ -386,52 +386,44 @@ struct TEmptyBinding {
   std::string handler;
 };
 
-constexpr const char* kRoutinesStart = "// Event Handling Routines";
-constexpr const char* kRoutinesEnd = "// End of Event Handling Routines";
+std::vector<TEmptyBinding> EmptyBindings(const designer::TEventHandlerList& list,
+                                         const std::function<bool(const std::string&)>& isEmpty) {
+  std::vector<TEmptyBinding> empty;
+  std::string component;
+  for (int i = 0; i < list.Count(); ++i) {
+    const std::string& line = list[i];
+    if (line.find('[') != std::string::npos) component = line.substr(1, line.find(']') - 1);
+    else if (!line.empty() && isEmpty(designer::GetLastWord(line)))
+      empty.push_back({component, designer::GetFirstWord(line), designer::GetLastWord(line)});
+  }
+  return empty;
+}
+
+void RemoveBindings(designer::TFrame& frame, const std::vector<TEmptyBinding>& empty) {
+  for (const TEmptyBinding& binding : empty) {
+    designer::SetEventHandler(frame.FHandlerList, binding.component, binding.event, "");
+    // The frame's own events test "this", whichever frame is the current one.
+    std::string target = binding.component == frame.Name() ? "this" : binding.component;
+    designer::RemoveEventClause(target, designer::EventNameToID(binding.event.substr(2)));
+    designer::RemoveHandlerRoutine(binding.handler);
+  }
+}
 
 }  // namespace
 
 bool TEditorForm::IsHandlerBodyEmpty(const std::string& handler) const {
-  int first = designer::GetLineIndex(kRoutinesStart);
-  int last = designer::GetLineIndex(kRoutinesEnd);
-  bool found = false;
-  for (int i = first + 1; first >= 0 && i < last; ++i) {
-    std::string head = designer::GetEditorLine(i);
-    if (!designer::IsRoutineHeadOf(head, handler)) continue;
-    found = true;
-    // An overload of the same name is checked too: the clean-up removes every routine of the name.
-    std::string body = head.substr(std::min(head.find(')'), head.size() - 1) + 1);
-    for (int next = i + 1; next < last && designer::GetEditorLine(next).find("public void ") == std::string::npos;
-         ++next)
-      body += "\n" + designer::GetEditorLine(next);
-    if (!designer::IsEmptyRoutineBody(body)) return false;
-  }
-  return found;
+  // Every routine of the name counts: the clean-up removes them all.
+  return designer::HandlerRoutinesEmpty(handler);
 }
 
 bool TEditorForm::SaveWithHandlerCleanup() {
   int n = Page->ActivePageIndex();
   auto* frame = n < 0 ? nullptr : qobject_cast<designer::TFrame*>(ActiveSheet()->Tag());
   if (frame == nullptr) return true;
-  std::vector<TEmptyBinding> empty;
-  std::string component;
-  const designer::TEventHandlerList& list = frame->FHandlerList;
-  for (int i = 0; i < list.Count(); ++i) {
-    const std::string& line = list[i];
-    if (line.find('[') != std::string::npos) component = line.substr(1, line.find(']') - 1);
-    else if (!line.empty() && IsHandlerBodyEmpty(designer::GetLastWord(line)))
-      empty.push_back({component, designer::GetFirstWord(line), designer::GetLastWord(line)});
-  }
+  std::vector<TEmptyBinding> empty =
+      EmptyBindings(frame->FHandlerList, [this](const std::string& handler) { return IsHandlerBodyEmpty(handler); });
   if (!empty.empty()) {
-    designer::WriteFrameSource(frame, [&] {
-      for (const TEmptyBinding& binding : empty) {
-        designer::SetEventHandler(frame->FHandlerList, binding.component, binding.event, "");
-        // The frame's own events test "this", whichever frame is the current one.
-        std::string target = binding.component == frame->Name() ? "this" : binding.component;
-        designer::RemoveEventClause(target, designer::EventNameToID(binding.event.substr(2)));
-        designer::RemoveHandlerRoutine(binding.handler);
-      }
-    }, false);
+    designer::WriteFrameSource(frame, [&] { RemoveBindings(*frame, empty); }, false);
     if (frame->FSourcePage.isNull()) return false;  // a lost marker closed the page
     if (MainForm->FCurrentFrame == frame && designer::ObjInsForm->Shown() != nullptr)
       designer::ObjInsForm->ShowComponent(designer::ObjInsForm->Shown());

@@ -21,7 +21,7 @@
 using platform::FileExists;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
-using Lines_ = std::vector<std::string>;
+using TextLines = std::vector<std::string>;
 
 namespace {
 
@@ -369,7 +369,7 @@ TEST_F(ToolRunsTest, EachCommonTerminalTakesTheProgramItsOwnWayWithTheArgumentsA
     workbench::ArgForApplicaForm->ArgComboBox->setEditText("one \"two three\" \"it's\" a\\ b ''");
     Main().Run2Click();
     EXPECT_EQ(ReadFile(bin_ + "terminal-args"), before + "sh " + src_ + "run.sh\n") << terminal;
-    EXPECT_EQ(Messages(), (Lines_{"[one]", "[two three]", "[it's]", "[a b]", "[]"})) << terminal;
+    EXPECT_EQ(Messages(), (TextLines{"[one]", "[two three]", "[it's]", "[a b]", "[]"})) << terminal;
     std::filesystem::remove(bin_ + terminal);
   }
 }
@@ -381,9 +381,9 @@ TEST_F(ToolRunsTest, AThrownExceptionReachesTheMessageWindowThroughRunShAndDirec
     Main().SetConsoleClosing(closing);
     workbench::ArgForApplicaForm->ArgComboBox->setEditText("throw \"x y\"");
     Main().Run2Click();
-    Lines_ messages = Messages();
+    TextLines messages = Messages();
     messages.resize(4);
-    EXPECT_EQ(messages, (Lines_{"[throw]", "[x y]", "Exception in thread \"main\" java.lang.IllegalStateException: boom",
+    EXPECT_EQ(messages, (TextLines{"[throw]", "[x y]", "Exception in thread \"main\" java.lang.IllegalStateException: boom",
                                 "\tat Args.main(Args.java:4)"}))
         << closing;
     EXPECT_FALSE(Editor().MessageWindow->isHidden());

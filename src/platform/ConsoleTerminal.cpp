@@ -28,15 +28,6 @@ const std::array<TTerminalKind, 7>& KnownTerminals() {
   return kinds;
 }
 
-// A terminal named by TERMINAL takes its command as the known one of that name does, and any
-// other one with "-e", which most terminals accept.
-std::vector<std::string> BeforeCommandOf(const std::string& program) {
-  std::string name = std::filesystem::path(program).filename().string();
-  for (const TTerminalKind& kind : KnownTerminals())
-    if (name == kind.name) return kind.beforeCommand;
-  return {"-e"};
-}
-
 bool IsExecutableFile(const std::string& fileName) {
   std::error_code failed;
   return std::filesystem::is_regular_file(fileName, failed) && access(fileName.c_str(), X_OK) == 0;
@@ -45,6 +36,24 @@ bool IsExecutableFile(const std::string& fileName) {
 std::string EnvironmentValue(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr ? value : "";
+}
+
+// x-terminal-emulator or the program TERMINAL names is often a link to a known terminal, or to a
+// distribution's wrapper of one: that terminal then runs the command and waits in its own way. Any
+// other terminal is handed the command after "-e", which most of them accept.
+TTerminal TerminalAt(const std::string& program, const std::string& searchPath) {
+  std::error_code failed;
+  std::filesystem::path target = std::filesystem::canonical(program, failed);
+  std::string real = failed ? program : target.string();
+  std::string name = std::filesystem::path(real).filename().string();
+  bool wrapper = name.ends_with(".wrapper");
+  if (wrapper) name.erase(name.size() - std::string(".wrapper").size());
+  for (const TTerminalKind& kind : KnownTerminals()) {
+    if (name != kind.name) continue;
+    std::string known = wrapper ? FindProgram(kind.name, searchPath) : real;
+    if (!known.empty()) return {known, kind.beforeCommand};
+  }
+  return {program, {"-e"}};
 }
 
 }  // namespace
@@ -73,10 +82,10 @@ std::string FindProgram(const std::string& name) { return FindProgram(name, Envi
 
 std::optional<TTerminal> FindTerminal(const std::string& terminalVariable, const std::string& searchPath) {
   std::string named = FindProgram(terminalVariable, searchPath);
-  if (!named.empty()) return TTerminal{named, BeforeCommandOf(named)};
+  if (!named.empty()) return TerminalAt(named, searchPath);
   for (const TTerminalKind& kind : KnownTerminals()) {
     std::string found = FindProgram(kind.name, searchPath);
-    if (!found.empty()) return TTerminal{found, kind.beforeCommand};
+    if (!found.empty()) return TerminalAt(found, searchPath);
   }
   return std::nullopt;
 }

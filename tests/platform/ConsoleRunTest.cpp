@@ -1,6 +1,7 @@
 // The Qt-free pieces of the console runs: typed lines split into words as a shell would, and the
 // terminal found in the order a Linux desktop expects.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "TestSupport.h"
 #include "platform/ConsoleTerminal.h"
@@ -40,9 +41,13 @@ TEST(ConsoleTerminal, TheTerminalVariableFirstThenTheDebianNameThenTheCommonOnes
   program("xterm");
   program("konsole");
   EXPECT_EQ(platform::FindTerminal("", temp.Path())->Arguments({"sh"}), (Words{"--nofork", "-e", "sh"}));
-  program("x-terminal-emulator");
+  // x-terminal-emulator linked to a distribution's wrapper runs the terminal behind it its own way.
+  program("xfce4-terminal.wrapper");
+  program("xfce4-terminal");
+  symlink(temp.File("xfce4-terminal.wrapper").c_str(), temp.File("x-terminal-emulator").c_str());
   // A TERMINAL that names nothing found leaves the search to the others.
-  EXPECT_EQ(platform::FindTerminal("nosuch", temp.Path())->Program, temp.File("x-terminal-emulator"));
+  EXPECT_EQ(platform::FindTerminal("nosuch", temp.Path())->Program, temp.File("xfce4-terminal"));
+  EXPECT_EQ(platform::FindTerminal("", temp.Path())->Arguments({}), (Words{"--disable-server", "-x"}));
   EXPECT_EQ(platform::FindTerminal("xterm", temp.Path())->Program, temp.File("xterm"));
   program("myterm");  // unknown to us: handed its command after "-e"
   EXPECT_EQ(platform::FindTerminal(temp.File("myterm"), "")->Arguments({"sh"}), (Words{"-e", "sh"}));

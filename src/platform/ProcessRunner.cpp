@@ -78,19 +78,4 @@ std::string ProcessRunner::CommandLine() const {
   return line;
 }
 
-std::vector<std::string> SplitArguments(const std::string& line) {
-  std::vector<std::string> arguments;
-  std::string current;
-  for (char c : line) {
-    if (c == ' ' || c == '\t') {
-      if (!current.empty()) arguments.push_back(current);
-      current.clear();
-    } else {
-      current += c;
-    }
-  }
-  if (!current.empty()) arguments.push_back(current);
-  return arguments;
-}
-
 }  // namespace platform

@@ -41,7 +41,4 @@ class ProcessRunner {
   QProcessEnvironment environment_;
 };
 
-// Splits an option line at blanks and tabs into separate arguments.
-std::vector<std::string> SplitArguments(const std::string& line);
-
 }  // namespace platform

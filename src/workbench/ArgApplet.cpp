@@ -47,8 +47,14 @@ void TArgForAppletForm::ClearColumn(int col) {
   for (int row = 0; row < kRows; ++row) ArgGrid->SetCells(col, row, "");
 }
 
+// An incomplete argument loses its name and value but keeps its "   Arg N" header, so the
+// arguments after it still count and it can be filled again.
+void TArgForAppletForm::ClearArgument(int col) {
+  for (int row = 1; row < kRows; ++row) ArgGrid->SetCells(col, row, "");
+}
+
 void TArgForAppletForm::ClearIncompleteArgColumn() {
-  if (!ColumnComplete(FArgColumn)) ClearColumn(FArgColumn);
+  if (!ColumnComplete(FArgColumn)) ClearArgument(FArgColumn);
 }
 
 void TArgForAppletForm::SetArgHeader(int col) { ArgGrid->SetCells(col, 0, "   Arg " + std::to_string(col)); }
@@ -78,7 +84,7 @@ void TArgForAppletForm::ArgGridClick() {
       FArgColumn = ArgGrid->Col();
       return;
     }
-    ClearColumn(FArgColumn);
+    ClearArgument(FArgColumn);
   }
   FArgColumn = ArgGrid->Col();
 }
@@ -86,9 +92,10 @@ void TArgForAppletForm::ArgGridClick() {
 void TArgForAppletForm::OKButtonClick() {
   ArgGrid->SetCol(ArgGrid->Col());  // takes in a cell still being typed
   ClearIncompleteArgColumn();
+  // A kept header over an emptied column ends the arguments: the page gets no empty PARAM.
   int count = 0;
   while (count + 1 < ArgGrid->ColCount() && count < kMaxArgs &&
-         ArgGrid->Cells(count + 1, 0).find("Arg") != std::string::npos)
+         ArgGrid->Cells(count + 1, 0).find("Arg") != std::string::npos && ColumnComplete(count + 1))
     ++count;
   FArgCount = count;
 }

@@ -33,6 +33,7 @@ class TArgForAppletForm : public platform::TForm {
  private:
   bool ColumnComplete(int col) const;
   void ClearColumn(int col);
+  void ClearArgument(int col);
   void ClearIncompleteArgColumn();
   void SetArgHeader(int col);
   void MoveToFirstColumn();

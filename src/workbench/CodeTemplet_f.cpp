@@ -179,6 +179,7 @@ void TTempletForm::KM_ReloadButtonClick() {
   if (!OpenDialog1->Execute()) return;
   QString previous = KM_Label->text();
   KM_Label->setText(QString::fromStdString(OpenDialog1->FileName));
+  std::string editorFile = EditorForm->GetKeyMapFileName();
   try {
     EditorForm->LoadKeyMacroFile(OpenDialog1->FileName, FKeyTemplates);
   } catch (const Exception&) {
@@ -186,6 +187,8 @@ void TTempletForm::KM_ReloadButtonClick() {
     KM_Label->setText(previous);
     throw;
   }
+  // A refused file empties the label only: the editor's template file changes on OK, not before.
+  EditorForm->SetKeyMapFileName(editorFile);
   KM_Memo->document()->setModified(false);
   KM_ComboClick();
 }

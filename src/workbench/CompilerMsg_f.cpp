@@ -1,6 +1,8 @@
 #include "workbench/CompilerMsg_f.h"
 
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace workbench {
 
@@ -32,6 +34,17 @@ TCompileMsgForm::TCompileMsgForm() {
   RichEdit1->setFont(font);
   SetWidth(435);
   SetHeight(300);
+}
+
+// Placed when it opens: at the right edge of the window, moved left as far as the screen needs,
+// and level with the window's top, so it never covers the main strip at the top of the screen.
+void TCompileMsgForm::ShowBeside(const platform::TForm& window) {
+  if (!isVisible()) {
+    QRect screen = window.screen()->availableGeometry();
+    SetLeft(std::max(screen.left(), std::min(window.Left() + window.Width(), screen.right() + 1 - Width())));
+    SetTop(std::max(screen.top(), std::min(window.Top(), screen.bottom() + 1 - Height())));
+  }
+  Show();
 }
 
 }  // namespace workbench

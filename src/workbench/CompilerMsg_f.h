@@ -11,6 +11,8 @@ class TCompileMsgForm : public platform::TForm {
  public:
   TCompileMsgForm();
   platform::TRichEdit* RichEdit1;
+  // Shows the window beside another one (the editor) unless it is already showing.
+  void ShowBeside(const platform::TForm& window);
 };
 
 extern TCompileMsgForm* CompileMsgForm;

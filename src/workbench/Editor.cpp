@@ -14,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SysUtils.h"
 #include "workbench/ArgApplica.h"
+#include "workbench/EditorText.h"
 #include "workbench/KeyMapFile.h"
 #include "workbench/Main.h"
 
@@ -269,7 +270,7 @@ std::string TEditorForm::FormLinkName() {
   std::string name = line.substr(7);
   size_t end = name.find(".JFM}");
   if (end != std::string::npos) name.erase(end);
-  return name.find(' ') == std::string::npos ? name : std::string();
+  return name.find(' ') == std::string::npos && IsLinkBesideSource(name) ? name : std::string();
 }
 
 int TEditorForm::FindOpenFile(const std::string& fileName) {
@@ -634,15 +635,15 @@ void TEditorForm::CutSelection() {
 }
 
 void TEditorForm::DeleteSelection() {
-  OnActiveEditor([](TRichEdit& edit) { edit.SetSelText({}); });
+  OnWritableEditor([](TRichEdit& edit) { edit.SetSelText({}); });
 }
 
 void TEditorForm::PasteSelection() {
-  OnActiveEditor([](TRichEdit& edit) { edit.paste(); });
+  OnWritableEditor([](TRichEdit& edit) { edit.paste(); });
 }
 
 void TEditorForm::UndoEdit() {
-  OnActiveEditor([](TRichEdit& edit) { edit.undo(); });
+  OnWritableEditor([](TRichEdit& edit) { edit.undo(); });
 }
 
 void TEditorForm::ReadOnly1Click() {
@@ -708,6 +709,16 @@ void TEditorForm::ShowIfHidden() {
 
 void TEditorForm::RepaintActiveEditor() {
   if (TRichEdit* edit = ActiveEditor()) edit->viewport()->update();
+}
+
+// Delete, Paste and Undo never change a read-only page: they beep there, as Cut does.
+void TEditorForm::OnWritableEditor(const std::function<void(TRichEdit&)>& action) {
+  TRichEdit* edit = ActiveEditor();
+  if (edit != nullptr && edit->Tag < 0) {
+    Beep();
+    return;
+  }
+  OnActiveEditor(action);
 }
 
 }  // namespace workbench

@@ -196,6 +196,7 @@ class TEditorForm : public platform::TForm {
   void ShowIfHidden();
   void RepaintActiveEditor();
   void OnActiveEditor(const std::function<void(platform::TRichEdit&)>& action);
+  void OnWritableEditor(const std::function<void(platform::TRichEdit&)>& action);
   void ApplyToEveryPage(const std::function<void(platform::TRichEdit*)>& change);
 
   // Editing commands.

@@ -70,15 +70,17 @@ int CommentStart(const std::string& line) {
   return at == std::string::npos ? 0 : static_cast<int>(at) + 1;
 }
 
-// F1 in a page asks for keyword help rather than the main window's help command.
+// F1 in a page asks for keyword help rather than the main window's help command, and F12 finds
+// the page's frame rather than showing the editor window.
 class PageKeys : public QObject {
  public:
   explicit PageKeys(QObject* edit) : QObject(edit) { edit->installEventFilter(this); }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
-      event->accept();
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_F1 || key == Qt::Key_F12) event->accept();
     return false;
   }
 };
@@ -265,6 +267,10 @@ void TEditorForm::EditorKeyDown(int& key, Qt::KeyboardModifiers shift) {
         break;
       case Qt::Key_F1:
         HelpTopics1Click();
+        key = 0;
+        break;
+      case Qt::Key_F12:
+        FindFrame1Click();
         key = 0;
         break;
       default:

@@ -58,4 +58,6 @@ std::string KeywordAtColumn(const std::string& line, int column) {
   return line.substr(static_cast<size_t>(first), static_cast<size_t>(last - first));
 }
 
+bool IsLinkBesideSource(const std::string& linkName) { return linkName.find_first_of("/\\") == std::string::npos; }
+
 }  // namespace workbench

@@ -29,4 +29,8 @@ std::string BackIndentedLine(const platform::TStringList& lines, int caretLine, 
 // from the character at the caret rightwards, over letters and underscores.
 std::string KeywordAtColumn(const std::string& line, int column);
 
+// True when a design link names a file beside the source: no folder, so neither "../" nor an
+// absolute path can make a page read or write a design file elsewhere.
+bool IsLinkBesideSource(const std::string& linkName);
+
 }  // namespace workbench

@@ -18,6 +18,8 @@ TEnvForm* EnvForm = nullptr;
 namespace {
 
 constexpr const char* kAnyFileEntry = "Any file (*.*)";
+constexpr const char* kBarInFilterEntry =
+    "A description or a mask cannot hold \"|\": it separates the entries of the filter.";
 constexpr const char* kSampleText =
     "// A sample of Java text\n"
     "import java.awt.*;\n"
@@ -251,10 +253,8 @@ void TEnvForm::SetCompileOptions(const std::string& options) {
 
 void TEnvForm::SetUserTool(const std::string& name, const std::string& variable, const std::string& options,
                            const std::string& argument) {
-  AppNameEdit->setText(Q(name));
-  EnvVarEdit->setText(Q(variable));
-  OptionEdit->setText(Q(options));
-  ArgEdit->setText(Q(argument));
+  acceptedUserTool_ = {name, variable, options, argument};
+  LoadAcceptedChoices();
 }
 
 // ---- Showing and loading ----
@@ -296,15 +296,14 @@ void TEnvForm::LoadControls() {
     fontsizeSpinEdit->setValue(sampleFontSize_);
   }
   ApplySampleFont();
-  ColorGrid1->SetForegroundIndex(designer::ColorToIndex(EditorForm->GetTextColor()));
-  ColorGrid1->SetBackgroundIndex(designer::ColorToIndex(EditorForm->GetBackgroundColor()));
-  ApplySampleColors();
+  LoadColorChoices();
   loadedAppletHeight_ = std::to_string(EditorForm->GetAppletHeight());
   loadedAppletWidth_ = std::to_string(EditorForm->GetAppletWidth());
   DefAppletHeightEdit->setText(Q(loadedAppletHeight_));
   DefAppletWidthEdit->setText(Q(loadedAppletWidth_));
   ConsoleCloseRadio->setChecked(MainForm->GetConsoleClosing());
   ConsolenotCloseRadio->setChecked(!MainForm->GetConsoleClosing());
+  LoadAcceptedChoices();
 }
 
 // ---- OK, its checks, and closing ----
@@ -343,6 +342,7 @@ void TEnvForm::FormCloseQuery(bool& canClose) {
 
 void TEnvForm::FormClose(platform::TCloseAction&) {
   if (okPressed_) ApplySettings();
+  else LoadAcceptedChoices();
 }
 
 bool TEnvForm::Edited(const QLineEdit* edit) const {
@@ -372,12 +372,12 @@ void TEnvForm::ApplySettings() {
   if (sampleFontSize_ != EditorForm->GetFontSize()) EditorForm->SetFontSize(sampleFontSize_);
   if (sampleFontName_ != EditorForm->GetFontName()) EditorForm->SetFontName(sampleFontName_);
   EditorForm->SetUseSmartTab(UseSmartTabCB->isChecked());
-  if (ColorGrid1->ForegroundColor() != EditorForm->GetTextColor()) EditorForm->SetTextColor(ColorGrid1->ForegroundColor());
-  if (ColorGrid1->BackgroundColor() != EditorForm->GetBackgroundColor())
-    EditorForm->SetBackgroundColor(ColorGrid1->BackgroundColor());
+  if (textChoice_ != EditorForm->GetTextColor()) EditorForm->SetTextColor(textChoice_);
+  if (backgroundChoice_ != EditorForm->GetBackgroundColor()) EditorForm->SetBackgroundColor(backgroundChoice_);
   if (Edited(DefAppletHeightEdit)) EditorForm->SetAppletHeight(platform::StrToInt(S(DefAppletHeightEdit->text())));
   if (Edited(DefAppletWidthEdit)) EditorForm->SetAppletWidth(platform::StrToInt(S(DefAppletWidthEdit->text())));
   MainForm->SetConsoleClosing(ConsoleCloseRadio->isChecked());
+  AcceptChoices();
 }
 
 void TEnvForm::CancelClick() {
@@ -396,8 +396,8 @@ void TEnvForm::ApplySampleFont() {
 
 void TEnvForm::ApplySampleColors() {
   QPalette colors = exMemo->palette();
-  colors.setColor(QPalette::Text, ToQColor(ColorGrid1->ForegroundColor()));
-  colors.setColor(QPalette::Base, ToQColor(ColorGrid1->BackgroundColor()));
+  colors.setColor(QPalette::Text, ToQColor(textChoice_));
+  colors.setColor(QPalette::Base, ToQColor(backgroundChoice_));
   exMemo->setPalette(colors);
 }
 
@@ -413,8 +413,9 @@ void TEnvForm::fontnameComboBoxChange() {
 }
 
 void TEnvForm::ColorGrid1Change() {
-  if (exMemo->palette().color(QPalette::Text) != ToQColor(ColorGrid1->ForegroundColor()) ||
-      exMemo->palette().color(QPalette::Base) != ToQColor(ColorGrid1->BackgroundColor()))
+  TakeGridChoices();
+  if (exMemo->palette().color(QPalette::Text) != ToQColor(textChoice_) ||
+      exMemo->palette().color(QPalette::Base) != ToQColor(backgroundChoice_))
     ApplySampleColors();
 }
 
@@ -437,6 +438,10 @@ void TEnvForm::addButtonClick() {
   std::string description = S(DescriptEdit->text());
   std::string mask = S(extEdit->text());
   std::string filter = FilterComboBox->Filter();
+  if (description.find('|') != std::string::npos || mask.find('|') != std::string::npos) {
+    platform::ShowMessage(kBarInFilterEntry);
+    return;
+  }
   if (description.empty() || mask.empty() || filter.find(mask) != std::string::npos) return;
   size_t anyFile = filter.find(kAnyFileEntry);
   filter.insert(anyFile == std::string::npos ? 0 : anyFile, description + "|" + mask + "|");
@@ -458,6 +463,45 @@ void TEnvForm::BButtonClick() {
   BrowsingForm->DirectoryListBox1->SetDirectory(S(workdirEdit->text()));
   if (BrowsingForm->ShowModal() != platform::mrCancel)
     workdirEdit->setText(Q(BrowsingForm->DirectoryListBox1->Directory()));
+}
+
+// ---- Choices that Cancel must leave as they were ----
+
+// The compile boxes, the Javah choice and the user tool are read by the runs and the settings file
+// straight from the controls, so every showing, Cancel and close box puts back the accepted ones.
+void TEnvForm::LoadAcceptedChoices() {
+  SetCompileOptions(FCompileOptions);
+  (acceptedJavahStub_ ? JavahStub : JavahHeader)->setChecked(true);
+  AppNameEdit->setText(Q(acceptedUserTool_[0]));
+  EnvVarEdit->setText(Q(acceptedUserTool_[1]));
+  OptionEdit->setText(Q(acceptedUserTool_[2]));
+  ArgEdit->setText(Q(acceptedUserTool_[3]));
+}
+
+void TEnvForm::AcceptChoices() {
+  acceptedJavahStub_ = JavahStub->isChecked();
+  acceptedUserTool_ = {S(AppNameEdit->text()), S(EnvVarEdit->text()), S(OptionEdit->text()), S(ArgEdit->text())};
+}
+
+// ---- Colours ----
+
+// The grid holds sixteen colours; a colour the settings hold beside them stays chosen until the
+// user picks one in the grid.
+void TEnvForm::LoadColorChoices() {
+  ColorGrid1->SetForegroundIndex(designer::ColorToIndex(EditorForm->GetTextColor()));
+  ColorGrid1->SetBackgroundIndex(designer::ColorToIndex(EditorForm->GetBackgroundColor()));
+  textChoice_ = EditorForm->GetTextColor();
+  backgroundChoice_ = EditorForm->GetBackgroundColor();
+  gridForeground_ = ColorGrid1->ForegroundIndex();
+  gridBackground_ = ColorGrid1->BackgroundIndex();
+  ApplySampleColors();
+}
+
+void TEnvForm::TakeGridChoices() {
+  if (ColorGrid1->ForegroundIndex() != gridForeground_) textChoice_ = ColorGrid1->ForegroundColor();
+  if (ColorGrid1->BackgroundIndex() != gridBackground_) backgroundChoice_ = ColorGrid1->BackgroundColor();
+  gridForeground_ = ColorGrid1->ForegroundIndex();
+  gridBackground_ = ColorGrid1->BackgroundIndex();
 }
 
 }  // namespace workbench

@@ -115,6 +115,10 @@ class TEnvForm : public platform::TForm {
   void ApplySampleColors();
   bool Edited(const QLineEdit* edit) const;
   void ApplySettings();
+  void LoadAcceptedChoices();
+  void AcceptChoices();
+  void LoadColorChoices();
+  void TakeGridChoices();
 
   std::array<bool, ocCount> FOptionError{};
   std::string FCompileOptions;
@@ -123,6 +127,14 @@ class TEnvForm : public platform::TForm {
   bool okPressed_ = false;
   // The texts LoadControls put in the edits whose values are written only when edited.
   std::string loadedTabSize_, loadedGridSize_, loadedCompilerName_, loadedAppletHeight_, loadedAppletWidth_;
+  // The Javah choice and the user tool's program, variable, options and arguments last accepted.
+  bool acceptedJavahStub_ = false;
+  std::array<std::string, 4> acceptedUserTool_;
+  // The colours chosen, and the grid cells last shown, so that only a pick in the grid changes them.
+  unsigned textChoice_ = 0;
+  unsigned backgroundChoice_ = 0;
+  int gridForeground_ = 0;
+  int gridBackground_ = 0;
 };
 
 extern TEnvForm* EnvForm;

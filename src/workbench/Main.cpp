@@ -399,6 +399,7 @@ void TMainForm::AddReopenItem(int index, const std::string& fileName) {
   item->OnClick = [this, item] { ReopenSubItemClick(item); };
   Reopen1->Insert(std::clamp(index, 0, Reopen1->Count()), item);
   if (Reopen1->Count() > 10) Reopen1->Remove(Reopen1->Items(Reopen1->Count() - 1));
+  Reopen1->SetEnabled(OpenFile1->Enabled());  // emptied and disabled before, it has an entry again
 }
 
 void TMainForm::RemoveReopenItem(const std::string& fileName) {

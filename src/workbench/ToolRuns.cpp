@@ -3,8 +3,10 @@
 #include "designer/FormDesigner_f.h"
 #include "designer/Lib.h"
 #include "designer/RunRoutines.h"
+#include "platform/ConsoleTerminal.h"
 #include "platform/Dialogs.h"
 #include "platform/ProcessRunner.h"
+#include "platform/ShellWords.h"
 #include "platform/StringList.h"
 #include "platform/SysUtils.h"
 #include "workbench/ArgApplet.h"
@@ -24,7 +26,9 @@ namespace {
 
 constexpr const char* kTempPage = "MorvaneTemp.html";
 constexpr const char* kRunScript = "run.sh";
-constexpr const char* kTerminal = "x-terminal-emulator";
+// Run in the terminal for a console that closes with the program: the program in its folder, with
+// its standard error added to the file "error" when that file could be made there.
+constexpr const char* kConsoleStart = "cd \"$1\" || exit; shift; [ -w error ] && exec 2>>error; exec \"$@\"";
 constexpr int kNotFoundInPath = 60;
 constexpr int kNotUnderstood = 42;
 constexpr int kFileRemoved = 43;
@@ -86,13 +90,7 @@ void ShowCompilerOutput(const std::string& errorFile) {
   lines.Insert(0, "");
   lines.Insert(0, designer::GetVersionText());
   CompileMsgForm->RichEdit1->Lines().Assign(lines);
-  if (lines.Count() > 2) CompileMsgForm->Show();
-}
-
-std::string ShellQuote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
+  if (lines.Count() > 2) CompileMsgForm->ShowBeside(*EditorForm);
 }
 
 std::string WithoutJavaExt(const std::string& fileName) { return fileName.substr(0, fileName.size() - 5); }
@@ -100,6 +98,20 @@ std::string WithoutJavaExt(const std::string& fileName) { return fileName.substr
 std::vector<std::string> Joined(std::vector<std::string> head, const std::vector<std::string>& tail) {
   head.insert(head.end(), tail.begin(), tail.end());
   return head;
+}
+
+// Splits a line the user typed as a shell would; a quote left open is reported and refuses the run.
+bool SplitTyped(const std::string& title, const std::string& line, std::vector<std::string>& words) {
+  if (SplitShellWords(line, words)) return true;
+  ErrorBox(title + " : a quote is not closed in\r" + line);
+  return false;
+}
+
+// The command as one line of run.sh, each word quoted where sh would read it otherwise.
+std::string ScriptLine(const std::vector<std::string>& command) {
+  std::string line;
+  for (const std::string& word : command) line += ShellQuote(word) + " ";
+  return line + "2>>error";
 }
 
 std::string TempPageTitleLine() { return "<TITLE> " + designer::GetVersionText() + " temporary HTML file. </TITLE>"; }
@@ -133,6 +145,7 @@ struct TToolRuns::TToolCall {
   bool classPath = false;
   std::string variableName{};
   std::string variableValue{};
+  bool console = false;  // runs in a terminal, which is not given the file "error"
 };
 
 // Disables the run group for the length of a command, which enables Reset, and marks the run.
@@ -164,7 +177,7 @@ TToolRuns::TToolEnd TToolRuns::Execute(const TToolCall& call) {
   if (call.classPath) runner.SetEnvironmentVariable("CLASSPATH", ToolClassPath(EditorForm->GetClassPath()));
   runner.SetEnvironmentVariable(call.variableName, call.variableValue);
   // In a folder that takes no new file the tool still runs; its messages are lost.
-  if (CreateEmptyFile(errorFile)) runner.SetErrorFile(errorFile);
+  if (CreateEmptyFile(errorFile) && !call.console) runner.SetErrorFile(errorFile);
   if (call.statusBeforeStart) SetStatus(call.status);
   if (!runner.Start()) {
     DeleteFile(errorFile);
@@ -191,18 +204,24 @@ void TToolRuns::Finish(const std::string& folder) {
 }
 
 // Console programs run in a terminal: directly when the console is to close with the program,
-// otherwise through run.sh, which waits for Enter before its terminal closes.
-bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& direct,
-                               const std::string& scriptLine) {
-  call.program = kTerminal;
-  if (MainForm->GetConsoleClosing()) {
-    call.arguments = Joined({"-e"}, direct);
+// otherwise through run.sh, which waits for Enter before its terminal closes. Either way the
+// program's standard error goes to the file "error" and its output stays in the terminal.
+bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& command, bool leaveOpen) {
+  std::optional<TTerminal> terminal = FindTerminal();
+  if (!terminal) {
+    ErrorBox(call.title + " : " + NoTerminalMessage());
+    return false;
+  }
+  call.program = terminal->Program;
+  call.console = true;
+  if (!leaveOpen) {
+    call.arguments = terminal->Arguments(Joined({"sh", "-c", kConsoleStart, "sh", call.folder}, command));
     return true;
   }
   TStringList script;
   script.LineBreak = "\n";
   script.Add("cd " + ShellQuote(call.folder));
-  script.Add(scriptLine);
+  script.Add(ScriptLine(command));
   script.Add("echo \"Press Enter to continue . . .\"");
   script.Add("read answer");
   try {
@@ -211,7 +230,7 @@ bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& 
     ErrorBox(failure.Message());
     return false;
   }
-  call.arguments = {"-e", "sh", kRunScript};
+  call.arguments = terminal->Arguments({"sh", call.folder + kRunScript});
   return true;
 }
 
@@ -222,10 +241,11 @@ bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName)
   TToolCall call{.title = "Javac",
                  .folder = folder,
                  .program = EditorForm->GetCompilerName(),
-                 .arguments = Joined(SplitArguments(EnvForm->GetCompileOptions()), {fileName}),
                  .status = "  Compiling ...",
                  .statusBeforeStart = true,
                  .classPath = true};
+  if (!SplitTyped(call.title, EnvForm->GetCompileOptions(), call.arguments)) return false;
+  call.arguments.push_back(fileName);
   EditorForm->MessageWindow->Clear();
   TToolEnd end = Execute(call);
   if (!end.started) return false;
@@ -261,8 +281,9 @@ bool TToolRuns::RunJava(const std::string& folder, const std::string& className)
   std::string argumentLine = ArgForApplicaForm->ArgComboBox->currentText().toStdString();
   TToolCall call{
       .title = "Java", .folder = folder, .status = "  Running ...", .interruptible = true, .classPath = true};
-  if (!PrepareConsole(call, Joined({"java", className}, SplitArguments(argumentLine)),
-                      "java " + className + " " + argumentLine))
+  std::vector<std::string> arguments;
+  if (!SplitTyped(call.title, argumentLine, arguments) ||
+      !PrepareConsole(call, Joined({"java", className}, arguments), !MainForm->GetConsoleClosing()))
     return false;
   TToolEnd end = Execute(call);
   if (!MainForm->GetConsoleClosing()) DeleteFile(folder + kRunScript);
@@ -273,13 +294,9 @@ bool TToolRuns::RunJava(const std::string& folder, const std::string& className)
 }
 
 bool TToolRuns::RunJdb(const std::string& folder, const std::string& className) {
-  TToolCall call{.title = "Jdb",
-                 .folder = folder,
-                 .program = kTerminal,
-                 .arguments = {"-e", "jdb", className},
-                 .status = "  Dedugging ...",
-                 .interruptible = true,
-                 .classPath = true};
+  TToolCall call{
+      .title = "Jdb", .folder = folder, .status = "  Dedugging ...", .interruptible = true, .classPath = true};
+  if (!PrepareConsole(call, {"jdb", className}, false)) return false;
   TToolEnd end = Execute(call);
   if (!end.started) return false;
   if (end.userBreak) AddMessage("User Break while debugging");
@@ -290,11 +307,16 @@ bool TToolRuns::RunJdb(const std::string& folder, const std::string& className) 
 bool TToolRuns::RunJavah(const std::string& folder, const std::string& fileName) {
   std::string className = WithoutJavaExt(fileName);
   DeleteFile(folder + "error");
-  DeleteFile(folder + className + ".h");
   if (!FileExists(folder + className + ".class")) {
     ErrorBox("Can't find " + className + ".class file");
     return false;
   }
+  // An old header is removed only when a new one can be made.
+  if (FindProgram("javah").empty()) {
+    designer::ShowErrorMessage("Javah", kNotFoundInPath);
+    return false;
+  }
+  DeleteFile(folder + className + ".h");
   std::vector<std::string> arguments;
   bool stub = EnvForm->JavahStub->isChecked();
   if (stub) arguments.push_back("-stubs");
@@ -343,10 +365,11 @@ bool TToolRuns::RunUserTool(const std::string& folder, const std::string& fileNa
                  .interruptible = true,
                  .variableName = designer::GetFirstWord(variable),
                  .variableValue = designer::GetLastWord(variable)};
-  std::vector<std::string> direct =
-      Joined(Joined(Joined({name}, SplitArguments(options)), {fileName}), SplitArguments(argument));
-  std::string line = name + " " + options + " " + fileName + " " + argument;
-  if (!PrepareConsole(call, direct, line)) return false;
+  std::vector<std::string> optionWords, argumentWords;
+  if (!SplitTyped(call.title, options, optionWords) || !SplitTyped(call.title, argument, argumentWords) ||
+      !PrepareConsole(call, Joined(Joined(Joined({name}, optionWords), {fileName}), argumentWords),
+                      !MainForm->GetConsoleClosing()))
+    return false;
   TToolEnd end = Execute(call);
   if (!MainForm->GetConsoleClosing()) DeleteFile(folder + kRunScript);
   if (!end.started) return false;

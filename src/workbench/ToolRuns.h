@@ -58,7 +58,7 @@ class TToolRuns {
 
   TToolEnd Execute(const TToolCall& call);
   void Finish(const std::string& folder);
-  bool PrepareConsole(TToolCall& call, const std::vector<std::string>& direct, const std::string& scriptLine);
+  bool PrepareConsole(TToolCall& call, const std::vector<std::string>& command, bool leaveOpen);
   int PrecheckedSource(const std::string& sourcePath, std::string& text);
 
   bool PageAllowsRun(bool refuseSecondaryFrame);

@@ -39,8 +39,3 @@ TEST_F(ProcessRunnerTest, ABrokenWaitEndsTheChild) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
   EXPECT_EQ(runner.ExitCode(), -1);  // ended by a signal
 }
-
-TEST(SplitArguments, SplitsAtBlanksAndTabs) {
-  EXPECT_EQ(platform::SplitArguments("  -g\t-nowarn  x "), (std::vector<std::string>{"-g", "-nowarn", "x"}));
-  EXPECT_TRUE(platform::SplitArguments("   ").empty());
-}

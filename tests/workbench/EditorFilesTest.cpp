@@ -102,6 +102,11 @@ TEST_F(WorkbenchTest, DesignLinkWithoutItsDesignFileOpensAsPlainText) {
   WriteFile(temp_.File("Blank.java"), "// {$R My Applet.JFM}\n");
   Editor().OpenFileByName(temp_.File("Blank.java"));
   EXPECT_EQ(Editor().FormLinkName(), "");
+  // A design file must sit beside its source.
+  for (const char* line : {"// {$R ../Other.JFM}", "// {$R /tmp/Other.JFM}"}) {
+    Active().Lines().Put(0, line);
+    EXPECT_EQ(Editor().FormLinkName(), "") << line;
+  }
 }
 
 TEST_F(WorkbenchTest, StatusBarShowsCaretModifiedAndMode) {

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "WorkbenchFixture.h"
+#include "platform/Clipboard.h"
 #include "platform/Launcher.h"
 #include "platform/StringList.h"
 #include "workbench/EditorText.h"
@@ -116,19 +117,35 @@ TEST_F(EditorKeysTest, ReadOnlyPagesKeepTheirModeAndLines) {
   Key(Active(), Qt::Key_Insert);
   EXPECT_EQ(Editor().StatusBar->PanelText(2), " Insert");
 
+  Key(Active(), Qt::Key_X, Qt::NoModifier, "x");
+
   Editor().ReadOnly1Click();
   Key(Active(), Qt::Key_Insert);
   EXPECT_EQ(Editor().StatusBar->PanelText(2), " Read only");
   EXPECT_EQ(Active().Tag, -1);
   Key(Active(), Qt::Key_Y, Qt::ControlModifier);
   Key(Active(), Qt::Key_Return, Qt::NoModifier, "\r");
-  EXPECT_EQ(Active().Lines().Text(), "one\ntwo\n");
+  // Nor do the main window's Undo, Delete and Paste change it.
+  Clipboard().SetAsText("pasted");
+  Main().undoButtonClick();
+  Active().selectAll();
+  Main().Delete1Click();
+  Main().pasteButtonClick();
+  EXPECT_EQ(Active().Lines().Text(), "xone\ntwo\n");
 
   // Ctrl+Y on the empty line after the last one has nothing to delete.
   Editor().ReadOnly1Click();
   Page("one\n", 1, 1);
   Key(Active(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Active().Lines().Text(), "one\n");
+}
+
+TEST_F(EditorKeysTest, F12InAPageFindsTheFrameInsteadOfTheMainWindowsEditorCommand) {
+  int swaps = 0;
+  Main().SwapButton->OnClick = [&] { ++swaps; };
+  Main().EditorWindow1->SetEnabled(true);
+  Key(Active(), Qt::Key_F12);
+  EXPECT_EQ(swaps, 1);
 }
 
 TEST_F(EditorKeysTest, F1AsksForHelpOnTheWordAtTheCaret) {

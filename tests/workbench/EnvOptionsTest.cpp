@@ -105,6 +105,8 @@ TEST_F(EnvOptionsTest, CancelChangesNothingAndTheNextShowingStartsFromTheSetting
     env.ColorGrid1->SetForegroundIndex(0);
     env.ConsoleCloseRadio->setChecked(true);
     env.coOptimizedCode->setChecked(true);
+    env.JavahStub->setChecked(true);
+    env.AppNameEdit->setText("ledc");
     env.DescriptEdit->setText("Led files (*.led)");
     env.extEdit->setText("*.led");
     env.addButtonClick();
@@ -118,6 +120,10 @@ TEST_F(EnvOptionsTest, CancelChangesNothingAndTheNextShowingStartsFromTheSetting
   EXPECT_FALSE(Main().GetConsoleClosing());
   EXPECT_EQ(Env().GetCompileOptions(), "");
   EXPECT_EQ(Editor().GetFileFilter(), filter);
+  // What the runs and the settings file read from the dialog is back as it was too.
+  EXPECT_FALSE(Env().coOptimizedCode->isChecked());
+  EXPECT_TRUE(Env().JavahHeader->isChecked());
+  EXPECT_EQ(Env().AppNameEdit->text().toStdString(), "");
 
   Env().Show();
   EXPECT_EQ(Env().tabsizeEdit->text().toStdString(), "8");
@@ -248,4 +254,28 @@ TEST_F(EnvOptionsTest, BrowseSetsTheWorkingDirectoryUnlessCancelled) {
   EXPECT_EQ(Env().workdirEdit->text().toStdString(), folder + "/src");
   Env().EnvOKBtn->click();
   EXPECT_EQ(Editor().GetWorkingDir(), folder + "/src");
+}
+
+TEST_F(EnvOptionsTest, TheCloseBoxKeepsTheRunChoicesAColourBesideTheGridStaysAndABarIsRefused) {
+  Env().Show();
+  Env().JavahStub->setChecked(true);
+  Env().OptionEdit->setText("-x");
+  Env().Close();
+  EXPECT_TRUE(Env().JavahHeader->isChecked());
+  EXPECT_EQ(Env().OptionEdit->text().toStdString(), "");
+
+  Editor().SetTextColor(0x123456);
+  Editor().SetBackgroundColor(0x654321);
+  RunDialog(mrOk, [](workbench::TEnvForm& env) { env.tabsizeEdit->setText("4"); });
+  EXPECT_EQ(Editor().GetTextColor(), 0x123456u);
+  EXPECT_EQ(Editor().GetBackgroundColor(), 0x654321u);
+
+  Env().Show();
+  std::string filter = Env().FilterComboBox->Filter();
+  Env().DescriptEdit->setText("Bar files (*.a|b)");
+  Env().extEdit->setText("*.a|b");
+  Modal().Queue(mrOk);
+  Env().addButtonClick();
+  EXPECT_EQ(LastMessage(), "A description or a mask cannot hold \"|\": it separates the entries of the filter.");
+  EXPECT_EQ(Env().FilterComboBox->Filter(), filter);
 }

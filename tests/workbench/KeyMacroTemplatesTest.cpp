@@ -187,3 +187,19 @@ TEST_F(KeyMacroTemplatesTest, ReloadReadsAnotherFileIntoTheDialogOnly) {
   EXPECT_EQ(Editor().GetKeyMapFileName(), file);
   EXPECT_EQ(Editor().KeyMacros(), SampleTexts());
 }
+
+TEST_F(KeyMacroTemplatesTest, ReloadOfARefusedFileThenCancelKeepsTheEditorsFile) {
+  std::string file = temp_.File("kept.tpl"), refused = temp_.File("short.tpl");
+  TempletForm->SaveKeyTemplates(file, SampleTexts());
+  WriteFile(refused, "Ctrl-Shift-A\r\n");
+  Editor().SetKeyMapFileName(file);
+  Modal().Queue(ModalAnswer{mrCancel, {}, 0, [&](QWidget*) {
+                              TempletForm->FormShow();
+                              Modal().Queue(ModalAnswer{mrOk, refused, 0, {}});
+                              Modal().Queue(mrOk);  // "Invalid file format !"
+                              TempletForm->KM_ReloadButton->click();
+                              EXPECT_EQ(TempletForm->KM_Label->text().toStdString(), "");
+                            }});
+  Main().Templet1Click();
+  EXPECT_EQ(Editor().GetKeyMapFileName(), file);
+}

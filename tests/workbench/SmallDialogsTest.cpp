@@ -46,7 +46,7 @@ TEST_F(SmallDialogsTest, TheAppletGridAcceptsCompleteArgumentsAndClearsAnIncompl
   EXPECT_EQ(Applet().FArgColumn, 2);
   Grid().SetCells(2, 1, "size");
   Applet().BitBtn1->click();
-  EXPECT_EQ(Grid().Cells(2, 0), "");
+  EXPECT_EQ(Grid().Cells(2, 0), "   Arg 2");  // emptied, but kept for the user to fill again
   EXPECT_EQ(Grid().Cells(2, 1), "");
   EXPECT_EQ(Applet().FArgCount, 1);
   EXPECT_FALSE(Applet().isVisible());
@@ -105,9 +105,13 @@ TEST_F(SmallDialogsTest, MovingRightPastAnIncompleteColumnIsReportedAndLeavingIt
   EXPECT_EQ(Grid().Cells(1, 0), "   Arg 1");
   EXPECT_EQ(Grid().Cells(2, 0), "");
   EXPECT_EQ(Applet().FArgCount, 2);  // Clear leaves the accepted count to the next OK
+  Grid().SetCells(1, 1, "color");
   Applet().OKButtonClick();  // the emptied first column is no argument
   EXPECT_EQ(Applet().FArgCount, 0);
-  EXPECT_EQ(Grid().Cells(1, 0), "");
+  EXPECT_EQ(Grid().Cells(1, 0), "   Arg 1");
+  FillArgument(1, "color", "red");
+  Applet().OKButtonClick();
+  EXPECT_EQ(Applet().FArgCount, 1);
 }
 
 TEST_F(SmallDialogsTest, TheArgumentLineGoesToTheHistoryOnEveryCloseAndCancelEmptiesIt) {

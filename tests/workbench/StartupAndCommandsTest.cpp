@@ -107,6 +107,8 @@ TEST_F(WorkbenchTest, ReopeningAnEntryOpensItAndTakesItOffTheList) {
   EXPECT_EQ(Active().Lines()[0], "class R {}");
   EXPECT_EQ(Main().Reopen1->Count(), 0);
   EXPECT_FALSE(Main().Reopen1->Enabled());
+  Main().AddReopenItem(0, temp_.File("S.java"));  // as a later close or save-as does
+  EXPECT_TRUE(Main().Reopen1->Enabled());
 }
 
 TEST_F(WorkbenchTest, StripKeepsItsHeightAndMinimumWidth) {

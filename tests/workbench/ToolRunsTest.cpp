@@ -9,6 +9,8 @@
 
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
+#include "platform/ConsoleTerminal.h"
+#include "platform/ShellWords.h"
 #include "platform/StringList.h"
 #include "platform/SysUtils.h"
 #include "workbench/ArgApplet.h"
@@ -19,6 +21,17 @@
 using platform::FileExists;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
+using TextLines = std::vector<std::string>;
+
+namespace {
+
+// Prints each argument in brackets on standard error, and throws when the first is "throw".
+constexpr const char* kArgsProgram =
+    "public class Args {\n  public static void main(String[] args) {\n"
+    "    for (String a : args) System.err.println(\"[\" + a + \"]\");\n"
+    "    if (args.length > 0 && args[0].equals(\"throw\")) throw new IllegalStateException(\"boom\");\n  }\n}\n";
+
+}  // namespace
 
 class ToolRunsTest : public WorkbenchTest {
  protected:
@@ -26,6 +39,9 @@ class ToolRunsTest : public WorkbenchTest {
     WorkbenchTest::SetUp();
     const char* path = std::getenv("PATH");
     savedPath_ = path != nullptr ? path : "";
+    const char* terminal = std::getenv("TERMINAL");
+    savedTerminal_ = terminal != nullptr ? terminal : "";
+    unsetenv("TERMINAL");
     bin_ = temp_.File("bin/");
     src_ = temp_.File("src/");
     std::filesystem::create_directories(bin_);
@@ -34,12 +50,25 @@ class ToolRunsTest : public WorkbenchTest {
   }
   void TearDown() override {
     setenv("PATH", savedPath_.c_str(), 1);
+    if (!savedTerminal_.empty()) setenv("TERMINAL", savedTerminal_.c_str(), 1);
     WorkbenchTest::TearDown();
   }
   // A shell script in the fake-tool folder; it finds that folder as $BIN.
   void FakeTool(const std::string& name, const std::string& body) {
     WriteFile(bin_ + name, "#!/bin/sh\nBIN=\"$(dirname \"$0\")\"\n" + body);
     chmod((bin_ + name).c_str(), 0755);
+  }
+  // Records its arguments, drops the first `skip` of them and runs the rest as the command.
+  void FakeTerminal(const std::string& name, int skip) {
+    FakeTool(name, "echo \"$@\" > \"$BIN/terminal-args\"\nshift " + std::to_string(skip) + "\nexec \"$@\"\n");
+  }
+  // PATH holds the fake tools and only the real programs the runs need: no terminal of this machine.
+  void IsolatePath() {
+    std::string tools = temp_.File("tools/");
+    std::filesystem::create_directories(tools);
+    for (const char* name : {"sh", "dirname", "java", "javac"})
+      std::filesystem::create_symlink(platform::FindProgram(name, savedPath_), tools + name);
+    setenv("PATH", (bin_ + ":" + tools).c_str(), 1);
   }
   void OpenSource(const std::string& name, const std::string& text) {
     WriteFile(src_ + name, text);
@@ -60,6 +89,7 @@ class ToolRunsTest : public WorkbenchTest {
   }
 
   std::string savedPath_;
+  std::string savedTerminal_;
   std::string bin_;
   std::string src_;
 };
@@ -102,6 +132,8 @@ TEST_F(ToolRunsTest, CompilerNameOptionsAndClassPathComeFromTheSettingsFromStart
   // A successful compile that wrote to standard error shows it below the version line.
   EXPECT_TRUE(workbench::CompileMsgForm->isVisible());
   EXPECT_EQ(workbench::CompileMsgForm->RichEdit1->Lines().Text(), "Morvane 0.64\n\nwarning: be careful\n");
+  EXPECT_EQ(workbench::CompileMsgForm->Top(), Editor().Top());  // beside the editor, below the strip
+  EXPECT_GT(workbench::CompileMsgForm->Left(), Editor().Left());
   EXPECT_TRUE(Editor().MessageWindow->isHidden());
 
   // Any exit code ends the wait; only 0 is a successful compile.
@@ -119,9 +151,9 @@ TEST_F(ToolRunsTest, RunCompilesAnApplicationAndRunsItThroughRunShInATerminal) {
              "    try (FileWriter out = new FileWriter(\"ran.txt\")) { out.write(String.join(\" \", args)); }\n  }\n}\n");
   workbench::ArgForApplicaForm->ArgComboBox->setEditText("one two");
   Main().Run2Click();
-  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh run.sh\n");
-  std::vector<std::string> script = {"cd '" + src_ + "'", "java Hello one two", "echo \"Press Enter to continue . . .\"",
-                                     "read answer"};
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh " + src_ + "run.sh\n");
+  std::vector<std::string> script = {"cd " + platform::ShellQuote(src_), "java Hello one two 2>>error",
+                                     "echo \"Press Enter to continue . . .\"", "read answer"};
   EXPECT_EQ(Lines(bin_ + "run.sh.copy"), script);
   EXPECT_EQ(ReadFile(src_ + "ran.txt"), "one two");
   EXPECT_FALSE(FileExists(src_ + "run.sh"));
@@ -207,15 +239,20 @@ TEST_F(ToolRunsTest, ToolsMissingFromThePathGiveTheCanNotRunMessage) {
   setenv("PATH", bin_.c_str(), 1);
   OpenSource("N.java", "public class N {\n  public static void main(String[] a) {}\n}\n");
   WriteFile(src_ + "N.class", "");
+  WriteFile(src_ + "N.h", "old header");
   Modal().Queue(platform::mrOk);
   Main().Javah1Click();
   EXPECT_EQ(LastMessage(), "Javah : Can not run this program (not found in the PATH)");
+  EXPECT_EQ(ReadFile(src_ + "N.h"), "old header");
   Modal().Queue(platform::mrOk);
   Main().ManualAppletViewer();
   EXPECT_EQ(LastMessage(), "Appletviewer : Can not run this program (not found in the PATH)");
   Modal().Queue(platform::mrOk);
   Main().Run2Click();
-  EXPECT_EQ(LastMessage(), "Java : Can not run this program (not found in the PATH)");
+  EXPECT_EQ(LastMessage(),
+            "Java : No terminal program was found to run the console in.\rLooked for: x-terminal-emulator, "
+            "gnome-terminal, konsole, xfce4-terminal, kitty, alacritty, xterm.\rInstall one of them, or name yours in "
+            "the TERMINAL environment variable.");
   EXPECT_FALSE(FileExists(src_ + "run.sh"));
   EXPECT_FALSE(FileExists(src_ + "error"));
   EXPECT_EQ(Editor().StatusBar->PanelText(3), "");
@@ -238,12 +275,12 @@ TEST_F(ToolRunsTest, TheUserToolRunsOnLedFilesWithItsVariableAndOptions) {
   workbench::EnvForm->EnvVarEdit->setText("LEDHOME /opt/led");
   OpenSource("X.led", "led text\n");
   Main().Run2Click();
-  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh run.sh\n");
+  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh " + src_ + "run.sh\n");
   EXPECT_EQ(ReadFile(bin_ + "ledc-args"), "-v X.led out /opt/led\n");
   // With the console closing, the tool starts directly in the terminal.
   Main().SetConsoleClosing(true);
   Main().Run2Click();
-  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e ledc -v X.led out\n");
+  EXPECT_TRUE(ReadFile(bin_ + "terminal-args").ends_with(" sh " + src_ + " ledc -v X.led out\n"));
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -316,7 +353,44 @@ TEST_F(ToolRunsTest, HeaderDocumentAndDebuggerRunsTakeTheirCommandLines) {
   EXPECT_FALSE(Editor().MessageWindow->isHidden());
 
   Main().JDB1Click();  // not modified: no compile first
-  EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e jdb N\n");
+  EXPECT_TRUE(ReadFile(bin_ + "terminal-args").ends_with(" sh " + src_ + " jdb N\n"));
   EXPECT_TRUE(Messages().empty());
   EXPECT_TRUE(Editor().MessageWindow->isHidden());
+}
+
+TEST_F(ToolRunsTest, EachCommonTerminalTakesTheProgramItsOwnWayWithTheArgumentsAsGrouped) {
+  IsolatePath();
+  OpenSource("Args.java", kArgsProgram);
+  const std::pair<const char*, std::string> terminals[] = {
+      {"x-terminal-emulator", "-e "}, {"gnome-terminal", "--wait -- "}, {"konsole", "--nofork -e "},
+      {"xfce4-terminal", "--disable-server -x "}, {"kitty", ""}, {"alacritty", "-e "}, {"xterm", "-e "}};
+  for (const auto& [terminal, before] : terminals) {
+    FakeTerminal(terminal, static_cast<int>(std::count(before.begin(), before.end(), ' ')));
+    workbench::ArgForApplicaForm->ArgComboBox->setEditText("one \"two three\" \"it's\" a\\ b ''");
+    Main().Run2Click();
+    EXPECT_EQ(ReadFile(bin_ + "terminal-args"), before + "sh " + src_ + "run.sh\n") << terminal;
+    EXPECT_EQ(Messages(), (TextLines{"[one]", "[two three]", "[it's]", "[a b]", "[]"})) << terminal;
+    std::filesystem::remove(bin_ + terminal);
+  }
+}
+
+TEST_F(ToolRunsTest, AThrownExceptionReachesTheMessageWindowThroughRunShAndDirectly) {
+  FakeTerminal("x-terminal-emulator", 1);
+  OpenSource("Args.java", kArgsProgram);
+  for (bool closing : {false, true}) {
+    Main().SetConsoleClosing(closing);
+    workbench::ArgForApplicaForm->ArgComboBox->setEditText("throw \"x y\"");
+    Main().Run2Click();
+    TextLines messages = Messages();
+    messages.resize(4);
+    EXPECT_EQ(messages, (TextLines{"[throw]", "[x y]", "Exception in thread \"main\" java.lang.IllegalStateException: boom",
+                                "\tat Args.main(Args.java:4)"}))
+        << closing;
+    EXPECT_FALSE(Editor().MessageWindow->isHidden());
+  }
+  EXPECT_TRUE(ReadFile(bin_ + "terminal-args").ends_with(" sh " + src_ + " java Args throw x y\n"));
+  workbench::ArgForApplicaForm->ArgComboBox->setEditText("\"open");
+  Modal().Queue(platform::mrOk);
+  Main().Run2Click();
+  EXPECT_EQ(LastMessage(), "Java : a quote is not closed in\r\"open");
 }

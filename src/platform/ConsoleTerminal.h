@@ -1,0 +1,36 @@
+#pragma once
+// ConsoleTerminal: the terminal emulator a console program runs in, found the way Linux desktops
+// expect: the program the TERMINAL variable names, then x-terminal-emulator, then the common
+// terminals. Each takes the command to run its own way, and each is asked to stay in the
+// foreground until the command ends, so that waiting for the terminal is waiting for the program.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct TTerminal {
+  std::string Program;                     // the full file name found
+  std::vector<std::string> BeforeCommand;  // what precedes the command among its arguments
+
+  // The terminal's arguments that run command (a program and its arguments) in it.
+  std::vector<std::string> Arguments(const std::vector<std::string>& command) const;
+};
+
+// The full file name of an executable program found on the search path (a ":"-separated list of
+// folders), or "" when there is none. A name holding a "/" is looked at as it stands.
+std::string FindProgram(const std::string& name, const std::string& searchPath);
+// The same on this process's PATH.
+std::string FindProgram(const std::string& name);
+
+// The first terminal found; terminalVariable is the value of TERMINAL, empty when unset.
+std::optional<TTerminal> FindTerminal(const std::string& terminalVariable, const std::string& searchPath);
+// The same with this process's TERMINAL and PATH.
+std::optional<TTerminal> FindTerminal();
+
+// The message for a desktop without any terminal: what was looked for, and how to name one.
+std::string NoTerminalMessage(const std::string& terminalVariable);
+// The same with this process's TERMINAL.
+std::string NoTerminalMessage();
+
+}  // namespace platform

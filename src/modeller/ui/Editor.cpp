@@ -117,11 +117,12 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
 
   CompileMsgForm->ShowCompiling(path);
   platform::ProcessRunner compiler;
-  compiler.SetProgram(JavaCompilerPath, {path});
+  const std::string command = JavaCompilerCommand();
+  compiler.SetProgram(command, {path});
   compiler.SetWorkingDirectory(folder);
   if (haveErrorFile) compiler.SetErrorFile(errorFile);
-  if (JavaCompilerPath.empty() || !compiler.Start()) {
-    platform::ShowMessage(JavaCompilerPath + ": can not run this program.");
+  if (!compiler.Start()) {
+    platform::ShowMessage(command + ": can not run this program.");
     CompileMsgForm->Close();
     if (haveErrorFile) QFile::remove(QString::fromStdString(errorFile));
     return;
@@ -136,12 +137,17 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   }
   messages.repaint();
   const int exitCode = compiler.ExitCode();
-  // A compiler that fails without a word has not compiled the file either.
+  // Exit code 0 is a success even when the compiler wrote notes or warnings; a compiler that fails
+  // without a word has not compiled the file either.
   if (exitCode == 0 || exitCode == 1)
-    CompileMsgForm->ShowCompileResult(messages.Count() > 0 || exitCode == 1 ? "errors!" : "compile successfully!");
+    CompileMsgForm->ShowCompileResult(exitCode == 1 ? "errors!" : "compile successfully!");
   else
     CompileMsgForm->ShowCompileResult("terminated abnormally!");
 }
+
+std::string JavaCompilerCommand() { return JavaCompilerPath.empty() ? "javac" : JavaCompilerPath; }
+
+std::string JavaInterpreterCommand() { return JavaInterpreterPath.empty() ? "java" : JavaInterpreterPath; }
 
 // ---- search ----------------------------------------------------------------------------------
 
@@ -501,8 +507,9 @@ void TEditorForm::Replace() {
     if ((options & platform::frDown) == 0) memo.SetSelStart(start);
   };
   const QString findText = QString::fromStdString(ReplaceDialog->FindText);
-  if (!findText.isEmpty() &&
-      QString::fromStdString(memo.SelText()).compare(findText, Qt::CaseInsensitive) == 0)
+  const Qt::CaseSensitivity matchCase =
+      (options & platform::frMatchCase) != 0 ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  if (!findText.isEmpty() && QString::fromStdString(memo.SelText()).compare(findText, matchCase) == 0)
     replaceSelection();
   bool found = FindInEdit(memo, ReplaceDialog->FindText, options);
   while (found && (options & platform::frReplaceAll) != 0) {

@@ -86,12 +86,8 @@ TDesignInfoForm::TDesignInfoForm() {
   layout->addLayout(OkCancelRow(*this, OKButton, CancelButton));
 }
 
-// The scripted modal service shows no window, so the dialog is filled here as well as on show.
 int TDesignInfoForm::Execute() {
-  FillDesignInfo();
-  int result = ShowModal();
-  if (result == platform::mrOk) StoreDesignInfo();
-  return result;
+  return ExecuteDialog(*this, [this] { FillDesignInfo(); }, [this] { StoreDesignInfo(); });
 }
 
 void TDesignInfoForm::FormShow() { FillDesignInfo(); }

@@ -16,6 +16,7 @@
 #include "modeller/ui/Search.h"
 #include "modeller/ui/ToolPlace.h"
 #include "platform/Dialogs.h"
+#include "platform/FontDialogs.h"
 #include "platform/Printing.h"
 #include "platform/ProcessRunner.h"
 #include "platform/StringList.h"
@@ -61,10 +62,7 @@ TEditSheet::TEditSheet() : platform::TTabSheet(kNoName) {
   Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo->setTabChangesFocus(false);
-  Memo->SetFontName(EditorFont.Name);
-  if (EditorFont.Size > 0) Memo->SetFontSize(EditorFont.Size);
-  if (EditorFont.Color >= 0) Memo->SetFontColor(static_cast<unsigned>(EditorFont.Color));
-  if (EditorColor >= 0) Memo->SetColor(static_cast<unsigned>(EditorColor));
+  platform::ShowTextLook(*Memo, EditorFont, EditorColor);
   layout->addWidget(Memo);
 }
 
@@ -376,13 +374,7 @@ void TEditorForm::UpdateCaretPanel() {
 }
 
 void TEditorForm::SetPagesFont() {
-  for (int i = 0; i < PageCount(); ++i) {
-    platform::TRichEdit& memo = *Pages(i)->Memo;
-    memo.SetFontName(EditorFont.Name);
-    if (EditorFont.Size > 0) memo.SetFontSize(EditorFont.Size);
-    if (EditorFont.Color >= 0) memo.SetFontColor(static_cast<unsigned>(EditorFont.Color));
-    if (EditorColor >= 0) memo.SetColor(static_cast<unsigned>(EditorColor));
-  }
+  for (int i = 0; i < PageCount(); ++i) platform::ShowTextLook(*Pages(i)->Memo, EditorFont, EditorColor);
 }
 
 void TEditorForm::PageControlChange() { UpdateStatusBar(); }

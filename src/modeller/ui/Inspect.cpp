@@ -102,6 +102,13 @@ void RefreshMemberList(platform::TListBox& list, QPushButton& deleteButton,
   deleteButton.setEnabled(list.Count() > 0);
 }
 
+int ExecuteDialog(platform::TForm& dialog, const std::function<void()>& load, const std::function<void()>& store) {
+  load();
+  const int result = dialog.ShowModal();
+  if (result == platform::mrOk) store();
+  return result;
+}
+
 QPushButton* NamedButton(QWidget* parent, const char* name, const std::string& caption) {
   auto* button = new QPushButton(QString::fromStdString(caption), parent);
   button->setObjectName(name);

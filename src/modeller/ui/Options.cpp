@@ -154,12 +154,8 @@ void TOptionsForm::BuildEditorPage(QWidget* page) {
   qobject_cast<QVBoxLayout*>(page->layout())->addStretch();
 }
 
-// The scripted modal service shows no window, so the controls are loaded here as well as on show.
 int TOptionsForm::Execute() {
-  FormShow();
-  int result = ShowModal();
-  if (result == platform::mrOk) StoreOptions();
-  return result;
+  return ExecuteDialog(*this, [this] { FormShow(); }, [this] { StoreOptions(); });
 }
 
 void TOptionsForm::FormShow() {

@@ -48,12 +48,8 @@ TPackageForm::TPackageForm() {
   resize(420, 280);
 }
 
-// The scripted modal service shows no window, so the dialog is loaded here as well as on show.
 int TPackageForm::Execute() {
-  LoadPackageInfo();
-  int result = ShowModal();
-  if (result == platform::mrOk) StorePackageInfo();
-  return result;
+  return ExecuteDialog(*this, [this] { LoadPackageInfo(); }, [this] { StorePackageInfo(); });
 }
 
 void TPackageForm::FormShow() { LoadPackageInfo(); }

@@ -93,6 +93,7 @@ TEST_F(ToolWindows, OptionsOkAndCancelRoundTripThroughTheSettingsFile) {
   EXPECT_TRUE(DiagramFont.Bold);
   EXPECT_EQ(Main().PaintBox->width(), 1800) << "OK applies the options";
   EXPECT_EQ(CodeViewerForm->CodeViewMemo->font().family().toStdString(), "DejaVu Sans Mono");
+  EXPECT_EQ(EditorForm->NewPage()->Memo->palette().color(QPalette::Base), QColor(255, 255, 0));
 
   Modal().Queue(Answer<TOptionsForm>(mrCancel, [](TOptionsForm& options) {
     options.JavaCompilerPathEdit->setText("other");
@@ -162,7 +163,7 @@ TEST_F(ToolWindows, PackageAndDesignInformationReachTheGeneratedJavaWhichCompile
     EXPECT_EQ(info.MoreInfoStringGrid->Cells(1, 3), "1") << "total classes";
     info.TitleEdit->setText("Stacks");
     info.AuthorEdit->setText("Ann");
-    info.CommentsMemo->setPlainText("A stack of things.");
+    info.CommentsMemo->setPlainText("A stack of things */ to compile.");
   }));
   Main().ViewDesignInformation->Click();
   EXPECT_EQ(DesignTitle, "Stacks");
@@ -181,7 +182,7 @@ TEST_F(ToolWindows, PackageAndDesignInformationReachTheGeneratedJavaWhichCompile
   Main().ToolsJAVACodeGenerator->Click();
   const std::string source = testsupport::ReadFile(folder + "/Stack.java");
   for (const char* line : {"\n * Author : Ann\n", "\n * Title : Stacks\n", "\npackage stacks;\n",
-                           "\nimport java.util.*;\n", "\n * A stack of things.\n"})
+                           "\nimport java.util.*;\n", "\n * A stack of things *\\/ to compile.\n"})
     EXPECT_NE(source.find(line), std::string::npos) << line << " in\n" << source;
   EditorForm->CompileCompileItemClick();
   EXPECT_EQ(CompileMsgForm->StatusLabel->text().toStdString(), "compile successfully!");

@@ -5,21 +5,32 @@
 
 #include "platform/ModalService.h"
 #include "platform/StringList.h"
+#include "platform/SysUtils.h"
 
 namespace platform {
 
-namespace {
-
-// "Java files (*.java)|*.java|HTML files (*.html)|*.html" to Qt's name filters.
+// "Java files (*.java)|*.java|HTML files (*.html)|*.html" to Qt's name filters. Qt reads the masks
+// from the last parentheses, so masks the description already shows are not repeated.
 QStringList NameFilters(const std::string& filter) {
   QStringList parts = QString::fromStdString(filter).split('|');
   QStringList filters;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    if (description.endsWith(')') && description.contains('('))
+      description = description.left(description.lastIndexOf('(')).trimmed();
     QString masks = parts[i + 1];
     masks.replace(';', ' ');
-    filters << parts[i] + " (" + masks + ")";
+    filters << description + " (" + masks.simplified() + ")";
   }
   return filters;
+}
+
+namespace {
+
+std::string WithDefaultExt(const std::string& fileName, const std::string& ext, bool saving) {
+  if (ext.empty() || fileName.empty() || !ExtractFileExt(fileName).empty()) return fileName;
+  if (!saving && FileExists(fileName)) return fileName;
+  return fileName + "." + ext;
 }
 
 }  // namespace
@@ -28,7 +39,7 @@ bool TFileDialog::Execute() {
   ModalRequest request{saving_ ? "SaveDialog" : "OpenDialog", Title, FileName, {}};
   if (auto answer = ModalService::Instance().Take(request)) {
     if (answer->result != mrOk) return false;
-    FileName = answer->fileName;
+    FileName = WithDefaultExt(answer->fileName, DefaultExt, saving_);
     if (answer->filterIndex > 0) FilterIndex = answer->filterIndex;
     return true;
   }
@@ -39,10 +50,11 @@ bool TFileDialog::Execute() {
   // The program asks its own overwrite question and checks existence itself.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
   dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(QString::fromStdString(DefaultExt));
   if (FilterIndex >= 1 && FilterIndex <= filters.size()) dialog.selectNameFilter(filters[FilterIndex - 1]);
   if (!FileName.empty()) dialog.selectFile(QString::fromStdString(FileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  FileName = dialog.selectedFiles().first().toStdString();
+  FileName = WithDefaultExt(dialog.selectedFiles().first().toStdString(), DefaultExt, saving_);
   int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
   if (chosen >= 0) FilterIndex = chosen + 1;
   return true;

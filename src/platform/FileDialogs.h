@@ -2,6 +2,7 @@
 // Open and save dialogs with the framework's filter text ("Java files (*.java)|*.java|..."),
 // 1-based filter index, initial folder and file name. Execute goes through the modal service.
 #include <QObject>
+#include <QStringList>
 #include <string>
 
 #include "platform/FindDialogs.h"  // the find dialogs once lived here
@@ -18,6 +19,9 @@ class TFileDialog : public QObject {
   std::string FileName;
   std::string InitialDir;
   std::string Title;
+  // Added to a chosen name that has no extension: always when saving; when opening, only if the
+  // name as typed is not a file.
+  std::string DefaultExt;
 
   bool Execute();  // true when the user chose a file; FileName and FilterIndex then hold it
 
@@ -36,5 +40,8 @@ class TSaveDialog : public TFileDialog {
  public:
   explicit TSaveDialog(QObject* owner) : TFileDialog(owner, true) {}
 };
+
+// The filter text as the dialog lists it: each description once, followed by its masks.
+QStringList NameFilters(const std::string& filter);
 
 }  // namespace platform

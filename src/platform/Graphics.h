@@ -12,6 +12,8 @@ constexpr TColor clBlack = 0x000000;
 constexpr TColor clRed = 0x0000FF;
 constexpr TColor clGray = 0x808080;
 constexpr TColor clWhite = 0xFFFFFF;
+// A system colour: the flag bit above the colour index; the screen's own colour stands for it.
+constexpr TColor clWindowText = static_cast<TColor>(0x80000008);
 
 constexpr TColor RGB(int red, int green, int blue) { return (blue << 16) | (green << 8) | red; }
 constexpr int GetRValue(TColor color) { return color & 0xFF; }

@@ -1,26 +1,16 @@
 #include "modeller/ui/CodeView.h"
 
-#include <QColor>
-#include <QFont>
 #include <QHBoxLayout>
-#include <QPalette>
 #include <QVBoxLayout>
 
 #include "modeller/ui/Editor.h"
 #include "modeller/ui/ToolPlace.h"
 #include "platform/Clipboard.h"
+#include "platform/FontDialogs.h"
 
 namespace modeller {
 
 TCodeViewerForm* CodeViewerForm = nullptr;
-
-namespace {
-
-QColor ToQColor(platform::TColor color) {
-  return QColor(platform::GetRValue(color), platform::GetGValue(color), platform::GetBValue(color));
-}
-
-}  // namespace
 
 TCodeViewerForm::TCodeViewerForm() {
   setObjectName("CodeViewerForm");
@@ -69,20 +59,7 @@ void TCodeViewerForm::FormClose(platform::TCloseAction& action) {
 }
 
 void TCodeViewerForm::SetViewerFont(const platform::TFont& font, platform::TColor color) {
-  QFont shown(QString::fromStdString(font.Name));
-  shown.setPointSize(font.Size > 0 ? font.Size : 10);
-  shown.setBold(font.Bold);
-  shown.setItalic(font.Italic);
-  shown.setUnderline(font.Underline);
-  shown.setStrikeOut(font.StrikeOut);
-  CodeViewMemo->setFont(shown);
-  // Negative values name system colours (the settings' default text colour is one): the
-  // platform's own colour stands for them.
-  QPalette palette = CodeViewMemo->palette();
-  QPalette platformPalette;
-  palette.setColor(QPalette::Base, color >= 0 ? ToQColor(color) : platformPalette.color(QPalette::Base));
-  palette.setColor(QPalette::Text, font.Color >= 0 ? ToQColor(font.Color) : platformPalette.color(QPalette::Text));
-  CodeViewMemo->setPalette(palette);
+  platform::ShowTextLook(*CodeViewMemo, font, color);
 }
 
 void TCodeViewerForm::SaveButtonClick() {

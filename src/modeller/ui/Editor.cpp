@@ -16,6 +16,7 @@
 #include "modeller/ui/Search.h"
 #include "modeller/ui/ToolPlace.h"
 #include "platform/Dialogs.h"
+#include "platform/FontDialogs.h"
 #include "platform/Printing.h"
 #include "platform/ProcessRunner.h"
 #include "platform/StringList.h"
@@ -61,10 +62,7 @@ TEditSheet::TEditSheet() : platform::TTabSheet(kNoName) {
   Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo->setTabChangesFocus(false);
-  Memo->SetFontName(EditorFont.Name);
-  if (EditorFont.Size > 0) Memo->SetFontSize(EditorFont.Size);
-  if (EditorFont.Color >= 0) Memo->SetFontColor(static_cast<unsigned>(EditorFont.Color));
-  if (EditorColor >= 0) Memo->SetColor(static_cast<unsigned>(EditorColor));
+  platform::ShowTextLook(*Memo, EditorFont, EditorColor);
   layout->addWidget(Memo);
 }
 
@@ -117,11 +115,12 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
 
   CompileMsgForm->ShowCompiling(path);
   platform::ProcessRunner compiler;
-  compiler.SetProgram(JavaCompilerPath, {path});
+  const std::string command = JavaCompilerCommand();
+  compiler.SetProgram(command, {path});
   compiler.SetWorkingDirectory(folder);
   if (haveErrorFile) compiler.SetErrorFile(errorFile);
-  if (JavaCompilerPath.empty() || !compiler.Start()) {
-    platform::ShowMessage(JavaCompilerPath + ": can not run this program.");
+  if (!compiler.Start()) {
+    platform::ShowMessage(command + ": can not run this program.");
     CompileMsgForm->Close();
     if (haveErrorFile) QFile::remove(QString::fromStdString(errorFile));
     return;
@@ -136,12 +135,17 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   }
   messages.repaint();
   const int exitCode = compiler.ExitCode();
-  // A compiler that fails without a word has not compiled the file either.
+  // Exit code 0 is a success even when the compiler wrote notes or warnings; a compiler that fails
+  // without a word has not compiled the file either.
   if (exitCode == 0 || exitCode == 1)
-    CompileMsgForm->ShowCompileResult(messages.Count() > 0 || exitCode == 1 ? "errors!" : "compile successfully!");
+    CompileMsgForm->ShowCompileResult(exitCode == 1 ? "errors!" : "compile successfully!");
   else
     CompileMsgForm->ShowCompileResult("terminated abnormally!");
 }
+
+std::string JavaCompilerCommand() { return JavaCompilerPath.empty() ? "javac" : JavaCompilerPath; }
+
+std::string JavaInterpreterCommand() { return JavaInterpreterPath.empty() ? "java" : JavaInterpreterPath; }
 
 // ---- search ----------------------------------------------------------------------------------
 
@@ -370,13 +374,7 @@ void TEditorForm::UpdateCaretPanel() {
 }
 
 void TEditorForm::SetPagesFont() {
-  for (int i = 0; i < PageCount(); ++i) {
-    platform::TRichEdit& memo = *Pages(i)->Memo;
-    memo.SetFontName(EditorFont.Name);
-    if (EditorFont.Size > 0) memo.SetFontSize(EditorFont.Size);
-    if (EditorFont.Color >= 0) memo.SetFontColor(static_cast<unsigned>(EditorFont.Color));
-    if (EditorColor >= 0) memo.SetColor(static_cast<unsigned>(EditorColor));
-  }
+  for (int i = 0; i < PageCount(); ++i) platform::ShowTextLook(*Pages(i)->Memo, EditorFont, EditorColor);
 }
 
 void TEditorForm::PageControlChange() { UpdateStatusBar(); }
@@ -501,8 +499,9 @@ void TEditorForm::Replace() {
     if ((options & platform::frDown) == 0) memo.SetSelStart(start);
   };
   const QString findText = QString::fromStdString(ReplaceDialog->FindText);
-  if (!findText.isEmpty() &&
-      QString::fromStdString(memo.SelText()).compare(findText, Qt::CaseInsensitive) == 0)
+  const Qt::CaseSensitivity matchCase =
+      (options & platform::frMatchCase) != 0 ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  if (!findText.isEmpty() && QString::fromStdString(memo.SelText()).compare(findText, matchCase) == 0)
     replaceSelection();
   bool found = FindInEdit(memo, ReplaceDialog->FindText, options);
   while (found && (options & platform::frReplaceAll) != 0) {

@@ -113,6 +113,11 @@ class TEditorForm : public platform::TForm {
 // Whether the find text is found in the edit from its selection; a hit is selected.
 bool FindInEdit(platform::TRichEdit& edit, const std::string& text, unsigned options);
 
+// The Java tools to run: the configured ones, or "javac" and "java" from PATH when their paths
+// are empty.
+std::string JavaCompilerCommand();
+std::string JavaInterpreterCommand();
+
 extern TEditorForm* EditorForm;
 
 }  // namespace modeller

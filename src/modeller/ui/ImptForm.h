@@ -1,5 +1,10 @@
 #pragma once
-// TImportForm: the "Import" window, made at start-up and reused.
+// TImportForm: the "Import" dialog, made at start-up and reused. The package dialog reads the
+// import typed, or picked from the list of the standard packages.
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/Controls.h"
 #include "platform/Forms.h"
 
 namespace modeller {
@@ -8,6 +13,13 @@ class TImportForm : public platform::TForm {
   Q_OBJECT
  public:
   TImportForm();
+
+  QLineEdit* ImportEdit;
+  platform::TListBox* ImportListBox;
+  QPushButton* OKButton;
+  QPushButton* CancelButton;
+
+  void ImportListBoxClick();
 };
 
 extern TImportForm* ImportForm;

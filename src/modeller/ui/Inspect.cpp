@@ -102,6 +102,32 @@ void RefreshMemberList(platform::TListBox& list, QPushButton& deleteButton,
   deleteButton.setEnabled(list.Count() > 0);
 }
 
+int ExecuteDialog(platform::TForm& dialog, const std::function<void()>& load, const std::function<void()>& store) {
+  load();
+  const int result = dialog.ShowModal();
+  if (result == platform::mrOk) store();
+  return result;
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const std::string& caption) {
+  auto* button = new QPushButton(QString::fromStdString(caption), parent);
+  button->setObjectName(name);
+  return button;
+}
+
+QHBoxLayout* OkCancelRow(platform::TForm& dialog, QPushButton*& ok, QPushButton*& cancel) {
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  ok = NamedButton(&dialog, "OKButton", "OK");
+  ok->setDefault(true);
+  QObject::connect(ok, &QPushButton::clicked, &dialog, [&dialog] { dialog.SetModalResult(platform::mrOk); });
+  cancel = NamedButton(&dialog, "CancelButton", "Cancel");
+  QObject::connect(cancel, &QPushButton::clicked, &dialog, [&dialog] { dialog.SetModalResult(platform::mrCancel); });
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
+}
+
 std::string EditText(const QLineEdit& edit) { return edit.text().toStdString(); }
 
 void SetEditText(QLineEdit& edit, const std::string& text) { edit.setText(QString::fromStdString(text)); }

@@ -3,6 +3,7 @@
 // element. The controls are loaded from the element when the dialog opens and copied back only
 // when it closes with OK.
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,6 +69,15 @@ const std::vector<std::string>& TypeAccessItems();
 // has entries.
 void RefreshMemberList(platform::TListBox& list, QPushButton& deleteButton,
                        const std::vector<std::string>& declarations);
+
+// Loads the dialog, runs it modally and stores it after OK; returns the modal result. The scripted
+// modal service shows no window, so the load does not wait for the show event.
+int ExecuteDialog(platform::TForm& dialog, const std::function<void()>& load, const std::function<void()>& store);
+
+// A push button named for lookups.
+QPushButton* NamedButton(QWidget* parent, const char* name, const std::string& caption);
+// OK (the default button) and Cancel at the right of a row, ending the dialog's modal run.
+QHBoxLayout* OkCancelRow(platform::TForm& dialog, QPushButton*& ok, QPushButton*& cancel);
 
 std::string EditText(const QLineEdit& edit);
 void SetEditText(QLineEdit& edit, const std::string& text);

@@ -131,10 +131,19 @@ void TJavaCodeGenerator::UpdateButtons() { GenerateOneButton->setEnabled(!ListBo
 
 void TJavaCodeGenerator::ListBoxClick() { UpdateButtons(); }
 
-// The item with the focus is written, whichever items are selected.
+// The item with the focus is written, whichever items are selected; without a focused item, the
+// first selected one.
+int TJavaCodeGenerator::ItemToGenerate() const {
+  const int count = static_cast<int>(types_.size());
+  if (ListBox->ItemIndex() >= 0 && ListBox->ItemIndex() < count) return ListBox->ItemIndex();
+  for (int i = 0; i < count; ++i)
+    if (ListBox->item(i)->isSelected()) return i;
+  return -1;
+}
+
 void TJavaCodeGenerator::GenerateOneButtonClick() {
-  int index = ListBox->ItemIndex();
-  if (index < 0 || index >= static_cast<int>(types_.size())) return;
+  const int index = ItemToGenerate();
+  if (index < 0) return;
   const TGenericType* type = types_[static_cast<size_t>(index)];
   std::string name = ListBox->Items(index);
   Generate([type](platform::TStringList& lines) { GenerateTypeSource(lines, type); },

@@ -51,6 +51,8 @@ class TJavaCodeGenerator : public platform::TForm {
   void ListBoxClick();
   void GenerateOneButtonClick();
   void GenerateAllButtonClick();
+  // The list index Generate One writes, or -1.
+  int ItemToGenerate() const;
 
  private:
   // Writes the text to the file; on success closes the dialog and shows the log, on failure shows

@@ -46,11 +46,6 @@ constexpr int kPaletteGroup = 1;
 constexpr const char* kModelFilter = "Zelvory File. (*.zel)|*.zel";
 constexpr const char* kPatternFilter = "Design Pattern. (*.pat)|*.pat";
 
-// A name typed without an extension gets the dialog's default one.
-std::string WithDefaultExt(const std::string& fileName, const std::string& ext) {
-  return ExtractFileExt(fileName).empty() ? fileName + "." + ext : fileName;
-}
-
 // Saving and loading report their errors in a message box and end the command.
 template <class Action>
 bool Reported(Action action) {
@@ -369,16 +364,15 @@ void TMainForm::BuildStatusBar() {
 }
 
 void TMainForm::BuildDialogs() {
-  OpenDialog = new TOpenDialog(this);
-  OpenDialog->Filter = kModelFilter;
-  SaveDialog = new TSaveDialog(this);
-  SaveDialog->Filter = kModelFilter;
-  OpenPatternDialog = new TOpenDialog(this);
-  OpenPatternDialog->Title = "Insert Design Pattern";
-  OpenPatternDialog->Filter = kPatternFilter;
-  SavePatternDialog = new TSaveDialog(this);
-  SavePatternDialog->Title = "Save As Design Pattern";
-  SavePatternDialog->Filter = kPatternFilter;
+  auto make = [](TFileDialog* dialog, const char* title, const char* filter, const char* ext) {
+    dialog->Title = title;
+    dialog->Filter = filter;
+    dialog->DefaultExt = ext;
+  };
+  make(OpenDialog = new TOpenDialog(this), "", kModelFilter, "zel");
+  make(SaveDialog = new TSaveDialog(this), "", kModelFilter, "zel");
+  make(OpenPatternDialog = new TOpenDialog(this), "Insert Design Pattern", kPatternFilter, "pat");
+  make(SavePatternDialog = new TSaveDialog(this), "Save As Design Pattern", kPatternFilter, "pat");
 }
 
 // ---- Handlers ---------------------------------------------------------------------------------
@@ -520,7 +514,7 @@ bool TMainForm::SaveOrSaveAs() { return ModelFileName.empty() ? SaveAs() : SaveM
 bool TMainForm::SaveAs() {
   SaveDialog->FileName = ModelFileName;
   if (!SaveDialog->Execute()) return false;
-  if (!SaveModel(WithDefaultExt(SaveDialog->FileName, "zel"))) return false;
+  if (!SaveModel(SaveDialog->FileName)) return false;
   UpdateStatusBar();
   return true;
 }
@@ -569,7 +563,7 @@ void TMainForm::FileExitClick() { Close(); }
 
 void TMainForm::PatternsSaveAsDesignPatternClick() {
   if (!SavePatternDialog->Execute()) return;
-  TheGraph->SaveDesignPattern(WithDefaultExt(SavePatternDialog->FileName, "pat"));
+  TheGraph->SaveDesignPattern(SavePatternDialog->FileName);
 }
 
 void TMainForm::PatternsInsertDesignPatternClick() {
@@ -580,15 +574,15 @@ void TMainForm::PatternsInsertDesignPatternClick() {
 // ---- Other windows ----------------------------------------------------------------------------
 
 void TMainForm::ViewBrowserClick() { BrowserForm->Show(); }
-void TMainForm::ViewPackageClick() { PackageForm->ShowModal(); }
+void TMainForm::ViewPackageClick() { PackageForm->Execute(); }
 
 void TMainForm::ViewDesignInformationClick() {
-  DesignInfoForm->ShowModal();
+  DesignInfoForm->Execute();
   UpdateStatusBar();
 }
 
 void TMainForm::ToolsOptionsClick() {
-  if (OptionsForm->ShowModal() == mrOk) ApplyOptions();
+  if (OptionsForm->Execute() == mrOk) ApplyOptions();
 }
 
 void TMainForm::ToolsJavaEditorClick() { EditorForm->Show(); }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "modeller/model/Globals.h"
+#include "modeller/ui/Editor.h"
 #include "platform/Launcher.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
@@ -100,7 +101,7 @@ void TRunDialog::RunButtonClick() {
 void TRunDialog::RunClass(const std::string& path) {
   std::string name = platform::ExtractFileName(path);
   std::string className = name.substr(0, name.size() - 6);
-  platform::Launcher::Instance().StartDetached(JavaInterpreterPath, {className}, platform::ExtractFileDir(path));
+  platform::Launcher::Instance().StartDetached(JavaInterpreterCommand(), {className}, platform::ExtractFileDir(path));
 }
 
 void TRunDialog::OpenDocument(const std::string& path) { platform::Launcher::Instance().OpenDocument(path); }

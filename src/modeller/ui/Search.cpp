@@ -86,7 +86,7 @@ std::optional<int> ScanTextBuffer(const std::u16string& buffer, int selStart, in
       match = Mapped(map, buffer[static_cast<size_t>(p + i)]) == wanted[static_cast<size_t>(i)];
     if (match) {
       const int after = p + textLength;
-      if (!options.WholeWord || count == 0 || after >= length || IsWordDelimiter(buffer[static_cast<size_t>(after)]))
+      if (!options.WholeWord || after >= length || IsWordDelimiter(buffer[static_cast<size_t>(after)]))
         return p;
     }
     p += direction;

@@ -1,5 +1,8 @@
 #include "modeller/ui/SettingsFile.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace modeller {
 
 using platform::TFont;
@@ -16,11 +19,17 @@ constexpr int kPointsPerInch = 72;
 
 // The style is cleared before its flags are read, and the height is read after the size, so a
 // stored height wins over a stored size.
+int ReadBounded(const TIniFile& ini, const std::string& section, const std::string& key, int value, int low,
+                int high) {
+  return std::clamp(ini.ReadInteger(section, key, value), low, high);
+}
+
 void ReadFont(const TIniFile& ini, const std::string& section, const std::string& prefix, TFont& font) {
   font.Name = ini.ReadString(section, prefix + "Name", font.Name);
   font.Size = ini.ReadInteger(section, prefix + "Size", font.Size);
   font.Color = ini.ReadInteger(section, prefix + "Color", font.Color);
-  font.Size = FontSizeOfHeight(ini.ReadInteger(section, prefix + "Height", FontHeightOfSize(font.Size)));
+  int height = ini.ReadInteger(section, prefix + "Height", FontHeightOfSize(font.Size));
+  font.Size = std::clamp(FontSizeOfHeight(height), kMinFontSize, kMaxFontSize);
   font.Bold = ini.ReadBool(section, prefix + "Bold", false);
   font.Italic = ini.ReadBool(section, prefix + "Italic", false);
   font.Underline = ini.ReadBool(section, prefix + "Underline", false);
@@ -31,7 +40,9 @@ void WriteFont(TIniFile& ini, const std::string& section, const std::string& pre
   ini.WriteString(section, prefix + "Name", font.Name);
   ini.WriteInteger(section, prefix + "Size", font.Size);
   ini.WriteInteger(section, prefix + "Color", font.Color);
-  ini.WriteInteger(section, prefix + "Height", FontHeightOfSize(font.Size));
+  int height = ini.ReadInteger(section, prefix + "Height", 0);
+  if (height == 0 || FontSizeOfHeight(height) != font.Size) height = FontHeightOfSize(font.Size);
+  ini.WriteInteger(section, prefix + "Height", height);
   ini.WriteBool(section, prefix + "Bold", font.Bold);
   ini.WriteBool(section, prefix + "Italic", font.Italic);
   ini.WriteBool(section, prefix + "Underline", font.Underline);
@@ -46,8 +57,9 @@ int FontHeightOfSize(int size) {
   return -static_cast<int>((scaled + (scaled >= 0 ? 1 : -1) * kPointsPerInch / 2) / kPointsPerInch);
 }
 
+// A positive height (the cell height) is taken as the character height of the same number.
 int FontSizeOfHeight(int height) {
-  long long scaled = -static_cast<long long>(height) * kPointsPerInch;
+  long long scaled = std::abs(static_cast<long long>(height)) * kPointsPerInch;
   return static_cast<int>((scaled + (scaled >= 0 ? 1 : -1) * kPixelsPerInch / 2) / kPixelsPerInch);
 }
 
@@ -74,12 +86,14 @@ void ReadModellerOptions(const TIniFile& ini, TModellerOptions& options) {
   options.JavaInterpreterPath = ini.ReadString(kEnvironment, "JavaInterpreterPath", options.JavaInterpreterPath);
   options.GenIncludeImpl = ini.ReadBool(kEnvironment, "GenIncludeImpl", options.GenIncludeImpl);
   options.GenIncludeCmmt = ini.ReadBool(kEnvironment, "GenIncludeCmmt", options.GenIncludeCmmt);
-  options.Indentation = ini.ReadInteger(kEnvironment, "Indentation", options.Indentation);
+  options.Indentation =
+      ReadBounded(ini, kEnvironment, "Indentation", options.Indentation, kMinIndentation, kMaxIndentation);
   ReadFont(ini, kEnvironment, "BrowserFont", options.BrowserFont);
   options.BrowserColor = ini.ReadInteger(kEnvironment, "BrowserColor", options.BrowserColor);
   ReadFont(ini, kDiagram, "Font", options.DiagramFont);
-  options.DiagramWidth = ini.ReadInteger(kDiagram, "Width", options.DiagramWidth);
-  options.DiagramHeight = ini.ReadInteger(kDiagram, "Height", options.DiagramHeight);
+  options.DiagramWidth = ReadBounded(ini, kDiagram, "Width", options.DiagramWidth, kMinDiagramSize, kMaxDiagramSize);
+  options.DiagramHeight =
+      ReadBounded(ini, kDiagram, "Height", options.DiagramHeight, kMinDiagramSize, kMaxDiagramSize);
   ReadFont(ini, kEditor, "Font", options.EditorFont);
   options.EditorColor = ini.ReadInteger(kEditor, "Color", options.EditorColor);
 }

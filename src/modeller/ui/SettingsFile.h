@@ -24,14 +24,23 @@ struct TModellerOptions {
   bool GenIncludeImpl = true;
   bool GenIncludeCmmt = true;
   int Indentation = 8;
-  platform::TFont BrowserFont{"Courier New", 10};
+  platform::TFont BrowserFont{"Courier New", 10, platform::clWindowText};
   platform::TColor BrowserColor = platform::clWhite;
-  platform::TFont DiagramFont{"Arial", 10};
+  platform::TFont DiagramFont{"Arial", 10, platform::clWindowText};
   int DiagramWidth = 1500;
   int DiagramHeight = 2000;
-  platform::TFont EditorFont{"Courier New", 10};
+  platform::TFont EditorFont{"Courier New", 10, platform::clWindowText};
   platform::TColor EditorColor = platform::clWhite;
 };
+
+// The bounds of the numbers the options hold. A value read beyond them is brought to the nearest
+// bound, so a damaged file can neither ask for a drawing area of gigabytes nor an endless indent.
+constexpr int kMinIndentation = 0;
+constexpr int kMaxIndentation = 16;
+constexpr int kMinDiagramSize = 100;
+constexpr int kMaxDiagramSize = 5000;
+constexpr int kMinFontSize = 1;
+constexpr int kMaxFontSize = 127;
 
 // A font's height in pixels as the file stores it (negative: the character height) and back.
 int FontHeightOfSize(int size);
@@ -41,7 +50,10 @@ void ReadMainFormPlace(const platform::TIniFile& ini, TMainFormPlace& place);
 // The geometry is written only for a window that is not maximised, so a maximised window keeps the
 // place it had before.
 void WriteMainFormPlace(platform::TIniFile& ini, const TMainFormPlace& place);
+// Numbers are clamped to the bounds above.
 void ReadModellerOptions(const platform::TIniFile& ini, TModellerOptions& options);
+// A font height is written as the file holds it while it still gives the font's size, so a height
+// between two sizes is not rounded away.
 void WriteModellerOptions(platform::TIniFile& ini, const TModellerOptions& options);
 
 }  // namespace modeller

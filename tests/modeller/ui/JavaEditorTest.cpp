@@ -190,8 +190,13 @@ TEST_F(JavaEditor, FindAndReplaceThroughTheDialogs) {
   replace.DownRadio->setChecked(true);
   Modal().Queue(mrOk);
   replace.ReplaceClick();
-  EXPECT_EQ(Active().Memo->Lines().Get(0), "int count; n counter;") << "the selection matches in another case";
+  EXPECT_EQ(Active().Memo->Lines().Get(0), "int count; Count counter;") << "Match case keeps the selection";
   EXPECT_EQ(LastMessage(), "Cannot find \"COUNT\".");
+  Active().Memo->SetSelStart(11);
+  Active().Memo->SetSelLength(5);
+  replace.MatchCaseBox->setChecked(false);
+  replace.ReplaceClick();
+  EXPECT_EQ(Active().Memo->Lines().Get(0), "int count; n counter;") << "the selection matches in another case";
 
   // Replacing upwards with a text that holds the find text ends.
   Active().Memo->moveCursor(QTextCursor::End);
@@ -248,6 +253,13 @@ TEST_F(JavaEditor, CompilerFailuresAreReportedAsSuch) {
   JavaCompilerPath = "/bin/false";
   Editor().CompileCompileItemClick();
   EXPECT_EQ(Status(), "errors!");
+  const std::string noting = temp_.File("noting.sh");
+  WriteFile(noting, "#!/bin/sh\necho 'Note: Q.java uses unchecked operations.' >&2\n");
+  QFile::setPermissions(QString::fromStdString(noting), QFile::ReadOwner | QFile::ExeOwner);
+  JavaCompilerPath = noting;
+  Editor().CompileCompileItemClick();
+  EXPECT_EQ(Status(), "compile successfully!") << "notes of a compiler that succeeded are no errors";
+  EXPECT_EQ(Messages().size(), 1u);
   const std::string killer = temp_.File("killer.sh");
   WriteFile(killer, "#!/bin/sh\necho dying >&2\nkill -9 $$\n");
   QFile::setPermissions(QString::fromStdString(killer), QFile::ReadOwner | QFile::ExeOwner);

@@ -230,14 +230,14 @@ TEST_F(MainWindow, ClosingWritesTheSettingsFileInItsOrder) {
             "Left=10\nTop=20\nWidth=900\nHeight=640\nMaximized=0\n\n"
             "[Environment Options]\n"
             "JavaCompilerPath=\nJavaInterpreterPath=\nGenIncludeImpl=1\nGenIncludeCmmt=1\nIndentation=8\n"
-            "BrowserFontName=Courier New\nBrowserFontSize=10\nBrowserFontColor=0\nBrowserFontHeight=-13\n"
+            "BrowserFontName=Courier New\nBrowserFontSize=10\nBrowserFontColor=-2147483640\nBrowserFontHeight=-13\n"
             "BrowserFontBold=0\nBrowserFontItalic=0\nBrowserFontUnderline=0\nBrowserFontStrikeOut=0\n"
             "BrowserColor=16777215\n\n"
             "[Diagram Options]\n"
-            "FontName=Arial\nFontSize=10\nFontColor=0\nFontHeight=-13\n"
+            "FontName=Arial\nFontSize=10\nFontColor=-2147483640\nFontHeight=-13\n"
             "FontBold=0\nFontItalic=0\nFontUnderline=0\nFontStrikeOut=0\nWidth=1500\nHeight=2000\n\n"
             "[Editor Options]\n"
-            "FontName=Courier New\nFontSize=10\nFontColor=0\nFontHeight=-13\n"
+            "FontName=Courier New\nFontSize=10\nFontColor=-2147483640\nFontHeight=-13\n"
             "FontBold=0\nFontItalic=0\nFontUnderline=0\nFontStrikeOut=0\nColor=16777215\n";
   EXPECT_EQ(SettingsText().substr(0, mainSections.size()), mainSections);
 }

@@ -24,8 +24,9 @@ TEST(TextScan, WholeWordsSkipMatchesInsideWords) {
   EXPECT_EQ(ScanTextBuffer(text, 0, 5, u"count", {true, true, true}), 23);
   EXPECT_EQ(ScanTextBuffer(text, 28, 0, u"count", {false, true, true}), 23);
   EXPECT_EQ(ScanTextBuffer(u"ab abc", 0, 0, u"ab", {true, true, true}), 0);
-  EXPECT_EQ(ScanTextBuffer(u"abc d", 5, 0, u"ab", {false, true, true}), 0)
-      << "the last candidate position is a hit whatever follows";
+  EXPECT_EQ(ScanTextBuffer(u"abc d", 5, 0, u"ab", {false, true, true}), std::nullopt)
+      << "backwards too, a match followed by a letter is no whole word";
+  EXPECT_EQ(ScanTextBuffer(u"ab d", 4, 0, u"ab", {false, true, true}), 0);
   EXPECT_EQ(ScanTextBuffer(u"abc d", 5, 0, u"ab", {false, true, false}), 0);
   EXPECT_EQ(ScanTextBuffer(u"xab", 0, 0, u"b", {true, true, true}), 2);
 }

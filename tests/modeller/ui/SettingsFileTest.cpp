@@ -27,6 +27,30 @@ TEST_F(SettingsFile, AStoredFontHeightWinsOverTheStoredSize) {
   EXPECT_EQ(FontSizeOfHeight(-16), 12);
 }
 
+TEST_F(SettingsFile, NumbersBeyondTheirBoundsAreClampedWhenRead) {
+  TIniFile ini = IniWith("[Environment Options]\nIndentation=2000000000\nBrowserFontHeight=-900000\n"
+                         "[Diagram Options]\nWidth=999999999\nHeight=-5\nFontHeight=0\n");
+  TModellerOptions options;
+  ReadModellerOptions(ini, options);
+  EXPECT_EQ(options.Indentation, kMaxIndentation);
+  EXPECT_EQ(options.BrowserFont.Size, kMaxFontSize);
+  EXPECT_EQ(options.DiagramWidth, kMaxDiagramSize);
+  EXPECT_EQ(options.DiagramHeight, kMinDiagramSize);
+  EXPECT_EQ(options.DiagramFont.Size, kMinFontSize);
+}
+
+TEST_F(SettingsFile, AFontHeightAndAMissingColourAreWrittenBackAsRead) {
+  TIniFile ini = IniWith("[Editor Options]\nFontSize=10\nFontHeight=-14\n");
+  TModellerOptions options;
+  ReadModellerOptions(ini, options);
+  WriteModellerOptions(ini, options);
+  EXPECT_EQ(ini.ReadInteger("Editor Options", "FontHeight", 0), -14);
+  EXPECT_EQ(ini.ReadInteger("Editor Options", "FontColor", 0), -2147483640);
+  options.EditorFont.Size = 12;
+  WriteModellerOptions(ini, options);
+  EXPECT_EQ(ini.ReadInteger("Editor Options", "FontHeight", 0), -16) << "a new size writes its own height";
+}
+
 TEST_F(SettingsFile, AMissingFileKeepsTheValuesInForce) {
   TIniFile ini(temp_.File("none.ini"));
   TModellerOptions options;

@@ -50,8 +50,9 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   EXPECT_TRUE(CodeViewerForm->Visible());
   platform::TStringList expected;
   GenerateCppPrototypes(expected);
-  EXPECT_EQ(ViewerLines(), expected.Lines());
-  EXPECT_NE(std::find(ViewerLines().begin(), ViewerLines().end(), "class Shape {"), ViewerLines().end());
+  std::vector<std::string> shown = ViewerLines();
+  EXPECT_EQ(shown, expected.Lines());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "class Shape {"), shown.end());
 
   Modal().Queue(mrOk);
   TranslatorsForm->EiffelButton->Click();
@@ -65,8 +66,9 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   TranslatorsForm->JavaButton->Click();
   expected.Clear();
   GeneratePackageSource(expected);
-  EXPECT_EQ(ViewerLines(), expected.Lines());
-  EXPECT_NE(std::find(ViewerLines().begin(), ViewerLines().end(), "class Shape"), ViewerLines().end());
+  shown = ViewerLines();
+  EXPECT_EQ(shown, expected.Lines());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "class Shape {"), shown.end());
   EXPECT_EQ(GenerateLogForm->LogListBox->Items(0), "Messages : Java Code Generator");
 }
 

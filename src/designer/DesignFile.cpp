@@ -362,7 +362,11 @@ class TDesignReader {
     else if (className == "TImage") ReadImage(name);
     else if (className == "TOpenDlg") ReadFileDialog(name);
     else ReadMenuBarMarker();
-    if (className != "TJMenuItem" && className != "TBBTN") Listed(name, className);
+    if (className == "TBBTN") return;
+    // The blocks stand in creation order: the components take it again.
+    QObject* read = frame_.findChild<QObject*>(QString::fromStdString(name));
+    if (className != "TFrame" && read != nullptr) frame_.InsertComponent(read);
+    if (className != "TJMenuItem") Listed(name, className);
   }
 
   void Listed(const std::string& name, const std::string& className) {
@@ -731,7 +735,8 @@ TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {
   frame->FSourcePage = sheet;
   main.FPageFrame = frame;
   frame->KeepFrameGeometry();
-  inspector->setCurrentIndex(0);
+  frame->ShowMenuBar();
+  ObjInsForm->SelectComponent(frame);
   frame->Show();
   return frame;
 }

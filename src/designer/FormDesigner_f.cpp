@@ -37,6 +37,9 @@ constexpr unsigned kWhite = 0xFFFFFF;
 constexpr int kHandleSize = 5;
 constexpr int kMarkerSize = 29;
 
+// The dynamic property that holds a component's place in its frame's creation order.
+constexpr const char* kCreationOrder = "CreationOrder";
+
 constexpr const char* kMenuBarNotEmpty =
     "   MenuBar is not empty !\r\r   Open Menu Designer and Remove MenuItems first.   ";
 
@@ -152,6 +155,9 @@ std::vector<int> GridLines(int from, int to, int spacing) {
 }
 
 TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
+  // The hook watches from the start, so that a press on the frame while it is not the active
+  // window can activate it (ActivateByPress); it acts only while the frame is active.
+  qApp->installEventFilter(this);
   SetBounds(kNewFrameLeft, kNewFrameTop, kNewFrameWidth, kNewFrameHeight);
   for (size_t i = 0; i < FHandles.size(); ++i) {
     auto* handle = new platform::TPanel(this, std::string(kHandles[i].name) + "_Dot_Panel");
@@ -174,7 +180,7 @@ TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
   FormCreate();
 }
 
-TFrame::~TFrame() { RemoveHook(); }
+TFrame::~TFrame() { qApp->removeEventFilter(this); }
 
 void TFrame::FormCreate() {
   FSelected = this;
@@ -224,8 +230,15 @@ std::vector<QWidget*> TFrame::Components() const {
     }
   };
   walk(this);
+  // The tree lists a panel's children with the panel, and raising a control reorders its siblings;
+  // neither is the order in which the user made them.
+  std::stable_sort(found.begin(), found.end(), [](const QWidget* a, const QWidget* b) {
+    return a->property(kCreationOrder).toInt() < b->property(kCreationOrder).toInt();
+  });
   return found;
 }
+
+void TFrame::InsertComponent(QObject* component) { component->setProperty(kCreationOrder, ++FComponentCount); }
 
 bool TFrame::IsBitmapButton(const QWidget* component) const {
   return component != nullptr && component->inherits("platform::TBitBtn");
@@ -406,6 +419,7 @@ void TFrame::CreateFromPalette() {
       [&] {
         created = CreatePaletteComponent(container);
         if (created == nullptr) return;
+        InsertComponent(created);
         RaiseMarkers();
         WriteNewComponent(created);
       },
@@ -610,22 +624,26 @@ void TFrame::DeleteSelection() {
 
 // ---- The message hook ----
 
-void TFrame::InstallHook() {
-  if (hookInstalled_) return;
-  qApp->installEventFilter(this);
-  hookInstalled_ = true;
-}
+void TFrame::InstallHook() { hookInstalled_ = true; }
 
-void TFrame::RemoveHook() {
-  if (!hookInstalled_) return;
-  qApp->removeEventFilter(this);
-  hookInstalled_ = false;
+void TFrame::RemoveHook() { hookInstalled_ = false; }
+
+// A press on a frame that is not the active window makes it active first, as the window system
+// does before it hands the press on, so that the press still does what it means.
+void TFrame::ActivateByPress() {
+  activateWindow();
+  FormActivate();
 }
 
 bool TFrame::eventFilter(QObject* watched, QEvent* event) {
-  if (!hookInstalled_ || workbench::MarkerLost || !watched->isWidgetType()) return false;
+  if (workbench::MarkerLost || !watched->isWidgetType()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
-  if (receiver->window() != this) return false;
+  // The designed menu bar works as in the running window: its menus open and its items click.
+  if (receiver->window() != this || qobject_cast<TMenuBar*>(receiver) != nullptr) return false;
+  if (!hookInstalled_) {
+    if (event->type() != QEvent::MouseButtonPress || Released()) return false;
+    ActivateByPress();
+  }
   bool consumed = Hook(receiver, event);
   if (Released()) RemoveHook();  // the lost-marker recovery took the page: the frame is going
   return consumed;
@@ -700,9 +718,12 @@ void TFrame::MouseMove(QMouseEvent* event) {
   QPoint global = Confined(event->globalPosition().toPoint(), ParentAreaOnScreen(FSelected));
   if (FResizing) {
     DragHandle(global.x() - FGrabX, global.y() - FGrabY);
+    ObjInsForm->RefreshSize();
+    ObjInsForm->RefreshPosition();
   } else if (FMoving) {
     QPoint inParent = FSelected->parentWidget()->mapFromGlobal(global);
     FSelected->move(inParent - QPoint(FGrabX, FGrabY));
+    ObjInsForm->RefreshPosition();
   }
 }
 
@@ -762,8 +783,13 @@ void TFrame::KeyDown(QKeyEvent* event) {
     case Qt::Key_Down: {
       TAxis axis = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right ? H : V;
       int step = event->key() == Qt::Key_Left || event->key() == Qt::Key_Up ? -1 : 1;
-      if (ctrl) MoveSelection(axis, step);
-      else if (shift) SizeSelection(axis, step);
+      if (ctrl) {
+        MoveSelection(axis, step);
+        ObjInsForm->RefreshPosition();
+      } else if (shift) {
+        SizeSelection(axis, step);
+        ObjInsForm->RefreshSize();
+      }
       return;
     }
     case Qt::Key_Delete: DeleteSelection(); return;
@@ -816,14 +842,17 @@ void TFrame::moveEvent(QMoveEvent* event) {
   FFrameGeometry.left = Left();
   FFrameGeometry.top = Top();
   if (FrameId != fkApplet) WriteGeometryChange(this, before, true, false);
+  if (!Released()) ObjInsForm->RefreshPosition();
 }
 
 void TFrame::FormResize() {
+  ShowMenuBar();
   if (workbench::MarkerLost || !isVisible() || Released()) return;
   TGeometry before = FFrameGeometry;
   FFrameGeometry.width = Width();
   FFrameGeometry.height = Height();
   WriteGeometryChange(this, before, false, true);
+  if (!Released()) ObjInsForm->RefreshSize();
 }
 
 void TFrame::paintEvent(QPaintEvent* event) { FormPaint(event); }
@@ -836,6 +865,14 @@ void TFrame::FormPaint(QPaintEvent* event) {
   std::vector<int> rows = GridLines(clip.top(), clip.top() + clip.height(), spacing);
   for (int x : GridLines(clip.left(), clip.left() + clip.width(), spacing))
     for (int y : rows) painter.drawPoint(x, y);
+}
+
+void TFrame::ShowMenuBar() {
+  auto* bar = findChild<TMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+  if (bar == nullptr) return;
+  bar->setGeometry(0, 0, width(), platform::WindowMetricsConst::MenuHeight);
+  bar->setVisible(!bar->Items.empty());
+  bar->raise();
 }
 
 void TFrame::OpenMenuDesigner() {

@@ -55,8 +55,10 @@ class TFrame : public platform::TForm {
   int FGrabY = 0;
   platform::TBitBtn* MMB;  // the marker that stands for the menu bar on the surface
 
-  // Design components in creation order: each one before the components a panel holds.
+  // Design components in creation order, so a panel comes before the components it holds.
   std::vector<QWidget*> Components() const;
+  // Takes a new component into the frame's creation order.
+  void InsertComponent(QObject* component);
   bool IsHandlePanel(const QObject* component) const;
   bool HookInstalled() const { return hookInstalled_; }
 
@@ -69,6 +71,9 @@ class TFrame : public platform::TForm {
   // Shows the menu designer for the frame's menu bar (a double-click on its marker).
   void OpenMenuDesigner();
   void RaiseMarkers();
+  // The designed menu bar across the top of the surface while it has menus, so that a click on a
+  // menu item reaches MenuItemClick as in the running window.
+  void ShowMenuBar();
   // Takes the window's present geometry as the last one written, as after a design was read.
   void KeepFrameGeometry() { FFrameGeometry = {Left(), Top(), Width(), Height()}; }
   QWidget* ComponentAt(QWidget* receiver, QPoint globalPoint);
@@ -98,6 +103,7 @@ class TFrame : public platform::TForm {
   };
   void InstallHook();
   void RemoveHook();
+  void ActivateByPress();
   bool Hook(QWidget* receiver, QEvent* event);
   bool MousePress(QWidget* receiver, QMouseEvent* event);
   void MouseMove(QMouseEvent* event);
@@ -133,6 +139,7 @@ class TFrame : public platform::TForm {
   bool FShiftSizing = false;
   bool FDoubleClicked = false;
   bool hookInstalled_ = false;
+  int FComponentCount = 0;  // components taken into the creation order so far
 };
 
 }  // namespace designer

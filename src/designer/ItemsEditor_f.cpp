@@ -1,5 +1,7 @@
 #include "designer/ItemsEditor_f.h"
 
+#include <QScreen>
+
 #include "platform/ModalService.h"
 
 namespace designer {
@@ -8,7 +10,9 @@ TItemsEditorForm* ItemsEditorForm = nullptr;
 
 TItemsEditorForm::TItemsEditorForm() {
   SetCaption("Item Editor");
-  resize(382, 293);
+  // A tool window with only the system menu, of a fixed client size.
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(382, 293);
   Panel1 = new platform::TPanel(this);
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(3, 3, 376, 249);
@@ -51,7 +55,13 @@ void TItemsEditorForm::Memo1Change() {
 }
 
 void TItemsEditorForm::FormShow() {
+  if (QScreen* shown = screen()) {
+    QRect place = frameGeometry();
+    place.moveCenter(shown->geometry().center());
+    move(place.topLeft());
+  }
   Memo1Change();
+  Memo1->setFocus();
 }
 
 }  // namespace designer

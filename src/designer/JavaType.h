@@ -11,7 +11,8 @@
 
 namespace designer {
 
-// java.awt.MenuBar. It lives on the frame without showing: the frame's marker button stands for it.
+// java.awt.MenuBar. On the surface the frame's marker button stands for it; while it has menus it
+// also shows across the top of the frame (TFrame::ShowMenuBar), where its items can be clicked.
 class TMenuBar : public platform::TMainMenu {
   Q_OBJECT
  public:

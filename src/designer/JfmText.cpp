@@ -50,9 +50,11 @@ void TJfmReader::SkipHeader() {
 std::string TJfmReader::Value(const std::string& name, int indent) {
   const std::string prefix = std::string(static_cast<size_t>(indent), ' ') + name + " = ";
   const std::string& line = Current(name);
-  if (line.compare(0, prefix.size(), prefix) != 0) Fail(name + " was expected, not \"" + line + "\"");
+  // An editor or a version-control tool may have stripped the blank that ends an empty value.
+  const bool stripped = line == prefix.substr(0, prefix.size() - 1);
+  if (!stripped && line.compare(0, prefix.size(), prefix) != 0) Fail(name + " was expected, not \"" + line + "\"");
   ++position_;
-  return line.substr(prefix.size());
+  return stripped ? std::string() : line.substr(prefix.size());
 }
 
 int TJfmReader::IntValue(const std::string& name, int indent) {

@@ -79,11 +79,20 @@ void ShowLineErrorMessage(const std::string& title, int code, int line) {
                        platform::mbOK);
 }
 
-std::string GetFirstWord(const std::string& text) {
+namespace {
+
+// Without its leading characters of code 32 or below (blanks, tabs, line breaks).
+std::string TrimLeftBlanks(const std::string& text) {
   size_t start = 0;
   while (start < text.size() && static_cast<unsigned char>(text[start]) <= ' ') ++start;
-  size_t end = text.find_first_of(" \t", start);
-  return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+  return text.substr(start);
+}
+
+}  // namespace
+
+std::string GetFirstWord(const std::string& text) {
+  std::string rest = TrimLeftBlanks(text);
+  return rest.substr(0, rest.find_first_of(" \t"));
 }
 
 std::string GetLastWord(const std::string& text) {
@@ -149,9 +158,11 @@ std::string ComponentHelpKeyword(int kind) {
   }
 }
 
-void ShowComponentHelp(int kind) {
-  platform::Launcher::Instance().OpenDocument(platform::Application()->HelpFile, ComponentHelpKeyword(kind));
+void ShowKeywordHelp(const std::string& keyword) {
+  platform::Launcher::Instance().OpenDocument(platform::Application()->HelpFile, keyword);
 }
+
+void ShowComponentHelp(int kind) { ShowKeywordHelp(ComponentHelpKeyword(kind)); }
 
 void GotoEditorLine(int n) {
   platform::TRichEdit* edit = workbench::EditorForm->ActiveEditor();
@@ -449,15 +460,6 @@ int ReplaceName(std::string& text, const std::string& oldName, const std::string
 
 std::string GetFirstToken(const std::string& text) { return GetFirstWord(text); }
 
-namespace {
-
-std::string TrimLeftBlanks(const std::string& text) {
-  size_t start = text.find_first_not_of(' ');
-  return start == std::string::npos ? std::string() : text.substr(start);
-}
-
-}  // namespace
-
 std::string DeleteFirstWord(const std::string& text) {
   std::string rest = TrimLeftBlanks(text);
   if (rest.empty()) return {};
@@ -628,9 +630,12 @@ int GetNameLineIndex(const std::string& prefix, const std::string& name) {
 
 namespace {
 
-// Inserts lines above `at` so that they read in the given order.
-void InsertAbove(platform::TEditLines& lines, int at, const std::vector<std::string>& added) {
-  for (auto it = added.rbegin(); it != added.rend(); ++it) lines.Insert(at, *it);
+// Inserts lines above `at` so that they read in the given order; the comments among them take
+// the comment colour, as the page's own comments did when it was opened.
+void InsertAbove(platform::TRichEdit& edit, int at, const std::vector<std::string>& added) {
+  for (auto it = added.rbegin(); it != added.rend(); ++it) edit.Lines().Insert(at, *it);
+  for (size_t i = 0; i < added.size(); ++i)
+    workbench::EditorForm->ColorCommentLine(edit, at + static_cast<int>(i));
 }
 
 }  // namespace
@@ -641,7 +646,7 @@ std::string GetEditorLine(int index) {
 }
 
 void InsertEditorLines(int at, const std::vector<std::string>& lines) {
-  if (platform::TRichEdit* edit = ActivePageEdit()) InsertAbove(edit->Lines(), at, lines);
+  if (platform::TRichEdit* edit = ActivePageEdit()) InsertAbove(*edit, at, lines);
 }
 
 namespace {
@@ -678,7 +683,7 @@ void UpgradeGeneratedSource(const std::string& fileName, const std::string& clas
       return;
     }
     std::string indent = lines.Get(anchor).substr(0, static_cast<size_t>(GetIndentWidth(lines.Get(anchor))));
-    InsertAbove(lines, anchor, {indent + "// paint()", indent + "// End of paint()"});
+    InsertAbove(*edit, anchor, {indent + "// paint()", indent + "// End of paint()"});
   } else if (frameKind == fkApplet) {
     int anchor = GetLineIndexBetween(classLine, endLine, "public void InitialPositionSet()");
     if (anchor < 0) {
@@ -686,7 +691,7 @@ void UpgradeGeneratedSource(const std::string& fileName, const std::string& clas
       return;
     }
     std::string indent = lines.Get(anchor).substr(0, static_cast<size_t>(GetIndentWidth(lines.Get(anchor))));
-    InsertAbove(lines, anchor,
+    InsertAbove(*edit, anchor,
                 {indent + "public void paint(Graphics g)", indent + "{", indent + indent + "// paint()",
                  indent + indent + "// End of paint()", indent + "}", ""});
   }

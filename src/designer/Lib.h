@@ -44,6 +44,8 @@ std::string GetFilterExt(const std::string& filter, int index);
 // kind without one. ShowComponentHelp opens the help file at that keyword.
 std::string ComponentHelpKeyword(int kind);
 void ShowComponentHelp(int kind);
+// Opens the help file at the keyword's place.
+void ShowKeywordHelp(const std::string& keyword);
 
 // Puts the caret of the active editor page at the end of line n - 1 and focuses it.
 void GotoEditorLine(int n);

@@ -410,6 +410,7 @@ void TMenuDesigner::MenuTreeEdited(QTreeWidgetItem* node) {
 
 void TMenuDesigner::OkButtonClick() {
   if (FModified && FFrame != nullptr && FMenuBar != nullptr) WriteFrameSource(FFrame, [this] { WriteMenus(); }, true);
+  if (FFrame != nullptr) FFrame->ShowMenuBar();
   SetModalResult(platform::mrOk);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QPalette>
+#include <QShortcut>
+#include <QStandardItemModel>
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -13,6 +15,7 @@
 #include "designer/Lib.h"
 #include "designer/PropertyWriters.h"
 #include "platform/Dialogs.h"
+#include "platform/Forms.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
@@ -29,6 +32,9 @@ using Names = std::vector<std::string>;
 
 const QColor kNavy(0, 0, 128);
 const QColor kGray(128, 128, 128);
+// The chooser sorts its entries by this role: the entry's text in lower case.
+constexpr int kChooserSortRole = Qt::UserRole + 1;
+constexpr int kButtonWidth = 17;  // an arrow or dots button and its gap beside an editor
 
 Names Rows(std::initializer_list<const char*> names) {
   Names rows;
@@ -117,8 +123,12 @@ std::string ValueOf(QWidget* c, int kind, int code) {
     case pcFontStyle:
       return FontStyleToStr((c->font().bold() ? fsBold : 0u) | (c->font().italic() ? fsItalic : 0u));
     case pcForeground: return ColorToJavaName(ColourOf(c, QPalette::WindowText));
-    case pcHeight: return std::to_string(applet ? frame->ClientHeight() : c->height());
-    case pcWidth: return std::to_string(applet ? frame->ClientWidth() : c->width());
+    case pcHeight:
+      if (frame == nullptr) return std::to_string(c->height());
+      return std::to_string(applet ? frame->ClientHeight() : frame->Height());
+    case pcWidth:
+      if (frame == nullptr) return std::to_string(c->width());
+      return std::to_string(applet ? frame->ClientWidth() : frame->Width());
     case pcLeft: return std::to_string(frame != nullptr ? frame->Left() : c->x());
     case pcTop: return std::to_string(frame != nullptr ? frame->Top() : c->y());
     case pcName: return Text(c->objectName());
@@ -131,8 +141,10 @@ std::string ValueOf(QWidget* c, int kind, int code) {
     case pcText: return ComponentCaption(c);
     default: break;
   }
-  if (auto* field = qobject_cast<TTextField*>(c); field != nullptr && code == 23)
-    return field->echoMode() == QLineEdit::Password ? std::string(1, '*') : std::string();
+  if (auto* field = qobject_cast<TTextField*>(c); field != nullptr && code == pcPasswdChar) {
+    const int echo = field->property("PasswdChar").toInt();
+    return echo == 0 ? std::string() : Text(QString(QChar(echo)));
+  }
   if (auto* box = qobject_cast<QAbstractButton*>(c); box != nullptr && code == pcChecked)
     return BoolToText(box->isChecked());
   if (auto* list = qobject_cast<QListWidget*>(c); list != nullptr && code == 19)
@@ -289,6 +301,10 @@ void TObjInsForm::FormCreate() {
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMaxVisibleItems(10);
   connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+  auto* entries = qobject_cast<QStandardItemModel*>(ComboBox1->model());
+  entries->setSortRole(kChooserSortRole);
+  connect(entries, &QAbstractItemModel::rowsInserted, this, [this] { SortChooser(); });
+  connect(entries, &QAbstractItemModel::dataChanged, this, [this] { SortChooser(); });
 
   Page1 = new QTabWidget(this);
   Page1->setFocusPolicy(Qt::NoFocus);
@@ -296,6 +312,8 @@ void TObjInsForm::FormCreate() {
   EvePage = new QWidget;
   Page1->addTab(ProPage, "Properties");
   Page1->addTab(EvePage, "Events");
+  ProPage->installEventFilter(this);
+  EvePage->installEventFilter(this);
   PropertyBackPanel = new QFrame(ProPage);
   PropertyBackPanel->setFrameShape(QFrame::Box);
   EventBackPanel = new QFrame(EvePage);
@@ -336,6 +354,10 @@ void TObjInsForm::FormCreate() {
   for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniList1, miniEdit2,
                                                           miniArrow2, miniList2})
     editor->hide();
+  setMinimumWidth(MinimumWidth - 2 * platform::WindowMetricsConst::FrameWidth);
+  // F1 here is the workbench's help command, which asks about the open row first.
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+          [] { workbench::MainForm->Help2Click(); });
   SetBounds(0, 99, 170, 439);
 }
 
@@ -368,6 +390,43 @@ void TObjInsForm::ResizeForm() {
     for (TRowPanel* panel : *rows) panel->setGeometry(0, panel->y(), half, RowHeight);
   for (auto* rows : {&FPropValuePanels, &FEventValuePanels})
     for (TRowPanel* panel : *rows) panel->setGeometry(half, panel->y(), w - half - 4, RowHeight);
+  if (ComboBox1->count() > 0) ReplaceEditor();
+}
+
+bool TObjInsForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && (watched == ProPage || watched == EvePage)) ResizeForm();
+  return platform::TForm::eventFilter(watched, event);
+}
+
+// Puts the open editor back on its row after the columns moved.
+void TObjInsForm::ReplaceEditor() {
+  if (!miniEdit2->isHidden()) PlaceHandlerEditor(miniEdit2->Tag / 100);
+  if (miniEdit1->isHidden()) return;
+  miniList1->hide();
+  // A FileName row is grey and never opens: its editor is nowhere to put back.
+  if (miniEdit1->Tag % 100 != pcFileName) PlacePropertyEditor(miniEdit1->Tag / 100, miniEdit1->Tag % 100);
+}
+
+// The property editor on the row's value cell, with the arrow or dots button of its code beside it
+// and the value list below.
+void TObjInsForm::PlacePropertyEditor(int row, int code) {
+  const TRowPanel* cell = FPropValuePanels[row];
+  const bool list = IsListCode(code);
+  const bool beside = list || IsDotsCode(code);
+  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - (beside ? kButtonWidth : 1), 17);
+  if (beside) (list ? miniArrow1 : miniDots1)->move(miniEdit1->x() + miniEdit1->width() + 1, miniEdit1->y() + 2);
+  if (list)
+    miniList1->setGeometry(miniEdit1->x() - 1, miniEdit1->y() + miniEdit1->height(), cell->width(),
+                           miniList1->count() * 13 + 3);
+}
+
+void TObjInsForm::PlaceHandlerEditor(int row) {
+  if (row < 0 || row >= EventRows) return;
+  const TRowPanel* cell = FEventValuePanels[row];
+  miniEdit2->setGeometry(cell->x(), cell->y(), cell->width() - kButtonWidth, 17);
+  miniArrow2->move(miniEdit2->x() + miniEdit2->width() + 1, miniEdit2->y() + 2);
+  miniList2->setGeometry(miniEdit2->x() - 1, miniEdit2->y() + miniEdit2->height(), cell->width(),
+                         miniList2->count() * 13 + 3);
 }
 
 TFrame* TObjInsForm::CurrentFrame() const { return workbench::MainForm->FCurrentFrame.data(); }
@@ -480,25 +539,68 @@ void TObjInsForm::SetValueCell(int code, const std::string& value) {
   if (row >= 0) FPropValuePanels[row]->setText(QText(value));
 }
 
-void TObjInsForm::RefreshPosition() {
-  if (shown_ == nullptr || (CurrentFrame() != nullptr && shown_ == CurrentFrame()->MMB)) return;
-  for (int code : {pcLeft, pcTop}) {
-    std::string value = ValueOf(shown_, shownKind_, code);
+void TObjInsForm::RefreshPosition() { RefreshCells({pcLeft, pcTop}); }
+
+void TObjInsForm::RefreshSize() { RefreshCells({pcHeight, pcWidth}); }
+
+// The cells of the codes show the component's present values. An editor open on one of those rows
+// shows the new value and compares with it, as after a commit: the source already holds it.
+void TObjInsForm::RefreshCells(std::initializer_list<int> codes) {
+  if (shown_ == nullptr || (CurrentFrame() != nullptr && CurrentFrame()->FSelected == CurrentFrame()->MMB)) return;
+  for (int code : codes) {
+    const std::string value = ValueOf(shown_, shownKind_, code);
     SetValueCell(code, value);
-    if (!miniEdit1->isHidden() && miniEdit1->Tag % 100 == code) miniEdit1->setText(QText(value));
+    if (miniEdit1->isHidden() || miniEdit1->Tag % 100 != code) continue;
+    miniEdit1->setText(QText(value));
+    FOldValue = value;
   }
 }
 
-void TObjInsForm::RefreshSize() {
-  if (shown_ == nullptr || (CurrentFrame() != nullptr && shown_ == CurrentFrame()->MMB)) return;
-  for (int code : {pcHeight, pcWidth}) {
-    std::string value = ValueOf(shown_, shownKind_, code);
-    SetValueCell(code, value);
-    if (!miniEdit1->isHidden() && miniEdit1->Tag % 100 == code) miniEdit1->setText(QText(value));
+// ---- Help ----
+
+namespace {
+
+// The help keyword of an event row's name without its leading blank ("OnMouseDown"), chosen by the
+// letter after "On".
+std::string EventHelpKeyword(const std::string& event) {
+  switch (event.size() > 2 ? event[2] : ' ') {
+    case 'A': return "component and menu action";
+    case 'G': return "input focus event";
+    case 'K': return "keyboard event";
+    case 'L': return event.size() > 3 && event[3] == 'i' ? "listbox event" : "input focus event";
+    case 'M': return "mouse event";
+    case 'S': return "scrollbar event";
+    case 'W': return "window event";
+    default: return {};
   }
+}
+
+}  // namespace
+
+void TObjInsForm::PropertyHelp() {
+  const int row = miniEdit1->Tag / 100;
+  if (row < 0 || row >= PropertyRows) return;
+  ShowKeywordHelp("property " + platform::Trim(Text(FPropNamePanels[row]->text())));
+}
+
+void TObjInsForm::EventHelp() {
+  const int row = miniEdit2->Tag / 100;
+  if (row < 0 || row >= EventRows) return;
+  ShowKeywordHelp(EventHelpKeyword(platform::Trim(Text(FEventNamePanels[row]->text()))));
 }
 
 // ---- The chooser ----
+
+// The chooser keeps its entries sorted, ignoring case, whoever adds or renames one.
+void TObjInsForm::SortChooser() {
+  auto* entries = qobject_cast<QStandardItemModel*>(ComboBox1->model());
+  if (entries == nullptr || sortingChooser_) return;
+  sortingChooser_ = true;
+  for (int row = 0; row < entries->rowCount(); ++row)
+    entries->item(row)->setData(entries->item(row)->text().toLower(), kChooserSortRole);
+  entries->sort(0);
+  sortingChooser_ = false;
+}
 
 void TObjInsForm::ComboBox1Change() {
   TFrame* frame = CurrentFrame();
@@ -541,37 +643,31 @@ void TObjInsForm::Child1Click(TRowPanel* panel) {
 }
 
 void TObjInsForm::OpenTextEditor(int row) {
-  const TRowPanel* cell = FPropValuePanels[row];
   miniEdit1->setReadOnly(false);
   miniDots1->hide();
   miniArrow1->hide();
-  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - 1, 17);
-  miniEdit1->setText(cell->text());
+  PlacePropertyEditor(row, miniEdit1->Tag % 100);
+  miniEdit1->setText(FPropValuePanels[row]->text());
 }
 
 void TObjInsForm::OpenListEditor(int row, int code) {
   const TRowPanel* cell = FPropValuePanels[row];
   miniEdit1->setReadOnly(true);
   miniDots1->hide();
-  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
   miniEdit1->setText(cell->text());
-  miniArrow1->move(miniEdit1->x() + miniEdit1->width() + 1, miniEdit1->y() + 2);
   miniArrow1->show();
   miniList1->setProperty("Tag", code);
   FillValueList(code);
   const auto matches = miniList1->findItems(cell->text(), Qt::MatchExactly);
   miniList1->setCurrentItem(matches.isEmpty() ? nullptr : matches.first());
-  miniList1->setGeometry(miniEdit1->x() - 1, miniEdit1->y() + miniEdit1->height(), cell->width(),
-                         miniList1->count() * 13 + 3);
+  PlacePropertyEditor(row, code);
 }
 
 void TObjInsForm::OpenDotsEditor(int row) {
-  const TRowPanel* cell = FPropValuePanels[row];
   miniEdit1->setReadOnly(true);
   miniArrow1->hide();
-  miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
-  miniEdit1->setText(cell->text());
-  miniDots1->move(miniEdit1->x() + miniEdit1->width() + 1, miniEdit1->y() + 2);
+  PlacePropertyEditor(row, miniEdit1->Tag % 100);
+  miniEdit1->setText(FPropValuePanels[row]->text());
   miniDots1->show();
 }
 

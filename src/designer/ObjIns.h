@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTabWidget>
 #include <QToolButton>
 #include <functional>
@@ -97,6 +98,19 @@ class TObjInsForm : public platform::TForm {
   void ClearInspector();
   void RefreshPosition();
   void RefreshSize();
+  // Keyword help on the row of the open property or event editor.
+  void PropertyHelp();
+  void EventHelp();
+
+  // The window's place, kept in the settings file.
+  int GetInspectorLeft() const { return Left(); }
+  int GetInspectorTop() const { return Top(); }
+  int GetInspectorWidth() const { return Width(); }
+  int GetInspectorHeight() const { return Height(); }
+  void SetInspectorLeft(int left) { SetLeft(left); }
+  void SetInspectorTop(int top) { SetTop(top); }
+  void SetInspectorWidth(int width) { SetWidth(width); }
+  void SetInspectorHeight(int height) { SetHeight(height); }
 
   void ComboBox1Change();
   void Child1Click(TRowPanel* panel);
@@ -127,13 +141,18 @@ class TObjInsForm : public platform::TForm {
   void OpenDefaultHandler(QWidget* component);
   void Page1Change();
   void ResizeForm();
+  void ReplaceEditor();
 
   // The component the rows show; null while none.
   QWidget* Shown() const { return shown_; }
 
+  static constexpr int MinimumWidth = 160;
+
  protected:
   void FormDeactivate() override;
   void FormResize() override { ResizeForm(); }
+  // A sheet of the page control takes its size when it is laid out, not with the window.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FormCreate();
@@ -151,6 +170,10 @@ class TObjInsForm : public platform::TForm {
   void OpenTextEditor(int row);
   void OpenListEditor(int row, int code);
   void OpenDotsEditor(int row);
+  void PlacePropertyEditor(int row, int code);
+  void PlaceHandlerEditor(int row);
+  void SortChooser();
+  void RefreshCells(std::initializer_list<int> codes);
   void FillValueList(int code);
   void CommitValue(int row, int code, const std::string& text);
   void CommitGeometry(int code, int value, const std::string& text);
@@ -160,9 +183,10 @@ class TObjInsForm : public platform::TForm {
   void BuildEventsEditor();
   void JumpToHandler();
 
-  QWidget* shown_ = nullptr;
+  QPointer<QWidget> shown_;
   int shownKind_ = 0;
   QObject* FEventTaps = nullptr;  // owns the Events page's double-click and leaving watchers
+  bool sortingChooser_ = false;
 };
 
 extern TObjInsForm* ObjInsForm;

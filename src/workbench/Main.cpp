@@ -324,7 +324,7 @@ void TMainForm::SetDefaultLayout() {
   SetTop(0);
   SetWidth(800);
   int below = Top() + Height() + 10;
-  KeptSettings.ObjInsForm = {0, below, 190, 400};
+  PlaceInspector({0, below, 190, 400});
   EditorForm->SetFormLeft(200);
   EditorForm->SetFormTop(below);
   EditorForm->SetFormWidth(600);
@@ -598,9 +598,17 @@ void TMainForm::AfterPagesClosed(bool closedFrameWasCurrent) {
     EnableRunCommands(false);
     return;
   }
-  if (FPageFrame != nullptr) FCurrentFrame = FPageFrame;
+  if (FPageFrame != nullptr) ShowPageFrameInInspector();
   else if (closedFrameWasCurrent) designer::ObjInsForm->ClearInspector();
   UpdateClipboardCommands();
+}
+
+// The frame of the page now active becomes current: the chooser lists its components and the
+// inspector shows its selection.
+void TMainForm::ShowPageFrameInInspector() {
+  FCurrentFrame = FPageFrame;
+  designer::FillComboBox1();
+  designer::ObjInsForm->SelectComponent(FPageFrame->FSelected);
 }
 
 void TMainForm::Print1Click() {
@@ -750,6 +758,8 @@ void TMainForm::About1Click() { AboutForm->ShowModal(); }
 
 void TMainForm::Help2Click() {
   if (FSelectedTool != kNoTool) designer::ShowComponentHelp(FSelectedTool);
+  else if (!designer::ObjInsForm->miniEdit1->isHidden()) designer::ObjInsForm->PropertyHelp();
+  else if (!designer::ObjInsForm->miniEdit2->isHidden()) designer::ObjInsForm->EventHelp();
   else Launcher::Instance().OpenDocument(Application()->HelpFile);
 }
 

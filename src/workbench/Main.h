@@ -235,6 +235,7 @@ class TMainForm : public platform::TForm {
   platform::TSpeedButton* PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
                                         const std::string& glyph, int tool);
   void AfterPagesClosed(bool closedFrameWasCurrent);
+  void ShowPageFrameInInspector();
   void NewForm(int kind);
   bool ActiveFileHasFolder() const;
   bool RefusedDuringRun();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "designer/ObjIns.h"
 #include "platform/IniFile.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
@@ -9,8 +10,6 @@
 #include "workbench/Main.h"
 
 namespace workbench {
-
-TKeptSettings KeptSettings;
 
 namespace {
 
@@ -28,7 +27,7 @@ void PlaceWindows(const TWorkbenchSettings& values) {
   MainForm->SetLeft(values.MainForm.Left);
   MainForm->SetTop(values.MainForm.Top);
   MainForm->SetWidth(values.MainForm.Width);
-  KeptSettings.ObjInsForm = values.ObjInsForm;
+  PlaceInspector(values.ObjInsForm);
   EditorForm->SetFormLeft(values.EditorForm.Left);
   EditorForm->SetFormTop(values.EditorForm.Top);
   EditorForm->SetFormWidth(values.EditorForm.Width);
@@ -68,7 +67,9 @@ void HandOut(const TWorkbenchSettings& v) {
 TWorkbenchSettings Collect() {
   TWorkbenchSettings v;
   v.MainForm = {MainForm->Left(), MainForm->Top(), MainForm->Width(), MainForm->Height()};
-  v.ObjInsForm = KeptSettings.ObjInsForm;
+  const designer::TObjInsForm& inspector = *designer::ObjInsForm;
+  v.ObjInsForm = {inspector.GetInspectorLeft(), inspector.GetInspectorTop(), inspector.GetInspectorWidth(),
+                  inspector.GetInspectorHeight()};
   v.EditorForm = {EditorForm->GetFormLeft(), EditorForm->GetFormTop(), EditorForm->GetFormWidth(),
                   EditorForm->GetFormHeight()};
   v.FileFilter = EditorForm->GetFileFilter();
@@ -101,6 +102,14 @@ TWorkbenchSettings Collect() {
 }
 
 }  // namespace
+
+void PlaceInspector(const TWindowPlace& place) {
+  designer::TObjInsForm& inspector = *designer::ObjInsForm;
+  inspector.SetInspectorLeft(place.Left);
+  inspector.SetInspectorTop(place.Top);
+  inspector.SetInspectorWidth(place.Width);
+  inspector.SetInspectorHeight(place.Height);
+}
 
 void LoadSettingsFile() {
   platform::TIniFile ini(SettingsFileName());

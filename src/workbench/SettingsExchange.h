@@ -5,11 +5,8 @@
 
 namespace workbench {
 
-// Values whose windows do not hold them yet (the inspector's geometry): kept as read, written back.
-struct TKeptSettings {
-  TWindowPlace ObjInsForm{0, 120, 190, 500};
-};
-extern TKeptSettings KeptSettings;
+// Puts the object inspector at the place.
+void PlaceInspector(const TWindowPlace& place);
 
 // Reads the settings file and hands every value to its owner; a missing or damaged file is a
 // first run.

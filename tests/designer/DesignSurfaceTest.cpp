@@ -82,8 +82,8 @@ TEST_F(SurfaceTest, ApplicationFrameAddsTheWindowMetricsAndAPanelHoldsItsOwnComp
   EXPECT_EQ(Frame().FSelected->objectName(), "Button1");  // the next one in creation order
   QComboBox* combo = ObjInsForm->ComboBox1;
   ASSERT_EQ(combo->count(), 2);
-  EXPECT_EQ(combo->itemText(0).toStdString(), "noname01 : TFrame");
-  EXPECT_EQ(combo->itemText(1).toStdString(), "Button1 : TButton");
+  EXPECT_EQ(combo->itemText(0).toStdString(), "Button1 : TButton");
+  EXPECT_EQ(combo->itemText(1).toStdString(), "noname01 : TFrame");
 }
 
 TEST_F(SurfaceTest, NamesTakeTheLowestFreeNumberIgnoringCase) {

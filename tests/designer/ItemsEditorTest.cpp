@@ -1,4 +1,5 @@
 // The items editor counts its memo's lines in its label.
+#include <QScreen>
 #include <QSignalBlocker>
 
 #include "../workbench/WorkbenchFixture.h"
@@ -22,5 +23,8 @@ TEST_F(WorkbenchTest, ItemsEditorLabelCountsLines) {
   }
   form.Show();
   EXPECT_EQ(form.Label1->text(), "2 Lines");
+  EXPECT_TRUE(form.windowFlags().testFlag(Qt::Tool));
+  EXPECT_EQ(form.frameGeometry().center(), form.screen()->geometry().center());
+  EXPECT_EQ(form.focusWidget(), form.Memo1);
   form.Hide();
 }

@@ -28,6 +28,9 @@ TEST(JfmText, WriterAndReaderAgreeOnEveryKindOfLine) {
   EXPECT_EQ(in.HeaderClass(), "TButton");
   in.SkipHeader();
   EXPECT_EQ(in.Value("Caption"), "a = b : c ");
+  TStringList stripped;
+  stripped.Add("  Caption =");  // its trailing blank stripped by an editor
+  EXPECT_EQ(TJfmReader(stripped).Value("Caption"), "");
   EXPECT_EQ(in.IntValue("Height"), -3);
   EXPECT_EQ(in.Value("Items[0]", 4), "MenuBar1File");
   EXPECT_EQ(in.Items(), (std::vector<std::string>{"first", "", "third"}));

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include "../workbench/WorkbenchFixture.h"
 #include "designer/CodeWriter_f.h"
@@ -66,6 +68,7 @@ TEST_F(LineRoutinesTest, IndentationAndWordsOfGeneratedLines) {
   EXPECT_EQ(GetLastWord(routine), "target)");
   EXPECT_EQ(DeleteFirstWord(routine), "void noname02_WindowDestroy(Object target)");
   EXPECT_EQ(DeleteFirstWord("   "), "");
+  EXPECT_EQ(DeleteFirstWord("\tpublic void run()"), "void run()");
   EXPECT_EQ(ReverseText("abc"), "cba");
   EXPECT_TRUE(IsBlankChar('\r'));
   EXPECT_FALSE(IsBlankChar('x'));
@@ -181,6 +184,9 @@ TEST_F(LineRoutinesTest, UpgradeAddsThePaintMarkersToAFirstReleaseApplication) {
   ASSERT_GT(paint, 0);
   EXPECT_EQ(lines[paint + 1], "        // End of paint()");
   EXPECT_EQ(lines[paint + 2], "        if (fForm_Create) InitialPositionSet();");
+  QTextCursor marker(Active().document()->findBlockByNumber(paint + 1));  // coloured as a comment
+  marker.setPosition(marker.position() + 10);
+  EXPECT_EQ(marker.charFormat().foreground().color(), platform::ToQColor(Editor().GetCommentColor()));
   EXPECT_EQ(testsupport::ReadFile(file), lines.Text());
 
   // A source that has them is left alone.
@@ -244,11 +250,11 @@ TEST_F(LineRoutinesTest, LookUpsOnTheCurrentFrameListItsComponents) {
   QComboBox* combo = ObjInsForm->ComboBox1;
   std::vector<std::string> entries;
   for (int i = 0; i < combo->count(); ++i) entries.push_back(combo->itemText(i).toStdString());
-  // Items right under the menu bar are not listed; those of a named item are.
-  EXPECT_EQ(entries, (std::vector<std::string>{"noname02 : TFrame", "Button1 : QPushButton", "Panel1 : TPanel",
-                                               "Button2 : QPushButton", "TextArea1 : QPlainTextEdit",
-                                               "MenuBar1 : TMainMenu",
-                                               "MenuBar1FileOpen : TMenuItem"}));
+  // Items right under the menu bar are not listed; those of a named item are. The chooser sorts.
+  EXPECT_EQ(entries, (std::vector<std::string>{"Button1 : QPushButton", "Button2 : QPushButton",
+                                               "MenuBar1 : TMainMenu", "MenuBar1FileOpen : TMenuItem",
+                                               "noname02 : TFrame", "Panel1 : TPanel",
+                                               "TextArea1 : QPlainTextEdit"}));
   EXPECT_EQ(FindMenuBar(), menu);
   EXPECT_EQ(FindMenuItem("MenuBar1FileOpen"), open);
   EXPECT_EQ(FindMenuItem("MenuBar1Edit"), nullptr);

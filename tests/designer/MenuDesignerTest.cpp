@@ -243,3 +243,13 @@ TEST_F(MenuDesignerTest, HandlersFollowTheItemsAndLeaveSubmenus) {
   EXPECT_EQ(MenuLines()[3], "        MenuBar1File0Open0 = new Menu(\"Open\");");
   EXPECT_EQ(MenuLines()[5], "        MenuBar1File0Open0Recent0 = new MenuItem(\"Recent\");");
 }
+
+TEST_F(MenuDesignerTest, TheDesignedMenuBarShowsOnTheFrameAndTakesItsOwnPresses) {
+  FormWithMenuBar();
+  EXPECT_TRUE(Bar().isHidden()) << "a bar without menus shows nothing";
+  DesignFileMenu();
+  EXPECT_EQ(Bar().geometry(), QRect(0, 0, Frame().width(), 19));
+  QWidget* selected = Frame().FSelected;
+  Press(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
+  EXPECT_EQ(Frame().FSelected.data(), selected) << "the surface took the press";
+}

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "WorkbenchFixture.h"
+#include "designer/ObjIns.h"
 #include "platform/SysUtils.h"
 #include "workbench/EnvOpt.h"
 #include "workbench/SettingsExchange.h"
@@ -80,6 +81,8 @@ TEST_F(SettingsFileTest, FirstRunTakesTheDefaultLayoutAndWritesAllKeysInTheirOrd
   EXPECT_EQ(Editor().GetFormTop(), below);
   EXPECT_EQ(Editor().GetFormWidth(), 600);
   EXPECT_EQ(Editor().GetFormHeight(), 500);
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), below);
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorHeight(), 400);
   EXPECT_EQ(Editor().GetClassPath(), ".");
   EXPECT_EQ(Editor().GetCompilerName(), "javac");
   EXPECT_EQ(Editor().GetFontName(), "Courier New");
@@ -117,7 +120,9 @@ TEST_F(SettingsFileTest, ARestartRestoresPlacesReopenListAndOpenFilesInTheirOrde
   Editor().SetFormWidth(610);
   Editor().SetFormHeight(420);
   Editor().SetTabSize(4);
+  designer::ObjInsForm->SetBounds(12, 230, 210, 380);
   Shutdown();
+  EXPECT_EQ(Value("ObjInsFormWidth"), "210");
   EXPECT_EQ(Value("List"), temp_.File("y.java") + "|" + temp_.File("x.java") + "|");
   Start();
   ASSERT_EQ(Editor().GetPageCount(), 2);
@@ -131,6 +136,8 @@ TEST_F(SettingsFileTest, ARestartRestoresPlacesReopenListAndOpenFilesInTheirOrde
   EXPECT_EQ(Editor().GetFormWidth(), 610);
   EXPECT_EQ(Editor().GetFormHeight(), 420);
   EXPECT_EQ(Editor().GetTabSize(), 4);
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), 230);
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorHeight(), 380);
   EXPECT_EQ(Main().ReopenListToString(), "/old/Old.java|/old/Older.java|");
 }
 

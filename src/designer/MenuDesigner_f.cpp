@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <set>
 
@@ -17,6 +18,7 @@
 #include "designer/Lib.h"
 #include "platform/ModalService.h"
 #include "platform/RichEdit.h"
+#include "platform/SysUtils.h"
 #include "workbench/Editor.h"
 #include "workbench/Main.h"
 
@@ -235,13 +237,19 @@ std::string TMenuDesigner::GetNodeItemName(const QTreeWidgetItem* node) const {
 }
 
 void TMenuDesigner::FillHandlerCombo() {
-  std::set<std::string> handlers = {kNoHandler};
+  std::vector<std::string> handlers;
   const TEventHandlerList& list = FFrame->FHandlerList;
   for (int i = 0; i < list.Count(); ++i)
     if (const std::string& line = list[i];
-        !line.empty() && line.find('[') == std::string::npos && kObjectParameterEvents.count(GetEventName(line)) > 0)
-      handlers.insert(GetHandlerName(line));
+        !line.empty() && line.find('[') == std::string::npos && kObjectParameterEvents.count(GetEventName(line)) > 0 &&
+        std::find(handlers.begin(), handlers.end(), GetHandlerName(line)) == handlers.end())
+      handlers.push_back(GetHandlerName(line));
+  // Sorted as the user reads them, whatever their case; "(none)" stays first.
+  std::sort(handlers.begin(), handlers.end(), [](const std::string& a, const std::string& b) {
+    return platform::LowerCase(a) < platform::LowerCase(b);
+  });
   EventHandlerCombo->clear();
+  EventHandlerCombo->addItem(kNoHandler);
   for (const std::string& handler : handlers) EventHandlerCombo->addItem(QString::fromStdString(handler));
 }
 
@@ -497,7 +505,8 @@ void WriteMenuItemCode(const platform::TMenuItem& item, const std::string& paren
   const auto* designed = qobject_cast<const TJMenuItem*>(&item);
   const std::string javaClass = designed != nullptr && designed->Checkable ? "CheckboxMenuItem" : "MenuItem";
   std::vector<std::string> construction = {n + " = new " + javaClass + "(" + QuotedCaption(item) + ");"};
-  if (item.Checked()) construction.push_back(n + ".setState(true);");
+  // Only a CheckboxMenuItem has a state to set.
+  if (item.Checked() && javaClass == "CheckboxMenuItem") construction.push_back(n + ".setState(true);");
   if (!item.Enabled()) construction.push_back(n + ".enable(false);");
   construction.push_back(parentName + ".add(" + n + ");");
   WriteMenuLines("public " + javaClass + " " + n + ";", construction);

@@ -648,6 +648,7 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
       if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) == 0)
         FDoubleClicked = true;
       if (receiver == MMB && FDoubleClicked) OpenMenuDesigner();
+      else if (FDoubleClicked && qobject_cast<TImage*>(receiver) != nullptr) ObjInsForm->miniDots1Click();
       return true;
     }
     case QEvent::Wheel: return true;  // the controls never scroll on the surface

@@ -83,6 +83,18 @@ void SetForegroundColour(QWidget* widget, unsigned colour) {
   widget->resize(widget->width(), height);
 }
 
+// Every component's source sets its own font: a new font of the frame must not reach them on the
+// surface through the parts of their font they never set (their style).
+void SetFontOf(QWidget* component, const QFont& face) {
+  if (auto* frame = qobject_cast<TFrame*>(component))
+    for (QWidget* child : frame->Components()) {
+      QFont own = child->font();
+      own.setResolveMask(QFont::AllPropertiesResolved);
+      child->setFont(own);
+    }
+  component->setFont(face);
+}
+
 Qt::Alignment HorizontalAlignment(int alignment) {
   if (alignment == 1) return Qt::AlignRight;
   if (alignment == 2) return Qt::AlignHCenter;
@@ -308,7 +320,7 @@ bool TObjInsForm::ApplyListValue(QWidget* s, int code, const std::string& v) {
         face.setBold((StrToFontStyle(v) & fsBold) != 0);
         face.setItalic((StrToFontStyle(v) & fsItalic) != 0);
       }
-      s->setFont(face);
+      SetFontOf(s, face);
       FollowFontSize(s, before);
       return false;
     }
@@ -441,7 +453,7 @@ void TObjInsForm::CommitFontSize(int value, const std::string& text) {
     WriteFontSize(s, text);
     QFont face = s->font();
     face.setPointSize(value);
-    s->setFont(face);
+    SetFontOf(s, face);
     FollowFontSize(s, before);
   }, false);
   if (shown_ != nullptr) FOldValue = text;

@@ -171,6 +171,10 @@ TEST_F(PropertyCommitTest, TrapsLeaveACorrectPageAndRefusedValuesShowTheStoredOn
     Commit("Name", name);
     EXPECT_EQ(LastMessage(), "''" + std::string(name) + "'' is not a valid component name");
   }
+  Inspector().SelectComponent(&Frame());
+  Choose("FontStyle", "[ITALIC]");
+  EXPECT_TRUE(HasPageLine("setFont(new Font(\"Dialog\",Font.ITALIC,12));"));
+  EXPECT_FALSE(Frame().findChild<QLabel*>("Label1")->font().italic()) << "a component keeps the font its line sets";
   EXPECT_FALSE(workbench::MarkerLost);
   EXPECT_EQ(Compile("noname01"), 0) << testsupport::ReadFile(temp_.File("javac.err"));
 }

@@ -173,6 +173,8 @@ TEST_F(PropertyCommitTest, TrapsLeaveACorrectPageAndRefusedValuesShowTheStoredOn
   }
   Inspector().SelectComponent(&Frame());
   Choose("FontStyle", "[ITALIC]");
+  Choose("Cursor", "WAIT_CURSOR");
+  Choose("Resizable", "False");
   EXPECT_TRUE(HasPageLine("setFont(new Font(\"Dialog\",Font.ITALIC,12));"));
   EXPECT_FALSE(Frame().findChild<QLabel*>("Label1")->font().italic()) << "a component keeps the font its line sets";
   EXPECT_FALSE(workbench::MarkerLost);

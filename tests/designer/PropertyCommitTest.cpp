@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <filesystem>
 #include <functional>
@@ -83,6 +84,8 @@ TEST_F(PropertyCommitTest, EachRowChangesItsOneLineAndTheSurfaceShowsIt) {
       {ckButton, {{"FontStyle", "[BOLD,ITALIC]"}}, {font},
        {"Button1.setFont(new Font(\"Dialog\",Font.BOLD + Font.ITALIC,12));"},
        [](QWidget* c) { return c->font().italic() && c->font().bold(); }},
+      {ckPanel, {{"Foreground", "red"}}, {"Panel1.setForeground(Color.black);"}, {"Panel1.setForeground(Color.red);"},
+       [](QWidget* c) { return c->palette().color(QPalette::WindowText) == Qt::red; }},
       {ckList, {{"MultiSelect", "True"}}, {}, {"List1.setMultipleSelections(true);"},
        [](QWidget* c) { return static_cast<QListWidget*>(c)->selectionMode() == QAbstractItemView::MultiSelection; }},
       {ckScrollbar, {{"Orientation", "VERTICAL"}},
@@ -171,6 +174,19 @@ TEST_F(PropertyCommitTest, TrapsLeaveACorrectPageAndRefusedValuesShowTheStoredOn
     Commit("Name", name);
     EXPECT_EQ(LastMessage(), "''" + std::string(name) + "'' is not a valid component name");
   }
+  auto* first = static_cast<QRadioButton*>(Drop(ckRadioButton, {200, 10}));
+  auto* second = static_cast<QRadioButton*>(Drop(ckRadioButton, {200, 40}));
+  Main().FSelectedTool = ptNoTool;
+  Modal().Queue(platform::mrOk);
+  Choose("Checked", "False");
+  EXPECT_EQ(Value("Checked"), "True") << LastMessage();
+  Inspector().SelectComponent(first);
+  Choose("Checked", "True");
+  EXPECT_TRUE(first->isChecked());
+  EXPECT_FALSE(second->isChecked());
+  EXPECT_TRUE(HasPageLine("RadioButton1 = new Checkbox(\"RadioButton1\",CheckboxGrpInnoname01,true);"));
+  EXPECT_TRUE(HasPageLine("RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInnoname01,false);"));
+
   Inspector().SelectComponent(&Frame());
   Choose("FontStyle", "[ITALIC]");
   Choose("Cursor", "WAIT_CURSOR");

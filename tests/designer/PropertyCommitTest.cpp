@@ -187,6 +187,13 @@ TEST_F(PropertyCommitTest, TrapsLeaveACorrectPageAndRefusedValuesShowTheStoredOn
   EXPECT_TRUE(HasPageLine("RadioButton1 = new Checkbox(\"RadioButton1\",CheckboxGrpInnoname01,true);"));
   EXPECT_TRUE(HasPageLine("RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInnoname01,false);"));
 
+  QWidget* panel = Drop(ckPanel, {200, 80});
+  QWidget* label = Drop(ckLabel, {5, 5}, panel);
+  Main().FSelectedTool = ptNoTool;
+  Inspector().SelectComponent(panel);
+  Choose("Background", "blue");
+  EXPECT_EQ(label->palette().color(QPalette::Window), Qt::blue) << "a Label takes the colour of its Panel";
+
   Inspector().SelectComponent(&Frame());
   Choose("FontStyle", "[ITALIC]");
   Choose("Cursor", "WAIT_CURSOR");

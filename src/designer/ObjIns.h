@@ -109,6 +109,8 @@ class TObjInsForm : public platform::TForm {
   void Child1Click(TRowPanel* panel);
   void Child2Click(TRowPanel* panel);
   void miniArrow1Click();
+  // The dots button: the menu designer, the picture dialog or the items editor of the shown component.
+  void miniDots1Click();
   void miniList1Click();
   void miniList1Exit();
   void miniEdit1Change();
@@ -116,8 +118,6 @@ class TObjInsForm : public platform::TForm {
   void miniEdit1KeyDown(QKeyEvent* event);
   void miniEdit1KeyUp(QKeyEvent* event);
   void CommitProperty();
-  // The dots button: the menu designer, the picture dialog or the items editor of the shown component.
-  void miniDots1Click();
   void Page1Change();
   void ResizeForm();
 

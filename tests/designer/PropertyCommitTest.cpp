@@ -209,9 +209,6 @@ TEST_F(PropertyCommitTest, RenamedComponentMenuBarAndClassStillCompile) {
   // The dispatch clause of the window's closing is gone by hand: the class rename goes on without it.
   Active().Lines().Delete(GetLineIndex("Event.WINDOW_DESTROY"));
   QWidget* button = Drop(ckButton, {10, 10});
-  Main().FSelectedTool = ptNoTool;
-  WriteFrameSource(&Frame(), [] { WriteActionEvent("Button1", "Button1_Action"); }, false);
-  SetEventHandler(Frame().FHandlerList, "Button1", "OnAction", "Button1_Action");
   Drop(ckMenuBar, {130, 250});
   Main().FSelectedTool = ptNoTool;
   Inspector().SelectComponent(Frame().MMB);

@@ -1,9 +1,11 @@
 // The object inspector on real design frames: the rows each kind shows and greys, and commits typed
 // into a row's editor that rewrite the source, down to a page that javac still compiles.
-#include "InspectorFixture.h"
+#include "SurfaceFixture.h"
 #include "designer/CodeWriter_f.h"
+#include "designer/ObjIns.h"
 #include "designer/PropertyWriters.h"
 #include "platform/SysUtils.h"
+#include "InspectorFixture.h"
 
 using namespace designer;
 

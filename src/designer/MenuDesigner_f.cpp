@@ -236,21 +236,29 @@ std::string TMenuDesigner::GetNodeItemName(const QTreeWidgetItem* node) const {
   return GetNodeItemName(parent) + IdentifierSafeCaption(TextOf(node)) + std::to_string(parent->indexOfChild(const_cast<QTreeWidgetItem*>(node)));
 }
 
+namespace {
+
+// "(none)" first, then the handlers as the user reads them, whatever their case.
+std::vector<std::string> InUserOrder(const std::set<std::string>& handlers) {
+  std::vector<std::string> ordered(handlers.begin(), handlers.end());
+  std::stable_sort(ordered.begin(), ordered.end(), [](const std::string& a, const std::string& b) {
+    if (a == kNoHandler || b == kNoHandler) return a == kNoHandler && b != kNoHandler;
+    return platform::LowerCase(a) < platform::LowerCase(b);
+  });
+  return ordered;
+}
+
+}  // namespace
+
 void TMenuDesigner::FillHandlerCombo() {
-  std::vector<std::string> handlers;
+  std::set<std::string> handlers = {kNoHandler};
   const TEventHandlerList& list = FFrame->FHandlerList;
   for (int i = 0; i < list.Count(); ++i)
     if (const std::string& line = list[i];
-        !line.empty() && line.find('[') == std::string::npos && kObjectParameterEvents.count(GetEventName(line)) > 0 &&
-        std::find(handlers.begin(), handlers.end(), GetHandlerName(line)) == handlers.end())
-      handlers.push_back(GetHandlerName(line));
-  // Sorted as the user reads them, whatever their case; "(none)" stays first.
-  std::sort(handlers.begin(), handlers.end(), [](const std::string& a, const std::string& b) {
-    return platform::LowerCase(a) < platform::LowerCase(b);
-  });
+        !line.empty() && line.find('[') == std::string::npos && kObjectParameterEvents.count(GetEventName(line)) > 0)
+      handlers.insert(GetHandlerName(line));
   EventHandlerCombo->clear();
-  EventHandlerCombo->addItem(kNoHandler);
-  for (const std::string& handler : handlers) EventHandlerCombo->addItem(QString::fromStdString(handler));
+  for (const std::string& handler : InUserOrder(handlers)) EventHandlerCombo->addItem(QString::fromStdString(handler));
 }
 
 QTreeWidgetItem* TMenuDesigner::AddNode(QTreeWidgetItem* parent, const std::string& text, int data, int image) {

@@ -233,13 +233,15 @@ bool RenameInLines(int first, int last, const std::string& oldName, const std::s
   return count > 0;
 }
 
-// Renames inside a section, between its two marker lines.
+// Renames inside a section, between its two marker lines. False only when a marker is missing:
+// the section may hold no occurrence at all (the user may have removed its lines by hand).
 bool RenameInSection(const std::string& start, const std::string& end, const std::string& oldName,
                      const std::string& newName, TNameMatch match) {
   int first = GetLineIndex(start);
   int last = GetLineIndex(end);
   if (first < 0 || last < 0) return false;
-  return RenameInLines(first + 1, last - 1, oldName, newName, match);
+  RenameInLines(first + 1, last - 1, oldName, newName, match);
+  return true;
 }
 
 bool RenameLineAndNext(int line, const std::string& oldName, const std::string& newName) {
@@ -252,6 +254,8 @@ bool RenameHandlersInSection(const std::string& start, const std::string& end, c
   return RenameInSection(start, end, oldName + "_", newName + "_", TNameMatch::Prefix);
 }
 
+// The name must be replaced where it has to stand for the source to compile: the design link, the
+// class line, the constructor and the end of the class. The sections only need their markers.
 bool RenameClassSteps(int kind, const std::string& oldName, const std::string& newName) {
   const TNameMatch name = TNameMatch::Component;
   if (!RenameInLines(0, 1, oldName, newName, name)) return false;

@@ -668,7 +668,8 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
         return true;
       FDoubleClicked = true;
       if (receiver == MMB) OpenMenuDesigner();
-      else if (GetComponentKind(FSelected) != ckImage) EditDefaultHandler();
+      else if (GetComponentKind(FSelected) == ckImage) ObjInsForm->miniDots1Click();
+      else EditDefaultHandler();
       // The handler's page took the input: the button-up of this gesture comes to the frame no more.
       if (!hookInstalled_) FDoubleClicked = false;
       return true;

@@ -19,6 +19,7 @@
 #include "designer/Lib.h"
 #include "platform/ModalService.h"
 #include "platform/RichEdit.h"
+#include "platform/SysUtils.h"
 #include "workbench/Editor.h"
 #include "workbench/Main.h"
 
@@ -230,6 +231,20 @@ std::string TMenuDesigner::GetNodeItemName(const QTreeWidgetItem* node) const {
   return GetNodeItemName(parent) + IdentifierSafeCaption(TextOf(node)) + std::to_string(parent->indexOfChild(const_cast<QTreeWidgetItem*>(node)));
 }
 
+namespace {
+
+// "(none)" first, then the handlers as the user reads them, whatever their case.
+std::vector<std::string> InUserOrder(const std::set<std::string>& handlers) {
+  std::vector<std::string> ordered(handlers.begin(), handlers.end());
+  std::stable_sort(ordered.begin(), ordered.end(), [](const std::string& a, const std::string& b) {
+    if (a == kNoHandler || b == kNoHandler) return a == kNoHandler && b != kNoHandler;
+    return platform::LowerCase(a) < platform::LowerCase(b);
+  });
+  return ordered;
+}
+
+}  // namespace
+
 void TMenuDesigner::FillHandlerCombo() {
   // A menu item's Action handler may be any handler of the Action event's group: its routine
   // takes one Object.
@@ -241,7 +256,7 @@ void TMenuDesigner::FillHandlerCombo() {
                                            std::count(group.begin(), group.end(), GetEventName(line)) > 0)
       handlers.insert(GetHandlerName(line));
   EventHandlerCombo->clear();
-  for (const std::string& handler : handlers) EventHandlerCombo->addItem(QString::fromStdString(handler));
+  for (const std::string& handler : InUserOrder(handlers)) EventHandlerCombo->addItem(QString::fromStdString(handler));
 }
 
 QTreeWidgetItem* TMenuDesigner::AddNode(QTreeWidgetItem* parent, const std::string& text, int data, int image) {
@@ -497,7 +512,8 @@ void WriteMenuItemCode(const platform::TMenuItem& item, const std::string& paren
   const auto* designed = qobject_cast<const TJMenuItem*>(&item);
   const std::string javaClass = designed != nullptr && designed->Checkable ? "CheckboxMenuItem" : "MenuItem";
   std::vector<std::string> construction = {n + " = new " + javaClass + "(" + QuotedCaption(item) + ");"};
-  if (item.Checked()) construction.push_back(n + ".setState(true);");
+  // Only a CheckboxMenuItem has a state to set.
+  if (item.Checked() && javaClass == "CheckboxMenuItem") construction.push_back(n + ".setState(true);");
   if (!item.Enabled()) construction.push_back(n + ".enable(false);");
   construction.push_back(parentName + ".add(" + n + ");");
   WriteMenuLines("public " + javaClass + " " + n + ";", construction);

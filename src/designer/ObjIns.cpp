@@ -59,25 +59,6 @@ const Names kAppletGrayEvents =
 std::string Text(const QString& text) { return text.toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
-bool IsNumericCode(int code) {
-  switch (code) {
-    case pcFontSize: case pcHeight: case pcLeft: case 16: case 17: case 18: case 21: case pcTop: case 27: case pcWidth:
-      return true;
-    default: return false;
-  }
-}
-
-bool IsListCode(int code) {
-  switch (code) {
-    case pcAlign: case pcBackground: case pcChecked: case pcCursor: case pcEnabled: case pcFontName: case pcFontStyle:
-    case pcForeground: case 19: case 20: case 24: case 28:
-      return true;
-    default: return false;
-  }
-}
-
-bool IsDotsCode(int code) { return code == pcItems || code == 31; }
-
 unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
   QColor c = widget->palette().color(role);
   return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
@@ -91,12 +72,6 @@ std::string ClassNameOf(const QObject* component) {
 }
 
 std::string Entry(const QObject* component) { return Text(component->objectName()) + " : " + ClassNameOf(component); }
-
-bool IsIdentifier(const std::string& name) {
-  if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0])) != 0) return false;
-  return std::all_of(name.begin(), name.end(),
-                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; });
-}
 
 int LabelAlignment(const QLabel& label) {
   Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
@@ -141,9 +116,9 @@ std::string ValueOf(QWidget* c, int kind, int code) {
     case pcText: return ComponentCaption(c);
     default: break;
   }
-  if (auto* field = qobject_cast<TTextField*>(c); field != nullptr && code == pcPasswdChar) {
-    const int echo = field->property("PasswdChar").toInt();
-    return echo == 0 ? std::string() : Text(QString(QChar(echo)));
+  if (code == pcPasswdChar) {
+    const char32_t echo = static_cast<char32_t>(c->property("PasswdChar").toInt());
+    return echo == 0 ? std::string() : QString::fromUcs4(&echo, 1).toStdString();
   }
   if (auto* box = qobject_cast<QAbstractButton*>(c); box != nullptr && code == pcChecked)
     return BoolToText(box->isChecked());
@@ -165,17 +140,26 @@ std::string ValueOf(QWidget* c, int kind, int code) {
   return {};
 }
 
-// The font colour; the height stays as it was.
-void SetForegroundColour(QWidget* widget, unsigned colour) {
-  const int height = widget->height();
-  QPalette colours = widget->palette();
-  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-    colours.setColor(role, platform::ToQColor(colour));
-  widget->setPalette(colours);
-  widget->resize(widget->width(), height);
+}  // namespace
+
+bool IsNumericCode(int code) {
+  switch (code) {
+    case pcFontSize: case pcHeight: case pcLeft: case pcLineInc: case pcMax: case pcMin: case pcPageInc: case pcTop: case pcValue: case pcWidth:
+      return true;
+    default: return false;
+  }
 }
 
-}  // namespace
+bool IsListCode(int code) {
+  switch (code) {
+    case pcAlign: case pcBackground: case pcChecked: case pcCursor: case pcEnabled: case pcFontName: case pcFontStyle:
+    case pcForeground: case pcMultiSelect: case pcOrientation: case pcResizable: case pcVisible:
+      return true;
+    default: return false;
+  }
+}
+
+bool IsDotsCode(int code) { return code == pcItems || code == pcPicture; }
 
 // ---- Row names and codes ----
 
@@ -340,6 +324,10 @@ void TObjInsForm::FormCreate() {
     button->setFocusPolicy(Qt::NoFocus);
   }
   connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
+  connect(miniDots1, &QToolButton::clicked, this, [this] { miniDots1Click(); });
+  OpenPictureDialog1 = new platform::TOpenDialog(this);
+  OpenPictureDialog1->Filter = "GIF Image (*.gif)|*.gif|All files (*.*)|*.*";
+  OpenPictureDialog1->Title = "Open Picture";
   miniList1 = new QListWidget(PropertyBackPanel);
   connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
   miniEdit2 = new TMiniEdit(EventBackPanel);
@@ -698,38 +686,6 @@ void TObjInsForm::miniArrow1Click() {
   miniList1->setFocus();
 }
 
-void TObjInsForm::miniList1Click() {
-  miniList1->hide();
-  miniEdit1->setFocus();
-  QListWidgetItem* chosen = miniList1->currentItem();
-  if (chosen == nullptr || chosen->text() == miniEdit1->text()) return;
-  miniEdit1->setText(chosen->text());
-  if (shown_ == nullptr) return;
-  const std::string value = Text(chosen->text());
-  const int code = miniList1->property("Tag").toInt();
-  QWidget* s = shown_;
-  auto* frame = qobject_cast<TFrame*>(s);
-  int tag = frame != nullptr ? frame->Tag : DesignTag(s);
-  if (code == pcBackground && shownKind_ != ckScrollbar) {
-    WriteFrameSource(CurrentFrame(), [s, value] { WriteBackground(s, value); }, false);
-    SetBackground(s, JavaNameToColor(value));
-  } else if (code == pcForeground) {
-    WriteFrameSource(CurrentFrame(), [s, value] { WriteForeground(s, value); }, false);
-    SetForegroundColour(s, JavaNameToColor(value));
-  } else if (code == pcEnabled) {
-    const bool old = (frame != nullptr ? tag % 1000 / 100 : tag / 10) != 0;
-    WriteFrameSource(CurrentFrame(), [s, old] { WriteEnabled(s, old); }, false);
-    const int flag = TextToBool(value) ? 1 : 0;
-    if (frame != nullptr) frame->Tag = tag - tag % 1000 + flag * 100 + tag % 100;
-    else SetDesignTag(s, flag * 10 + tag % 10);
-  } else if (code == pcVisible && frame == nullptr) {
-    const bool old = tag % 10 != 0;
-    WriteFrameSource(CurrentFrame(), [s, old] { WriteVisible(s, old); }, false);
-    SetDesignTag(s, old ? tag - 1 : tag + 1);
-  }
-  miniEdit1->setModified(true);
-}
-
 void TObjInsForm::miniList1Exit() {
   miniList1->hide();
   CommitProperty();
@@ -772,119 +728,6 @@ void TObjInsForm::miniEdit1Change() {
   WriteFrameSource(CurrentFrame(), [component] { WriteCaption(component); }, false);
   SetValueCell(code, text);
   miniEdit1->setModified(false);
-}
-
-// ---- Commit ----
-
-void TObjInsForm::CommitProperty() {
-  if (!!miniEdit1->isHidden() || !miniEdit1->Modified() || shown_ == nullptr) return;
-  const int row = miniEdit1->Tag / 100;
-  const int code = miniEdit1->Tag % 100;
-  const std::string text = Text(miniEdit1->text());
-  if (IsNumericCode(code)) platform::StrToInt(text);  // a text that is not a number raises before any write
-  CommitValue(row, code, text);
-  miniEdit1->setModified(false);
-}
-
-void TObjInsForm::CommitValue(int row, int code, const std::string& text) {
-  if (IsListCode(code)) {
-    FPropValuePanels[row]->setText(QText(text));
-    return;
-  }
-  switch (code) {
-    case pcCaption:
-    case pcText:
-      if (text == FOldValue) return;
-      if (auto* frame = qobject_cast<TFrame*>(shown_)) frame->SetCaption(text);
-      else SetComponentCaption(shown_, text);
-      WriteFrameSource(CurrentFrame(), [this] { WriteCaption(shown_); }, false);
-      FPropValuePanels[row]->setText(QText(text));
-      FOldValue = text;
-      return;
-    case pcHeight:
-    case pcLeft:
-    case pcTop:
-    case pcWidth:
-      CommitGeometry(code, platform::StrToInt(text), text);
-      return;
-    case pcName: CommitRename(row, text); return;
-    default: return;
-  }
-}
-
-void TObjInsForm::CommitGeometry(int code, int value, const std::string& text) {
-  if (value == platform::StrToIntDef(FOldValue, value + 1)) return;
-  if (code == pcHeight && shownKind_ == ckChoice) {
-    FOldValue = text;
-    return;
-  }
-  QWidget* s = shown_;
-  const std::string old = FOldValue;
-  WriteFrameSource(CurrentFrame(), [s, code, old, text] {
-    if (code == pcLeft) WriteLeft(s, old, text);
-    else if (code == pcTop) WriteTop(s, old, text);
-    else if (code == pcWidth) WriteWidth(s, old, text);
-    else WriteHeight(s, old, text);
-  }, false);
-  if (shown_ == nullptr) return;
-  QRect g = s->geometry();
-  auto* frame = qobject_cast<TFrame*>(s);
-  if (frame != nullptr) g = QRect(frame->Left(), frame->Top(), frame->Width(), frame->Height());
-  if (code == pcLeft) g.moveLeft(value);
-  else if (code == pcTop) g.moveTop(value);
-  else if (code == pcWidth) g.setWidth(value);
-  else g.setHeight(value);
-  if (frame != nullptr && frame->FrameId == fkApplet && (code == pcWidth || code == pcHeight))
-    frame->resize(code == pcWidth ? value : frame->width(), code == pcHeight ? value : frame->height());
-  else if (frame != nullptr) frame->SetBounds(g.x(), g.y(), g.width(), g.height());
-  else s->setGeometry(g);
-  if (frame != nullptr) frame->KeepFrameGeometry();
-  SetValueCell(code, text);
-  if (CurrentFrame() != nullptr && CurrentFrame()->FSelected == s && frame == nullptr) CurrentFrame()->ShowHandles();
-  FOldValue = text;
-}
-
-bool TObjInsForm::ValidateName(QWidget* component, const std::string& name) {
-  std::string refusal;
-  if (!IsIdentifier(name)) {
-    refusal = "''" + name + "'' is not a valid component name";
-  } else if (TFrame* frame = CurrentFrame()) {
-    for (const QObject* owned : frame->findChildren<QObject*>())
-      if (owned != component && platform::LowerCase(Text(owned->objectName())) == platform::LowerCase(name))
-        refusal = "A component named " + name + " already exists";
-  }
-  if (refusal.empty()) return true;
-  miniEdit1->setText(QText(FOldValue));
-  miniEdit1->setModified(false);
-  platform::ShowMessage(refusal);
-  return false;
-}
-
-void TObjInsForm::CommitRename(int row, const std::string& typed) {
-  const std::string t = platform::Trim(typed);
-  miniEdit1->setText(QText(t));
-  TFrame* frame = CurrentFrame();
-  if (t == FOldValue || frame == nullptr || !ValidateName(shown_, t)) return;
-  QWidget* s = shown_;
-  const std::string oldName = Text(s->objectName());
-  const std::string className = ClassNameOf(s);
-  int entry = ComboBox1->findText(QText(oldName + " : " + className));
-  if (entry >= 0) ComboBox1->setItemText(entry, QText(t + " : " + className));
-  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(t + " : " + className)));
-  const bool isFrame = s == frame;
-  const bool captionFollows = ComponentCaption(s) == oldName || (isFrame && frame->Caption() == oldName);
-  WriteFrameSource(frame, [&] {
-    if (isFrame) RenameClassCode(frame->FrameId, oldName, t);
-    else RenameComponentCode(s, t);
-    RenameComponentHandlers(frame->FHandlerList, oldName, t);
-    if (isFrame) frame->SetName(t);
-    else SetComponentName(s, t);
-    if (captionFollows && !workbench::MarkerLost) WriteCaption(s);
-  }, false);
-  if (shown_ == nullptr) return;
-  FPropValuePanels[row]->setText(QText(t));
-  if (captionFollows) FillRowValues(s);
-  FOldValue = t;
 }
 
 // ---- Pages and activation ----

@@ -13,18 +13,24 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileDialogs.h"
 #include "platform/Forms.h"
 #include "platform/StringList.h"
 
 namespace designer {
 
 class TFrame;
+class TImage;
 
 // The inspector's number for a property row name (" FontSize" gives 8); -1 for an unknown name.
 int PropertyCodeOf(const std::string& rowName);
 // The property row names of a component kind, top to bottom; empty for a kind without rows.
 const std::vector<std::string>& PropertyRowNames(int kind);
 const std::vector<std::string>& EventRowNames(int kind);
+// The editor style of a property code: a typed number, a value list, or the dots button.
+bool IsNumericCode(int code);
+bool IsListCode(int code);
+bool IsDotsCode(int code);
 
 // A name or value cell of a row: a label that reports clicks.
 class TRowPanel : public QLabel {
@@ -85,6 +91,7 @@ class TObjInsForm : public platform::TForm {
   TMiniEdit* miniEdit2;
   QToolButton* miniArrow2;
   QListWidget* miniList2;
+  platform::TOpenDialog* OpenPictureDialog1;
 
   std::vector<TRowPanel*> FPropNamePanels;
   std::vector<TRowPanel*> FPropValuePanels;
@@ -116,6 +123,8 @@ class TObjInsForm : public platform::TForm {
   void Child1Click(TRowPanel* panel);
   void Child2Click(TRowPanel* panel);
   void miniArrow1Click();
+  // The dots button: the menu designer, the picture dialog or the items editor of the shown component.
+  void miniDots1Click();
   void miniList1Click();
   void miniList1Exit();
   void miniEdit1Change();
@@ -178,10 +187,28 @@ class TObjInsForm : public platform::TForm {
   void CommitValue(int row, int code, const std::string& text);
   void CommitGeometry(int code, int value, const std::string& text);
   void CommitRename(int row, const std::string& typed);
-  bool ValidateName(QWidget* component, const std::string& name);
   TFrame* CurrentFrame() const;
   void BuildEventsEditor();
   void JumpToHandler();
+
+  // Committing (ObjInsCommit.cpp).
+  bool RefuseValue(const std::string& message);
+  bool ApplyListValue(QWidget* s, int code, const std::string& value);
+  void ApplyCheckedState(QWidget* s, const std::string& value);
+  void FollowFontSize(QWidget* s, QSize before);
+  void CommitFontSize(int value, const std::string& text);
+  void CommitScrollValue(int code, int value, const std::string& text);
+  void CommitEchoCharacter(const std::string& text);
+  // The message that refuses a value; "" when it can be written. A number is parsed into value.
+  std::string ValueRefusal(int code, const std::string& text, int& value) const;
+  std::string ListRefusal(int code, const std::string& value) const;
+  std::string NameRefusal(QWidget* component, const std::string& name) const;
+  bool SaveFrameFiles(TFrame* frame);
+  void RenameFramePage(TFrame* frame, const std::string& newName);
+  void RenameMenuBar(TFrame* frame, QWidget* bar, const std::string& newName);
+  void RenameEntry(const std::string& oldName, const std::string& newName);
+  void ChoosePicture(TFrame* frame, TImage* image);
+  void EditItems(TFrame* frame, QWidget* component);
 
   QPointer<QWidget> shown_;
   int shownKind_ = 0;

@@ -316,6 +316,16 @@ bool TEditorForm::SavePageDesign(int n, const std::string& fileName) {
   return true;
 }
 
+bool TEditorForm::SavePageFiles(int n, const std::string& fileName) {
+  return SavePageDesign(n, fileName) && WritePage(n, fileName);
+}
+
+void TEditorForm::RenamePageFile(int n, const std::string& fileName) {
+  Page->Pages(n)->SetCaption(ExtractFileName(fileName));
+  FFileNames.Put(n, fileName);
+  if (n == Page->ActivePageIndex()) SetCaption(fileName);
+}
+
 bool TEditorForm::SaveFile() {
   ShowIfHidden();
   int n = Page->ActivePageIndex();

@@ -50,6 +50,11 @@ class TEditorForm : public platform::TForm {
   bool SaveFileAs();
   bool SavePage(int n);
   bool SavePageAs(int n);
+  // Saves page n's design file and source under the file name, as they stand.
+  bool SavePageFiles(int n, const std::string& fileName);
+  // Page n stands for another file from now on: its tab, its entry in FFileNames and, when it is
+  // the active page, the window caption. Nothing is written.
+  void RenamePageFile(int n, const std::string& fileName);
   void ClosePage();
   // Run before a compile: the empty handler routines of the active page's design go with their
   // dispatch clauses and bindings, then the page and its design are saved. False when the page was

@@ -6,64 +6,9 @@
 #include "designer/ObjIns.h"
 #include "designer/PropertyWriters.h"
 #include "platform/SysUtils.h"
+#include "InspectorFixture.h"
 
 using namespace designer;
-
-namespace {
-
-class InspectorTest : public SurfaceTest {
- protected:
-  TObjInsForm& Inspector() { return *ObjInsForm; }
-
-  std::vector<std::string> ShownRowNames() {
-    std::vector<std::string> names;
-    for (TRowPanel* panel : Inspector().FPropNamePanels)
-      if (!panel->isHidden()) names.push_back(panel->text().toStdString());
-    return names;
-  }
-  std::vector<std::string> GrayedRows(const std::vector<TRowPanel*>& panels) {
-    std::vector<std::string> names;
-    for (TRowPanel* panel : panels)
-      if (!panel->isHidden() && panel->Grayed()) names.push_back(panel->text().toStdString());
-    return names;
-  }
-  int Row(const std::string& name) {
-    auto& panels = Inspector().FPropNamePanels;
-    for (size_t row = 0; row < panels.size(); ++row)
-      if (!panels[row]->isHidden() && panels[row]->text().toStdString() == " " + name) return static_cast<int>(row);
-    ADD_FAILURE() << "no row " << name;
-    return 0;
-  }
-  std::string Value(const std::string& name) {
-    return Inspector().FPropValuePanels[Row(name)]->text().toStdString();
-  }
-  void OpenRow(const std::string& name) { Inspector().Child1Click(Inspector().FPropValuePanels[Row(name)]); }
-  // Types the text over the open editor's text, key by key, and presses Enter.
-  void Type(const std::string& text) {
-    TMiniEdit* edit = Inspector().miniEdit1;
-    edit->selectAll();
-    for (char c : text) {
-      QKeyEvent press(QEvent::KeyPress, QChar(c).toUpper().unicode(), Qt::NoModifier, QString(QChar(c)));
-      QApplication::sendEvent(edit, &press);
-      QKeyEvent release(QEvent::KeyRelease, QChar(c).toUpper().unicode(), Qt::NoModifier, QString(QChar(c)));
-      QApplication::sendEvent(edit, &release);
-    }
-  }
-  void Enter() {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(Inspector().miniEdit1, &press);
-  }
-  void Commit(const std::string& row, const std::string& text) {
-    OpenRow(row);
-    Type(text);
-    Enter();
-  }
-  bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-  }
-};
-
-}  // namespace
 
 TEST_F(InspectorTest, AppletFrameGreysItsWindowRowsAndAButtonShowsAllItsRowsAgain) {
   NewForm(fkApplet);
@@ -143,13 +88,18 @@ TEST_F(InspectorTest, GeometryCommitsRewriteTheReshapeLineAndRefuseLetters) {
   EXPECT_EQ(Inspector().miniEdit1->text().toStdString(), "9");
   Inspector().miniEdit1->setText("");
   Inspector().miniEdit1->setModified(true);
-  EXPECT_THROW(Inspector().CommitProperty(), platform::EConvertError);
+  Modal().Queue(platform::mrOk);
+  Inspector().CommitProperty();
+  EXPECT_EQ(LastMessage(), "'' is not a valid integer value");
+  EXPECT_EQ(Inspector().miniEdit1->text().toStdString(), "90") << "the row shows the stored value again";
   EXPECT_TRUE(HasLine(Positions(), "        Button1.reshape(34,63+MenuBarHeight,90,31);"));
 
   QWidget* choice = Drop(ckChoice, {200, 10});
   int height = choice->height();
   Lines before = Positions();
+  Modal().Queue(platform::mrOk);
   Commit("Height", "60");
+  EXPECT_EQ(Value("Height"), std::to_string(height));
   EXPECT_EQ(choice->height(), height);
   EXPECT_EQ(Positions(), before);
 }
@@ -219,13 +169,7 @@ TEST_F(InspectorTest, PageStillCompilesAfterASetOfCommits) {
 TEST_F(InspectorTest, ChosenColourAndFlagsRewriteTheirLines) {
   NewForm(fkApplication);
   QWidget* panel = Drop(ckPanel, {10, 10});
-  auto choose = [this](const std::string& row, const std::string& value) {
-    OpenRow(row);
-    QListWidget* list = Inspector().miniList1;
-    list->setCurrentItem(list->findItems(QString::fromStdString(value), Qt::MatchExactly).first());
-    Inspector().miniList1Click();
-    Inspector().CommitProperty();
-  };
+  auto choose = [this](const std::string& row, const std::string& value) { Choose(row, value); };
   choose("Background", "red");
   EXPECT_TRUE(HasLine(Initialization(), "        Panel1.setBackground(Color.red);"));
   EXPECT_EQ(Value("Background"), "red");

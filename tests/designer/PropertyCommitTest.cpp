@@ -1,0 +1,342 @@
+// Every property row of the inspector commits: the one source line it changes, what the surface
+// shows, the values it refuses, renames that keep the page compiling, and the dots button's dialogs.
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <filesystem>
+#include <functional>
+#include <set>
+
+#include "InspectorFixture.h"
+#include "designer/CodeWriter_f.h"
+#include "designer/ExtendedType.h"
+#include "designer/ItemsEditor_f.h"
+#include "designer/JavaType.h"
+#include "designer/MenuDesigner_f.h"
+#include "platform/SysUtils.h"
+
+using namespace designer;
+
+namespace {
+
+class PropertyCommitTest : public InspectorTest {
+ protected:
+  std::multiset<std::string> PageLines() {
+    std::multiset<std::string> lines;
+    for (int i = 0; i < Active().Lines().Count(); ++i) lines.insert(platform::Trim(Active().Lines().Get(i)));
+    return lines;
+  }
+  // The lines of `from` that `to` lacks.
+  static Lines Missing(const std::multiset<std::string>& from, const std::multiset<std::string>& to) {
+    Lines missing;
+    std::set_difference(from.begin(), from.end(), to.begin(), to.end(), std::back_inserter(missing));
+    return missing;
+  }
+  void Set(const std::string& row, const std::string& value) {
+    if (IsListCode(PropertyCodeOf(" " + row))) Choose(row, value);
+    else Commit(row, value);
+  }
+  bool HasPageLine(const std::string& line) { return PageLines().count(line) > 0; }
+  // Answers the items editor with the text typed into its memo, then any message with `then`.
+  void EditItems(const std::string& text, int then = platform::mrNone) {
+    OpenRow("Items");
+    Modal().Queue(platform::ModalAnswer{platform::mrOk, {}, 0, [text](QWidget*) {
+                                          QPlainTextEdit* memo = ItemsEditorForm->Memo1;
+                                          memo->selectAll();
+                                          memo->insertPlainText(QString::fromStdString(text));
+                                        }});
+    if (then != platform::mrNone) Modal().Queue(then);
+    Inspector().miniDots1Click();
+  }
+  int Compile(const std::string& className) {
+    testsupport::WriteFile(temp_.File(className + ".java"), Active().Lines().Text());
+    return testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn " + className + ".java 2> javac.err");
+  }
+};
+
+struct TCommitCase {
+  int kind;  // dropped on a new application form; ckFrame for the form itself
+  std::vector<std::pair<const char*, const char*>> rows;  // row and value, the last one under test
+  Lines removed;
+  Lines added;
+  std::function<bool(QWidget*)> shows;
+};
+
+}  // namespace
+
+TEST_F(PropertyCommitTest, EachRowChangesItsOneLineAndTheSurfaceShowsIt) {
+  auto bar = [](QWidget* c) -> QScrollBar& { return *static_cast<QScrollBar*>(c); };
+  const std::string font = "Button1.setFont(new Font(\"Dialog\",Font.BOLD,12));";
+  const TCommitCase cases[] = {
+      {ckLabel, {{"Align", "CENTER"}}, {"Label1 = new Label(\"Label1\",Label.LEFT);"},
+       {"Label1 = new Label(\"Label1\",Label.CENTER);"},
+       [](QWidget* c) { return (static_cast<QLabel*>(c)->alignment() & Qt::AlignHCenter) != 0; }},
+      {ckCheckbox, {{"Checked", "True"}}, {}, {"CheckBox1.setState(true);"},
+       [](QWidget* c) { return static_cast<QCheckBox*>(c)->isChecked(); }},
+      {ckFrame, {{"Cursor", "HAND_CURSOR"}}, {}, {"setCursor(HAND_CURSOR);"},
+       [](QWidget* c) { return DesignTag(c) == 3111; }},
+      {ckButton, {{"FontName", "Courier"}}, {font}, {"Button1.setFont(new Font(\"Courier\",Font.BOLD,12));"},
+       [](QWidget* c) { return c->font().family() == "Courier"; }},
+      {ckButton, {{"FontSize", "14"}}, {font}, {"Button1.setFont(new Font(\"Dialog\",Font.BOLD,14));"},
+       [](QWidget* c) { return c->font().pointSize() == 14; }},
+      {ckButton, {{"FontStyle", "[BOLD,ITALIC]"}}, {font},
+       {"Button1.setFont(new Font(\"Dialog\",Font.BOLD + Font.ITALIC,12));"},
+       [](QWidget* c) { return c->font().italic() && c->font().bold(); }},
+      {ckPanel, {{"Foreground", "red"}}, {"Panel1.setForeground(Color.black);"}, {"Panel1.setForeground(Color.red);"},
+       [](QWidget* c) { return c->palette().color(QPalette::WindowText) == Qt::red; }},
+      {ckList, {{"MultiSelect", "True"}}, {}, {"List1.setMultipleSelections(true);"},
+       [](QWidget* c) { return static_cast<QListWidget*>(c)->selectionMode() == QAbstractItemView::MultiSelection; }},
+      {ckScrollbar, {{"Orientation", "VERTICAL"}},
+       {"ScrollBar1 = new Scrollbar(Scrollbar.HORIZONTAL);", "ScrollBar1.reshape(14,33+MenuBarHeight,121,16);"},
+       {"ScrollBar1 = new Scrollbar(Scrollbar.VERTICAL);", "ScrollBar1.reshape(14,33+MenuBarHeight,16,121);"},
+       [&](QWidget* c) { return bar(c).orientation() == Qt::Vertical && c->size() == QSize(16, 121); }},
+      {ckFrame, {{"Resizable", "False"}}, {}, {"setResizable(false);"},
+       [](QWidget* c) { return DesignTag(c) == 1101; }},
+      {ckScrollbar, {{"LineInc", "5"}}, {}, {"ScrollBar1.setLineIncrement(5);"},
+       [&](QWidget* c) { return bar(c).singleStep() == 5; }},
+      {ckScrollbar, {{"PageInc", "20"}}, {}, {"ScrollBar1.setPageIncrement(20);"},
+       [&](QWidget* c) { return bar(c).pageStep() == 20; }},
+      {ckScrollbar, {{"Max", "100"}}, {"ScrollBar1.setValues(0,22,0,0);"}, {"ScrollBar1.setValues(0,22,0,100);"},
+       [&](QWidget* c) { return bar(c).maximum() == 100; }},
+      {ckScrollbar, {{"Min", "-5"}}, {"ScrollBar1.setValues(0,22,0,0);"}, {"ScrollBar1.setValues(0,22,-5,0);"},
+       [&](QWidget* c) { return bar(c).minimum() == -5; }},
+      {ckScrollbar, {{"Max", "100"}, {"Value", "40"}}, {"ScrollBar1.setValues(0,22,0,100);"},
+       {"ScrollBar1.setValues(40,22,0,100);"}, [&](QWidget* c) { return bar(c).value() == 40; }},
+      {ckTextField, {{"PasswdChar", "'"}}, {}, {"TextField1.setEchoCharacter('\\'');"},
+       [](QWidget* c) { return static_cast<QLineEdit*>(c)->echoMode() == QLineEdit::Password; }},
+      {ckTextField, {{"Text", "say \"hi\""}}, {"TextField1 = new TextField(\"TextField1\");"},
+       {"TextField1 = new TextField(\"say \\\"hi\\\"\");"},
+       [](QWidget* c) { return static_cast<QLineEdit*>(c)->text() == "say \"hi\""; }},
+  };
+  for (const TCommitCase& c : cases) {
+    const auto& [row, value] = c.rows.back();
+    SCOPED_TRACE(std::string(row) + " := " + value);
+    for (int i = 0; i < Editor().GetPageCount(); ++i) Editor().PageEditor(i)->SetModified(false);
+    NewForm(fkApplication);
+    QWidget* component = c.kind == ckFrame ? &Frame() : Drop(c.kind, {10, 10});
+    Main().FSelectedTool = ptNoTool;
+    for (size_t i = 0; i + 1 < c.rows.size(); ++i) Set(c.rows[i].first, c.rows[i].second);
+    const auto before = PageLines();
+    Set(row, value);
+    const auto after = PageLines();
+    EXPECT_EQ(Missing(before, after), c.removed);
+    EXPECT_EQ(Missing(after, before), c.added);
+    EXPECT_TRUE(c.shows(component));
+    EXPECT_EQ(Value(row), value);
+  }
+}
+
+TEST_F(PropertyCommitTest, TrapsLeaveACorrectPageAndRefusedValuesShowTheStoredOne) {
+  NewForm(fkApplication);
+  Commit("Caption", "Please enable(it)");
+  Choose("Enabled", "False");
+  EXPECT_TRUE(HasPageLine("setTitle(\"Please enable(it)\");"));
+  EXPECT_TRUE(HasPageLine("enable(false);"));
+
+  Drop(ckScrollbar, {10, 10});
+  Drop(ckScrollbar, {10, 40});
+  Main().FSelectedTool = ptNoTool;
+  Commit("LineInc", "2");
+  Commit("LineInc", "5");
+  EXPECT_TRUE(HasPageLine("ScrollBar2.setLineIncrement(5);"));
+  EXPECT_EQ(Active().Lines().Text().find("ScrollBar5"), std::string::npos);
+
+  Drop(ckLabel, {10, 80});
+  Main().FSelectedTool = ptNoTool;
+  Commit("Caption", "x,Label.LEFT)");
+  Choose("Align", "RIGHT");
+  EXPECT_TRUE(HasPageLine("Label1 = new Label(\"x,Label.LEFT)\",Label.RIGHT);"));
+  Commit("Width", "08");
+  EXPECT_EQ(Value("Width"), "8");
+  EXPECT_EQ(Frame().FSelected->width(), 8);
+  const std::pair<const char*, const char*> refused[] = {{"Left", "$10"}, {"Top", "0x10"}, {"FontSize", "0"}};
+  for (const auto& [row, text] : refused) {
+    const std::string stored = Value(row);
+    Modal().Queue(platform::mrOk);
+    OpenRow(row);
+    Inspector().miniEdit1->setText(text);  // pasted: typed letters never reach a number row
+    Inspector().miniEdit1->setModified(true);
+    Enter();
+    EXPECT_NE(LastMessage().find(text), std::string::npos) << LastMessage();
+    EXPECT_EQ(Inspector().miniEdit1->text().toStdString(), stored);
+    EXPECT_EQ(Value(row), stored);
+  }
+
+  Drop(ckTextField, {10, 120});
+  Main().FSelectedTool = ptNoTool;
+  Commit("PasswdChar", "\\");
+  EXPECT_TRUE(HasPageLine("TextField1.setEchoCharacter('\\\\');"));
+  EXPECT_EQ(Value("PasswdChar"), "\\");
+  for (const char* name : {"class", "MenuBarHeight", "fForm_Create"}) {
+    Modal().Queue(platform::mrOk);
+    Commit("Name", name);
+    EXPECT_EQ(LastMessage(), "''" + std::string(name) + "'' is not a valid component name");
+  }
+  auto* first = static_cast<QRadioButton*>(Drop(ckRadioButton, {200, 10}));
+  auto* second = static_cast<QRadioButton*>(Drop(ckRadioButton, {200, 40}));
+  Main().FSelectedTool = ptNoTool;
+  Modal().Queue(platform::mrOk);
+  Choose("Checked", "False");
+  EXPECT_EQ(Value("Checked"), "True") << LastMessage();
+  Inspector().SelectComponent(first);
+  Choose("Checked", "True");
+  EXPECT_TRUE(first->isChecked());
+  EXPECT_FALSE(second->isChecked());
+  EXPECT_TRUE(HasPageLine("RadioButton1 = new Checkbox(\"RadioButton1\",CheckboxGrpInnoname01,true);"));
+  EXPECT_TRUE(HasPageLine("RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInnoname01,false);"));
+
+  QWidget* panel = Drop(ckPanel, {200, 80});
+  QWidget* label = Drop(ckLabel, {5, 5}, panel);
+  Main().FSelectedTool = ptNoTool;
+  Inspector().SelectComponent(panel);
+  Choose("Background", "blue");
+  EXPECT_EQ(label->palette().color(QPalette::Window), Qt::blue) << "a Label takes the colour of its Panel";
+
+  Inspector().SelectComponent(&Frame());
+  Choose("FontStyle", "[ITALIC]");
+  Choose("Cursor", "WAIT_CURSOR");
+  Choose("Resizable", "False");
+  EXPECT_TRUE(HasPageLine("setFont(new Font(\"Dialog\",Font.ITALIC,12));"));
+  EXPECT_FALSE(Frame().findChild<QLabel*>("Label1")->font().italic()) << "a component keeps the font its line sets";
+  EXPECT_FALSE(workbench::MarkerLost);
+  EXPECT_EQ(Compile("noname01"), 0) << testsupport::ReadFile(temp_.File("javac.err"));
+}
+
+TEST_F(PropertyCommitTest, RenamedComponentMenuBarAndClassStillCompile) {
+  NewForm(fkApplication);
+  // The dispatch clause of the window's closing is gone by hand: the class rename goes on without it.
+  Active().Lines().Delete(GetLineIndex("Event.WINDOW_DESTROY"));
+  QWidget* button = Drop(ckButton, {10, 10});
+  Drop(ckMenuBar, {130, 250});
+  Main().FSelectedTool = ptNoTool;
+  Inspector().SelectComponent(Frame().MMB);
+  OpenRow("Items");
+  Modal().Queue(platform::ModalAnswer{platform::mrOk, {}, 0, [](QWidget* w) {
+                                        auto& d = *static_cast<TMenuDesigner*>(w);
+                                        d.MenuTree->setCurrentItem(d.MenuTree->topLevelItem(0));
+                                        d.NewItemB->click();
+                                        QTreeWidgetItem* file = d.MenuTree->topLevelItem(0)->child(0);
+                                        file->setText(0, "File");
+                                        d.MenuTree->setCurrentItem(file);
+                                        d.NewItemB->click();
+                                        file->child(0)->setText(0, "Open");
+                                        d.OkButton->click();
+                                      }});
+  Inspector().miniDots1Click();
+  ASSERT_NE(FindMenuItem("MenuBar1File0Open0"), nullptr);
+  Frame().MenuItemClick(FindMenuItem("MenuBar1File0Open0"));
+
+  Inspector().SelectComponent(Frame().MMB);
+  Commit("Name", "Bar");
+  EXPECT_TRUE(HasPageLine("setMenuBar(Bar);"));
+  EXPECT_TRUE(HasPageLine("Bar.add(BarFile0);"));
+  EXPECT_NE(FindMenuItem("BarFile0Open0"), nullptr);
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "BarFile0Open0", "OnAction"), "BarFile0Open0_Action");
+  EXPECT_EQ(Frame().FSelected.data(), Frame().MMB);
+
+  Inspector().SelectComponent(button);
+  Commit("Name", "Go");
+  Inspector().SelectComponent(&Frame());
+  Commit("Name", "Calc");
+  ASSERT_EQ(Editor().GetPageCount(), 1);
+  EXPECT_FALSE(workbench::MarkerLost);
+  EXPECT_EQ(Active().Lines().Get(0), "// {$R Calc.JFM}");
+  EXPECT_EQ(Compile("Calc"), 0) << testsupport::ReadFile(temp_.File("javac.err")) << Active().Lines().Text();
+}
+
+TEST_F(PropertyCommitTest, SaveAfterAFrameRenameWritesBothFilesUnderTheNewName) {
+  NewForm(fkApplication);
+  const std::string old = temp_.File("Old.java");
+  AnswerSaveDialog(old);
+  ASSERT_TRUE(Editor().SaveFileAs());
+  ASSERT_TRUE(std::filesystem::exists(temp_.File("noname01.jfm")));
+  Inspector().SelectComponent(&Frame());
+  testsupport::WriteFile(temp_.File("Taken.jfm"), "");
+  Modal().Queue(platform::mrOk);
+  Commit("Name", "Taken");
+  EXPECT_EQ(LastMessage(), "A file named " + temp_.File("Taken.jfm") + " already exists");
+
+  Commit("Name", "Calc");
+  EXPECT_NE(testsupport::ReadFile(old).find("public class noname01 extends Frame"), std::string::npos)
+      << "the old file keeps the old name's last state";
+  EXPECT_EQ(Editor().ActiveFileName(), temp_.File("Calc.java"));
+  EXPECT_EQ(Editor().Page->ActivePage()->Caption(), "Calc.java");
+  EXPECT_EQ(Editor().Caption(), temp_.File("Calc.java"));
+  EXPECT_EQ(Main().Reopen1->Items(0)->Caption(), old);
+  ASSERT_TRUE(Editor().SaveFile());
+  EXPECT_NE(testsupport::ReadFile(temp_.File("Calc.java")).find("public class Calc extends Frame"), std::string::npos);
+  EXPECT_EQ(testsupport::ReadFile(temp_.File("Calc.jfm")).rfind("Calc : TFrame", 0), 0u);
+}
+
+TEST_F(PropertyCommitTest, DotsButtonEditsItemsAndSetsAPicture) {
+  NewForm(fkApplication);
+  auto* list = static_cast<QListWidget*>(Drop(ckList, {10, 10}));
+  Main().FSelectedTool = ptNoTool;
+  EditItems("Red\nSay \"hi\" \\ there\n");
+  Lines init = Initialization();
+  auto at = std::find(init.begin(), init.end(), "        List1 = new List();");
+  ASSERT_NE(at, init.end());
+  EXPECT_EQ(*(at + 1), "        List1.addItem(\"Red\");");
+  EXPECT_EQ(*(at + 2), "        List1.addItem(\"Say \\\"hi\\\" \\\\ there\");");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(1)->text(), "Say \"hi\" \\ there");
+
+  QWidget* area = Drop(ckTextArea, {150, 10});
+  Main().FSelectedTool = ptNoTool;
+  EditItems("one\ntwo \\ end");
+  EXPECT_TRUE(HasPageLine("TextArea1 = new TextArea(\"one\\ntwo \\\\ end\");"));
+  EXPECT_EQ(ComponentCaption(area), "one\ntwo \\ end");
+
+  auto* image = static_cast<TImage*>(Drop(ckImage, {10, 150}));
+  Main().FSelectedTool = ptNoTool;
+  const std::string picture = temp_.File("pic\"1.gif");
+  std::filesystem::copy_file(TEST_DATA_DIR "/gif/still87a.gif", picture);
+  OpenRow("Picture");
+  Modal().Queue(platform::ModalAnswer{platform::mrOk, picture, 0, {}});
+  Inspector().miniDots1Click();
+  EXPECT_EQ(image->FileName, "pic\"1.gif");
+  EXPECT_EQ(image->size(), image->Picture().size());
+  EXPECT_TRUE(HasPageLine("Image1 = Toolkit.getDefaultToolkit().getImage(\"pic\\\"1.gif\");"));
+  EXPECT_TRUE(HasPageLine("g.drawImage(Image1, 14,154," + std::to_string(image->width()) + "," +
+                          std::to_string(image->height()) + ", this);"));
+  Modal().Queue(platform::ModalAnswer{platform::mrOk, temp_.File("pic.bmp"), 0, {}});
+  Modal().Queue(platform::mrOk);
+  Inspector().miniDots1Click();
+  EXPECT_NE(LastMessage().find("pic.bmp"), std::string::npos);
+  EXPECT_EQ(image->FileName, "pic\"1.gif");
+  Modal().Queue(platform::mrCancel);
+  Click(image, {4, 4});
+  Mouse(QEvent::MouseButtonDblClick, image, {4, 4}, Qt::LeftButton);
+  Release(image, {4, 4});
+  EXPECT_EQ(Modal().Log().back().kind, "OpenDialog") << "a double-click on an Image opens the picture dialog";
+
+  // Items for a List whose construction line was removed by hand: the page is rescued and closed.
+  Inspector().SelectComponent(list);
+  Active().Lines().Delete(GetLineIndex("List1 = new List();"));
+  EditItems("Blue", platform::mrNo);
+  EXPECT_EQ(Editor().GetPageCount(), 0);
+}
+
+TEST_F(PropertyCommitTest, MenuItemsCheckedOnlyWhenCheckableAndHandlersSortedByName) {
+  NewForm(fkApplication);
+  Drop(ckMenuBar, {130, 250});
+  Main().FSelectedTool = ptNoTool;
+  for (const char* handler : {"beta_Action", "Alpha_Action", "_zeta"})
+    SetEventHandler(Frame().FHandlerList, std::string("X") + handler, "OnAction", handler);
+  QStringList offered;
+  Modal().Queue(platform::ModalAnswer{platform::mrCancel, {}, 0, [&](QWidget* w) {
+                                        QComboBox* combo = static_cast<TMenuDesigner*>(w)->EventHandlerCombo;
+                                        for (int i = 0; i < combo->count(); ++i) offered << combo->itemText(i);
+                                      }});
+  Frame().OpenMenuDesigner();
+  EXPECT_EQ(offered, (QStringList{"(none)", "_zeta", "Alpha_Action", "beta_Action", "noname01_WindowDestroy"}));
+
+  TJMenuItem item("Open");
+  item.setObjectName("MenuBar1File0Open0");
+  item.SetChecked(true);
+  WriteFrameSource(&Frame(), [&] { WriteMenuItemCode(item, "MenuBar1File0"); }, false);
+  EXPECT_TRUE(HasPageLine("MenuBar1File0Open0 = new MenuItem(\"Open\");"));
+  EXPECT_EQ(Active().Lines().Text().find("setState"), std::string::npos);
+}

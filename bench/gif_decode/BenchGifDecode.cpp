@@ -1,5 +1,7 @@
-// Decodes the same large GIF files with our decoder and with giflib and prints both times and their
-// ratio. The files are written at start-up by giflib's encoder into a temporary folder.
+// Decodes the same GIF files with our decoder and with giflib and prints both times and their
+// ratio: large pictures one at a time, and small ones (under 2 KB: icons, buttons, a short
+// animation) many times over, where the cost of opening a file counts. The files are written at
+// start-up by giflib's encoder into a temporary folder.
 #include <gif_lib.h>
 
 #include <algorithm>
@@ -25,6 +27,7 @@ struct Sample {
   int width, height;
   bool interlaced;
   std::vector<Frame> frames;
+  int colorBits = 8;
 };
 
 // A picture with smooth areas, edges and some noise, like a scanned photograph reduced to 256
@@ -53,9 +56,10 @@ void WriteSample(const Sample& sample, const std::string& fileName) {
   GifFileType* gif = EGifOpenFileName(fileName.c_str(), false, &error);
   if (gif == nullptr) throw std::runtime_error("cannot write " + fileName);
   EGifSetGifVersion(gif, true);
-  ColorMapObject* map = GifMakeMapObject(256, nullptr);
-  for (int i = 0; i < 256; ++i) map->Colors[i] = {uint8_t(i), uint8_t(255 - i), uint8_t(i * 7)};
-  EGifPutScreenDesc(gif, sample.width, sample.height, 8, 0, map);
+  const int colors = 1 << sample.colorBits;
+  ColorMapObject* map = GifMakeMapObject(colors, nullptr);
+  for (int i = 0; i < colors; ++i) map->Colors[i] = {uint8_t(i), uint8_t(255 - i), uint8_t(i * 7)};
+  EGifPutScreenDesc(gif, sample.width, sample.height, sample.colorBits, 0, map);
   uint32_t noise = 12345;
   for (size_t f = 0; f < sample.frames.size(); ++f) {
     const Frame& frame = sample.frames[f];
@@ -64,7 +68,7 @@ void WriteSample(const Sample& sample, const std::string& fileName) {
     EGifPutImageDesc(gif, frame.left, frame.top, frame.width, frame.height, sample.interlaced, nullptr);
     std::vector<GifPixelType> line(frame.width);
     for (int y : RowOrder(frame.height, sample.interlaced)) {
-      for (int x = 0; x < frame.width; ++x) line[x] = PixelAt(x, y, static_cast<int>(f), noise);
+      for (int x = 0; x < frame.width; ++x) line[x] = PixelAt(x, y, static_cast<int>(f), noise) & (colors - 1);
       EGifPutLine(gif, line.data(), frame.width);
     }
   }
@@ -96,34 +100,57 @@ double BestTime(const std::function<void()>& run, int repeats) {
   return best;
 }
 
-}  // namespace
+struct Totals {
+  double ours = 0, giflib = 0;
+};
 
-int main() {
-  std::vector<Sample> samples = {
-      {"large", 3000, 2000, false, {{0, 0, 3000, 2000}}},
-      {"large-interlaced", 2400, 1800, true, {{0, 0, 2400, 1800}}},
-      {"animation", 800, 600, false, {}},
-  };
-  for (int f = 0; f < 40; ++f) samples[2].frames.push_back({(f * 13) % 400, (f * 7) % 300, 400, 300});
-  samples[2].frames[0] = {0, 0, 800, 600};
-
-  fs::path folder = fs::temp_directory_path() / "morvane-bench-gif";
-  fs::create_directories(folder);
-  const int repeats = 7;
-  double oursTotal = 0, giflibTotal = 0;
-  std::printf("%-18s %10s %12s %12s %8s\n", "file", "bytes", "ours ms", "giflib ms", "ratio");
+// Prints one line per file: the best time of `repeats` runs of `decodes` decodes, for each decoder.
+Totals Compare(const std::vector<Sample>& samples, const fs::path& folder, int repeats, int decodes) {
+  Totals totals;
   for (const Sample& sample : samples) {
     std::string fileName = (folder / (sample.name + ".gif")).string();
     WriteSample(sample, fileName);
     DecodeOurs(fileName);  // warm the file cache for both
-    double ours = BestTime([&] { DecodeOurs(fileName); }, repeats);
-    double giflib = BestTime([&] { DecodeGiflib(fileName); }, repeats);
-    oursTotal += ours;
-    giflibTotal += giflib;
+    double ours = BestTime([&] { for (int i = 0; i < decodes; ++i) DecodeOurs(fileName); }, repeats);
+    double giflib = BestTime([&] { for (int i = 0; i < decodes; ++i) DecodeGiflib(fileName); }, repeats);
+    totals.ours += ours;
+    totals.giflib += giflib;
     std::printf("%-18s %10ju %12.2f %12.2f %8.2f\n", sample.name.c_str(), uintmax_t(fs::file_size(fileName)), ours,
                 giflib, ours / giflib);
   }
-  std::printf("%-18s %10s %12.2f %12.2f %8.2f\n", "all", "", oursTotal, giflibTotal, oursTotal / giflibTotal);
+  return totals;
+}
+
+void PrintTotal(const char* name, const Totals& totals) {
+  std::printf("%-18s %10s %12.2f %12.2f %8.2f\n", name, "", totals.ours, totals.giflib, totals.ours / totals.giflib);
+}
+
+}  // namespace
+
+int main() {
+  std::vector<Sample> large = {
+      {"large", 3000, 2000, false, {{0, 0, 3000, 2000}}},
+      {"large-interlaced", 2400, 1800, true, {{0, 0, 2400, 1800}}},
+      {"animation", 800, 600, false, {}},
+  };
+  for (int f = 0; f < 40; ++f) large[2].frames.push_back({(f * 13) % 400, (f * 7) % 300, 400, 300});
+  large[2].frames[0] = {0, 0, 800, 600};
+  std::vector<Sample> small = {
+      {"icon-16", 16, 16, false, {{0, 0, 16, 16}}, 4},
+      {"icon-32", 32, 32, false, {{0, 0, 32, 32}}, 4},
+      {"mono-64x24", 64, 24, false, {{0, 0, 64, 24}}, 1},
+      {"button-interlaced", 40, 20, true, {{0, 0, 40, 20}}, 4},
+      {"spinner-4-frames", 16, 16, false, {{0, 0, 16, 16}, {0, 0, 16, 16}, {4, 4, 8, 8}, {0, 0, 16, 16}}, 2},
+  };
+
+  fs::path folder = fs::temp_directory_path() / "morvane-bench-gif";
+  fs::create_directories(folder);
+  std::printf("%-18s %10s %12s %12s %8s\n", "large file", "bytes", "ours ms", "giflib ms", "ratio");
+  PrintTotal("all large", Compare(large, folder, 7, 1));
+  const int decodes = 1000;
+  std::printf("\n%-18s %10s %12s %12s %8s\n", "small file", "bytes", "ours ms", "giflib ms", "ratio");
+  PrintTotal("all small", Compare(small, folder, 7, decodes));
+  std::printf("times: the best of 7 runs; a small file's run decodes it %d times\n", decodes);
   std::printf("ratio = our time / giflib time (below 1: ours is faster)\n");
   fs::remove_all(folder);
   return 0;

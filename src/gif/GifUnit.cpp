@@ -82,12 +82,16 @@ void RaiseNotEnoughMemory(uint64_t size) {
 #define GIF_IMAGE_MEMORY_CEILING (uint64_t{1} << 30)
 #endif
 
+// Asked once: every call of sysconf for the physical pages is a system call.
 uint64_t MaxImageMemory() {
-  constexpr uint64_t ceiling = GIF_IMAGE_MEMORY_CEILING;
-  long pages = sysconf(_SC_PHYS_PAGES);
-  long pageSize = sysconf(_SC_PAGE_SIZE);
-  if (pages <= 0 || pageSize <= 0) return ceiling;
-  return std::min(ceiling, static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize) / 4);
+  static const uint64_t limit = [] {
+    constexpr uint64_t ceiling = GIF_IMAGE_MEMORY_CEILING;
+    long pages = sysconf(_SC_PHYS_PAGES);
+    long pageSize = sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0) return ceiling;
+    return std::min(ceiling, static_cast<uint64_t>(pages) * static_cast<uint64_t>(pageSize) / 4);
+  }();
+  return limit;
 }
 
 // ---- TBigByteArray ----
@@ -429,17 +433,40 @@ struct TFileBytes {
 
 namespace {
 
+// Files below this size are read into memory: mapping and unmapping a file costs more than
+// copying a few pages, and unmapping grows dearer the more threads and processors there are.
+constexpr off_t MapFromSize = 256 * 1024;
+
+// The whole file through the open handle; false when it could not be read whole.
+bool ReadWhole(int handle, std::string& into, size_t size) {
+  into.resize(size);
+  size_t done = 0;
+  while (done < size) {
+    ssize_t count = read(handle, into.data() + done, size - done);
+    if (count < 0 && errno == EINTR) continue;
+    if (count <= 0) return false;
+    done += static_cast<size_t>(count);
+  }
+  return true;
+}
+
 std::shared_ptr<TFileBytes> MapFile(const std::string& fileName) {
   auto bytes = std::make_shared<TFileBytes>();
   int handle = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
   if (handle < 0) throw platform::EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
   struct stat status {};
+  bool done = false;
   if (fstat(handle, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
-    bytes->mappedSize = static_cast<size_t>(status.st_size);
-    bytes->mapping = mmap(nullptr, bytes->mappedSize, PROT_READ, MAP_PRIVATE, handle, 0);
+    if (status.st_size < MapFromSize) {
+      done = ReadWhole(handle, bytes->copy, static_cast<size_t>(status.st_size));
+    } else {
+      bytes->mappedSize = static_cast<size_t>(status.st_size);
+      bytes->mapping = mmap(nullptr, bytes->mappedSize, PROT_READ, MAP_PRIVATE, handle, 0);
+      done = bytes->mapping != MAP_FAILED;
+    }
   }
   close(handle);
-  if (bytes->mapping == MAP_FAILED) bytes->copy = platform::ReadFileBytes(fileName);
+  if (!done) bytes->copy = platform::ReadFileBytes(fileName);
   return bytes;
 }
 

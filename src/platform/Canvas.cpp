@@ -55,34 +55,59 @@ QPen ToQPen(const TPen& pen) {
 }  // namespace
 
 struct TCanvas::Impl {
+  int width = 1, height = 1;
+  // Until the first drawing the picture is all `blankColor` and `image` is not made.
+  bool blank = true;
+  TColor blankColor = clWhite;
   QImage image;
+
+  QImage& Drawn() {
+    if (blank) {
+      image = QImage(width, height, QImage::Format_RGB32);
+      image.fill(ToQColor(blankColor));
+      blank = false;
+    }
+    return image;
+  }
 };
 
 TCanvas::TCanvas(int width, int height) : impl_(std::make_unique<Impl>()) {
-  impl_->image = QImage(qMax(1, width), qMax(1, height), QImage::Format_RGB32);
-  impl_->image.fill(Qt::white);
+  impl_->width = qMax(1, width);
+  impl_->height = qMax(1, height);
 }
 
 TCanvas::~TCanvas() = default;
 
-int TCanvas::Width() const { return impl_->image.width(); }
-int TCanvas::Height() const { return impl_->image.height(); }
+int TCanvas::Width() const { return impl_->width; }
+int TCanvas::Height() const { return impl_->height; }
 
 void TCanvas::SetSize(int width, int height) {
   width = qMax(1, width);
   height = qMax(1, height);
   if (width == Width() && height == Height()) return;
+  if (impl_->blank && impl_->blankColor == clWhite) {
+    impl_->width = width;
+    impl_->height = height;
+    Changed();
+    return;
+  }
   QImage resized(width, height, QImage::Format_RGB32);
   resized.fill(Qt::white);
   QPainter painter(&resized);
-  painter.drawImage(0, 0, impl_->image);
+  painter.drawImage(0, 0, impl_->Drawn());
   painter.end();
   impl_->image = resized;
+  impl_->width = width;
+  impl_->height = height;
   Changed();
 }
 
 void TCanvas::Clear(TColor color) {
-  impl_->image.fill(ToQColor(color));
+  if (impl_->blank) {
+    impl_->blankColor = color;
+  } else {
+    impl_->image.fill(ToQColor(color));
+  }
   Changed();
 }
 
@@ -97,7 +122,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& points) {
   if (points.size() < 2) return;
   QPolygon polygon;
   for (const TPoint& point : points) polygon << QPoint(point.X, point.Y);
-  QPainter painter(&impl_->image);
+  QPainter painter(&impl_->Drawn());
   painter.setCompositionMode(ToComposition(Pen.Mode));
   painter.setPen(ToQPen(Pen));
   painter.drawPolyline(polygon);
@@ -107,7 +132,7 @@ void TCanvas::Polyline(const std::vector<TPoint>& points) {
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  QPainter painter(&impl_->image);
+  QPainter painter(&impl_->Drawn());
   painter.setCompositionMode(ToComposition(Pen.Mode));
   if (Brush.Style == bsSolid) painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(Brush.Color));
   painter.setPen(ToQPen(Pen));
@@ -119,7 +144,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void TCanvas::FillRect(const TRect& rect) {
   if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
-  QPainter painter(&impl_->image);
+  QPainter painter(&impl_->Drawn());
   painter.fillRect(QRect(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top),
                    ToQColor(Brush.Color));
   painter.end();
@@ -130,7 +155,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
   if (points.size() < 2) return;
   QPolygon polygon;
   for (const TPoint& point : points) polygon << QPoint(point.X, point.Y);
-  QPainter painter(&impl_->image);
+  QPainter painter(&impl_->Drawn());
   painter.setCompositionMode(ToComposition(Pen.Mode));
   if (Brush.Style == bsSolid) {
     painter.setPen(Qt::NoPen);
@@ -146,7 +171,7 @@ void TCanvas::Polygon(const std::vector<TPoint>& points) {
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (x2 <= x1 || y2 <= y1) return;
-  QPainter painter(&impl_->image);
+  QPainter painter(&impl_->Drawn());
   painter.setCompositionMode(ToComposition(Pen.Mode));
   painter.setPen(ToQPen(Pen));
   painter.setBrush(Brush.Style == bsSolid ? QBrush(ToQColor(Brush.Color)) : QBrush(Qt::NoBrush));
@@ -156,7 +181,7 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void TCanvas::TextOut(int x, int y, const std::string& text) {
-  QPainter painter(&impl_->image);
+  QPainter painter(&impl_->Drawn());
   QFont font = ToQFont(Font);
   painter.setFont(font);
   QString shown = ToQString(text);
@@ -178,12 +203,19 @@ int TCanvas::TextHeight(const std::string&) const {
 }
 
 TColor TCanvas::Pixels(int x, int y) const {
-  if (!impl_->image.valid(x, y)) return clWhite;
+  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return clWhite;
+  TColor blank = impl_->blankColor;
+  if (impl_->blank) return RGB(GetRValue(blank), GetGValue(blank), GetBValue(blank));
   QRgb pixel = impl_->image.pixel(x, y);
   return RGB(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
-const QImage& TCanvas::Image() const { return impl_->image; }
+const QImage& TCanvas::Image() const { return impl_->Drawn(); }
+
+bool TCanvas::IsBlank(TColor& color) const {
+  if (impl_->blank) color = impl_->blankColor;
+  return impl_->blank;
+}
 
 void TCanvas::Changed() {
   if (OnChange) OnChange();

@@ -1,6 +1,7 @@
 #pragma once
 // TCanvas: drawing into a persistent image. What is drawn stays until drawn over, so a picture can
 // be erased by drawing it again in the background colour, and an XOR ghost by drawing it twice.
+// The image is made on the first drawing: a large canvas nothing was drawn on costs no memory.
 // The header names no Qt type beyond the image class, so drawing code stays free of Qt.
 #include <functional>
 #include <memory>
@@ -76,7 +77,11 @@ class TCanvas {
 
   TColor Pixels(int x, int y) const;  // clWhite outside the image
 
+  // The picture, made in full on first use.
   const QImage& Image() const;
+  // True, with its colour, while the picture is one colour from a clear or the start, before any
+  // drawing: such a picture takes no memory, and a widget can show it by filling its area.
+  bool IsBlank(TColor& color) const;
   // Fired after every change of the picture: the widget showing it copies it to the screen.
   std::function<void()> OnChange;
 

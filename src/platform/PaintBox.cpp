@@ -46,9 +46,15 @@ void TPaintBox::Refresh() {
   update();
 }
 
-void TPaintBox::paintEvent(QPaintEvent*) {
+void TPaintBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(0, 0, canvas_->Image());
+  TColor blank;
+  if (canvas_->IsBlank(blank)) {
+    QRect picture(0, 0, canvas_->Width(), canvas_->Height());
+    painter.fillRect(picture & event->rect(), QColor(GetRValue(blank), GetGValue(blank), GetBValue(blank)));
+  } else {
+    painter.drawImage(0, 0, canvas_->Image());
+  }
 }
 
 void TPaintBox::resizeEvent(QResizeEvent* event) {

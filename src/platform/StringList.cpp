@@ -1,5 +1,7 @@
 #include "platform/StringList.h"
 
+#include <algorithm>
+
 #include "platform/SysUtils.h"
 
 namespace platform {
@@ -58,28 +60,26 @@ void TStringList::SetValue(const std::string& name, const std::string& value) {
 }
 
 std::string TStringList::Text() const {
+  size_t size = 0;
+  for (const std::string& line : lines_) size += line.size() + LineBreak.size();
   std::string text;
-  for (const std::string& line : lines_) text += line + LineBreak;
+  text.reserve(size);
+  for (const std::string& line : lines_) text.append(line).append(LineBreak);
   return text;
 }
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
-  std::string current;
-  bool pending = false;
+  lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+  size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(current);
-      current.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      current += c;
-      pending = true;
-    }
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text, start, i - start);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
   }
-  if (pending) lines.push_back(current);
+  if (start < text.size()) lines.emplace_back(text, start, std::string::npos);
   return lines;
 }
 

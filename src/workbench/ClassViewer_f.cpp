@@ -105,11 +105,15 @@ QIcon LetterIcon(const QString& letter, const QColor& color) {
   return QIcon(pixmap);
 }
 
+// Painted once for the program: the library tree alone holds hundreds of nodes. Never freed, so
+// no picture outlives the application object.
 QIcon TreeIcon(int image) {
+  static const QIcon* const icons = new QIcon[3]{LetterIcon("C", Qt::darkGreen), LetterIcon("I", Qt::darkMagenta),
+                                                 LetterIcon("L", Qt::darkGray)};
   switch (image) {
-    case kClassImage: return LetterIcon("C", Qt::darkGreen);
-    case kInterfaceImage: return LetterIcon("I", Qt::darkMagenta);
-    default: return LetterIcon("L", Qt::darkGray);
+    case kClassImage: return icons[0];
+    case kInterfaceImage: return icons[1];
+    default: return icons[2];
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
+#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -97,6 +98,7 @@ void CppInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateCppPrototypes(platform::TStringList& list) {
+  TGenerationRun run;  // one index of the diagram for every class
   CppHeader(list);
   for (const TJavaClass* cls : PackageMemberClasses()) {
     CppClass(list, *cls);

@@ -2,6 +2,7 @@
 
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
+#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -124,6 +125,7 @@ void DelphiInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateDelphiPrototypes(platform::TStringList& list) {
+  TGenerationRun run;  // one index of the diagram for every class
   DelphiHeader(list);
   for (const TJavaClass* cls : PackageMemberClasses()) {
     DelphiClass(list, *cls);

@@ -3,6 +3,7 @@
 #include "modeller/codegen/JavaGen.h"
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
+#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -129,6 +130,7 @@ void EiffelInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateEiffelPrototypes(platform::TStringList& list) {
+  TGenerationRun run;  // one index of the diagram for every class
   EiffelHeader(list);
   for (const TJavaClass* cls : PackageMemberClasses()) {
     EiffelClass(list, *cls);

@@ -3,6 +3,7 @@
 #include <ctime>
 
 #include "modeller/model/Globals.h"
+#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -52,11 +53,9 @@ bool IsNode(const TGenericType& type, int index) { return TheGraph != nullptr &&
 template <class T>
 std::vector<std::string> SupertypeNames(const TGenericType& type) {
   std::vector<std::string> names;
-  if (TheGraph == nullptr) return names;
-  for (int i = 0; i < TheGraph->NodeCount(); ++i) {
-    const auto* node = dynamic_cast<const T*>(TheGraph->Nodes(i));
-    if (node != nullptr && IsDirectSuperclass(node, &type)) names.push_back(node->Name());
-  }
+  TGenerationRun run;
+  for (int index : run.Index().DirectSupertypes(run.Index().IndexOf(&type)))
+    if (const auto* node = dynamic_cast<const T*>(TheGraph->Nodes(index))) names.push_back(node->Name());
   return names;
 }
 
@@ -66,14 +65,6 @@ std::string Joined(const std::vector<std::string>& names) {
   return text;
 }
 
-template <class E>
-std::vector<const E*> EdgesOf() {
-  std::vector<const E*> edges;
-  if (TheGraph == nullptr) return edges;
-  for (int i = 0; i < TheGraph->EdgeCount(); ++i)
-    if (const auto* edge = dynamic_cast<const E*>(TheGraph->Edges(i))) edges.push_back(edge);
-  return edges;
-}
 
 std::string ClassHeading(const TJavaClass& javaClass) {
   std::string heading;
@@ -132,6 +123,7 @@ void WriteFileHeader(TStringList& list) {
 }
 
 void GenerateTypeSource(TStringList& list, const TObj* type) {
+  TGenerationRun run;
   WriteFileHeader(list);
   if (const auto* javaClass = dynamic_cast<const TJavaClass*>(type)) {
     ClassDeclaration(list, *javaClass);
@@ -141,6 +133,7 @@ void GenerateTypeSource(TStringList& list, const TObj* type) {
 }
 
 void GeneratePackageSource(TStringList& list) {
+  TGenerationRun run;
   WriteFileHeader(list);
   if (TheGraph == nullptr) return;
   for (int i = 0; i < TheGraph->NodeCount(); ++i) {
@@ -243,7 +236,8 @@ void OperationDeclaration(TStringList& list, const TGenericMethod& operation) {
 }
 
 void CommentLines(TStringList& list, const TGenericType& type) {
-  for (const TCommentLink* link : EdgesOf<TCommentLink>()) {
+  TGenerationRun run;
+  for (const TCommentLink* link : run.Index().EdgesAt<TCommentLink>(&type)) {
     if (!IsNode(type, link->ToNode())) continue;
     const auto* comment = dynamic_cast<const TComment*>(TheGraph->Nodes(link->FromNode()));
     if (comment == nullptr) continue;
@@ -252,7 +246,8 @@ void CommentLines(TStringList& list, const TGenericType& type) {
 }
 
 void AssociationFields(TStringList& list, const TJavaClass& javaClass) {
-  for (const TAssociation* association : EdgesOf<TAssociation>()) {
+  TGenerationRun run;
+  for (const TAssociation* association : run.Index().EdgesAt<TAssociation>(&javaClass)) {
     if (IsNode(javaClass, association->ToNode())) {
       const TGenericType* other = TypeAt(association->FromNode());
       if (other == nullptr || Trim(association->FromRole()).empty()) continue;
@@ -272,7 +267,8 @@ void AssociationFields(TStringList& list, const TJavaClass& javaClass) {
 }
 
 void InstantiationComments(TStringList& list, const TGenericType& type) {
-  for (const TInstantiate* instantiate : EdgesOf<TInstantiate>()) {
+  TGenerationRun run;
+  for (const TInstantiate* instantiate : run.Index().EdgesAt<TInstantiate>(&type)) {
     if (!IsNode(type, instantiate->FromNode())) continue;
     const TGenericType* created = TypeAt(instantiate->ToNode());
     if (created == nullptr) continue;

@@ -2,6 +2,7 @@
 
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
+#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -120,6 +121,7 @@ void OberonInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateOberonPrototypes(platform::TStringList& list) {
+  TGenerationRun run;  // one index of the diagram for every class
   OberonHeader(list);
   std::vector<const TJavaClass*> classes = PackageMemberClasses();
   for (const TJavaClass* cls : classes) {

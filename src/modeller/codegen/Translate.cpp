@@ -2,6 +2,7 @@
 
 #include "modeller/codegen/JavaGen.h"
 #include "modeller/model/Globals.h"
+#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -14,6 +15,7 @@ std::string NameOf(const TNode* node) {
 }
 
 bool BlankText(const std::string& text) { return platform::Trim(text).empty(); }
+
 
 }  // namespace
 
@@ -28,20 +30,20 @@ std::vector<const TJavaClass*> PackageMemberClasses() {
 }
 
 const TJavaClass* SuperclassOf(const TJavaClass& cls) {
-  if (!TheGraph) return nullptr;
-  for (int i = 0; i < TheGraph->NodeCount(); ++i) {
-    auto* candidate = dynamic_cast<const TJavaClass*>(TheGraph->Nodes(i));
-    if (candidate != nullptr && candidate != &cls && IsDirectSuperclass(candidate, &cls)) return candidate;
+  TGenerationRun run;
+  for (int index : run.Index().DirectSupertypes(run.Index().IndexOf(&cls))) {
+    auto* candidate = dynamic_cast<const TJavaClass*>(TheGraph->Nodes(index));
+    if (candidate != nullptr && candidate != &cls) return candidate;
   }
   return nullptr;
 }
 
 std::vector<std::string> CommentLinesOf(const TJavaClass& cls) {
   std::vector<std::string> lines;
-  if (!GenIncludeCmmt || !TheGraph) return lines;
-  for (int i = 0; i < TheGraph->EdgeCount(); ++i) {
-    auto* link = dynamic_cast<const TCommentLink*>(TheGraph->Edges(i));
-    if (link == nullptr || link->ToNodeObject() != &cls) continue;
+  if (!GenIncludeCmmt) return lines;
+  TGenerationRun run;
+  for (const TCommentLink* link : run.Index().EdgesAt<TCommentLink>(&cls)) {
+    if (link->ToNodeObject() != &cls) continue;
     auto* comment = dynamic_cast<const TComment*>(link->FromNodeObject());
     if (comment == nullptr) continue;
     for (const std::string& line : comment->Lines().Lines()) lines.push_back(line);
@@ -51,20 +53,16 @@ std::vector<std::string> CommentLinesOf(const TJavaClass& cls) {
 
 std::vector<std::string> InstantiatedNamesOf(const TJavaClass& cls) {
   std::vector<std::string> names;
-  if (!TheGraph) return names;
-  for (int i = 0; i < TheGraph->EdgeCount(); ++i) {
-    auto* edge = dynamic_cast<const TInstantiate*>(TheGraph->Edges(i));
-    if (edge != nullptr && edge->FromNodeObject() == &cls) names.push_back(NameOf(edge->ToNodeObject()));
-  }
+  TGenerationRun run;
+  for (const TInstantiate* edge : run.Index().EdgesAt<TInstantiate>(&cls))
+    if (edge->FromNodeObject() == &cls) names.push_back(NameOf(edge->ToNodeObject()));
   return names;
 }
 
 std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls) {
   std::vector<TAssociationField> fields;
-  if (!TheGraph) return fields;
-  for (int i = 0; i < TheGraph->EdgeCount(); ++i) {
-    auto* association = dynamic_cast<const TAssociation*>(TheGraph->Edges(i));
-    if (association == nullptr) continue;
+  TGenerationRun run;
+  for (const TAssociation* association : run.Index().EdgesAt<TAssociation>(&cls)) {
     TAssociationField field;
     if (association->ToNodeObject() == &cls) {
       field.atToEnd = true;

@@ -144,10 +144,21 @@ int TGraph::SelectedCount() const {
 }
 
 // The list grows before it takes the object, so a failure leaves the object with its maker.
+namespace {
+
+// Room for one more entry before it is added, so that taking ownership cannot fail half-way. The
+// room doubles when it runs out, so a long run of additions costs linear time.
+template <class List>
+void ReserveOneMore(List& list) {
+  if (list.size() == list.capacity()) list.reserve(std::max<size_t>(16, list.capacity() * 2));
+}
+
+}  // namespace
+
 void TGraph::AddNode(TNode* node) {
   if (node == nullptr || node->graph_ != nullptr) throw EGraphError("Can not add a Node");
   try {
-    nodes_.reserve(nodes_.size() + 1);
+    ReserveOneMore(nodes_);
   } catch (const std::exception&) {
     throw EGraphError("Can not add a Node");
   }
@@ -159,7 +170,7 @@ void TGraph::AddNode(TNode* node) {
 void TGraph::AddEdge(TEdge* edge) {
   if (edge == nullptr || edge->graph_ != nullptr) throw EGraphError("Can not add a Edge");
   try {
-    edges_.reserve(edges_.size() + 1);
+    ReserveOneMore(edges_);
   } catch (const std::exception&) {
     throw EGraphError("Can not add a Edge");
   }

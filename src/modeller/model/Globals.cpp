@@ -1,9 +1,9 @@
 #include "modeller/model/Globals.h"
 
 #include <cstdlib>
-#include <vector>
 
 #include "modeller/model/Concepts.h"
+#include "modeller/model/ModelIndex.h"
 
 namespace modeller {
 
@@ -87,74 +87,13 @@ TModelRead ReadModel(TRider& rider) {
   return model;
 }
 
-// ---- Inheritance ------------------------------------------------------------------------------
-
-// The inheritance links of a graph, gathered once per query.
-class TInheritanceIndex {
- public:
-  explicit TInheritanceIndex(const TGraph& graph) : graph_(graph), leaving_(static_cast<size_t>(graph.NodeCount())) {
-    for (int i = 0; i < graph.EdgeCount(); ++i) {
-      const TEdge* edge = graph.Edges(i);
-      if (!Names(edge->FromNode()) || !Names(edge->ToNode())) continue;
-      leaving_[static_cast<size_t>(edge->FromNode())].push_back(edge->ToNode());
-      if (dynamic_cast<const TSubClassing*>(edge) != nullptr) subclassings_.push_back(edge);
-    }
-  }
-
-  int IndexOf(const TObj* object) const { return graph_.IndexOfNode(dynamic_cast<const TNode*>(object)); }
-
-  // Every node that an edge leaving a junction of sub reaches, in edge order, repeats kept.
-  std::vector<int> DirectSupertypes(int sub) const {
-    std::vector<int> supertypes;
-    for (const TEdge* subclassing : subclassings_) {
-      if (subclassing->FromNode() != sub) continue;
-      const auto& fromJunction = leaving_[static_cast<size_t>(subclassing->ToNode())];
-      supertypes.insert(supertypes.end(), fromJunction.begin(), fromJunction.end());
-    }
-    return supertypes;
-  }
-
-  bool IsDirect(int super, int sub) const {
-    for (int found : DirectSupertypes(sub))
-      if (found == super) return true;
-    return false;
-  }
-
-  int CountDirect(int sub) const {
-    std::vector<bool> counted(leaving_.size(), false);
-    int count = 0;
-    for (int found : DirectSupertypes(sub)) {
-      if (counted[static_cast<size_t>(found)]) continue;
-      counted[static_cast<size_t>(found)] = true;
-      ++count;
-    }
-    return count;
-  }
-
-  // Walks the supertypes of b upwards, each type once.
-  bool IsAncestor(int a, int b) const {
-    std::vector<bool> visited(leaving_.size(), false);
-    std::vector<int> pending{b};
-    while (!pending.empty()) {
-      int type = pending.back();
-      pending.pop_back();
-      for (int super : DirectSupertypes(type)) {
-        if (super == a) return true;
-        if (visited[static_cast<size_t>(super)]) continue;
-        visited[static_cast<size_t>(super)] = true;
-        pending.push_back(super);
-      }
-    }
-    return false;
-  }
-
- private:
-  bool Names(int index) const { return index >= 0 && index < graph_.NodeCount(); }
-
-  const TGraph& graph_;
-  std::vector<std::vector<int>> leaving_;  // by node index: the ToNode of every edge leaving it
-  std::vector<const TEdge*> subclassings_;
-};
+// Answers a query with the index of the open generation run over the graph, or with one built for
+// this query alone.
+template <class Query>
+auto WithIndex(const TGraph* graph, const Query& query) {
+  if (const TModelIndex* running = RunningIndex(graph)) return query(*running);
+  return query(TModelIndex(graph));
+}
 
 bool IsIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsIdentifierPart(char c) { return IsIdentifierStart(c) || (c >= '0' && c <= '9'); }
@@ -252,29 +191,30 @@ void LoadModel(const std::string& fileName) {
 
 bool IsDirectSuperclass(const TGraph* graph, const TObj* super, const TObj* sub) {
   if (graph == nullptr) return false;
-  TInheritanceIndex index(*graph);
-  int superIndex = index.IndexOf(super);
-  int subIndex = index.IndexOf(sub);
-  return superIndex >= 0 && subIndex >= 0 && index.IsDirect(superIndex, subIndex);
+  return WithIndex(graph, [&](const TModelIndex& index) {
+    int superIndex = index.IndexOf(super);
+    return superIndex >= 0 && index.IsDirect(superIndex, index.IndexOf(sub));
+  });
 }
 
 bool IsDirectSuperclass(const TObj* super, const TObj* sub) { return IsDirectSuperclass(TheGraph.get(), super, sub); }
 
 int SuperclassCount(const TGraph* graph, const TObj* sub) {
   if (graph == nullptr) return 0;
-  TInheritanceIndex index(*graph);
-  int subIndex = index.IndexOf(sub);
-  return subIndex >= 0 ? index.CountDirect(subIndex) : 0;
+  return WithIndex(graph, [&](const TModelIndex& index) {
+    return static_cast<int>(index.DirectSupertypes(index.IndexOf(sub)).size());
+  });
 }
 
 int SuperclassCount(const TObj* sub) { return SuperclassCount(TheGraph.get(), sub); }
 
 bool IsAncestor(const TGraph* graph, const TObj* a, const TObj* b) {
   if (graph == nullptr) return false;
-  TInheritanceIndex index(*graph);
-  int aIndex = index.IndexOf(a);
-  int bIndex = index.IndexOf(b);
-  return aIndex >= 0 && bIndex >= 0 && index.IsAncestor(aIndex, bIndex);
+  return WithIndex(graph, [&](const TModelIndex& index) {
+    int aIndex = index.IndexOf(a);
+    int bIndex = index.IndexOf(b);
+    return aIndex >= 0 && bIndex >= 0 && index.IsAncestor(aIndex, bIndex);
+  });
 }
 
 bool IsAncestor(const TObj* a, const TObj* b) { return IsAncestor(TheGraph.get(), a, b); }

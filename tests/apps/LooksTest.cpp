@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QXmlStreamReader>
+#include <limits>
 
 #include "TestSupport.h"
 #include "designer/ObjIns.h"
@@ -56,35 +57,27 @@ std::string Where(const QWidget* control, const QString& text) {
          std::to_string(control->width()) + " x " + std::to_string(control->height());
 }
 
-// The width a label, button, check box or radio button has for its caption, or -1 for other controls.
+constexpr int kNoCaption = std::numeric_limits<int>::min();
+
+// The width a label, button, check box or radio button has for its caption (negative when it has
+// none left), kNoCaption for other controls.
 int RoomForText(const QWidget* control) {
-  QStyleOptionButton option;
-  option.initFrom(control);
   if (auto* label = qobject_cast<const QLabel*>(control))
     return label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
-  if (auto* box = qobject_cast<const QCheckBox*>(control)) {
-    option.text = box->text();
-    return control->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, control).width();
-  }
-  if (auto* radio = qobject_cast<const QRadioButton*>(control)) {
-    option.text = radio->text();
-    return control->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, control).width();
-  }
-  if (auto* button = qobject_cast<const QPushButton*>(control)) {
-    int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
-    return control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control).width() - icon;
-  }
-  if (auto* tool = qobject_cast<const QToolButton*>(control)) {  // its size hint is its text and picture
-    if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly) return -1;
-    return tool->width() - tool->sizeHint().width() + tool->fontMetrics().horizontalAdvance(Drawn(tool->text()));
-  }
-  return -1;
-}
-
-QString CaptionOf(const QWidget* control) {
-  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
-  return {};
+  if (auto* tool = qobject_cast<const QToolButton*>(control))  // its size hint is its text and picture
+    return tool->toolButtonStyle() == Qt::ToolButtonIconOnly
+               ? kNoCaption
+               : tool->width() - tool->sizeHint().width() + tool->fontMetrics().horizontalAdvance(Drawn(tool->text()));
+  auto* button = qobject_cast<const QAbstractButton*>(control);
+  if (button == nullptr) return kNoCaption;
+  QStyleOptionButton option;
+  option.initFrom(control);
+  option.text = button->text();
+  const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(control)      ? QStyle::SE_CheckBoxContents
+                                      : qobject_cast<const QRadioButton*>(control) ? QStyle::SE_RadioButtonContents
+                                                                                    : QStyle::SE_PushButtonContents;
+  const int icon = contents == QStyle::SE_PushButtonContents && !button->icon().isNull() ? button->iconSize().width() + 4 : 0;
+  return control->style()->subElementRect(contents, &option, control).width() - icon;
 }
 
 // Every caption of the window's shown controls that is wider than the room its control gives it.
@@ -107,11 +100,12 @@ void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
       if (!group->title().isEmpty() && !group->rect().contains(label)) cut.push_back(Where(group, group->title()));
       continue;
     }
-    const QString text = Drawn(CaptionOf(control));
-    const int room = RoomForText(control);
-    if (text.isEmpty() || room < 0 || Qt::mightBeRichText(text)) continue;
-    const QFontMetrics metrics = control->fontMetrics();
     auto* label = qobject_cast<const QLabel*>(control);
+    auto* button = qobject_cast<const QAbstractButton*>(control);
+    const QString text = Drawn(label ? label->text() : button ? button->text() : QString());
+    const int room = RoomForText(control);
+    if (text.isEmpty() || room == kNoCaption || Qt::mightBeRichText(text)) continue;
+    const QFontMetrics metrics = control->fontMetrics();
     int lines = 0, widest = 0;
     for (const QString& line : text.split('\n')) {
       widest = std::max(widest, metrics.horizontalAdvance(line));

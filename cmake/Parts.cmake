@@ -4,9 +4,12 @@
 function(morvane_part name)
   cmake_parse_arguments(P "" "" "DIRS;LINKS" ${ARGN})
   set(sources)
+  set(resources)
   foreach(dir IN LISTS P_DIRS)
     file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
     list(APPEND sources ${found})
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/images/*.qrc)
+    list(APPEND resources ${found})
   endforeach()
   if(NOT sources)
     return()
@@ -20,6 +23,14 @@ function(morvane_part name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${links})
+  # The part's pictures (images/*.qrc) go straight into every program linking the part: inside the
+  # static library nothing would refer to them and the linker would drop them.
+  if(resources)
+    qt_add_resources(compiled ${resources})
+    add_library(${name}_resources OBJECT ${compiled})
+    target_link_libraries(${name}_resources PRIVATE Qt6::Core)
+    target_link_libraries(${name} INTERFACE $<TARGET_OBJECTS:${name}_resources>)
+  endif()
 endfunction()
 
 # A test program of one part: every .cpp in the calling folder, linked with GoogleTest, the shared

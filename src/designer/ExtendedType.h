@@ -27,7 +27,7 @@ class TImage : public gif::TGifImage {
 class TOpenDlg : public platform::TBitBtn {
   Q_OBJECT
  public:
-  explicit TOpenDlg(QWidget* parent) : platform::TBitBtn(parent) {}
+  explicit TOpenDlg(QWidget* parent) : platform::TBitBtn(parent) { SetGlyph("morvane/opendialog"); }
   std::string FileName;
   std::string InitialDir;
 };

@@ -159,6 +159,8 @@ TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
   // window can activate it (ActivateByPress); it acts only while the frame is active.
   qApp->installEventFilter(this);
   SetBounds(kNewFrameLeft, kNewFrameTop, kNewFrameWidth, kNewFrameHeight);
+  // Buttons on the surface stand raised like the AWT buttons they become, whatever the desktop style.
+  setStyleSheet("QPushButton { background: #c0c0c0; border: 2px outset #f0f0f0; }");
   for (size_t i = 0; i < FHandles.size(); ++i) {
     auto* handle = new platform::TPanel(this, std::string(kHandles[i].name) + "_Dot_Panel");
     handle->setGeometry(0, 0, kHandleSize, kHandleSize);
@@ -174,7 +176,7 @@ TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
   MMB = new platform::TBitBtn(this);
   MMB->setObjectName("MMB");
   MMB->setGeometry(0, 0, kMarkerSize, kMarkerSize);
-  MMB->setText("MB");
+  MMB->SetGlyph("morvane/menubar");
   MMB->setFocusPolicy(Qt::NoFocus);
   MMB->hide();
   FormCreate();

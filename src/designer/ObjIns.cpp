@@ -1,6 +1,7 @@
 #include "designer/ObjIns.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QShortcut>
 #include <QStandardItemModel>
@@ -231,6 +232,19 @@ const std::vector<std::string>& EventRowNames(int kind) {
   return found == kRows.end() ? kNone : found->second;
 }
 
+namespace {
+
+// The name column's least width: the widest row name of any kind, so that no name is cut off.
+int WidestRowName(const QFontMetrics& metrics) {
+  int widest = 0;
+  for (int kind = ckFrame; kind <= ckFileDialog; ++kind)
+    for (const Names* names : {&PropertyRowNames(kind), &EventRowNames(kind)})
+      for (const std::string& name : *names) widest = std::max(widest, metrics.horizontalAdvance(QText(name)) + 2);
+  return widest;
+}
+
+}  // namespace
+
 // ---- Row cells and the editor ----
 
 void TRowPanel::SetGrayed(bool grayed) {
@@ -246,6 +260,17 @@ void TRowPanel::SetTextColour(const QColor& colour) {
 void TRowPanel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
   if (OnClick) OnClick(this);
+}
+
+void TRowPanel::paintEvent(QPaintEvent* event) {
+  if (!ElidesValue) return QLabel::paintEvent(event);
+  const QString whole = text();
+  const QString shown = fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width());
+  setToolTip(shown == whole ? QString() : whole);
+  if (shown == whole) return QLabel::paintEvent(event);
+  QPainter painter(this);
+  painter.setPen(palette().color(foregroundRole()));
+  painter.drawText(contentsRect(), static_cast<int>(alignment()), shown);
 }
 
 void TMiniEdit::keyPressEvent(QKeyEvent* event) {
@@ -316,11 +341,12 @@ void TObjInsForm::FormCreate() {
   miniEdit1->OnExit = [this] { miniEdit1Exit(); };
   connect(miniEdit1, &QLineEdit::textEdited, this, [this] { miniEdit1Change(); });
   miniDots1 = new QToolButton(PropertyBackPanel);
-  miniDots1->setText("...");
+  miniDots1->setIcon(platform::Glyph("morvane/dots"));
   miniArrow1 = new QToolButton(PropertyBackPanel);
-  miniArrow1->setArrowType(Qt::DownArrow);
+  miniArrow1->setIcon(platform::Glyph("morvane/dropdown"));
   for (QToolButton* button : {miniDots1, miniArrow1}) {
     button->setFixedSize(14, 14);
+    button->setIconSize(QSize(10, 10));
     button->setFocusPolicy(Qt::NoFocus);
   }
   connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
@@ -334,8 +360,9 @@ void TObjInsForm::FormCreate() {
   miniEdit2->setFrame(false);
   miniEdit2->setFixedHeight(17);
   miniArrow2 = new QToolButton(EventBackPanel);
-  miniArrow2->setArrowType(Qt::DownArrow);
+  miniArrow2->setIcon(platform::Glyph("morvane/dropdown"));
   miniArrow2->setFixedSize(14, 14);
+  miniArrow2->setIconSize(QSize(10, 10));
   miniList2 = new QListWidget(EventBackPanel);
   miniList2->setSortingEnabled(true);
   BuildEventsEditor();
@@ -354,6 +381,7 @@ void TObjInsForm::BuildRows(QFrame* back, int count, std::vector<TRowPanel*>& na
   for (int row = 0; row < count; ++row) {
     auto* name = new TRowPanel(back);
     auto* value = new TRowPanel(back);
+    value->ElidesValue = true;
     name->setGeometry(0, RowHeight * row, 75, RowHeight);
     value->setGeometry(75, RowHeight * row, 75, RowHeight);
     value->SetTextColour(kNavy);
@@ -373,7 +401,7 @@ void TObjInsForm::ResizeForm() {
   Page1->setGeometry(0, 33, width(), std::max(height() - 33, 0));
   for (QFrame* back : {PropertyBackPanel, EventBackPanel}) back->setGeometry(Page1->currentWidget()->rect());
   const int w = PropertyBackPanel->width();
-  const int half = w / 2 - 4;
+  const int half = std::max(w / 2 - 4, WidestRowName(PropertyBackPanel->fontMetrics()));
   for (auto* rows : {&FPropNamePanels, &FEventNamePanels})
     for (TRowPanel* panel : *rows) panel->setGeometry(0, panel->y(), half, RowHeight);
   for (auto* rows : {&FPropValuePanels, &FEventValuePanels})

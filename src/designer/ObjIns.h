@@ -38,12 +38,15 @@ class TRowPanel : public QLabel {
  public:
   explicit TRowPanel(QWidget* parent) : QLabel(parent) {}
   std::function<void(TRowPanel*)> OnClick;
+  // A value cell shows a value wider than itself with its end elided, the whole value as tool tip.
+  bool ElidesValue = false;
   bool Grayed() const { return grayed_; }
   void SetGrayed(bool grayed);
   void SetTextColour(const QColor& colour);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   bool grayed_ = false;

@@ -1,8 +1,41 @@
 #include "platform/Controls.h"
 
+#include <QFile>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace platform {
+
+QIcon Glyph(const std::string& name) {
+  const QString resource = ":/" + QString::fromStdString(name) + ".svg";
+  return QFile::exists(resource) ? QIcon(resource) : QIcon();
+}
+
+// A status panel keeps its whole text and shows as much of it as the panel's width holds.
+class TStatusPanel : public QLabel {
+ public:
+  explicit TStatusPanel(QWidget* parent) : QLabel(parent) {}
+  const QString& FullText() const { return text_; }
+  void SetFullText(const QString& text) {
+    text_ = text;
+    Elide();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QLabel::resizeEvent(event);
+    Elide();
+  }
+
+ private:
+  void Elide() {
+    const int room = contentsRect().width() - 2 * margin() - 2 * indent();
+    const QString shown = fontMetrics().elidedText(text_, Qt::ElideMiddle, std::max(room, 0));
+    setText(shown);
+    setToolTip(shown == text_ ? QString() : text_);
+  }
+  QString text_;
+};
 
 TSpeedButton::TSpeedButton(QWidget* parent, const std::string& name, const std::string& hint, int groupIndex)
     : QToolButton(parent), groupIndex_(groupIndex) {
@@ -12,6 +45,12 @@ TSpeedButton::TSpeedButton(QWidget* parent, const std::string& name, const std::
   setAutoRaise(true);
   setCheckable(groupIndex > 0);
   connect(this, &QToolButton::clicked, this, [this] { Click(); });
+}
+
+void TSpeedButton::SetGlyph(const std::string& name) {
+  setIcon(Glyph(name));
+  setIconSize(QSize(16, 16));
+  setToolButtonStyle(text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
 }
 
 void TSpeedButton::SetDown(bool down) {
@@ -65,21 +104,23 @@ TTabSheet* TPageControl::AddPage(const std::string& caption) {
 
 TStatusBar::TStatusBar(QWidget* parent, const std::vector<int>& widths) : QStatusBar(parent) {
   setSizeGripEnabled(false);
-  for (int width : widths) {
-    auto* panel = new QLabel(this);
-    panel->setFixedWidth(width);
+  for (size_t i = 0; i < widths.size(); ++i) {
+    auto* panel = new TStatusPanel(this);
+    const bool last = i + 1 == widths.size();
+    if (last) panel->setMinimumWidth(widths[i]);
+    else panel->setFixedWidth(widths[i]);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    addWidget(panel);
+    addWidget(panel, last ? 1 : 0);
     panels_.push_back(panel);
   }
 }
 
 std::string TStatusBar::PanelText(int index) const {
-  return panels_.at(static_cast<size_t>(index))->text().toStdString();
+  return panels_.at(static_cast<size_t>(index))->FullText().toStdString();
 }
 
 void TStatusBar::SetPanelText(int index, const std::string& text) {
-  panels_.at(static_cast<size_t>(index))->setText(QString::fromStdString(text));
+  panels_.at(static_cast<size_t>(index))->SetFullText(QString::fromStdString(text));
 }
 
 void TStatusBar::SetPanelAlignment(int index, Qt::Alignment alignment) {

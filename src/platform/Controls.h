@@ -1,6 +1,7 @@
 #pragma once
 // Standard controls with the framework-shaped members the windows use.
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
@@ -12,6 +13,11 @@
 #include <vector>
 
 namespace platform {
+
+// A picture compiled into the program: "morvane/open" is the resource ":/morvane/open.svg". Drawn
+// from its SVG at every size asked for; a disabled control shows it greyed. Null when the program
+// holds no such picture.
+QIcon Glyph(const std::string& name);
 
 // A flat 24 x 24 button with a hint. Buttons sharing a GroupIndex > 0 in one parent form a radio
 // group: pressing one puts it Down and the others up.
@@ -25,6 +31,7 @@ class TSpeedButton : public QToolButton {
   bool Down() const { return isChecked(); }
   void SetDown(bool down);
   int GroupIndex() const { return groupIndex_; }
+  void SetGlyph(const std::string& name);  // the picture (Glyph), before the caption if it has one
   std::function<void()> OnClick;  // may be re-pointed at run time
   void Click();
 
@@ -71,7 +78,10 @@ class TPageControl : public QTabWidget {
   bool changingByProgram_ = false;
 };
 
-// A status bar of fixed-width panels.
+class TStatusPanel;
+
+// A status bar of fixed-width panels; the last one also takes the rest of the bar. A text wider than
+// its panel shows its middle elided, the whole text being the panel's tool tip.
 class TStatusBar : public QStatusBar {
   Q_OBJECT
  public:
@@ -82,7 +92,7 @@ class TStatusBar : public QStatusBar {
   int PanelCount() const { return static_cast<int>(panels_.size()); }
 
  private:
-  std::vector<QLabel*> panels_;
+  std::vector<TStatusPanel*> panels_;
 };
 
 class TListBox : public QListWidget {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFont>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -11,6 +12,11 @@
 namespace platform {
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The windows' fixed layouts were made for a narrow 11-pixel sans-serif face; a Linux desktop's
+  // default face is wider and would cut their captions off. Liberation Sans keeps those widths.
+  QFont face("Liberation Sans");
+  face.setPixelSize(11);
+  setFont(face);
   connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     bool active = state == Qt::ApplicationActive;
     if (active && !wasActive_ && OnActivate) OnActivate();

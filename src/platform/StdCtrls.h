@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <string>
+
+#include "platform/Controls.h"
 
 namespace platform {
 
@@ -46,6 +49,10 @@ class TBitBtn : public QPushButton {
   Q_OBJECT
  public:
   explicit TBitBtn(QWidget* parent) : QPushButton(parent) {}
+  void SetGlyph(const std::string& name) {  // the picture (Glyph) in place of a text
+    setIcon(Glyph(name));
+    setIconSize(QSize(20, 20));
+  }
 };
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QSignalBlocker>
 #include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 #include <QStandardItemModel>
 #include <QTreeWidgetItemIterator>
@@ -92,24 +91,11 @@ const std::vector<std::pair<const char*, std::vector<const char*>>> kLibrary = {
     {"Vector", {"Stack"}},
 };
 
-// An 18 x 18 picture with a letter on a coloured square: the glyph of a filter button or a tree icon.
-QIcon LetterIcon(const QString& letter, const QColor& color) {
-  QPixmap pixmap(kIconColumnWidth, kRowHeight);
-  pixmap.fill(Qt::transparent);
-  if (!letter.isEmpty()) {
-    QPainter painter(&pixmap);
-    painter.fillRect(2, 2, 14, 14, color);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, kIconColumnWidth, kRowHeight), Qt::AlignCenter, letter);
-  }
-  return QIcon(pixmap);
-}
-
-// Painted once for the program: the library tree alone holds hundreds of nodes. Never freed, so
+// Loaded once for the program: the library tree alone holds hundreds of nodes. Never freed, so
 // no picture outlives the application object.
 QIcon TreeIcon(int image) {
-  static const QIcon* const icons = new QIcon[3]{LetterIcon("C", Qt::darkGreen), LetterIcon("I", Qt::darkMagenta),
-                                                 LetterIcon("L", Qt::darkGray)};
+  static const QIcon* const icons = new QIcon[3]{platform::Glyph("morvane/class"), platform::Glyph("morvane/interface"),
+                                                 platform::Glyph("morvane/libraryclass")};
   switch (image) {
     case kClassImage: return icons[0];
     case kInterfaceImage: return icons[1];
@@ -189,7 +175,9 @@ TClassViewer::TClassViewer() {
 
   StatusBar1 = new platform::TStatusBar(this, {400});
   layout->addWidget(StatusBar1);
-  EmptyImage = LetterIcon({}, Qt::transparent);
+  QPixmap blank(kIconColumnWidth, kRowHeight);
+  blank.fill(Qt::transparent);
+  EmptyImage = QIcon(blank);
   BuildLibraryTree();
 }
 
@@ -202,26 +190,25 @@ void TClassViewer::BuildFilterButtons() {
     const char* name;
     const char* hint;
     TScopeFlag flag;
-    const char* letter;
-    Qt::GlobalColor color;
+    const char* glyph;
   };
   const TButtonSpec specs[] = {
-      {&SpeedButton1, "SpeedButton1", "Static", sfStatic, "S", Qt::darkBlue},
-      {&SpeedButton2, "SpeedButton2", "Final", sfFinal, "F", Qt::darkCyan},
-      {&SpeedButton10, "SpeedButton10", "Package", sfPackage, "K", Qt::darkYellow},
-      {&SpeedButton3, "SpeedButton3", "Private", sfPrivate, "V", Qt::red},
-      {&SpeedButton4, "SpeedButton4", "Protected", sfProtected, "T", Qt::darkRed},
-      {&SpeedButton5, "SpeedButton5", "Public", sfPublic, "U", Qt::darkGreen},
-      {&SpeedButton8, "SpeedButton8", "Abstract", sfAbstract, "A", Qt::gray},
-      {&SpeedButton6, "SpeedButton6", "Field", sfField, "L", Qt::blue},
-      {&SpeedButton7, "SpeedButton7", "Method", sfMethod, "M", Qt::magenta},
-      {&SpeedButton9, "SpeedButton9", "Synchronized", sfSynchronized, "Y", Qt::black},
+      {&SpeedButton1, "SpeedButton1", "Static", sfStatic, "static"},
+      {&SpeedButton2, "SpeedButton2", "Final", sfFinal, "final"},
+      {&SpeedButton10, "SpeedButton10", "Package", sfPackage, "package"},
+      {&SpeedButton3, "SpeedButton3", "Private", sfPrivate, "private"},
+      {&SpeedButton4, "SpeedButton4", "Protected", sfProtected, "protected"},
+      {&SpeedButton5, "SpeedButton5", "Public", sfPublic, "public"},
+      {&SpeedButton8, "SpeedButton8", "Abstract", sfAbstract, "abstract"},
+      {&SpeedButton6, "SpeedButton6", "Field", sfField, "field"},
+      {&SpeedButton7, "SpeedButton7", "Method", sfMethod, "method"},
+      {&SpeedButton9, "SpeedButton9", "Synchronized", sfSynchronized, "synchronized"},
   };
   for (const TButtonSpec& spec : specs) {
     auto* button = new platform::TSpeedButton(Panel1, spec.name, spec.hint);
     button->setCheckable(true);
     button->SetDown(true);
-    button->setIcon(LetterIcon(spec.letter, spec.color));
+    button->SetGlyph(std::string("morvane/") + spec.glyph);
     button->OnClick = [this] { SpeedButton1Click(); };
     *spec.button = button;
     filterButtons_[spec.flag] = button;

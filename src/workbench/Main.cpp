@@ -1,5 +1,6 @@
 #include "workbench/Main.h"
 
+#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPrinter>
@@ -74,6 +75,8 @@ void TMainForm::FormCreate() {
   designer::GetWindowMetrics();
   SystemMenuHeight = WindowMetricsConst::MenuHeight;
   DesignFont = {"Dialog", 12, true, 0};
+  // Java's logical face "Dialog" is Arial where the designs were made; Liberation Sans has its widths.
+  QFont::insertSubstitution("Dialog", "Liberation Sans");
   FSelectedTool = kNoTool;
   WorkbenchClosing = false;
   MarkerLost = false;
@@ -97,29 +100,29 @@ void TMainForm::BuildSpeedBar() {
     TSpeedButton** field;
     const char* name;
     const char* hint;
-    const char* text;
+    const char* glyph;
     std::function<void()> click;
   };
   const Spec specs[] = {
-      {&openButton, "openButton", "Open File", "Op", [this] { OpenFile1Click(); }},
-      {&newfileButton, "newfileButton", "New File", "Nw", [this] { newfileButtonClick(); }},
-      {&saveButton, "saveButton", "Save File", "Sv", [this] { SaveFile1Click(); }},
-      {&SwapButton, "SwapButton", "Toggle Frame/Editor", "F/E", {}},
-      {&copyButton, "copyButton", "Copy", "Cp", [this] { copyButtonClick(); }},
-      {&cutButton, "cutButton", "Cut", "Ct", [this] { cutButtonClick(); }},
-      {&pasteButton, "pasteButton", "Paste", "Ps", [this] { pasteButtonClick(); }},
-      {&undoButton, "undoButton", "Undo", "Un", [this] { undoButtonClick(); }},
-      {&findButton, "findButton", "Find", "Fd", [this] { findButtonClick(); }},
-      {&findnextButton, "findnextButton", "Find Next", "Fn", [this] { findnextButtonClick(); }},
-      {&replaceButton, "replaceButton", "Replace", "Rp", [this] { replaceButtonClick(); }},
-      {&runButton, "runButton", "Run", "Rn", [this] { Run2Click(); }},
-      {&BrowserButton, "BrowserButton", "Class Viewer", "CV", [this] { ClassViewer1Click(); }},
-      {&AlignButton, "AlignButton", "Alignment Palette", "Al", [] {}},
+      {&openButton, "openButton", "Open File", "open", [this] { OpenFile1Click(); }},
+      {&newfileButton, "newfileButton", "New File", "new", [this] { newfileButtonClick(); }},
+      {&saveButton, "saveButton", "Save File", "save", [this] { SaveFile1Click(); }},
+      {&SwapButton, "SwapButton", "Toggle Frame/Editor", "swap", {}},
+      {&copyButton, "copyButton", "Copy", "copy", [this] { copyButtonClick(); }},
+      {&cutButton, "cutButton", "Cut", "cut", [this] { cutButtonClick(); }},
+      {&pasteButton, "pasteButton", "Paste", "paste", [this] { pasteButtonClick(); }},
+      {&undoButton, "undoButton", "Undo", "undo", [this] { undoButtonClick(); }},
+      {&findButton, "findButton", "Find", "find", [this] { findButtonClick(); }},
+      {&findnextButton, "findnextButton", "Find Next", "findnext", [this] { findnextButtonClick(); }},
+      {&replaceButton, "replaceButton", "Replace", "replace", [this] { replaceButtonClick(); }},
+      {&runButton, "runButton", "Run", "run", [this] { Run2Click(); }},
+      {&BrowserButton, "BrowserButton", "Class Viewer", "classviewer", [this] { ClassViewer1Click(); }},
+      {&AlignButton, "AlignButton", "Alignment Palette", "align", [] {}},
   };
   int index = 0;
   for (const Spec& spec : specs) {
     auto* button = new TSpeedButton(speedPanel, spec.name, spec.hint);
-    button->setText(spec.text);
+    button->SetGlyph(std::string("morvane/") + spec.glyph);
     button->OnClick = spec.click;
     *spec.field = button;
     grid->addWidget(button, index / 7, index % 7);
@@ -135,7 +138,7 @@ void TMainForm::BuildSpeedBar() {
 TSpeedButton* TMainForm::PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
                                        const std::string& glyph, int tool) {
   auto* button = new TSpeedButton(page, name, hint, kPaletteGroup);
-  button->setText(QString::fromStdString(glyph));
+  button->SetGlyph("morvane/" + glyph);
   if (tool > 0) button->OnClick = [this, tool] { FSelectedTool = tool; };
   page->layout()->addWidget(button);
   return button;
@@ -153,24 +156,24 @@ void TMainForm::BuildPalette() {
     auto* row = new QHBoxLayout(sheets[i]);
     row->setContentsMargins(2, 1, 2, 1);
     row->setSpacing(1);
-    *arrows[i] = PaletteButton(sheets[i], arrowNames[i], "", "->", 0);
+    *arrows[i] = PaletteButton(sheets[i], arrowNames[i], "", "arrow", 0);
     (*arrows[i])->OnClick = [this] { UnSelect1Click(); };
   }
-  CompoButton = PaletteButton(sheets[0], "CompoButton", "Button", "Btn", 102);
-  CompoPanel = PaletteButton(sheets[0], "CompoPanel", "Panel", "Pnl", 103);
-  CompoEdit = PaletteButton(sheets[0], "CompoEdit", "TextField", "TF", 104);
-  CompoMemo = PaletteButton(sheets[0], "CompoMemo", "TextArea", "TA", 105);
-  CompoLabel = PaletteButton(sheets[0], "CompoLabel", "Label", "Lbl", 106);
-  CompoCheck = PaletteButton(sheets[0], "CompoCheck", "Checkbox", "Chk", 107);
-  CompoCheckGrp = PaletteButton(sheets[0], "CompoCheckGrp", "CheckboxGroup", "Grp", 108);
-  CompoCombo = PaletteButton(sheets[0], "CompoCombo", "Choice", "Cho", 109);
-  CompoList = PaletteButton(sheets[0], "CompoList", "List", "Lst", 110);
-  ScrollBarControl = PaletteButton(sheets[0], "ScrollBarControl", "ScrollBar", "Scr", 111);
-  CompoMenu = PaletteButton(sheets[0], "CompoMenu", "MenuBar", "Mnu", 112);
-  CompoImage = PaletteButton(sheets[1], "CompoImage", "Image", "Img", 114);
-  CompoAudioClip = PaletteButton(sheets[1], "CompoAudioClip", "AudioClip", "Aud", 0);
-  CompoOpenDlg = PaletteButton(sheets[2], "CompoOpenDlg", "Open Dialog", "Opn", 116);
-  CompoSaveDlg = PaletteButton(sheets[2], "CompoSaveDlg", "Save Dialog", "Sav", 0);
+  CompoButton = PaletteButton(sheets[0], "CompoButton", "Button", "button", 102);
+  CompoPanel = PaletteButton(sheets[0], "CompoPanel", "Panel", "panel", 103);
+  CompoEdit = PaletteButton(sheets[0], "CompoEdit", "TextField", "textfield", 104);
+  CompoMemo = PaletteButton(sheets[0], "CompoMemo", "TextArea", "textarea", 105);
+  CompoLabel = PaletteButton(sheets[0], "CompoLabel", "Label", "label", 106);
+  CompoCheck = PaletteButton(sheets[0], "CompoCheck", "Checkbox", "checkbox", 107);
+  CompoCheckGrp = PaletteButton(sheets[0], "CompoCheckGrp", "CheckboxGroup", "checkboxgroup", 108);
+  CompoCombo = PaletteButton(sheets[0], "CompoCombo", "Choice", "choice", 109);
+  CompoList = PaletteButton(sheets[0], "CompoList", "List", "list", 110);
+  ScrollBarControl = PaletteButton(sheets[0], "ScrollBarControl", "ScrollBar", "scrollbar", 111);
+  CompoMenu = PaletteButton(sheets[0], "CompoMenu", "MenuBar", "menubar", 112);
+  CompoImage = PaletteButton(sheets[1], "CompoImage", "Image", "image", 114);
+  CompoAudioClip = PaletteButton(sheets[1], "CompoAudioClip", "AudioClip", "audioclip", 0);
+  CompoOpenDlg = PaletteButton(sheets[2], "CompoOpenDlg", "Open Dialog", "opendialog", 116);
+  CompoSaveDlg = PaletteButton(sheets[2], "CompoSaveDlg", "Save Dialog", "savedialog", 0);
   for (QWidget* sheet : sheets) static_cast<QHBoxLayout*>(sheet->layout())->addStretch(1);
   UnSelect1Click();
 }

@@ -5,6 +5,7 @@
 
 #include "modeller/ui/Editor.h"
 #include "modeller/ui/ToolPlace.h"
+#include "platform/Captions.h"
 #include "platform/Clipboard.h"
 #include "platform/FontDialogs.h"
 
@@ -24,15 +25,18 @@ TCodeViewerForm::TCodeViewerForm() {
   auto* toolBar = new QHBoxLayout();
   SaveButton = new platform::TSpeedButton(this, "SaveButton", "Save To File");
   SaveButton->setText("Save");
+  SaveButton->SetGlyph("zelvory/save");
   SaveButton->OnClick = [this] { SaveButtonClick(); };
   CopyButton = new platform::TSpeedButton(this, "CopyButton", "Copy To Clipboard");
   CopyButton->setText("Copy");
+  CopyButton->SetGlyph("zelvory/copy");
   CopyButton->OnClick = [this] { CopyButtonClick(); };
   EditButton = new platform::TSpeedButton(this, "EditButton", "To Editor...");
   EditButton->setText("Edit");
+  EditButton->SetGlyph("zelvory/editor");
   EditButton->OnClick = [this] { EditButtonClick(); };
   for (platform::TSpeedButton* button : {SaveButton, CopyButton, EditButton}) {
-    button->setFixedWidth(48);
+    platform::GrowToFit(button);
     toolBar->addWidget(button);
   }
   toolBar->addStretch();

@@ -249,27 +249,27 @@ void TEditorForm::BuildMenus() {
 void TEditorForm::BuildToolBar(QWidget* bar) {
   auto* row = new QHBoxLayout(bar);
   row->setContentsMargins(2, 2, 2, 2);
-  auto make = [this, row](platform::TSpeedButton*& button, const char* name, const char* hint, const char* text,
+  auto make = [this, row](platform::TSpeedButton*& button, const char* name, const char* hint, const char* glyph,
                           std::function<void()> onClick) {
     button = new platform::TSpeedButton(this, name, hint);
-    button->setText(text);
+    button->SetGlyph(std::string("zelvory/") + glyph);
     button->OnClick = std::move(onClick);
     row->addWidget(button);
   };
-  make(NewButton, "NewButton", "New", "N", [this] { FileNewItemClick(); });
-  make(OpenButton, "OpenButton", "Open", "O", [this] { FileOpenItemClick(); });
-  make(SaveButton, "SaveButton", "Save", "S", [this] { FileSaveItemClick(); });
-  make(PrintButton, "PrintButton", "Print", "P", [this] { PrintButtonClick(); });
+  make(NewButton, "NewButton", "New", "new", [this] { FileNewItemClick(); });
+  make(OpenButton, "OpenButton", "Open", "open", [this] { FileOpenItemClick(); });
+  make(SaveButton, "SaveButton", "Save", "save", [this] { FileSaveItemClick(); });
+  make(PrintButton, "PrintButton", "Print", "print", [this] { PrintButtonClick(); });
   row->addSpacing(8);
-  make(CutButton, "CutButton", "Cut", "X", [this] { EditCutItemClick(); });
-  make(CopyButton, "CopyButton", "Copy", "C", [this] { EditCopyItemClick(); });
-  make(PasteButton, "PasteButton", "Paste", "V", [this] { EditPasteItemClick(); });
-  make(FindNextButton, "FindNextButton", "Find Next", "FN", [this] { FindNextButtonClick(); });
-  make(FindButton, "FindButton", "Find", "F", [this] { FindButtonClick(); });
-  make(ReplaceButton, "ReplaceButton", "Replace", "R", [this] { ReplaceButtonClick(); });
+  make(CutButton, "CutButton", "Cut", "cut", [this] { EditCutItemClick(); });
+  make(CopyButton, "CopyButton", "Copy", "copy", [this] { EditCopyItemClick(); });
+  make(PasteButton, "PasteButton", "Paste", "paste", [this] { EditPasteItemClick(); });
+  make(FindNextButton, "FindNextButton", "Find Next", "findnext", [this] { FindNextButtonClick(); });
+  make(FindButton, "FindButton", "Find", "find", [this] { FindButtonClick(); });
+  make(ReplaceButton, "ReplaceButton", "Replace", "replace", [this] { ReplaceButtonClick(); });
   row->addSpacing(8);
-  make(CompileButton, "CompileButton", "Compile", "Cm", [this] { CompileButtonClick(); });
-  make(RunButton, "RunButton", "Run...", "Rn", [this] { RunButtonClick(); });
+  make(CompileButton, "CompileButton", "Compile", "compile", [this] { CompileButtonClick(); });
+  make(RunButton, "RunButton", "Run...", "run", [this] { RunButtonClick(); });
   row->addStretch();
 }
 

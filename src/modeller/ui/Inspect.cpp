@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include "platform/Captions.h"
+
 namespace modeller {
 
 TInspector::TInspector() { setWindowFlag(Qt::Dialog); }
@@ -36,6 +38,7 @@ QCheckBox* TInspector::AddCheckBox(const char* name, const std::string& caption,
   auto* box = new QCheckBox(QString::fromStdString(caption), this);
   box->setObjectName(name);
   box->move(left, top);
+  platform::GrowToFit(box);
   return box;
 }
 
@@ -52,6 +55,7 @@ QPushButton* TInspector::AddButton(const char* name, const std::string& caption,
   auto* button = new QPushButton(QString::fromStdString(caption), parent != nullptr ? parent : this);
   button->setObjectName(name);
   button->setGeometry(left, top, 90, 25);
+  platform::GrowToFit(button);
   connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
   return button;
 }

@@ -272,34 +272,34 @@ void TMainForm::BuildToolBars() {
     row->setSpacing(1);
     for (const Spec& spec : specs) {
       auto* button = new TSpeedButton(bar, spec.name, spec.hint);
-      button->setText(spec.glyph);
+      button->SetGlyph(std::string("zelvory/") + spec.glyph);
       button->OnClick = spec.click;
       *spec.field = button;
       row->addWidget(button);
     }
     bands->addWidget(bar);
   };
-  band("FileToolBar", {{&NewButton, "NewButton", "New", "Nw", [this] { FileNewClick(); }},
-                       {&OpenButton, "OpenButton", "Open File...", "Op", [this] { FileOpenClick(); }},
-                       {&SaveButton, "SaveButton", "Save File", "Sv", [this] { FileSaveClick(); }},
-                       {&PrintButton, "PrintButton", "Print...", "Pr", [this] { FilePrintClick(); }}});
-  band("EditToolBar", {{&CutButton, "CutButton", "Cut", "Ct", [] { TheGraph->CutSelection(); }},
-                       {&PasteButton, "PasteButton", "Paste", "Ps", [] { TheGraph->PasteClipboard(); }},
-                       {&DeleteButton, "DeleteButton", "Delete", "Dl", [] { TheGraph->DeleteSelection(); }},
-                       {&CopyButton, "CopyButton", "Copy", "Cp", [] { TheGraph->CopySelection(); }}});
+  band("FileToolBar", {{&NewButton, "NewButton", "New", "new", [this] { FileNewClick(); }},
+                       {&OpenButton, "OpenButton", "Open File...", "open", [this] { FileOpenClick(); }},
+                       {&SaveButton, "SaveButton", "Save File", "save", [this] { FileSaveClick(); }},
+                       {&PrintButton, "PrintButton", "Print...", "print", [this] { FilePrintClick(); }}});
+  band("EditToolBar", {{&CutButton, "CutButton", "Cut", "cut", [] { TheGraph->CutSelection(); }},
+                       {&PasteButton, "PasteButton", "Paste", "paste", [] { TheGraph->PasteClipboard(); }},
+                       {&DeleteButton, "DeleteButton", "Delete", "delete", [] { TheGraph->DeleteSelection(); }},
+                       {&CopyButton, "CopyButton", "Copy", "copy", [] { TheGraph->CopySelection(); }}});
   band("ToolsToolBar",
-       {{&EditorButton, "EditorButton", "Java Editor", "Ed", [this] { ToolsJavaEditorClick(); }},
-        {&SavePatternButton, "SavePatternButton", "Save As Design Pattern", "SP",
+       {{&EditorButton, "EditorButton", "Java Editor", "editor", [this] { ToolsJavaEditorClick(); }},
+        {&SavePatternButton, "SavePatternButton", "Save As Design Pattern", "savepattern",
          [this] { PatternsSaveAsDesignPatternClick(); }},
-        {&InsertPatternButton, "InsertPatternButton", "Insert Design Pattern", "IP",
+        {&InsertPatternButton, "InsertPatternButton", "Insert Design Pattern", "insertpattern",
          [this] { PatternsInsertDesignPatternClick(); }},
-        {&PackageButton, "PackageButton", "Package", "Pk", [this] { ViewPackageClick(); }},
-        {&InformationButton, "InformationButton", "Design Information", "In",
+        {&PackageButton, "PackageButton", "Package", "package", [this] { ViewPackageClick(); }},
+        {&InformationButton, "InformationButton", "Design Information", "information",
          [this] { ViewDesignInformationClick(); }},
-        {&BrowserButton, "BrowserButton", "Browser", "Br", [this] { ViewBrowserClick(); }},
-        {&GenerateButton, "GenerateButton", "Generate Java-Code", "Gn", [this] { ToolsJAVACodeGeneratorClick(); }},
-        {&TranslatorsButton, "TranslatorsButton", "Translators", "Tr", [this] { ToolsTranslatorsClick(); }},
-        {&HelpButton, "HelpButton", "Help", "?", [this] { HelpContentsClick(); }}});
+        {&BrowserButton, "BrowserButton", "Browser", "browser", [this] { ViewBrowserClick(); }},
+        {&GenerateButton, "GenerateButton", "Generate Java-Code", "generate", [this] { ToolsJAVACodeGeneratorClick(); }},
+        {&TranslatorsButton, "TranslatorsButton", "Translators", "translators", [this] { ToolsTranslatorsClick(); }},
+        {&HelpButton, "HelpButton", "Help", "help", [this] { HelpContentsClick(); }}});
   BuildPalette(CoolBar);
   bands->addStretch(1);
 }
@@ -315,19 +315,19 @@ void TMainForm::BuildPalette(QWidget* coolBar) {
     const char* hint;
     const char* glyph;
   };
-  const Spec specs[] = {{&SelectButton, "SelectButton", "Select", "->"},
-                        {&ClassButton, "ClassButton", "Class", "C"},
-                        {&InterfaceButton, "InterfaceButton", "Interface", "I"},
-                        {&CommentButton, "CommentButton", "Comment", "Cm"},
-                        {&InheritanceButton, "InheritanceButton", "Extends . Implements", "Ex"},
-                        {&AssociationButton, "AssociationButton", "Association", "As"},
-                        {&AggregationButton, "AggregationButton", "Aggregation", "Ag"},
-                        {&CommentLinkButton, "CommentLinkButton", "Comment Link", "CL"},
-                        {&InstantiateButton, "InstantiateButton", "Instantiation", "In"},
-                        {&TextButton, "TextButton", "Text", "T"}};
+  const Spec specs[] = {{&SelectButton, "SelectButton", "Select", "select"},
+                        {&ClassButton, "ClassButton", "Class", "class"},
+                        {&InterfaceButton, "InterfaceButton", "Interface", "interface"},
+                        {&CommentButton, "CommentButton", "Comment", "comment"},
+                        {&InheritanceButton, "InheritanceButton", "Extends . Implements", "inheritance"},
+                        {&AssociationButton, "AssociationButton", "Association", "association"},
+                        {&AggregationButton, "AggregationButton", "Aggregation", "aggregation"},
+                        {&CommentLinkButton, "CommentLinkButton", "Comment Link", "commentlink"},
+                        {&InstantiateButton, "InstantiateButton", "Instantiation", "instantiate"},
+                        {&TextButton, "TextButton", "Text", "text"}};
   for (const Spec& spec : specs) {
     auto* button = new TSpeedButton(bar, spec.name, spec.hint, kPaletteGroup);
-    button->setText(spec.glyph);
+    button->SetGlyph(std::string("zelvory/") + spec.glyph);
     button->OnClick = [this, button] { HandlerButtonClick(button); };
     *spec.field = button;
     row->addWidget(button);

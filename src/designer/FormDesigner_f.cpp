@@ -15,6 +15,7 @@
 #include "designer/MenuDesigner_f.h"
 #include "designer/ObjIns.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/RichEdit.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
@@ -625,7 +626,9 @@ bool TFrame::eventFilter(QObject* watched, QEvent* event) {
   if (!hookInstalled_ || workbench::MarkerLost || !watched->isWidgetType()) return false;
   auto* receiver = static_cast<QWidget*>(watched);
   if (receiver->window() != this) return false;
-  bool consumed = Hook(receiver, event);
+  // A design operation that fails has still taken the event.
+  bool consumed = true;
+  platform::HandleEvent([&] { consumed = Hook(receiver, event); });
   if (Released()) RemoveHook();  // the lost-marker recovery took the page: the frame is going
   return consumed;
 }
@@ -810,7 +813,7 @@ void TFrame::moveEvent(QMoveEvent* event) {
   TGeometry before = FFrameGeometry;
   FFrameGeometry.left = Left();
   FFrameGeometry.top = Top();
-  if (FrameId != fkApplet) WriteGeometryChange(this, before, true, false);
+  if (FrameId != fkApplet) platform::HandleEvent([&] { WriteGeometryChange(this, before, true, false); });
 }
 
 void TFrame::FormResize() {
@@ -821,7 +824,9 @@ void TFrame::FormResize() {
   WriteGeometryChange(this, before, false, true);
 }
 
-void TFrame::paintEvent(QPaintEvent* event) { FormPaint(event); }
+void TFrame::paintEvent(QPaintEvent* event) {
+  platform::HandleEvent([&] { FormPaint(event); });
+}
 
 void TFrame::FormPaint(QPaintEvent* event) {
   int spacing = workbench::EditorForm != nullptr ? workbench::EditorForm->GetGridSize() : 1;

@@ -13,6 +13,7 @@
 #include "designer/Lib.h"
 #include "designer/PropertyWriters.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
@@ -249,22 +250,22 @@ void TRowPanel::SetTextColour(const QColor& colour) {
 
 void TRowPanel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
-  if (OnClick) OnClick(this);
+  if (OnClick) platform::HandleEvent([&] { OnClick(this); });
 }
 
 void TMiniEdit::keyPressEvent(QKeyEvent* event) {
-  if (OnKeyDown) OnKeyDown(event);
+  if (OnKeyDown) platform::HandleEvent([&] { OnKeyDown(event); });
   QLineEdit::keyPressEvent(event);
 }
 
 void TMiniEdit::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
-  if (OnKeyUp) OnKeyUp(event);
+  if (OnKeyUp) platform::HandleEvent([&] { OnKeyUp(event); });
 }
 
 void TMiniEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (OnExit) OnExit();
+  if (OnExit) platform::HandleEvent(OnExit);
 }
 
 // ---- The window ----
@@ -286,7 +287,7 @@ void TObjInsForm::FormCreate() {
   ComboBox1->setGeometry(3, 4, 157, 22);
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMaxVisibleItems(10);
-  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+  platform::Connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
 
   Page1 = new QTabWidget(this);
   Page1->setFocusPolicy(Qt::NoFocus);
@@ -302,7 +303,7 @@ void TObjInsForm::FormCreate() {
             [this](TRowPanel* panel) { Child1Click(panel); });
   BuildRows(EventBackPanel, EventRows, FEventNamePanels, FEventValuePanels,
             [this](TRowPanel* panel) { Child2Click(panel); });
-  connect(Page1, &QTabWidget::currentChanged, this, [this] { Page1Change(); });
+  platform::Connect(Page1, &QTabWidget::currentChanged, this, [this] { Page1Change(); });
 
   miniEdit1 = new TMiniEdit(PropertyBackPanel);
   miniEdit1->setFrame(false);
@@ -310,7 +311,7 @@ void TObjInsForm::FormCreate() {
   miniEdit1->OnKeyDown = [this](QKeyEvent* event) { miniEdit1KeyDown(event); };
   miniEdit1->OnKeyUp = [this](QKeyEvent* event) { miniEdit1KeyUp(event); };
   miniEdit1->OnExit = [this] { miniEdit1Exit(); };
-  connect(miniEdit1, &QLineEdit::textEdited, this, [this] { miniEdit1Change(); });
+  platform::Connect(miniEdit1, &QLineEdit::textEdited, this, [this] { miniEdit1Change(); });
   miniDots1 = new QToolButton(PropertyBackPanel);
   miniDots1->setText("...");
   miniArrow1 = new QToolButton(PropertyBackPanel);
@@ -319,9 +320,9 @@ void TObjInsForm::FormCreate() {
     button->setFixedSize(14, 14);
     button->setFocusPolicy(Qt::NoFocus);
   }
-  connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
+  platform::Connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
   miniList1 = new QListWidget(PropertyBackPanel);
-  connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
+  platform::Connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
   miniEdit2 = new TMiniEdit(EventBackPanel);
   miniEdit2->setFrame(false);
   miniEdit2->setFixedHeight(17);

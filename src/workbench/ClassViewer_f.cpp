@@ -12,6 +12,7 @@
 #include <cstdio>
 
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/StringList.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
@@ -142,7 +143,7 @@ TClassViewer::TClassViewer() {
   Header1->resizeSection(0, 220);
   Header1->setStretchLastSection(true);
   Header1->setFixedHeight(Header1->sizeHint().height());
-  connect(Header1, &QHeaderView::sectionResized, this, [this](int section, int, int width) {
+  platform::Connect(Header1, &QHeaderView::sectionResized, this, [this](int section, int, int width) {
     int allowed = width;
     Header1Sizing(section, allowed);
     if (allowed != width) Header1->resizeSection(section, allowed);
@@ -156,7 +157,7 @@ TClassViewer::TClassViewer() {
   TreeView1->setHeaderHidden(true);
   TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   TreeView1->setFixedWidth(220);
-  connect(TreeView1, &QTreeWidget::currentItemChanged, this,
+  platform::Connect(TreeView1, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* node, QTreeWidgetItem*) { if (node != nullptr) TreeView1Change(node); });
   body->addWidget(TreeView1);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "designer/Lib.h"
+#include "platform/SysUtils.h"
 
 namespace workbench {
 
@@ -56,6 +57,20 @@ std::string KeywordAtColumn(const std::string& line, int column) {
   int last = caret;
   while (last < static_cast<int>(line.size()) && IsIdentChar(line[static_cast<size_t>(last)])) ++last;
   return line.substr(static_cast<size_t>(first), static_cast<size_t>(last - first));
+}
+
+int ErrorLineOfMessages(const std::vector<std::string>& messages, int index) {
+  for (int i = std::min(index, static_cast<int>(messages.size()) - 1); i >= 0; --i) {
+    std::string word = designer::GetFirstWord(messages[static_cast<size_t>(i)]);
+    if (word.find(".java") == std::string::npos) continue;
+    size_t colon = word.find(':');
+    if (colon == std::string::npos) return -1;
+    std::string number = word.substr(colon + 1);
+    if (!number.empty()) number.pop_back();
+    int line = 0;
+    return platform::TryStrToInt(number, line) ? line : -1;
+  }
+  return -1;
 }
 
 }  // namespace workbench

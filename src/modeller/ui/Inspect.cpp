@@ -1,4 +1,5 @@
 #include "modeller/ui/Inspect.h"
+#include "platform/HandlerGuard.h"
 
 #include <QLabel>
 
@@ -52,7 +53,7 @@ QPushButton* TInspector::AddButton(const char* name, const std::string& caption,
   auto* button = new QPushButton(QString::fromStdString(caption), parent != nullptr ? parent : this);
   button->setObjectName(name);
   button->setGeometry(left, top, 90, 25);
-  connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+  platform::Connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
   return button;
 }
 

@@ -18,9 +18,10 @@ constexpr int kPointsPerInch = 72;
 // stored height wins over a stored size.
 void ReadFont(const TIniFile& ini, const std::string& section, const std::string& prefix, TFont& font) {
   font.Name = ini.ReadString(section, prefix + "Name", font.Name);
-  font.Size = ini.ReadInteger(section, prefix + "Size", font.Size);
+  font.Size = ini.ReadIntegerWithin(section, prefix + "Size", font.Size, 1, kMaxFontSize);
   font.Color = ini.ReadInteger(section, prefix + "Color", font.Color);
-  font.Size = FontSizeOfHeight(ini.ReadInteger(section, prefix + "Height", FontHeightOfSize(font.Size)));
+  int sized = FontSizeOfHeight(ini.ReadInteger(section, prefix + "Height", FontHeightOfSize(font.Size)));
+  if (sized >= 1 && sized <= kMaxFontSize) font.Size = sized;
   font.Bold = ini.ReadBool(section, prefix + "Bold", false);
   font.Italic = ini.ReadBool(section, prefix + "Italic", false);
   font.Underline = ini.ReadBool(section, prefix + "Underline", false);
@@ -74,12 +75,12 @@ void ReadModellerOptions(const TIniFile& ini, TModellerOptions& options) {
   options.JavaInterpreterPath = ini.ReadString(kEnvironment, "JavaInterpreterPath", options.JavaInterpreterPath);
   options.GenIncludeImpl = ini.ReadBool(kEnvironment, "GenIncludeImpl", options.GenIncludeImpl);
   options.GenIncludeCmmt = ini.ReadBool(kEnvironment, "GenIncludeCmmt", options.GenIncludeCmmt);
-  options.Indentation = ini.ReadInteger(kEnvironment, "Indentation", options.Indentation);
+  options.Indentation = ini.ReadIntegerWithin(kEnvironment, "Indentation", options.Indentation, 0, kMaxIndentation);
   ReadFont(ini, kEnvironment, "BrowserFont", options.BrowserFont);
   options.BrowserColor = ini.ReadInteger(kEnvironment, "BrowserColor", options.BrowserColor);
   ReadFont(ini, kDiagram, "Font", options.DiagramFont);
-  options.DiagramWidth = ini.ReadInteger(kDiagram, "Width", options.DiagramWidth);
-  options.DiagramHeight = ini.ReadInteger(kDiagram, "Height", options.DiagramHeight);
+  options.DiagramWidth = ini.ReadIntegerWithin(kDiagram, "Width", options.DiagramWidth, 1, kMaxDiagramSize);
+  options.DiagramHeight = ini.ReadIntegerWithin(kDiagram, "Height", options.DiagramHeight, 1, kMaxDiagramSize);
   ReadFont(ini, kEditor, "Font", options.EditorFont);
   options.EditorColor = ini.ReadInteger(kEditor, "Color", options.EditorColor);
 }

@@ -33,6 +33,12 @@ struct TModellerOptions {
   platform::TColor EditorColor = platform::clWhite;
 };
 
+// The largest values the file is taken at: larger numbers keep the values in force, as values that
+// are no numbers do. The drawing area bounds the paint box's image (4 bytes a pixel).
+constexpr int kMaxIndentation = 1000;
+constexpr int kMaxDiagramSize = 10000;
+constexpr int kMaxFontSize = 1000;
+
 // A font's height in pixels as the file stores it (negative: the character height) and back.
 int FontHeightOfSize(int size);
 int FontSizeOfHeight(int height);

@@ -27,6 +27,20 @@ TEST_F(SettingsFile, AStoredFontHeightWinsOverTheStoredSize) {
   EXPECT_EQ(FontSizeOfHeight(-16), 12);
 }
 
+// An indent of two thousand million blanks, a drawing area of 40 GB or a font of no size would
+// end the program: such numbers keep the values in force.
+TEST_F(SettingsFile, NumbersTheProgramCannotUseKeepTheValuesInForce) {
+  TIniFile ini = IniWith("[Environment Options]\nIndentation=2147483647\nBrowserFontHeight=0\n"
+                         "[Diagram Options]\nWidth=100000\nHeight=-5\nFontSize=-2147483648\n");
+  TModellerOptions options;
+  ReadModellerOptions(ini, options);
+  EXPECT_EQ(options.Indentation, 8);
+  EXPECT_EQ(options.DiagramWidth, 1500);
+  EXPECT_EQ(options.DiagramHeight, 2000);
+  EXPECT_EQ(options.BrowserFont.Size, 10);
+  EXPECT_EQ(options.DiagramFont.Size, 10);
+}
+
 TEST_F(SettingsFile, AMissingFileKeepsTheValuesInForce) {
   TIniFile ini(temp_.File("none.ini"));
   TModellerOptions options;

@@ -391,11 +391,13 @@ class TDesignReader {
   }
   unsigned Colour(const std::string& name) { return JavaNameToColor(in_.Value(name)); }
 
-  // A control lies in the panel that Parent names, or on the frame.
+  // A control lies in the panel that Parent names, or on the frame; a panel naming itself lies on
+  // the frame.
   void PlaceIn(QWidget* control, const std::string& parentName) {
     QWidget* parent = &frame_;
     for (QWidget* component : frame_.Components())
-      if (NameOf(component) == parentName && GetComponentKind(component) == ckPanel && !frame_.IsHandlePanel(component))
+      if (component != control && NameOf(component) == parentName && GetComponentKind(component) == ckPanel &&
+          !frame_.IsHandlePanel(component))
         parent = component;
     if (control->parentWidget() != parent) control->setParent(parent);
   }

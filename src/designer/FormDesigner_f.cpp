@@ -16,6 +16,7 @@
 #include "designer/MenuDesigner_f.h"
 #include "designer/ObjIns.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/RichEdit.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
@@ -646,7 +647,9 @@ bool TFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress || Released()) return false;
     ActivateByPress();
   }
-  bool consumed = Hook(receiver, event);
+  // A design operation that fails has still taken the event.
+  bool consumed = true;
+  platform::HandleEvent([&] { consumed = Hook(receiver, event); });
   if (Released()) RemoveHook();  // the lost-marker recovery took the page: the frame is going
   return consumed;
 }
@@ -844,7 +847,7 @@ void TFrame::moveEvent(QMoveEvent* event) {
   TGeometry before = FFrameGeometry;
   FFrameGeometry.left = Left();
   FFrameGeometry.top = Top();
-  if (FrameId != fkApplet) WriteGeometryChange(this, before, true, false);
+  if (FrameId != fkApplet) platform::HandleEvent([&] { WriteGeometryChange(this, before, true, false); });
   if (!Released()) ObjInsForm->RefreshPosition();
 }
 
@@ -858,7 +861,9 @@ void TFrame::FormResize() {
   if (!Released()) ObjInsForm->RefreshSize();
 }
 
-void TFrame::paintEvent(QPaintEvent* event) { FormPaint(event); }
+void TFrame::paintEvent(QPaintEvent* event) {
+  platform::HandleEvent([&] { FormPaint(event); });
+}
 
 void TFrame::FormPaint(QPaintEvent* event) {
   int spacing = workbench::EditorForm != nullptr ? workbench::EditorForm->GetGridSize() : 1;

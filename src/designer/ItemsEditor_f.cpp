@@ -2,6 +2,7 @@
 
 #include <QScreen>
 
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace designer {
@@ -26,7 +27,7 @@ TItemsEditorForm::TItemsEditorForm() {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  connect(Memo1, &QPlainTextEdit::textChanged, this, &TItemsEditorForm::Memo1Change);
+  platform::Connect(Memo1, &QPlainTextEdit::textChanged, this, [this] { Memo1Change(); });
   auto makeButton = [this](const char* name, const char* caption, int left) {
     auto* button = new platform::TButton(this);
     button->setObjectName(name);
@@ -37,8 +38,8 @@ TItemsEditorForm::TItemsEditorForm() {
   Button1 = makeButton("Button1", "&OK", 49);
   Button2 = makeButton("Button2", "&Cancel", 153);
   Button3 = makeButton("Button3", "&Help", 257);
-  connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
-  connect(Button2, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
+  platform::Connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  platform::Connect(Button2, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
 }
 
 int TItemsEditorForm::LineCount(const std::string& text) {

@@ -17,6 +17,7 @@
 #include "designer/FormDesigner_f.h"
 #include "designer/JavaType.h"
 #include "designer/Lib.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/RichEdit.h"
 #include "platform/SysUtils.h"
@@ -145,20 +146,20 @@ TMenuDesigner::TMenuDesigner() {
   startEdit->setShortcut(Qt::Key_Insert);
   startEdit->setShortcutContext(Qt::WidgetShortcut);
   MenuTree->addAction(startEdit);
-  connect(startEdit, &QAction::triggered, this, [this] {
+  platform::Connect(startEdit, &QAction::triggered, this, [this] {
     if (FCurrentNode != nullptr && (FCurrentNode->flags() & Qt::ItemIsEditable)) MenuTree->editItem(FCurrentNode);
   });
-  connect(MenuTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* node) {
+  platform::Connect(MenuTree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* node) {
     if (!FBuilding && node != nullptr) MenuTreeChange(node);
   });
-  connect(MenuTree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node) {
+  platform::Connect(MenuTree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* node) {
     if (!FBuilding) MenuTreeEdited(node);
   });
 
   auto makeButton = [this](const char* name, const char* caption, void (TMenuDesigner::*handler)()) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(name);
-    connect(button, &QPushButton::clicked, this, handler);
+    platform::Connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
     return button;
   };
   NewItemB = makeButton("NewItemB", "&New MenuItem", &TMenuDesigner::NewItemBClick);
@@ -172,7 +173,7 @@ TMenuDesigner::TMenuDesigner() {
 
   EventHandlerCombo = new QComboBox(this);
   EventHandlerCombo->setObjectName("EventHandlerCombo");
-  connect(EventHandlerCombo, &QComboBox::activated, this, &TMenuDesigner::EventHandlerComboChange);
+  platform::Connect(EventHandlerCombo, &QComboBox::activated, this, [this](int index) { EventHandlerComboChange(index); });
 
   auto* column = new QVBoxLayout;
   for (QPushButton* button : {NewItemB, DeleteItemB, CheckedB, EnabledB, separatorB, CheckableB})

@@ -17,6 +17,7 @@
 #include "designer/PropertyWriters.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
+#include "platform/HandlerGuard.h"
 #include "platform/RichEdit.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
@@ -259,7 +260,7 @@ void TRowPanel::SetTextColour(const QColor& colour) {
 
 void TRowPanel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
-  if (OnClick) OnClick(this);
+  if (OnClick) platform::HandleEvent([&] { OnClick(this); });
 }
 
 void TRowPanel::paintEvent(QPaintEvent* event) {
@@ -274,18 +275,18 @@ void TRowPanel::paintEvent(QPaintEvent* event) {
 }
 
 void TMiniEdit::keyPressEvent(QKeyEvent* event) {
-  if (OnKeyDown) OnKeyDown(event);
+  if (OnKeyDown) platform::HandleEvent([&] { OnKeyDown(event); });
   QLineEdit::keyPressEvent(event);
 }
 
 void TMiniEdit::keyReleaseEvent(QKeyEvent* event) {
   QLineEdit::keyReleaseEvent(event);
-  if (OnKeyUp) OnKeyUp(event);
+  if (OnKeyUp) platform::HandleEvent([&] { OnKeyUp(event); });
 }
 
 void TMiniEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (OnExit) OnExit();
+  if (OnExit) platform::HandleEvent(OnExit);
 }
 
 // ---- The window ----
@@ -309,7 +310,7 @@ void TObjInsForm::FormCreate() {
   ComboBox1->setGeometry(3, 4, 157, 22);
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMaxVisibleItems(10);
-  connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
+  platform::Connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   auto* entries = qobject_cast<QStandardItemModel*>(ComboBox1->model());
   entries->setSortRole(kChooserSortRole);
   connect(entries, &QAbstractItemModel::rowsInserted, this, [this] { SortChooser(); });
@@ -331,7 +332,7 @@ void TObjInsForm::FormCreate() {
             [this](TRowPanel* panel) { Child1Click(panel); });
   BuildRows(EventBackPanel, EventRows, FEventNamePanels, FEventValuePanels,
             [this](TRowPanel* panel) { Child2Click(panel); });
-  connect(Page1, &QTabWidget::currentChanged, this, [this] { Page1Change(); });
+  platform::Connect(Page1, &QTabWidget::currentChanged, this, [this] { Page1Change(); });
 
   miniEdit1 = new TMiniEdit(PropertyBackPanel);
   miniEdit1->setFrame(false);
@@ -339,7 +340,7 @@ void TObjInsForm::FormCreate() {
   miniEdit1->OnKeyDown = [this](QKeyEvent* event) { miniEdit1KeyDown(event); };
   miniEdit1->OnKeyUp = [this](QKeyEvent* event) { miniEdit1KeyUp(event); };
   miniEdit1->OnExit = [this] { miniEdit1Exit(); };
-  connect(miniEdit1, &QLineEdit::textEdited, this, [this] { miniEdit1Change(); });
+  platform::Connect(miniEdit1, &QLineEdit::textEdited, this, [this] { miniEdit1Change(); });
   miniDots1 = new QToolButton(PropertyBackPanel);
   miniDots1->setIcon(platform::Glyph("morvane/dots"));
   miniArrow1 = new QToolButton(PropertyBackPanel);
@@ -349,13 +350,13 @@ void TObjInsForm::FormCreate() {
     button->setIconSize(QSize(10, 10));
     button->setFocusPolicy(Qt::NoFocus);
   }
-  connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
-  connect(miniDots1, &QToolButton::clicked, this, [this] { miniDots1Click(); });
+  platform::Connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
+  platform::Connect(miniDots1, &QToolButton::clicked, this, [this] { miniDots1Click(); });
   OpenPictureDialog1 = new platform::TOpenDialog(this);
   OpenPictureDialog1->Filter = "GIF Image (*.gif)|*.gif|All files (*.*)|*.*";
   OpenPictureDialog1->Title = "Open Picture";
   miniList1 = new QListWidget(PropertyBackPanel);
-  connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
+  platform::Connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
   miniEdit2 = new TMiniEdit(EventBackPanel);
   miniEdit2->setFrame(false);
   miniEdit2->setFixedHeight(17);

@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/HandlerGuard.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -44,7 +45,7 @@ TSpeedButton::TSpeedButton(QWidget* parent, const std::string& name, const std::
   setFixedSize(24, 24);
   setAutoRaise(true);
   setCheckable(groupIndex > 0);
-  connect(this, &QToolButton::clicked, this, [this] { Click(); });
+  Connect(this, &QToolButton::clicked, this, [this] { Click(); });
 }
 
 void TSpeedButton::SetGlyph(const std::string& name) {
@@ -83,7 +84,7 @@ int TTabSheet::PageIndex() const {
 }
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
-  connect(this, &QTabWidget::currentChanged, this, [this](int) {
+  Connect(this, &QTabWidget::currentChanged, this, [this](int) {
     if (!changingByProgram_ && OnChange) OnChange();
   });
 }
@@ -138,7 +139,7 @@ void TListBox::AddItem(const std::string& text) { addItem(QString::fromStdString
 
 void TListBox::mouseDoubleClickEvent(QMouseEvent* event) {
   QListWidget::mouseDoubleClickEvent(event);
-  if (OnDblClick) OnDblClick();
+  if (OnDblClick) HandleEvent([&] { OnDblClick(); });
 }
 
 }  // namespace platform

@@ -1,4 +1,5 @@
 #include "platform/FileCtrls.h"
+#include "platform/HandlerGuard.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +9,7 @@ namespace platform {
 
 TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
   for (const QFileInfo& root : QDir::drives()) addItem(root.absoluteFilePath());
-  connect(this, &QComboBox::activated, this, [this](int) {
+  Connect(this, &QComboBox::activated, this, [this](int) {
     if (OnChange) OnChange();
   });
 }
@@ -16,7 +17,7 @@ TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
 TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
   directory_ = QDir::currentPath().toStdString();
   Fill();
-  connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+  Connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
     SetDirectory(QDir(QString::fromStdString(directory_)).filePath(item->text()).toStdString());
   });
 }
@@ -63,7 +64,7 @@ std::vector<std::string> SplitBars(const std::string& text) {
 }  // namespace
 
 TFilterComboBox::TFilterComboBox(QWidget* parent) : QComboBox(parent) {
-  connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
+  Connect(this, &QComboBox::currentIndexChanged, this, [this](int) {
     if (!settingByProgram_ && OnChange) OnChange();
   });
 }

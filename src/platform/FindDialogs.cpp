@@ -1,4 +1,5 @@
 #include "platform/FindDialogs.h"
+#include "platform/HandlerGuard.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +16,7 @@ TFindDialog::TFindDialog(QWidget* owner, bool replacing) : QDialog(owner) {
   FindEdit = new QLineEdit(this);
   grid->addWidget(new QLabel("Fi&nd what:", this), 0, 0);
   grid->addWidget(FindEdit, 0, 1);
-  connect(FindEdit, &QLineEdit::textChanged, this, [this](const QString& text) { FindText = text.toStdString(); });
+  Connect(FindEdit, &QLineEdit::textChanged, this, [this](const QString& text) { FindText = text.toStdString(); });
   WholeWordBox = new QCheckBox("Match &whole word only", this);
   MatchCaseBox = new QCheckBox("Match &case", this);
   grid->addWidget(WholeWordBox, 2, 0, 1, 2);
@@ -37,8 +38,8 @@ TFindDialog::TFindDialog(QWidget* owner, bool replacing) : QDialog(owner) {
   grid->addLayout(buttons, 0, 2, 5, 1);
   buttons->addWidget(CancelButton);
   buttons->addStretch(1);
-  connect(FindNextButton, &QPushButton::clicked, this, [this] { FindNextClick(); });
-  connect(CancelButton, &QPushButton::clicked, this, [this] { CloseDialog(); });
+  Connect(FindNextButton, &QPushButton::clicked, this, [this] { FindNextClick(); });
+  Connect(CancelButton, &QPushButton::clicked, this, [this] { CloseDialog(); });
 }
 
 void TFindDialog::SetFindText(const std::string& text) {
@@ -85,15 +86,15 @@ TReplaceDialog::TReplaceDialog(QWidget* owner) : TFindDialog(owner, true) {
   ReplaceEdit = new QLineEdit(this);
   grid->addWidget(new QLabel("Re&place with:", this), 1, 0);
   grid->addWidget(ReplaceEdit, 1, 1);
-  connect(ReplaceEdit, &QLineEdit::textChanged, this,
+  Connect(ReplaceEdit, &QLineEdit::textChanged, this,
           [this](const QString& text) { ReplaceText = text.toStdString(); });
   ReplaceButton = new QPushButton("&Replace", this);
   ReplaceAllButton = new QPushButton("Replace &All", this);
   auto* buttons = static_cast<QVBoxLayout*>(grid->itemAtPosition(0, 2)->layout());
   buttons->insertWidget(1, ReplaceButton);
   buttons->insertWidget(2, ReplaceAllButton);
-  connect(ReplaceButton, &QPushButton::clicked, this, [this] { ReplaceClick(); });
-  connect(ReplaceAllButton, &QPushButton::clicked, this, [this] { ReplaceAllClick(); });
+  Connect(ReplaceButton, &QPushButton::clicked, this, [this] { ReplaceClick(); });
+  Connect(ReplaceAllButton, &QPushButton::clicked, this, [this] { ReplaceAllClick(); });
 }
 
 void TReplaceDialog::SetReplaceText(const std::string& text) {

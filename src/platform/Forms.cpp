@@ -1,10 +1,12 @@
 #include "platform/Forms.h"
+#include "platform/HandlerGuard.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFont>
 #include <QFileInfo>
 #include <QTimer>
+#include <cstdio>
 
 #include "platform/Dialogs.h"
 #include "platform/ModalService.h"
@@ -17,22 +19,32 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   QFont face("Liberation Sans");
   face.setPixelSize(11);
   setFont(face);
-  connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+  Connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     bool active = state == Qt::ApplicationActive;
     if (active && !wasActive_ && OnActivate) OnActivate();
     wasActive_ = active;
   });
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event) {
+void TApplication::HandleException(const std::exception& error) noexcept {
+  std::string unshown = error.what();
   try {
-    return QApplication::notify(receiver, event);
-  } catch (const EUnexpectedModal&) {
-    throw;  // a test that forgot to script a dialog must fail, not show a box
-  } catch (const std::exception& error) {
-    ShowException(error);
+    // A dialog nobody answered under test is no error to show in yet another dialog.
+    if (dynamic_cast<const EUnexpectedModal*>(&error) == nullptr) {
+      ShowException(error);
+      return;
+    }
+  } catch (const std::exception& showing) {
+    unshown += std::string(", then: ") + showing.what();
   }
-  return false;
+  try {
+    if (OnUnshownError) {
+      OnUnshownError(unshown);
+      return;
+    }
+  } catch (...) {
+  }
+  std::fprintf(stderr, "Error in an event handler: %s\n", unshown.c_str());
 }
 
 void TApplication::ShowException(const std::exception& error) {
@@ -119,18 +131,18 @@ void TForm::SetModalResult(int result) {
 
 void TForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) FormShow();
+  if (!event->spontaneous()) HandleEvent([&] { FormShow(); });
 }
 
 void TForm::closeEvent(QCloseEvent* event) {
+  // A close query or close handler that fails keeps the window open.
   bool canClose = true;
-  FormCloseQuery(canClose);
-  if (!canClose) {
+  if (!HandleEvent([&] { FormCloseQuery(canClose); }) || !canClose) {
     event->ignore();
     return;
   }
   TCloseAction action = DefaultCloseAction;
-  FormClose(action);
+  if (!HandleEvent([&] { FormClose(action); })) action = caNone;
   if (action == caNone) {
     event->ignore();
     return;
@@ -149,14 +161,14 @@ void TForm::closeEvent(QCloseEvent* event) {
 
 void TForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  FormResize();
+  HandleEvent([&] { FormResize(); });
 }
 
 void TForm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange) {
-    if (isActiveWindow()) FormActivate();
-    else FormDeactivate();
+    if (isActiveWindow()) HandleEvent([&] { FormActivate(); });
+    else HandleEvent([&] { FormDeactivate(); });
   }
 }
 

@@ -24,9 +24,11 @@ class TApplication : public QApplication {
  public:
   TApplication(int& argc, char** argv);
 
-  // Exceptions escaping an event handler end here, in a message box with their message.
-  bool notify(QObject* receiver, QEvent* event) override;
   void ShowException(const std::exception& error);
+  // An error raised by an event handler (HandleEvent): shown in the error box. One that cannot be
+  // shown (under test, a dialog nobody answered) goes to OnUnshownError, else to standard error.
+  void HandleException(const std::exception& error) noexcept;
+  std::function<void(const std::string& message)> OnUnshownError;
 
   std::string Title() const;
   void SetTitle(const std::string& title);

@@ -1,4 +1,5 @@
 #include "platform/Grids.h"
+#include "platform/HandlerGuard.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -26,7 +27,7 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedC
       setItem(row, col, item);
     }
   if (colCount > fixedCols_ && rowCount > fixedRows_) setCurrentCell(fixedRows_, fixedCols_);
-  connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int, int) {
+  Connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int, int) {
     if (!movingByProgram_ && OnClick) OnClick();
   });
 }
@@ -118,8 +119,8 @@ void TColorGrid::paintEvent(QPaintEvent*) {
 void TColorGrid::mousePressEvent(QMouseEvent* event) {
   for (int i = 0; i < 16; ++i) {
     if (!CellRect(i).contains(event->position().toPoint())) continue;
-    if (event->button() == Qt::LeftButton) SetForegroundIndex(i);
-    else if (event->button() == Qt::RightButton) SetBackgroundIndex(i);
+    if (event->button() == Qt::LeftButton) HandleEvent([&] { SetForegroundIndex(i); });
+    else if (event->button() == Qt::RightButton) HandleEvent([&] { SetBackgroundIndex(i); });
     return;
   }
 }

@@ -58,6 +58,12 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& key, in
   return value != nullptr ? StrToIntDef(Trim(*value), fallback) : fallback;
 }
 
+int TIniFile::ReadIntegerWithin(const std::string& section, const std::string& key, int fallback, int low,
+                                int high) const {
+  int value = ReadInteger(section, key, fallback);
+  return value >= low && value <= high ? value : fallback;
+}
+
 bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool fallback) const {
   return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }

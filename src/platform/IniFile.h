@@ -19,6 +19,8 @@ class TIniFile {
 
   std::string ReadString(const std::string& section, const std::string& key, const std::string& fallback) const;
   int ReadInteger(const std::string& section, const std::string& key, int fallback) const;
+  // A number outside low..high reads as the fallback, as a value that is no number does.
+  int ReadIntegerWithin(const std::string& section, const std::string& key, int fallback, int low, int high) const;
   bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);

@@ -1,4 +1,5 @@
 #include "platform/Menus.h"
+#include "platform/HandlerGuard.h"
 
 #include <QKeySequence>
 
@@ -6,7 +7,7 @@ namespace platform {
 
 TMenuItem::TMenuItem(const std::string& caption, QObject* owner)
     : QObject(owner), action_(new QAction(QString::fromStdString(caption), this)) {
-  connect(action_, &QAction::triggered, this, [this] { Click(); });
+  Connect(action_, &QAction::triggered, this, [this] { Click(); });
 }
 
 TMenuItem::~TMenuItem() { delete menu_; }
@@ -38,7 +39,7 @@ QMenu* TMenuItem::SubMenu() {
     menu_ = new QMenu();
     menu_->setTitle(action_->text());
     action_->setMenu(menu_);
-    connect(menu_, &QMenu::aboutToShow, this, [this] {
+    Connect(menu_, &QMenu::aboutToShow, this, [this] {
       if (OnClick) OnClick();
     });
   }

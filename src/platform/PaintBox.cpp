@@ -1,4 +1,5 @@
 #include "platform/PaintBox.h"
+#include "platform/HandlerGuard.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -60,37 +61,37 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
 void TPaintBox::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   canvas_->SetSize(width(), height());
-  Refresh();
+  HandleEvent([&] { Refresh(); });
 }
 
 void TPaintBox::mousePressEvent(QMouseEvent* event) {
   TMouseButton button;
   if (!ToMouseButton(event->button(), button) || !OnMouseDown) return;
   QPoint at = event->position().toPoint();
-  OnMouseDown(button, ShiftStateOf(*event), at.x(), at.y());
+  HandleEvent([&] { OnMouseDown(button, ShiftStateOf(*event), at.x(), at.y()); });
 }
 
 void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
   if (!OnMouseMove) return;
   QPoint at = event->position().toPoint();
-  OnMouseMove(ShiftStateOf(*event), at.x(), at.y());
+  HandleEvent([&] { OnMouseMove(ShiftStateOf(*event), at.x(), at.y()); });
 }
 
 void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
   TMouseButton button;
   if (!ToMouseButton(event->button(), button) || !OnMouseUp) return;
   QPoint at = event->position().toPoint();
-  OnMouseUp(button, ShiftStateOf(*event), at.x(), at.y());
+  HandleEvent([&] { OnMouseUp(button, ShiftStateOf(*event), at.x(), at.y()); });
 }
 
 // The second press of a double click: the double-click event, then a mouse-down that carries the
 // double-click flag, so the window sees both.
 void TPaintBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (OnDblClick) OnDblClick();
+  if (OnDblClick) HandleEvent([&] { OnDblClick(); });
   TMouseButton button;
   if (!ToMouseButton(event->button(), button) || !OnMouseDown) return;
   QPoint at = event->position().toPoint();
-  OnMouseDown(button, ShiftStateOf(*event) | ssDouble, at.x(), at.y());
+  HandleEvent([&] { OnMouseDown(button, ShiftStateOf(*event) | ssDouble, at.x(), at.y()); });
 }
 
 }  // namespace platform

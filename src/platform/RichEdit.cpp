@@ -1,4 +1,5 @@
 #include "platform/RichEdit.h"
+#include "platform/HandlerGuard.h"
 
 #include <QKeyEvent>
 #include <QStringDecoder>
@@ -119,13 +120,13 @@ void TEditLines::Assign(const TStringList& lines) {
 TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), lines_(*this) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setTabChangesFocus(false);
-  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+  Connect(this, &QPlainTextEdit::textChanged, this, [this] {
     if (OnChange) OnChange();
   });
-  connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+  Connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
     if (OnSelectionChange) OnSelectionChange();
   });
-  connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
+  Connect(this, &QPlainTextEdit::selectionChanged, this, [this] {
     if (OnSelectionChange) OnSelectionChange();
   });
 }
@@ -233,14 +234,14 @@ void TRichEdit::SaveToFile(const std::string& fileName) const {
 
 void TRichEdit::keyPressEvent(QKeyEvent* event) {
   int key = event->key();
-  if (OnKeyDown) OnKeyDown(key, event->modifiers());
+  if (OnKeyDown) HandleEvent([&] { OnKeyDown(key, event->modifiers()); });
   if (key == 0) return;
   QPlainTextEdit::keyPressEvent(event);
 }
 
 void TRichEdit::keyReleaseEvent(QKeyEvent* event) {
   int key = event->key();
-  if (OnKeyUp) OnKeyUp(key, event->modifiers());
+  if (OnKeyUp) HandleEvent([&] { OnKeyUp(key, event->modifiers()); });
   if (key == 0) return;
   QPlainTextEdit::keyReleaseEvent(event);
 }

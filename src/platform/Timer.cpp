@@ -1,9 +1,10 @@
 #include "platform/Timer.h"
+#include "platform/HandlerGuard.h"
 
 namespace platform {
 
 TTimer::TTimer(QObject* owner) : QObject(owner) {
-  connect(&timer_, &QTimer::timeout, this, [this] {
+  Connect(&timer_, &QTimer::timeout, this, [this] {
     if (OnTimer) OnTimer();
   });
   Restart();

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "designer/Lib.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "workbench/MoreAbout_f.h"
 
@@ -62,16 +63,16 @@ TAboutForm::TAboutForm() {
   OKButton = new QPushButton("&OK", this);
   OKButton->setGeometry(128, 194, 80, 26);
   OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
     Hide();
   });
   MoreButton = new QPushButton("&More", this);
   MoreButton->setGeometry(218, 194, 80, 26);
-  connect(MoreButton, &QPushButton::clicked, this, [this] { MoreButtonClick(); });
+  platform::Connect(MoreButton, &QPushButton::clicked, this, [this] { MoreButtonClick(); });
   Button1 = new QPushButton("to &English", this);
   Button1->setGeometry(308, 194, 80, 26);
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  platform::Connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
 void TAboutForm::MoreButtonClick() { MoreAboutForm->ShowModal(); }

@@ -1,6 +1,7 @@
 #include "workbench/ArgApplet.h"
 
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace workbench {
@@ -26,14 +27,14 @@ TArgForAppletForm::TArgForAppletForm() {
   BitBtn1 = new QPushButton("OK", this);
   BitBtn1->setGeometry(300, 84, 80, 26);
   BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, [this] {
+  platform::Connect(BitBtn1, &QPushButton::clicked, this, [this] {
     OKButtonClick();
     SetModalResult(platform::mrOk);
     Close();
   });
   ClearButton = new QPushButton("Clear", this);
   ClearButton->setGeometry(390, 84, 80, 26);
-  connect(ClearButton, &QPushButton::clicked, this, [this] { ClearButtonClick(); });
+  platform::Connect(ClearButton, &QPushButton::clicked, this, [this] { ClearButtonClick(); });
   HelpButton = new QPushButton("Help", this);
   HelpButton->setGeometry(480, 84, 80, 26);
   resize(ArgGrid->width() + 16, 120);

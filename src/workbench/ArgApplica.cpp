@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace workbench {
@@ -22,7 +23,7 @@ TArgForApplicaForm::TArgForApplicaForm() {
   OKButton = new QPushButton("OK", this);
   OKButton->setGeometry(138, 64, 80, 26);
   OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
     Close();
   });

@@ -1,5 +1,6 @@
 #include "workbench/BrowsingForm_f.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace workbench {
@@ -23,13 +24,13 @@ TBrowsingForm::TBrowsingForm() {
   OKButton = new QPushButton("&OK", this);
   OKButton->setGeometry(236, 264, 80, 26);
   OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
     Hide();
   });
   CancelButton = new QPushButton("&Cancel", this);
   CancelButton->setGeometry(326, 264, 80, 26);
-  connect(CancelButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(CancelButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrCancel);
     Hide();
   });

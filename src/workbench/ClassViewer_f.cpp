@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/StringList.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
@@ -132,7 +133,7 @@ TClassViewer::TClassViewer() {
   Header1->resizeSection(0, 220);
   Header1->setStretchLastSection(true);
   Header1->setFixedHeight(Header1->sizeHint().height());
-  connect(Header1, &QHeaderView::sectionResized, this, [this](int section, int, int width) {
+  platform::Connect(Header1, &QHeaderView::sectionResized, this, [this](int section, int, int width) {
     int allowed = width;
     Header1Sizing(section, allowed);
     if (allowed != width) Header1->resizeSection(section, allowed);
@@ -146,7 +147,7 @@ TClassViewer::TClassViewer() {
   TreeView1->setHeaderHidden(true);
   TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   TreeView1->setFixedWidth(220);
-  connect(TreeView1, &QTreeWidget::currentItemChanged, this,
+  platform::Connect(TreeView1, &QTreeWidget::currentItemChanged, this,
           [this](QTreeWidgetItem* node, QTreeWidgetItem*) { if (node != nullptr) TreeView1Change(node); });
   body->addWidget(TreeView1);
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "workbench/Editor.h"
 #include "workbench/KeyMapFile.h"
 
@@ -26,7 +27,7 @@ class FocusExit : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) onExit_();
+    if (event->type() == QEvent::FocusOut) platform::HandleEvent(onExit_);
     return false;
   }
 
@@ -59,8 +60,8 @@ TTempletForm::TTempletForm() {
   TempletHelp = new QPushButton("Help", this);
   for (QPushButton* button : {TempletOK, TempletCancel, TempletHelp}) buttons->addWidget(button);
   layout->addLayout(buttons);
-  connect(TempletOK, &QPushButton::clicked, this, [this] { TempletOKClick(); });
-  connect(TempletCancel, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
+  platform::Connect(TempletOK, &QPushButton::clicked, this, [this] { TempletOKClick(); });
+  platform::Connect(TempletCancel, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
   OpenDialog1 = new TOpenDialog(this);
   SaveDialog1 = new TSaveDialog(this);
   ClearKeyTemplates(FKeyTemplates);
@@ -74,7 +75,7 @@ QWidget* TTempletForm::BuildKeyboardMapPage() {
   form->addRow("&Key :", KM_Combo);
   KM_Memo = new QPlainTextEdit(page);
   form->addRow(KM_Memo);
-  connect(KM_Combo, &QComboBox::activated, this, [this](int) { KM_ComboClick(); });
+  platform::Connect(KM_Combo, &QComboBox::activated, this, [this](int) { KM_ComboClick(); });
   new FocusExit(KM_Memo, [this] { KM_MemoExit(); });
   return page;
 }
@@ -91,8 +92,8 @@ QWidget* TTempletForm::BuildSaveOptionPage() {
   KM_ClearButton = new QPushButton("Clear", keyGroup);
   keyRow->addWidget(KM_ReloadButton);
   keyRow->addWidget(KM_ClearButton);
-  connect(KM_ReloadButton, &QPushButton::clicked, this, [this] { KM_ReloadButtonClick(); });
-  connect(KM_ClearButton, &QPushButton::clicked, this, [this] { KM_ClearButtonClick(); });
+  platform::Connect(KM_ReloadButton, &QPushButton::clicked, this, [this] { KM_ReloadButtonClick(); });
+  platform::Connect(KM_ClearButton, &QPushButton::clicked, this, [this] { KM_ClearButtonClick(); });
   auto* compoGroup = new QGroupBox(" Component Code Templet ", page);
   auto* compoRow = new QHBoxLayout(compoGroup);
   compoRow->addWidget(new QLabel("File : ", compoGroup));

@@ -12,6 +12,7 @@
 #include "designer/ObjIns.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/SysUtils.h"
 #include "workbench/ArgApplica.h"
 #include "workbench/EditorText.h"
@@ -132,9 +133,9 @@ TEditorForm::TEditorForm() {
   MessageWindow1->SetChecked(false);
   ReadOnly1->SetChecked(false);
   PopupMenu1->OnPopup = [this] { PopupMenu1Popup(); };
-  connect(Page, &QWidget::customContextMenuRequested, this,
+  platform::Connect(Page, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupMenu1->Popup(Page->mapToGlobal(at).x(), Page->mapToGlobal(at).y()); });
-  connect(Page, &QTabWidget::tabBarClicked, this, [this](int) { PageMouseDown(); });
+  platform::Connect(Page, &QTabWidget::tabBarClicked, this, [this](int) { PageMouseDown(); });
 }
 
 // ---- Pages ----
@@ -164,7 +165,7 @@ void TEditorForm::SetupPageEditor(TTabSheet* sheet) {
   edit->SetFontSize(FFontSize);
   edit->Tag = 1;
   edit->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+  platform::Connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
     PopupMenu1->Popup(edit->mapToGlobal(at).x(), edit->mapToGlobal(at).y());
   });
   edit->OnChange = [this] { EditorChange(); };
@@ -526,17 +527,9 @@ void TEditorForm::SelectFilterForExt(const std::string& ext) {
 }
 
 int TEditorForm::ErrorLineOfMessage(int index) const {
-  for (int i = std::min(index, MessageWindow->Count() - 1); i >= 0; --i) {
-    std::string word = designer::GetFirstWord(MessageWindow->Items(i));
-    if (word.find(".java") == std::string::npos) continue;
-    size_t colon = word.find(':');
-    if (colon == std::string::npos) return -1;
-    std::string number = word.substr(colon + 1);
-    if (!number.empty()) number.pop_back();
-    int line = 0;
-    return TryStrToInt(number, line) ? line : -1;
-  }
-  return -1;
+  std::vector<std::string> messages;
+  for (int i = 0; i < MessageWindow->Count(); ++i) messages.push_back(MessageWindow->Items(i));
+  return ErrorLineOfMessages(messages, index);
 }
 
 void TEditorForm::MessageWindowDblClick() {

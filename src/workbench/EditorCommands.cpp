@@ -11,6 +11,7 @@
 
 #include "designer/Lib.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Launcher.h"
 #include "platform/SysUtils.h"
 #include "workbench/CodeTemplet_f.h"
@@ -94,10 +95,10 @@ class CodeListEvents : public QObject {
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::FocusOut) editor_.KeyCodeListExit();
+    if (event->type() == QEvent::FocusOut) platform::HandleEvent([this] { editor_.KeyCodeListExit(); });
     if (event->type() != QEvent::KeyPress) return false;
     int key = static_cast<QKeyEvent*>(event)->key();
-    editor_.KeyCodeListKeyDown(key);
+    platform::HandleEvent([&] { editor_.KeyCodeListKeyDown(key); });
     return key == 0;
   }
 
@@ -497,7 +498,7 @@ void TEditorForm::BuildKeyCodeList() {
                            "n", "o", "public ", "q", "r", "s", "try", "u", "void ", "w", "x", "y", "z"})
     KeyCodeList->AddItem(item);
   KeyCodeList->hide();
-  connect(KeyCodeList, &QListWidget::itemClicked, this, [this] { KeyCodeListClick(); });
+  platform::Connect(KeyCodeList, &QListWidget::itemClicked, this, [this] { KeyCodeListClick(); });
   new CodeListEvents(*this);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "designer/Lib.h"
+#include "platform/SysUtils.h"
 
 namespace workbench {
 
@@ -59,5 +60,19 @@ std::string KeywordAtColumn(const std::string& line, int column) {
 }
 
 bool IsLinkBesideSource(const std::string& linkName) { return linkName.find_first_of("/\\") == std::string::npos; }
+
+int ErrorLineOfMessages(const std::vector<std::string>& messages, int index) {
+  for (int i = std::min(index, static_cast<int>(messages.size()) - 1); i >= 0; --i) {
+    std::string word = designer::GetFirstWord(messages[static_cast<size_t>(i)]);
+    if (word.find(".java") == std::string::npos) continue;
+    size_t colon = word.find(':');
+    if (colon == std::string::npos) return -1;
+    std::string number = word.substr(colon + 1);
+    if (!number.empty()) number.pop_back();
+    int line = 0;
+    return platform::TryStrToInt(number, line) ? line : -1;
+  }
+  return -1;
+}
 
 }  // namespace workbench

@@ -2,6 +2,7 @@
 // The text rules of the editor's key handling and keyword help, on plain lines. Free of Qt.
 // Columns are 1-based, as the status bar shows them.
 #include <string>
+#include <vector>
 
 #include "platform/StringList.h"
 
@@ -32,5 +33,10 @@ std::string KeywordAtColumn(const std::string& line, int column);
 // True when a design link names a file beside the source: no folder, so neither "../" nor an
 // absolute path can make a page read or write a design file elsewhere.
 bool IsLinkBesideSource(const std::string& linkName);
+
+// The source line a compiler message names: from message `index` up to the first, the first word
+// holding ".java" gives the number after its first ":" without its last character ("A.java:27:"
+// gives 27). -1 when no word holds ".java" or the one found holds no number.
+int ErrorLineOfMessages(const std::vector<std::string>& messages, int index);
 
 }  // namespace workbench

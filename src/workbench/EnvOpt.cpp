@@ -5,6 +5,7 @@
 
 #include "designer/Lib.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
 #include "workbench/BrowsingForm_f.h"
@@ -83,9 +84,9 @@ TEnvForm::TEnvForm() {
   BuildEtcPage(EnvPage->AddPage("Etc."));
   EnvOKBtn = Button(this, "&OK", 200, 386);
   EnvOKBtn->setDefault(true);
-  connect(EnvOKBtn, &QPushButton::clicked, this, [this] { EnvOKBtnPressed(); });
+  platform::Connect(EnvOKBtn, &QPushButton::clicked, this, [this] { EnvOKBtnPressed(); });
   Cancel = Button(this, "&Cancel", 290, 386);
-  connect(Cancel, &QPushButton::clicked, this, [this] {
+  platform::Connect(Cancel, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrCancel);
     CancelClick();
   });
@@ -109,9 +110,9 @@ void TEnvForm::BuildPreferencesPage(QWidget* page) {
   resetButton = Button(filter, "&Reset", 330, 16, 90);
   addButton = Button(filter, "A&dd", 330, 50, 90);
   removeButton = Button(filter, "Remo&ve", 330, 84, 90);
-  connect(resetButton, &QPushButton::clicked, this, [this] { resetButtonClick(); });
-  connect(addButton, &QPushButton::clicked, this, [this] { addButtonClick(); });
-  connect(removeButton, &QPushButton::clicked, this, [this] { removeButtonClick(); });
+  platform::Connect(resetButton, &QPushButton::clicked, this, [this] { resetButtonClick(); });
+  platform::Connect(addButton, &QPushButton::clicked, this, [this] { addButtonClick(); });
+  platform::Connect(removeButton, &QPushButton::clicked, this, [this] { removeButtonClick(); });
 
   tabsizeEdit = LabelledEdit(page, "&Tab size :", 12, 200, 80, 60);
   gridsizeEdit = LabelledEdit(page, "&Grid size :", 200, 200, 80, 60);
@@ -120,7 +121,7 @@ void TEnvForm::BuildPreferencesPage(QWidget* page) {
   workdirEdit = new QLineEdit("", workdir);
   workdirEdit->setGeometry(12, 22, 310, 22);
   BButton = Button(workdir, "&Browse...", 330, 20, 90);
-  connect(BButton, &QPushButton::clicked, this, [this] { BButtonClick(); });
+  platform::Connect(BButton, &QPushButton::clicked, this, [this] { BButtonClick(); });
 }
 
 void TEnvForm::BuildCompilePage(QWidget* page) {
@@ -172,14 +173,14 @@ void TEnvForm::BuildEditorPage(QWidget* page) {
   fontnameComboBox = new QComboBox(page);
   fontnameComboBox->setGeometry(240, 28, 200, 24);
   fontLabel->setBuddy(fontnameComboBox);
-  connect(fontnameComboBox, &QComboBox::currentTextChanged, this, [this](const QString&) { fontnameComboBoxChange(); });
+  platform::Connect(fontnameComboBox, &QComboBox::currentTextChanged, this, [this](const QString&) { fontnameComboBoxChange(); });
   auto* sizeLabel = new QLabel("Si&ze :", page);
   sizeLabel->setGeometry(240, 60, 80, 22);
   fontsizeSpinEdit = new QSpinBox(page);
   fontsizeSpinEdit->setRange(8, 32);
   fontsizeSpinEdit->setGeometry(240, 82, 80, 24);
   sizeLabel->setBuddy(fontsizeSpinEdit);
-  connect(fontsizeSpinEdit, &QSpinBox::valueChanged, this, [this](int) { fontsizeSpinEditChange(); });
+  platform::Connect(fontsizeSpinEdit, &QSpinBox::valueChanged, this, [this](int) { fontsizeSpinEditChange(); });
   samplefontPanel = new QLabel("AaBbYyZz", page);
   samplefontPanel->setAlignment(Qt::AlignCenter);
   samplefontPanel->setFrameShape(QFrame::Panel);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/RichEdit.h"
 #include "platform/SysUtils.h"
@@ -26,13 +27,13 @@ TLineNumberForm::TLineNumberForm() {
   okButton = new QPushButton("&OK", this);
   okButton->setGeometry(82, 72, 80, 26);
   okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(okButton, &QPushButton::clicked, this, [this] {
     okButtonClick();
     if (Close()) SetModalResult(platform::mrOk);
   });
   cancelButton = new QPushButton("&Cancel", this);
   cancelButton->setGeometry(172, 72, 80, 26);
-  connect(cancelButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(cancelButton, &QPushButton::clicked, this, [this] {
     calcelButtonClick();
     SetModalResult(platform::mrCancel);
     Close();

@@ -1,6 +1,7 @@
 #include "workbench/MoreAbout_f.h"
 
 #include "designer/Lib.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "workbench/About_f.h"
 
@@ -35,13 +36,13 @@ TMoreAboutForm::TMoreAboutForm() {
   OKButton = new QPushButton("&OK", this);
   OKButton->setGeometry(158, 194, 80, 26);
   OKButton->setDefault(true);
-  connect(OKButton, &QPushButton::clicked, this, [this] {
+  platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
     Hide();
   });
   Button2 = new QPushButton("to &English", this);
   Button2->setGeometry(248, 194, 80, 26);
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  platform::Connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
 void TMoreAboutForm::Button2Click() {

@@ -97,14 +97,14 @@ TWorkbenchSettings ReadWorkbenchSettings(const TIniFile& ini, const std::string&
   values.FileFilter = ini.ReadString(kPreferences, "File Filter", fileFilter);
   values.WorkingDir = ini.ReadString(kPreferences, "Working Dir", workingDir);
   values.SaveDesktop = ini.ReadInteger(kPreferences, "Save Desktop", 0);
-  values.TabSize = ini.ReadInteger(kPreferences, "Tab Size", 8);
+  values.TabSize = ini.ReadIntegerWithin(kPreferences, "Tab Size", 8, 1, kMaxTabSize);
   values.GridSize = ini.ReadInteger(kPreferences, "Grid Size", 10);
   values.ClassPath = ini.ReadString(kCompile, "Class Path", ".");
   values.CompilerName = ini.ReadString(kCompile, "Compiler Name", "javac");
   values.CompileOption = ini.ReadString(kCompile, "Compile Option", "");
   values.ShowCompileProgress = ini.ReadBool(kCompile, "Show Compile Progress", false);
   values.FontName = ini.ReadString(kEditor, "Font Name", "Courier New");
-  values.FontSize = ini.ReadInteger(kEditor, "Font Size", 10);
+  values.FontSize = ini.ReadIntegerWithin(kEditor, "Font Size", 10, 1, kMaxFontSize);
   values.UseSmartTab = ini.ReadBool(kEditor, "Use Smart Tab", true);
   values.ForegroundColor = ini.ReadInteger(kColor, "Foreground Color", 65535);
   values.BackgroundColor = ini.ReadInteger(kColor, "Background Color", 8388608);

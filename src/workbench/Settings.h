@@ -59,6 +59,11 @@ struct TWorkbenchSettings {
   std::string ComponentTemplateFileName;
 };
 
+// The largest tab width and editor font size the file is taken at: larger numbers read as the
+// defaults, as values that are no numbers do.
+constexpr int kMaxTabSize = 1000;
+constexpr int kMaxFontSize = 1000;
+
 // $XDG_CONFIG_HOME/morvane/Morvane.ini, with ~/.config when the variable is not set.
 std::string SettingsFileName();
 

@@ -300,6 +300,16 @@ TEST_F(DesignFileTest, ADamagedDesignIsRefusedWholeAndTheSourceOpensAsPlainText)
   }
 }
 
+// Made its own parent, a panel would hang the workbench in Qt's walk up the widget tree.
+TEST_F(DesignFileTest, APanelNamingItselfAsItsParentLiesOnTheFrame) {
+  std::vector<std::string> lines = kEveryKind;
+  lines[23] = "  Parent = Panel1";
+  WriteText("Form1.jfm", Joined(lines));
+  TFrame* frame = Load("Form1");
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->findChild<QWidget*>("Panel1")->parentWidget(), frame);
+}
+
 TEST_F(DesignFileTest, PicturesAreLookedForBesideTheDesignWhateverSeparatorTheirPathHas) {
   std::filesystem::copy_file(TEST_DATA_DIR "/gif/anim.gif", temp_.File("anim.gif"));
   std::filesystem::copy_file(TEST_DATA_DIR "/gif/truncated.gif", temp_.File("truncated.gif"));

@@ -11,5 +11,7 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   platform::TApplication app(argc, argv);
   platform::ModalService::Instance().SetScripted(true);
+  // An event handler's error that could not be shown (a dialog nobody scripted) fails the test.
+  app.OnUnshownError = [](const std::string& message) { ADD_FAILURE() << "event handler error: " << message; };
   return RUN_ALL_TESTS();
 }

@@ -171,6 +171,15 @@ TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {
   Start();
 }
 
+// A tab of two thousand million blanks, or an editor font of no size, is no setting to start with.
+TEST_F(SettingsFileTest, NumbersTheEditorCannotUseReadAsDefaults) {
+  Shutdown();
+  WriteIni("[Preferences]\nSave Desktop=0\nTab Size=2147483647\n[Editor]\nFont Size=-4\n");
+  Start();
+  EXPECT_EQ(Editor().GetTabSize(), 8);
+  EXPECT_EQ(Editor().GetFontSize(), 10);
+}
+
 TEST_F(SettingsFileTest, ADamagedFileIsAFirstRun) {
   Shutdown();
   const char damaged[] = "\x01\x02[Desk Top\nMainFormLeft=abc\xff\n[Editor Files]\nList=/nowhere/Gone.java|\n";

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "modeller/ui/Splash.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace modeller {
@@ -41,7 +42,7 @@ TAboutBox::TAboutBox() {
   credits->setAlignment(Qt::AlignCenter);
   layout->addWidget(credits);
   auto* ok = new QPushButton("OK", this);
-  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   setFixedSize(sizeHint());
 }

@@ -1,4 +1,5 @@
 #include "modeller/ui/CompMsg.h"
+#include "platform/HandlerGuard.h"
 
 #include <QVBoxLayout>
 
@@ -19,7 +20,7 @@ TCompileMsgForm::TCompileMsgForm() {
   OKButton = new platform::TButton(this);
   OKButton->setObjectName("OKButton");
   OKButton->setText("OK");
-  connect(OKButton, &QPushButton::clicked, this, [this] { Close(); });
+  platform::Connect(OKButton, &QPushButton::clicked, this, [this] { Close(); });
   layout->addWidget(StatusLabel);
   layout->addWidget(FilenameLabel);
   layout->addWidget(OKButton);

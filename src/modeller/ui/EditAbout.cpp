@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace modeller {
@@ -18,7 +19,7 @@ TEditorAboutForm::TEditorAboutForm() {
   layout->addWidget(new QLabel("Java Editor", this));
   layout->addWidget(new QLabel("version 0.8", this));
   auto* ok = new QPushButton("OK", this);
-  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok);
 }
 

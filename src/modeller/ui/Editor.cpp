@@ -17,6 +17,7 @@
 #include "modeller/ui/ToolPlace.h"
 #include "platform/Dialogs.h"
 #include "platform/FontDialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Printing.h"
 #include "platform/ProcessRunner.h"
 #include "platform/StringList.h"
@@ -282,7 +283,7 @@ void TEditorForm::BuildPopupMenu() {
   PagePopupMenu->Add("Cut", [this] { EditCutItemClick(); }, "Ctrl+X");
   PagePopupMenu->Add("Paste", [this] { EditPasteItemClick(); }, "Ctrl+V");
   PageControl->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PageControl, &QWidget::customContextMenuRequested, this,
+  platform::Connect(PageControl, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PagePopupMenu->Popup(at.x(), at.y()); });
 }
 

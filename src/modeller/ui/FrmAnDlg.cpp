@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/HandlerGuard.h"
 #include "modeller/model/Globals.h"
 
 namespace modeller {
@@ -27,15 +28,15 @@ TFromAncestorDlg::TFromAncestorDlg() {
   setWindowFlag(Qt::Dialog);
   SupertypesListBox = AddLabelledList(this, "SupertypesListBox", "Supertypes :", 10);
   MethodsListBox = AddLabelledList(this, "MethodsListBox", "Methods :", 220);
-  connect(SupertypesListBox, &QListWidget::itemClicked, this, [this] { FillMethods(); });
+  platform::Connect(SupertypesListBox, &QListWidget::itemClicked, this, [this] { FillMethods(); });
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   ok->setGeometry(230, 235, 90, 25);
-  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelButton");
   cancel->setGeometry(330, 235, 90, 25);
-  connect(cancel, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
+  platform::Connect(cancel, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
   setFixedSize(430, 270);
 }
 

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "modeller/model/Globals.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
 
@@ -24,7 +25,7 @@ TGenerateLogForm::TGenerateLogForm() {
   layout->addWidget(LogListBox);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
-  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   resize(420, 260);
 }

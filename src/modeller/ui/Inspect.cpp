@@ -1,4 +1,5 @@
 #include "modeller/ui/Inspect.h"
+#include "platform/HandlerGuard.h"
 
 #include <QLabel>
 
@@ -56,7 +57,7 @@ QPushButton* TInspector::AddButton(const char* name, const std::string& caption,
   button->setObjectName(name);
   button->setGeometry(left, top, 90, 25);
   platform::GrowToFit(button);
-  connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
+  platform::Connect(button, &QPushButton::clicked, this, [onClick = std::move(onClick)] { onClick(); });
   return button;
 }
 

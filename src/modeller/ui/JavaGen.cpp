@@ -8,6 +8,7 @@
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Editor.h"
 #include "modeller/ui/GenLog.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
 
@@ -18,7 +19,7 @@ TJavaCodeGenerator* JavaCodeGenerator = nullptr;
 // ---- TDirectoryListBox -----------------------------------------------------------------------
 
 TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
-  connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { OpenItem(item); });
+  platform::Connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { OpenItem(item); });
   SetDirectory(QDir::currentPath().toStdString());
 }
 
@@ -74,7 +75,7 @@ TJavaCodeGenerator::TJavaCodeGenerator() {
   ListBox = new platform::TListBox(this);
   ListBox->setObjectName("ListBox");
   ListBox->setSelectionMode(QAbstractItemView::MultiSelection);
-  connect(ListBox, &QListWidget::itemSelectionChanged, this, [this] { ListBoxClick(); });
+  platform::Connect(ListBox, &QListWidget::itemSelectionChanged, this, [this] { ListBoxClick(); });
   types->addWidget(ListBox);
   layout->addLayout(types);
 
@@ -87,11 +88,11 @@ TJavaCodeGenerator::TJavaCodeGenerator() {
   GenerateOneButton = new platform::TButton(this);
   GenerateOneButton->setObjectName("GenerateOneButton");
   GenerateOneButton->setText("Generate One");
-  connect(GenerateOneButton, &QPushButton::clicked, this, [this] { GenerateOneButtonClick(); });
+  platform::Connect(GenerateOneButton, &QPushButton::clicked, this, [this] { GenerateOneButtonClick(); });
   GenerateAllButton = new platform::TButton(this);
   GenerateAllButton->setObjectName("GenerateAllButton");
   GenerateAllButton->setText("Generate All");
-  connect(GenerateAllButton, &QPushButton::clicked, this, [this] { GenerateAllButtonClick(); });
+  platform::Connect(GenerateAllButton, &QPushButton::clicked, this, [this] { GenerateAllButtonClick(); });
   buttons->addWidget(GenerateOneButton);
   buttons->addWidget(GenerateAllButton);
   destination->addLayout(buttons);

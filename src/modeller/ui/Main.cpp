@@ -30,6 +30,7 @@
 #include "modeller/ui/Translators.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Launcher.h"
 #include "platform/Printing.h"
 #include "platform/SysUtils.h"
@@ -347,7 +348,7 @@ void TMainForm::BuildDiagram() {
   PaintBox->setFixedSize(1500, 2000);
   PaintBox->OnDblClick = [this] { PaintBoxDblClick(); };
   PaintBox->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(PaintBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+  platform::Connect(PaintBox, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QPoint global = PaintBox->mapToGlobal(at);
     DiagramPopupMenu->Popup(global.x(), global.y());
   });
@@ -408,7 +409,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this) {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (FormKeyDown(key->key(), key->modifiers())) return true;
+      bool handled = false;
+      platform::HandleEvent([&] { handled = FormKeyDown(key->key(), key->modifiers()); });
+      if (handled) return true;
     }
   }
   return TForm::eventFilter(watched, event);

@@ -1,4 +1,5 @@
 #include "modeller/ui/RadioGroup.h"
+#include "platform/HandlerGuard.h"
 
 #include <QAbstractButton>
 #include <QRadioButton>
@@ -16,7 +17,7 @@ TRadioGroup::TRadioGroup(QWidget* parent, const std::string& caption, const std:
     buttons_->addButton(button, static_cast<int>(i));
     layout->addWidget(button);
   }
-  connect(buttons_, &QButtonGroup::idClicked, this, [this](int) {
+  platform::Connect(buttons_, &QButtonGroup::idClicked, this, [this](int) {
     if (OnClick) OnClick();
   });
 }

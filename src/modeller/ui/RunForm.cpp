@@ -6,6 +6,7 @@
 
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Editor.h"
+#include "platform/HandlerGuard.h"
 #include "platform/Launcher.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
@@ -41,7 +42,7 @@ TRunDialog::TRunDialog() {
   folders->addWidget(folderLabel);
   DirectoryListBox = new TDirectoryListBox(this);
   DirectoryListBox->setObjectName("DirectoryListBox");
-  connect(DirectoryListBox, &QListWidget::itemDoubleClicked, this, [this] { FillFileList(); });
+  platform::Connect(DirectoryListBox, &QListWidget::itemDoubleClicked, this, [this] { FillFileList(); });
   folders->addWidget(DirectoryListBox);
   auto* files = new QVBoxLayout;
   auto* fileLabel = new platform::TLabel(this);
@@ -49,16 +50,16 @@ TRunDialog::TRunDialog() {
   files->addWidget(fileLabel);
   FileListBox = new platform::TListBox(this);
   FileListBox->setObjectName("FileListBox");
-  connect(FileListBox, &QListWidget::itemClicked, this, [this] { UpdateRunButton(); });
+  platform::Connect(FileListBox, &QListWidget::itemClicked, this, [this] { UpdateRunButton(); });
   files->addWidget(FileListBox);
   lists->addLayout(folders);
   lists->addLayout(files);
   layout->addLayout(lists);
   auto* buttons = new QHBoxLayout;
   RunButton = Button(this, "RunButton", "Run(Open) ...");
-  connect(RunButton, &QPushButton::clicked, this, [this] { RunButtonClick(); });
+  platform::Connect(RunButton, &QPushButton::clicked, this, [this] { RunButtonClick(); });
   CancelButton = Button(this, "CancelButton", "Cancel");
-  connect(CancelButton, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
+  platform::Connect(CancelButton, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
   buttons->addStretch();
   buttons->addWidget(RunButton);
   buttons->addWidget(CancelButton);

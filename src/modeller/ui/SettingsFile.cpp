@@ -26,7 +26,7 @@ int ReadBounded(const TIniFile& ini, const std::string& section, const std::stri
 
 void ReadFont(const TIniFile& ini, const std::string& section, const std::string& prefix, TFont& font) {
   font.Name = ini.ReadString(section, prefix + "Name", font.Name);
-  font.Size = ini.ReadInteger(section, prefix + "Size", font.Size);
+  font.Size = ReadBounded(ini, section, prefix + "Size", font.Size, kMinFontSize, kMaxFontSize);
   font.Color = ini.ReadInteger(section, prefix + "Color", font.Color);
   int height = ini.ReadInteger(section, prefix + "Height", FontHeightOfSize(font.Size));
   font.Size = std::clamp(FontSizeOfHeight(height), kMinFontSize, kMaxFontSize);

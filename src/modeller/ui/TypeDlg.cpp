@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "platform/HandlerGuard.h"
 #include "modeller/model/Concepts.h"
 #include "modeller/model/Globals.h"
 
@@ -22,11 +23,11 @@ TTypesDlg::TTypesDlg() {
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   ok->setGeometry(10, 270, 95, 25);
-  connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
+  platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelButton");
   cancel->setGeometry(115, 270, 95, 25);
-  connect(cancel, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
+  platform::Connect(cancel, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
   setFixedSize(220, 305);
 }
 

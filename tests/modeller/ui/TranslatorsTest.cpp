@@ -28,6 +28,11 @@ class Translators : public ModellerTest {
   static std::vector<std::string> ViewerLines() {
     return CodeViewerForm->CodeViewMemo->Lines().ToStringList().Lines();
   }
+  // True when a line of the viewer begins with the text.
+  static bool ViewerShows(const std::string& text) {
+    std::vector<std::string> lines = ViewerLines();
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.rfind(text, 0) == 0; });
+  }
 };
 
 }  // namespace
@@ -50,9 +55,8 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   EXPECT_TRUE(CodeViewerForm->Visible());
   platform::TStringList expected;
   GenerateCppPrototypes(expected);
-  std::vector<std::string> shown = ViewerLines();
-  EXPECT_EQ(shown, expected.Lines());
-  EXPECT_NE(std::find(shown.begin(), shown.end(), "class Shape {"), shown.end());
+  EXPECT_EQ(ViewerLines(), expected.Lines());
+  EXPECT_TRUE(ViewerShows("class Shape {"));
 
   Modal().Queue(mrOk);
   TranslatorsForm->EiffelButton->Click();
@@ -66,9 +70,8 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   TranslatorsForm->JavaButton->Click();
   expected.Clear();
   GeneratePackageSource(expected);
-  shown = ViewerLines();
-  EXPECT_EQ(shown, expected.Lines());
-  EXPECT_NE(std::find(shown.begin(), shown.end(), "class Shape {"), shown.end());
+  EXPECT_EQ(ViewerLines(), expected.Lines());
+  EXPECT_TRUE(ViewerShows("class Shape {"));
   EXPECT_EQ(GenerateLogForm->LogListBox->Items(0), "Messages : Java Code Generator");
 }
 

@@ -1,0 +1,1 @@
+../../designer/NewApplication.java

@@ -70,17 +70,14 @@ void TObjInsForm::Child2Click(TRowPanel* panel) {
   const TRowPanel* cell = FEventValuePanels[row];
   const int code = EventNameToID(EventOfRow(FEventNamePanels[row]->text()));
   miniEdit2->Tag = row * 100 + code;
-  miniEdit2->setGeometry(cell->x(), cell->y(), cell->width() - 17, 17);
   miniEdit2->setText(cell->text());
   miniEdit2->setModified(false);
-  miniArrow2->move(miniEdit2->x() + miniEdit2->width() + 1, miniEdit2->y() + 2);
   miniArrow2->show();
   miniList2->setProperty("Tag", code);
   FillHandlerList(code);
   const auto matches = miniList2->findItems(cell->text(), Qt::MatchExactly);
   miniList2->setCurrentItem(matches.isEmpty() ? nullptr : matches.first());
-  miniList2->setGeometry(miniEdit2->x() - 1, miniEdit2->y() + miniEdit2->height(), cell->width(),
-                         miniList2->count() * 13 + 3);
+  PlaceHandlerEditor(row);
   FOldValue = Text(miniEdit2->text());
   miniEdit2->show();
   miniEdit2->setFocus();

@@ -19,6 +19,7 @@ std::string DelphiArguments(const TGenericMethod& method) {
 
 std::string DelphiField(const TAssociationField& field) {
   if (!field.many) return field.role + ": " + field.typeName;
+  // Object Pascal names an array's bounds, not its length: n elements run from 0 to n - 1.
   return field.role + ": array[0.." + platform::IntToStr(field.count - 1) + "] of " + field.typeName;
 }
 

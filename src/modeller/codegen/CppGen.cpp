@@ -2,7 +2,6 @@
 
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
-#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -15,19 +14,12 @@ std::string CppArguments(const TGenericMethod& method) {
   return JoinArguments(method, ", ", [](const TGenericArgument& a) { return a.Type() + " " + a.Name(); });
 }
 
-// Associations, attributes and methods of one access, each in list order; the public section
-// adds the constructors among its methods.
-void CppSection(platform::TStringList& list, const TJavaClass& cls, int access) {
-  CppAssociations(list, cls, access);
-  for (const TJavaAttribute* attribute : AttributesOf(cls)) CppAttribute(list, *attribute, access);
-  for (const TGenericMethod* member : MethodsOf(cls)) {
-    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
-      CppMethod(list, *method, access);
-    } else if (access == maPublic) {
-      CppConstructor(list, dynamic_cast<const TJavaConstructor&>(*member));
-    }
-  }
+std::string CppField(const TAssociationField& field) {
+  if (!field.atToEnd) return field.typeName + " " + field.role;
+  return field.typeName + "* " + field.role + (field.many ? "[" + platform::IntToStr(field.count) + "]" : "");
 }
+
+std::string CppHeading(const std::string& accessWord) { return accessWord + ":"; }
 
 }  // namespace
 
@@ -42,13 +34,7 @@ void CppClass(platform::TStringList& list, const TJavaClass& cls) {
   list.Add("class " + cls.Name() + " " + (super != nullptr ? ": public " + super->Name() + " " : "") + "{");
   CppComments(list, cls);
   CppInstantiations(list, cls);
-  CppSection(list, cls, maPackage);
-  list.Add("public:");
-  CppSection(list, cls, maPublic);
-  list.Add("protected:");
-  CppSection(list, cls, maProtected);
-  list.Add("private:");
-  CppSection(list, cls, maPrivate);
+  AddAccessSections(list, cls, {CppAssociations, CppAttribute, CppMethod, CppConstructor, CppHeading});
   list.Add("};");
 }
 
@@ -78,17 +64,7 @@ void CppComments(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void CppAssociations(platform::TStringList& list, const TJavaClass& cls, int access) {
-  for (const TAssociationField& field : AssociationFieldsOf(cls)) {
-    if (field.access != access) continue;
-    if (!field.atToEnd) {
-      list.Add(IndentString + field.typeName + " " + field.role + ";");
-    } else if (field.many) {
-      list.Add(IndentString + field.typeName + "* " + field.role + "[" + platform::IntToStr(field.count) + "];" +
-               field.suffix);
-    } else {
-      list.Add(IndentString + field.typeName + "* " + field.role + ";" + field.suffix);
-    }
-  }
+  AddAssociationFields(list, cls, IndentString, CppField, access);
 }
 
 void CppInstantiations(platform::TStringList& list, const TJavaClass& cls) {
@@ -98,12 +74,7 @@ void CppInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateCppPrototypes(platform::TStringList& list) {
-  TGenerationRun run;  // one index of the diagram for every class
-  CppHeader(list);
-  for (const TJavaClass* cls : PackageMemberClasses()) {
-    CppClass(list, *cls);
-    list.Add("");
-  }
+  GeneratePrototypes(list, {CppHeader, CppClass, nullptr});
 }
 
 }  // namespace modeller

@@ -2,7 +2,6 @@
 
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
-#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -18,19 +17,15 @@ std::string DelphiArguments(const TGenericMethod& method) {
                        [](const TGenericArgument& a) { return a.Name() + ": " + DelphiTypeName(a.Type()); });
 }
 
-void DelphiSection(platform::TStringList& list, const TJavaClass& cls, int access) {
-  DelphiAssociations(list, cls, access);
-  for (const TJavaAttribute* attribute : AttributesOf(cls)) DelphiAttribute(list, *attribute, access);
-  for (const TGenericMethod* member : MethodsOf(cls)) {
-    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
-      DelphiMethod(list, *method, access);
-    } else if (access == maPublic) {
-      DelphiConstructor(list, dynamic_cast<const TJavaConstructor&>(*member));
-    }
-  }
+std::string DelphiField(const TAssociationField& field) {
+  if (!field.many) return field.role + ": " + field.typeName;
+  // Object Pascal names an array's bounds, not its length: n elements run from 0 to n - 1.
+  return field.role + ": array[0.." + platform::IntToStr(field.count - 1) + "] of " + field.typeName;
 }
 
-void DelphiTail(platform::TStringList& list) {
+std::string DelphiHeading(const std::string& accessWord) { return IndentString + accessWord; }
+
+void DelphiTail(platform::TStringList& list, const std::vector<const TJavaClass*>&) {
   list.Add("");
   list.Add("implementation");
   list.Add("");
@@ -41,16 +36,7 @@ void DelphiTail(platform::TStringList& list) {
 
 }  // namespace
 
-std::string DelphiTypeName(const std::string& javaType) {
-  return MapTypeName(javaType, {{"int", "Integer"},
-                                {"byte", "Byte"},
-                                {"short", "SmallInt"},
-                                {"long", "LongInt"},
-                                {"float", "Real"},
-                                {"double", "Double"},
-                                {"char", "Char"},
-                                {"boolean", "Boolean"}});
-}
+std::string DelphiTypeName(const std::string& javaType) { return PrototypeTypeName(javaType, plObjectPascal); }
 
 void DelphiHeader(platform::TStringList& list) {
   AddStarredBanner(list, "(*", "Delphi Object Pascal Prototypes", " *)");
@@ -70,13 +56,7 @@ void DelphiClass(platform::TStringList& list, const TJavaClass& cls) {
   list.Add(IndentString + cls.Name() + " = class" + (super != nullptr ? "(" + super->Name() + ")" : ""));
   DelphiComments(list, cls);
   DelphiInstantiations(list, cls);
-  DelphiSection(list, cls, maPackage);
-  list.Add(IndentString + "public");
-  DelphiSection(list, cls, maPublic);
-  list.Add(IndentString + "protected");
-  DelphiSection(list, cls, maProtected);
-  list.Add(IndentString + "private");
-  DelphiSection(list, cls, maPrivate);
+  AddAccessSections(list, cls, {DelphiAssociations, DelphiAttribute, DelphiMethod, DelphiConstructor, DelphiHeading});
   list.Add(IndentString + "end;");
 }
 
@@ -105,17 +85,7 @@ void DelphiComments(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void DelphiAssociations(platform::TStringList& list, const TJavaClass& cls, int access) {
-  for (const TAssociationField& field : AssociationFieldsOf(cls)) {
-    if (field.access != access) continue;
-    if (!field.atToEnd) {
-      list.Add(MemberIndent() + field.role + ": " + field.typeName + ";");
-    } else if (field.many) {
-      list.Add(MemberIndent() + field.role + ": array" + "[0.." + platform::IntToStr(field.count - 1) + "] of " +
-               field.typeName + ";" + field.suffix);
-    } else {
-      list.Add(MemberIndent() + field.role + ": " + field.typeName + ";" + field.suffix);
-    }
-  }
+  AddAssociationFields(list, cls, MemberIndent(), DelphiField, access);
 }
 
 void DelphiInstantiations(platform::TStringList& list, const TJavaClass& cls) {
@@ -125,13 +95,7 @@ void DelphiInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateDelphiPrototypes(platform::TStringList& list) {
-  TGenerationRun run;  // one index of the diagram for every class
-  DelphiHeader(list);
-  for (const TJavaClass* cls : PackageMemberClasses()) {
-    DelphiClass(list, *cls);
-    list.Add("");
-  }
-  DelphiTail(list);
+  GeneratePrototypes(list, {DelphiHeader, DelphiClass, DelphiTail});
 }
 
 }  // namespace modeller

@@ -2,7 +2,6 @@
 
 #include "modeller/codegen/Translate.h"
 #include "modeller/model/Globals.h"
-#include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -21,28 +20,29 @@ std::string OberonArguments(const TGenericMethod& method) {
                        [](const TGenericArgument& a) { return a.Name() + ": " + OberonTypeName(a.Type()); });
 }
 
-void OberonProcedures(platform::TStringList& list, const TJavaClass& cls) {
-  for (const TGenericMethod* member : MethodsOf(cls)) {
-    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
-      OberonMethod(list, *method, cls.Name());
-    } else {
-      OberonConstructor(list, dynamic_cast<const TJavaConstructor&>(*member), cls.Name());
+std::string OberonField(const TAssociationField& field) {
+  if (!field.many) return field.role + ": " + field.typeName;
+  return field.role + ": ARRAY " + platform::IntToStr(field.count) + " OF " + field.typeName;
+}
+
+// The procedures of every class, then the end of the module.
+void OberonTail(platform::TStringList& list, const std::vector<const TJavaClass*>& classes) {
+  for (const TJavaClass* cls : classes) {
+    for (const TGenericMethod* member : MethodsOf(*cls)) {
+      if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
+        OberonMethod(list, *method, cls->Name());
+      } else {
+        OberonConstructor(list, dynamic_cast<const TJavaConstructor&>(*member), cls->Name());
+      }
     }
   }
+  list.Add("");
+  list.Add("END " + ModuleName() + ".");
 }
 
 }  // namespace
 
-std::string OberonTypeName(const std::string& javaType) {
-  return MapTypeName(javaType, {{"int", "INTEGER"},
-                                {"byte", "SHORTINT"},
-                                {"short", "SHORTINT"},
-                                {"long", "LONGINT"},
-                                {"float", "REAL"},
-                                {"double", "LONGREAL"},
-                                {"char", "CHAR"},
-                                {"boolean", "BOOLEAN"}});
-}
+std::string OberonTypeName(const std::string& javaType) { return PrototypeTypeName(javaType, plOberon); }
 
 void OberonHeader(platform::TStringList& list) {
   AddStarredBanner(list, "(*", "Oberon-2 Prototypes", " *)");
@@ -102,16 +102,7 @@ void OberonComments(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void OberonAssociations(platform::TStringList& list, const TJavaClass& cls) {
-  for (const TAssociationField& field : AssociationFieldsOf(cls)) {
-    if (!field.atToEnd) {
-      list.Add(FieldIndent() + field.role + ": " + field.typeName + ";");
-    } else if (field.many) {
-      list.Add(FieldIndent() + field.role + ": ARRAY " + platform::IntToStr(field.count) + " OF " + field.typeName +
-               ";" + field.suffix);
-    } else {
-      list.Add(FieldIndent() + field.role + ": " + field.typeName + ";" + field.suffix);
-    }
-  }
+  AddAssociationFields(list, cls, FieldIndent(), OberonField);
 }
 
 void OberonInstantiations(platform::TStringList& list, const TJavaClass& cls) {
@@ -121,16 +112,7 @@ void OberonInstantiations(platform::TStringList& list, const TJavaClass& cls) {
 }
 
 void GenerateOberonPrototypes(platform::TStringList& list) {
-  TGenerationRun run;  // one index of the diagram for every class
-  OberonHeader(list);
-  std::vector<const TJavaClass*> classes = PackageMemberClasses();
-  for (const TJavaClass* cls : classes) {
-    OberonRecord(list, *cls);
-    list.Add("");
-  }
-  for (const TJavaClass* cls : classes) OberonProcedures(list, *cls);
-  list.Add("");
-  list.Add("END " + ModuleName() + ".");
+  GeneratePrototypes(list, {OberonHeader, OberonRecord, OberonTail});
 }
 
 }  // namespace modeller

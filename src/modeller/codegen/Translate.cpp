@@ -84,6 +84,13 @@ std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls) {
   return fields;
 }
 
+void AddAssociationFields(platform::TStringList& list, const TJavaClass& cls, const std::string& indent,
+                          std::string (*declaration)(const TAssociationField&), std::optional<int> access) {
+  for (const TAssociationField& field : AssociationFieldsOf(cls)) {
+    if (!access || field.access == *access) list.Add(indent + declaration(field) + ";" + field.suffix);
+  }
+}
+
 std::vector<const TGenericMethod*> MethodsOf(const TGenericType& type) {
   std::vector<const TGenericMethod*> methods;
   for (int i = 0; i < type.MethodCount(); ++i) {
@@ -143,12 +150,57 @@ void AddStarredBanner(platform::TStringList& list, const std::string& open, cons
   list.Add(close);
 }
 
-std::string MapTypeName(const std::string& javaType,
-                        const std::vector<std::pair<std::string, std::string>>& table) {
-  for (const auto& [java, mapped] : table) {
-    if (java == javaType) return mapped;
+std::string PrototypeTypeName(const std::string& javaType, TPrototypeLanguage language) {
+  struct TTypeNames {
+    const char* java;
+    const char* names[3];  // by TPrototypeLanguage
+  };
+  static constexpr TTypeNames table[] = {
+      {"int", {"Integer", "INTEGER", "INTEGER"}},     {"byte", {"Byte", "SHORTINT", "INTEGER"}},
+      {"short", {"SmallInt", "SHORTINT", "INTEGER"}}, {"long", {"LongInt", "LONGINT", "INTEGER"}},
+      {"float", {"Real", "REAL", "REAL"}},            {"double", {"Double", "LONGREAL", "REAL"}},
+      {"char", {"Char", "CHAR", "CHARACTER"}},        {"boolean", {"Boolean", "BOOLEAN", "BOOLEAN"}}};
+  for (const TTypeNames& row : table) {
+    if (javaType == row.java) return row.names[language];
   }
   return javaType;
+}
+
+namespace {
+
+void AddAccessSection(platform::TStringList& list, const TJavaClass& cls, int access, const TSectionWriters& writers) {
+  writers.associations(list, cls, access);
+  for (const TJavaAttribute* attribute : AttributesOf(cls)) writers.attribute(list, *attribute, access);
+  for (const TGenericMethod* member : MethodsOf(cls)) {
+    if (auto* method = dynamic_cast<const TJavaMethod*>(member)) {
+      writers.method(list, *method, access);
+    } else if (access == maPublic) {
+      writers.constructor(list, dynamic_cast<const TJavaConstructor&>(*member));
+    }
+  }
+}
+
+}  // namespace
+
+void AddAccessSections(platform::TStringList& list, const TJavaClass& cls, const TSectionWriters& writers) {
+  AddAccessSection(list, cls, maPackage, writers);
+  list.Add(writers.heading("public"));
+  AddAccessSection(list, cls, maPublic, writers);
+  list.Add(writers.heading("protected"));
+  AddAccessSection(list, cls, maProtected, writers);
+  list.Add(writers.heading("private"));
+  AddAccessSection(list, cls, maPrivate, writers);
+}
+
+void GeneratePrototypes(platform::TStringList& list, const TPrototypeWriters& writers) {
+  TGenerationRun run;  // one index of the diagram for every class
+  writers.header(list);
+  std::vector<const TJavaClass*> classes = PackageMemberClasses();
+  for (const TJavaClass* cls : classes) {
+    writers.writeClass(list, *cls);
+    list.Add("");
+  }
+  if (writers.tail != nullptr) writers.tail(list, classes);
 }
 
 }  // namespace modeller

@@ -3,6 +3,7 @@
 // classes in node order, a class's superclass, the comments linked to it, the classes it creates,
 // the fields its associations give it, and the pieces of text every banner and argument list uses.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct TAssociationField {
 // The fields of the class's associations in edge order; blank roles give none, and an association
 // of the class with itself gives only its ToNode-end field.
 std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls);
+// One line per field of the class whose access is `access` (every field when it is none): the
+// indent, the field as the language declares it, ";" and the field's suffix.
+void AddAssociationFields(platform::TStringList& list, const TJavaClass& cls, const std::string& indent,
+                          std::string (*declaration)(const TAssociationField&), std::optional<int> access = {});
 
 // The methods and constructors of a type in member order; operations are left out.
 std::vector<const TGenericMethod*> MethodsOf(const TGenericType& type);
@@ -62,8 +67,31 @@ void CheckMethodIdentifiers(const TGenericMethod& method);
 void AddStarredBanner(platform::TStringList& list, const std::string& open, const std::string& language,
                       const std::string& close);
 
-// Maps a Java type name through a table of exact, case-sensitive pairs; other names pass as they are.
-std::string MapTypeName(const std::string& javaType,
-                        const std::vector<std::pair<std::string, std::string>>& table);
+// The prototype languages whose names for Java's primitive types differ from Java's.
+enum TPrototypeLanguage { plObjectPascal, plOberon, plEiffel };
+// The name of a Java primitive type in the language, matched exactly; other names pass as they are.
+std::string PrototypeTypeName(const std::string& javaType, TPrototypeLanguage language);
+
+// What a prototype language writes for the members of one access of a class; the public section
+// adds the constructors.
+struct TSectionWriters {
+  void (*associations)(platform::TStringList& list, const TJavaClass& cls, int access);
+  void (*attribute)(platform::TStringList& list, const TJavaAttribute& attribute, int access);
+  void (*method)(platform::TStringList& list, const TJavaMethod& method, int access);
+  void (*constructor)(platform::TStringList& list, const TJavaConstructor& constructor);
+  std::string (*heading)(const std::string& accessWord);  // the line that opens a section
+};
+// The package part, then the public, protected and private sections under their headings; each
+// writes its associations, attributes and methods in list order.
+void AddAccessSections(platform::TStringList& list, const TJavaClass& cls, const TSectionWriters& writers);
+
+// A prototype file: the header, each package-member class in node order followed by an empty line,
+// then the tail, if any, which gets the classes again. One generation run serves the whole file.
+struct TPrototypeWriters {
+  void (*header)(platform::TStringList& list);
+  void (*writeClass)(platform::TStringList& list, const TJavaClass& cls);
+  void (*tail)(platform::TStringList& list, const std::vector<const TJavaClass*>& classes);
+};
+void GeneratePrototypes(platform::TStringList& list, const TPrototypeWriters& writers);
 
 }  // namespace modeller

@@ -13,6 +13,8 @@
 
 namespace modeller {
 
+constexpr TToolPlace kBrowserPlace{"Browser", true};
+
 TBrowserForm* BrowserForm = nullptr;
 
 namespace {
@@ -116,13 +118,13 @@ TBrowserForm::TBrowserForm() {
   FormCreate();
 }
 
-void TBrowserForm::FormCreate() { ReadToolPlace(*this, "Browser", true); }
+void TBrowserForm::FormCreate() { ReadToolPlace(*this, kBrowserPlace); }
 
 void TBrowserForm::FormShow() { RebuildTree(); }
 
 void TBrowserForm::FormClose(platform::TCloseAction& action) {
   (void)action;
-  WriteToolPlace(*this, "Browser", true);
+  WriteToolPlace(*this, kBrowserPlace);
 }
 
 void TBrowserForm::RebuildTree() {

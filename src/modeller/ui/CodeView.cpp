@@ -11,6 +11,8 @@
 
 namespace modeller {
 
+constexpr TToolPlace kCodeViewerPlace{"CodeViewer", true};
+
 TCodeViewerForm* CodeViewerForm = nullptr;
 
 TCodeViewerForm::TCodeViewerForm() {
@@ -55,11 +57,11 @@ TCodeViewerForm::TCodeViewerForm() {
   FormCreate();
 }
 
-void TCodeViewerForm::FormCreate() { ReadToolPlace(*this, "CodeViewer", true); }
+void TCodeViewerForm::FormCreate() { ReadToolPlace(*this, kCodeViewerPlace); }
 
 void TCodeViewerForm::FormClose(platform::TCloseAction& action) {
   (void)action;
-  WriteToolPlace(*this, "CodeViewer", true);
+  WriteToolPlace(*this, kCodeViewerPlace);
 }
 
 void TCodeViewerForm::SetViewerFont(const platform::TFont& font, platform::TColor color) {

@@ -25,6 +25,8 @@
 
 namespace modeller {
 
+constexpr TToolPlace kEditorPlace{"Editor", true};
+
 TEditorForm* EditorForm = nullptr;
 
 namespace {
@@ -287,7 +289,7 @@ void TEditorForm::BuildPopupMenu() {
           [this](const QPoint& at) { PagePopupMenu->Popup(at.x(), at.y()); });
 }
 
-void TEditorForm::FormCreate() { ReadToolPlace(*this, "Editor", true); }
+void TEditorForm::FormCreate() { ReadToolPlace(*this, kEditorPlace); }
 
 void TEditorForm::FormShow() {
   UpdateMenus();
@@ -302,7 +304,7 @@ void TEditorForm::FormClose(platform::TCloseAction& action) {
     PageControl->SetActivePageIndex(i);
     FileCloseItemClick();
   }
-  WriteToolPlace(*this, "Editor", true);
+  WriteToolPlace(*this, kEditorPlace);
 }
 
 TEditSheet* TEditorForm::Pages(int index) const { return qobject_cast<TEditSheet*>(PageControl->widget(index)); }

@@ -9,6 +9,7 @@ namespace {
 // Upper case of the Latin-1 range; codes above it compare as they are.
 char16_t UpperLatin1(char16_t c) {
   if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 32);
+  // The division sign (0xF7) has no capital, and the capital of 0xFF lies beyond Latin-1.
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 32);
   return c;
 }

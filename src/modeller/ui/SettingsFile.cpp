@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace modeller {
 
@@ -49,6 +50,49 @@ void WriteFont(TIniFile& ini, const std::string& section, const std::string& pre
   ini.WriteBool(section, prefix + "StrikeOut", font.StrikeOut);
 }
 
+// Every option with its section and key, in the order the file holds them: reading and writing
+// walk the same list. Numbers beyond their bounds are brought to the nearest bound when read.
+template <class Options, class Visit>
+void EachOption(Options& options, Visit visit) {
+  visit.Text(kEnvironment, "JavaCompilerPath", options.JavaCompilerPath);
+  visit.Text(kEnvironment, "JavaInterpreterPath", options.JavaInterpreterPath);
+  visit.Flag(kEnvironment, "GenIncludeImpl", options.GenIncludeImpl);
+  visit.Flag(kEnvironment, "GenIncludeCmmt", options.GenIncludeCmmt);
+  visit.Number(kEnvironment, "Indentation", options.Indentation, kMinIndentation, kMaxIndentation);
+  visit.Font(kEnvironment, "BrowserFont", options.BrowserFont);
+  visit.Number(kEnvironment, "BrowserColor", options.BrowserColor);
+  visit.Font(kDiagram, "Font", options.DiagramFont);
+  visit.Number(kDiagram, "Width", options.DiagramWidth, kMinDiagramSize, kMaxDiagramSize);
+  visit.Number(kDiagram, "Height", options.DiagramHeight, kMinDiagramSize, kMaxDiagramSize);
+  visit.Font(kEditor, "Font", options.EditorFont);
+  visit.Number(kEditor, "Color", options.EditorColor);
+}
+
+struct TOptionReader {
+  const TIniFile& ini;
+  void Text(const char* section, const char* key, std::string& value) const {
+    value = ini.ReadString(section, key, value);
+  }
+  void Flag(const char* section, const char* key, bool& value) const { value = ini.ReadBool(section, key, value); }
+  void Number(const char* section, const char* key, int& value, int low = std::numeric_limits<int>::min(),
+              int high = std::numeric_limits<int>::max()) const {
+    value = ReadBounded(ini, section, key, value, low, high);
+  }
+  void Font(const char* section, const char* key, TFont& font) const { ReadFont(ini, section, key, font); }
+};
+
+struct TOptionWriter {
+  TIniFile& ini;
+  void Text(const char* section, const char* key, const std::string& value) const {
+    ini.WriteString(section, key, value);
+  }
+  void Flag(const char* section, const char* key, bool value) const { ini.WriteBool(section, key, value); }
+  void Number(const char* section, const char* key, int value, int = 0, int = 0) const {
+    ini.WriteInteger(section, key, value);
+  }
+  void Font(const char* section, const char* key, const TFont& font) const { WriteFont(ini, section, key, font); }
+};
+
 }  // namespace
 
 // Rounded to the nearest whole pixel or point, as the font dialogs show them.
@@ -64,53 +108,29 @@ int FontSizeOfHeight(int height) {
 }
 
 void ReadMainFormPlace(const TIniFile& ini, TMainFormPlace& place) {
-  place.Left = ini.ReadInteger(kMainForm, "Left", place.Left);
-  place.Top = ini.ReadInteger(kMainForm, "Top", place.Top);
-  place.Width = ini.ReadInteger(kMainForm, "Width", place.Width);
-  place.Height = ini.ReadInteger(kMainForm, "Height", place.Height);
-  place.Maximized = ini.ReadBool(kMainForm, "Maximized", place.Maximized);
+  place.Left = ini.ReadInteger(kMainForm, kLeftKey, place.Left);
+  place.Top = ini.ReadInteger(kMainForm, kTopKey, place.Top);
+  place.Width = ini.ReadInteger(kMainForm, kWidthKey, place.Width);
+  place.Height = ini.ReadInteger(kMainForm, kHeightKey, place.Height);
+  place.Maximized = ini.ReadBool(kMainForm, kMaximizedKey, place.Maximized);
 }
 
 void WriteMainFormPlace(TIniFile& ini, const TMainFormPlace& place) {
   if (!place.Maximized) {
-    ini.WriteInteger(kMainForm, "Left", place.Left);
-    ini.WriteInteger(kMainForm, "Top", place.Top);
-    ini.WriteInteger(kMainForm, "Width", place.Width);
-    ini.WriteInteger(kMainForm, "Height", place.Height);
+    ini.WriteInteger(kMainForm, kLeftKey, place.Left);
+    ini.WriteInteger(kMainForm, kTopKey, place.Top);
+    ini.WriteInteger(kMainForm, kWidthKey, place.Width);
+    ini.WriteInteger(kMainForm, kHeightKey, place.Height);
   }
-  ini.WriteBool(kMainForm, "Maximized", place.Maximized);
+  ini.WriteBool(kMainForm, kMaximizedKey, place.Maximized);
 }
 
 void ReadModellerOptions(const TIniFile& ini, TModellerOptions& options) {
-  options.JavaCompilerPath = ini.ReadString(kEnvironment, "JavaCompilerPath", options.JavaCompilerPath);
-  options.JavaInterpreterPath = ini.ReadString(kEnvironment, "JavaInterpreterPath", options.JavaInterpreterPath);
-  options.GenIncludeImpl = ini.ReadBool(kEnvironment, "GenIncludeImpl", options.GenIncludeImpl);
-  options.GenIncludeCmmt = ini.ReadBool(kEnvironment, "GenIncludeCmmt", options.GenIncludeCmmt);
-  options.Indentation =
-      ReadBounded(ini, kEnvironment, "Indentation", options.Indentation, kMinIndentation, kMaxIndentation);
-  ReadFont(ini, kEnvironment, "BrowserFont", options.BrowserFont);
-  options.BrowserColor = ini.ReadInteger(kEnvironment, "BrowserColor", options.BrowserColor);
-  ReadFont(ini, kDiagram, "Font", options.DiagramFont);
-  options.DiagramWidth = ReadBounded(ini, kDiagram, "Width", options.DiagramWidth, kMinDiagramSize, kMaxDiagramSize);
-  options.DiagramHeight =
-      ReadBounded(ini, kDiagram, "Height", options.DiagramHeight, kMinDiagramSize, kMaxDiagramSize);
-  ReadFont(ini, kEditor, "Font", options.EditorFont);
-  options.EditorColor = ini.ReadInteger(kEditor, "Color", options.EditorColor);
+  EachOption(options, TOptionReader{ini});
 }
 
 void WriteModellerOptions(TIniFile& ini, const TModellerOptions& options) {
-  ini.WriteString(kEnvironment, "JavaCompilerPath", options.JavaCompilerPath);
-  ini.WriteString(kEnvironment, "JavaInterpreterPath", options.JavaInterpreterPath);
-  ini.WriteBool(kEnvironment, "GenIncludeImpl", options.GenIncludeImpl);
-  ini.WriteBool(kEnvironment, "GenIncludeCmmt", options.GenIncludeCmmt);
-  ini.WriteInteger(kEnvironment, "Indentation", options.Indentation);
-  WriteFont(ini, kEnvironment, "BrowserFont", options.BrowserFont);
-  ini.WriteInteger(kEnvironment, "BrowserColor", options.BrowserColor);
-  WriteFont(ini, kDiagram, "Font", options.DiagramFont);
-  ini.WriteInteger(kDiagram, "Width", options.DiagramWidth);
-  ini.WriteInteger(kDiagram, "Height", options.DiagramHeight);
-  WriteFont(ini, kEditor, "Font", options.EditorFont);
-  ini.WriteInteger(kEditor, "Color", options.EditorColor);
+  EachOption(options, TOptionWriter{ini});
 }
 
 }  // namespace modeller

@@ -8,6 +8,14 @@
 
 namespace modeller {
 
+// The keys of a window's place, in the main window's section and in each tool window's.
+inline constexpr const char* kLeftKey = "Left";
+inline constexpr const char* kTopKey = "Top";
+inline constexpr const char* kWidthKey = "Width";
+inline constexpr const char* kHeightKey = "Height";
+inline constexpr const char* kMaximizedKey = "Maximized";
+inline constexpr const char* kVisibleKey = "Visible";
+
 struct TMainFormPlace {
   int Left = 0;
   int Top = 0;

@@ -3,29 +3,30 @@
 #include <filesystem>
 
 #include "modeller/model/Globals.h"
+#include "modeller/ui/SettingsFile.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
 
-void ReadToolPlace(platform::TForm& form, const std::string& section, bool withSize) {
+void ReadToolPlace(platform::TForm& form, const TToolPlace& place) {
   const platform::TIniFile& ini = SettingsIniFile();
-  int left = ini.ReadInteger(section, "Left", form.Left());
-  int top = ini.ReadInteger(section, "Top", form.Top());
-  int width = withSize ? ini.ReadInteger(section, "Width", form.Width()) : form.Width();
-  int height = withSize ? ini.ReadInteger(section, "Height", form.Height()) : form.Height();
+  int left = ini.ReadInteger(place.section, kLeftKey, form.Left());
+  int top = ini.ReadInteger(place.section, kTopKey, form.Top());
+  int width = place.withSize ? ini.ReadInteger(place.section, kWidthKey, form.Width()) : form.Width();
+  int height = place.withSize ? ini.ReadInteger(place.section, kHeightKey, form.Height()) : form.Height();
   form.SetBounds(left, top, width, height);
-  if (ini.ReadBool(section, "Visible", form.Visible())) form.Show();
+  if (ini.ReadBool(place.section, kVisibleKey, form.Visible())) form.Show();
 }
 
-void WriteToolPlace(const platform::TForm& form, const std::string& section, bool withSize) {
+void WriteToolPlace(const platform::TForm& form, const TToolPlace& place) {
   platform::TIniFile& ini = SettingsIniFile();
-  ini.WriteInteger(section, "Left", form.Left());
-  ini.WriteInteger(section, "Top", form.Top());
-  if (withSize) {
-    ini.WriteInteger(section, "Width", form.Width());
-    ini.WriteInteger(section, "Height", form.Height());
+  ini.WriteInteger(place.section, kLeftKey, form.Left());
+  ini.WriteInteger(place.section, kTopKey, form.Top());
+  if (place.withSize) {
+    ini.WriteInteger(place.section, kWidthKey, form.Width());
+    ini.WriteInteger(place.section, kHeightKey, form.Height());
   }
-  ini.WriteBool(section, "Visible", form.Visible());
+  ini.WriteBool(place.section, kVisibleKey, form.Visible());
   std::error_code ignored;
   std::filesystem::create_directories(platform::ExtractFileDir(ini.FileName()), ignored);
   ini.UpdateFile();

@@ -14,6 +14,8 @@
 
 namespace modeller {
 
+constexpr TToolPlace kTranslatorsPlace{"Translators", false};
+
 TTranslatorsForm* TranslatorsForm = nullptr;
 
 TTranslatorsForm::TTranslatorsForm() {
@@ -43,11 +45,11 @@ platform::TSpeedButton* TTranslatorsForm::AddButton(const char* name, const char
   return button;
 }
 
-void TTranslatorsForm::FormCreate() { ReadToolPlace(*this, "Translators", false); }
+void TTranslatorsForm::FormCreate() { ReadToolPlace(*this, kTranslatorsPlace); }
 
 void TTranslatorsForm::FormClose(platform::TCloseAction& action) {
   (void)action;
-  WriteToolPlace(*this, "Translators", false);
+  WriteToolPlace(*this, kTranslatorsPlace);
 }
 
 void TTranslatorsForm::Translate(const std::function<void(platform::TStringList&)>& generate) {

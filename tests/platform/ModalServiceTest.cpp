@@ -1,5 +1,6 @@
 // The modal service: scripted answers, the log, and an unscripted request failing at once.
 #include "TestSupport.h"
+#include "platform/Controls.h"
 #include "platform/Dialogs.h"
 
 using namespace platform;
@@ -19,4 +20,25 @@ TEST_F(ModalScript, AnswersInOrderAndLogsWhatWasShown) {
 
 TEST_F(ModalScript, UnscriptedRequestFailsAtOnce) {
   EXPECT_THROW(ShowMessage("nobody answers"), EUnexpectedModal);
+}
+
+// An error raised by a handler that Qt's event delivery called ends in the error box there, and
+// the delivery goes on: the button reports its click and the next click runs the handler again.
+TEST_F(ModalScript, AHandlerErrorIsShownWhereQtCalledTheHandler) {
+  QWidget window;
+  TSpeedButton button(&window, "B", "hint");
+  int clicks = 0;
+  button.OnClick = [&] {
+    ++clicks;
+    throw Exception("the handler failed");
+  };
+  bool clicked = false;
+  QObject::connect(&button, &QToolButton::clicked, [&] { clicked = true; });
+  Modal().Queue(mrOk);
+  Modal().Queue(mrOk);
+  button.click();
+  EXPECT_EQ(LastMessage(), "the handler failed");
+  EXPECT_TRUE(clicked);
+  button.click();
+  EXPECT_EQ(clicks, 2);
 }

@@ -313,8 +313,8 @@ void TObjInsForm::FormCreate() {
   platform::Connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
   auto* entries = qobject_cast<QStandardItemModel*>(ComboBox1->model());
   entries->setSortRole(kChooserSortRole);
-  connect(entries, &QAbstractItemModel::rowsInserted, this, [this] { SortChooser(); });
-  connect(entries, &QAbstractItemModel::dataChanged, this, [this] { SortChooser(); });
+  platform::Connect(entries, &QAbstractItemModel::rowsInserted, this, [this] { SortChooser(); });
+  platform::Connect(entries, &QAbstractItemModel::dataChanged, this, [this] { SortChooser(); });
 
   Page1 = new QTabWidget(this);
   Page1->setFocusPolicy(Qt::NoFocus);
@@ -372,7 +372,7 @@ void TObjInsForm::FormCreate() {
     editor->hide();
   setMinimumWidth(MinimumWidth - 2 * platform::WindowMetricsConst::FrameWidth);
   // F1 here is the workbench's help command, which asks about the open row first.
-  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+  platform::Connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
           [] { workbench::MainForm->Help2Click(); });
   SetBounds(0, 99, 170, 439);
 }

@@ -12,6 +12,7 @@
 #include "designer/Lib.h"
 #include "designer/ObjIns.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/SysUtils.h"
 
 namespace designer {
@@ -50,8 +51,8 @@ void TObjInsForm::BuildEventsEditor() {
   miniEdit2->OnKeyDown = [this](QKeyEvent* event) { miniEdit2KeyDown(event); };
   miniEdit2->OnExit = [this] { miniEdit2Exit(); };
   miniArrow2->setFocusPolicy(Qt::NoFocus);
-  connect(miniArrow2, &QToolButton::clicked, this, [this] { miniArrow2Click(); });
-  connect(miniList2, &QListWidget::itemClicked, this, [this] { miniList2Click(); });
+  platform::Connect(miniArrow2, &QToolButton::clicked, this, [this] { miniArrow2Click(); });
+  platform::Connect(miniList2, &QListWidget::itemClicked, this, [this] { miniList2Click(); });
   auto* doubleClick = new TEventTap(FEventTaps, QEvent::MouseButtonDblClick, [this] { miniEdit2DblClick(); }, true);
   miniEdit2->installEventFilter(doubleClick);
   for (auto* rows : {&FEventNamePanels, &FEventValuePanels})

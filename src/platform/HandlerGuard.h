@@ -37,11 +37,15 @@ void CallLeading(Slot& slot, Tuple& arguments) {
 
 // QObject::connect with the slot run through HandleEvent.
 template <class Sender, class Signal, class Slot>
-QMetaObject::Connection Connect(const Sender* sender, Signal signal, const QObject* context, Slot slot) {
-  return QObject::connect(sender, signal, context, [slot = std::move(slot)](auto&&... arguments) mutable {
-    auto all = std::forward_as_tuple(arguments...);
-    HandleEvent([&] { guard_detail::CallLeading<sizeof...(arguments)>(slot, all); });
-  });
+QMetaObject::Connection Connect(const Sender* sender, Signal signal, const QObject* context, Slot slot,
+                                Qt::ConnectionType type = Qt::AutoConnection) {
+  return QObject::connect(
+      sender, signal, context,
+      [slot = std::move(slot)](auto&&... arguments) mutable {
+        auto all = std::forward_as_tuple(arguments...);
+        HandleEvent([&] { guard_detail::CallLeading<sizeof...(arguments)>(slot, all); });
+      },
+      type);
 }
 
 }  // namespace platform

@@ -10,6 +10,7 @@
 #include "modeller/ui/CodeView.h"
 #include "modeller/ui/Inspect.h"
 #include "modeller/ui/ToolPlace.h"
+#include "platform/HandlerGuard.h"
 
 namespace modeller {
 
@@ -104,15 +105,15 @@ TBrowserForm::TBrowserForm() {
   TypeTreeView->setIndentation(25);
   TypeTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Queued: a click may rebuild the tree, which must not happen inside the tree's own mouse event.
-  connect(TypeTreeView, &QTreeWidget::itemClicked, this, [this] { TypeTreeViewClick(); }, Qt::QueuedConnection);
+  platform::Connect(TypeTreeView, &QTreeWidget::itemClicked, this, [this] { TypeTreeViewClick(); }, Qt::QueuedConnection);
   layout->addWidget(TypeTreeView);
   auto* buttons = new QHBoxLayout;
   UpdateButton = NamedButton(this, "UpdateButton", "Update");
-  connect(UpdateButton, &QPushButton::clicked, this, [this] { UpdateButtonClick(); });
+  platform::Connect(UpdateButton, &QPushButton::clicked, this, [this] { UpdateButtonClick(); });
   ExpandButton = NamedButton(this, "ExpandButton", "Expand");
-  connect(ExpandButton, &QPushButton::clicked, this, [this] { ExpandButtonClick(); });
+  platform::Connect(ExpandButton, &QPushButton::clicked, this, [this] { ExpandButtonClick(); });
   CollapseButton = NamedButton(this, "CollapseButton", "Collapse");
-  connect(CollapseButton, &QPushButton::clicked, this, [this] { CollapseButtonClick(); });
+  platform::Connect(CollapseButton, &QPushButton::clicked, this, [this] { CollapseButtonClick(); });
   for (QPushButton* button : {UpdateButton, ExpandButton, CollapseButton}) buttons->addWidget(button);
   layout->addLayout(buttons);
   FormCreate();

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "modeller/ui/Inspect.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace modeller {
@@ -23,7 +24,7 @@ TImportForm::TImportForm() {
   for (const char* entry : {"java.applet.*", "java.awt.*", "java.awt.image.*", "java.awt.peer.*", "java.io.*",
                             "java.lang.*", "java.net.*", "java.util.*"})
     ImportListBox->AddItem(entry);
-  connect(ImportListBox, &QListWidget::itemClicked, this, [this] { ImportListBoxClick(); });
+  platform::Connect(ImportListBox, &QListWidget::itemClicked, this, [this] { ImportListBoxClick(); });
   layout->addWidget(new QLabel("Import :", this), 0, 0);
   layout->addWidget(ImportEdit, 0, 1);
   layout->addWidget(new QLabel("List :", this), 1, 0, Qt::AlignTop);

@@ -10,6 +10,7 @@
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Inspect.h"
 #include "modeller/ui/SettingsFile.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
 namespace modeller {
@@ -83,11 +84,11 @@ void TOptionsForm::BuildEnvironmentPage(QWidget* page) {
   JavaCompilerPathEdit = new QLineEdit("javac.exe", page);
   JavaCompilerPathEdit->setObjectName("JavaCompilerPathEdit");
   JavaCompilerPathBrowseButton = NamedButton(page, "JavaCompilerPathBrowseButton", "Browse...");
-  connect(JavaCompilerPathBrowseButton, &QPushButton::clicked, this, [this] { JavaCompilerPathBrowseButtonClick(); });
+  platform::Connect(JavaCompilerPathBrowseButton, &QPushButton::clicked, this, [this] { JavaCompilerPathBrowseButtonClick(); });
   JavaInterpreterPathEdit = new QLineEdit("java.exe", page);
   JavaInterpreterPathEdit->setObjectName("JavaInterpreterPathEdit");
   JavaInterpreterPathBrowseButton = NamedButton(page, "JavaInterpreterPathBrowseButton", "Browse...");
-  connect(JavaInterpreterPathBrowseButton, &QPushButton::clicked, this,
+  platform::Connect(JavaInterpreterPathBrowseButton, &QPushButton::clicked, this,
           [this] { JavaInterpreterPathBrowseButtonClick(); });
   path->addWidget(new QLabel("Java Compiler :", page), 0, 0);
   path->addWidget(JavaCompilerPathEdit, 0, 1);
@@ -109,9 +110,9 @@ void TOptionsForm::BuildEnvironmentPage(QWidget* page) {
 
   EnvironmentBrowserMemo = Preview(page, "EnvironmentBrowserMemo");
   EnvironmentBrowserFontButton = NamedButton(page, "EnvironmentBrowserFontButton", "Font...");
-  connect(EnvironmentBrowserFontButton, &QPushButton::clicked, this, [this] { EnvironmentBrowserFontButtonClick(); });
+  platform::Connect(EnvironmentBrowserFontButton, &QPushButton::clicked, this, [this] { EnvironmentBrowserFontButtonClick(); });
   EnvironmentBrowserColorButton = NamedButton(page, "EnvironmentBrowserColorButton", "Color...");
-  connect(EnvironmentBrowserColorButton, &QPushButton::clicked, this, [this] { EnvironmentBrowserColorButtonClick(); });
+  platform::Connect(EnvironmentBrowserColorButton, &QPushButton::clicked, this, [this] { EnvironmentBrowserColorButtonClick(); });
   AddLookRow(Group(page, "Code Viewer"), EnvironmentBrowserMemo, EnvironmentBrowserFontButton,
              EnvironmentBrowserColorButton);
 }
@@ -147,9 +148,9 @@ void TOptionsForm::BuildEditorPage(QWidget* page) {
   new QVBoxLayout(page);
   EditorMemo = Preview(page, "EditorMemo");
   EditorFontButton = NamedButton(page, "EditorFontButton", "Font...");
-  connect(EditorFontButton, &QPushButton::clicked, this, [this] { EditorFontButtonClick(); });
+  platform::Connect(EditorFontButton, &QPushButton::clicked, this, [this] { EditorFontButtonClick(); });
   EditorColorButton = NamedButton(page, "EditorColorButton", "Color...");
-  connect(EditorColorButton, &QPushButton::clicked, this, [this] { EditorColorButtonClick(); });
+  platform::Connect(EditorColorButton, &QPushButton::clicked, this, [this] { EditorColorButtonClick(); });
   AddLookRow(Group(page, "Editor"), EditorMemo, EditorFontButton, EditorColorButton);
   qobject_cast<QVBoxLayout*>(page->layout())->addStretch();
 }

@@ -10,6 +10,7 @@
 #include "modeller/ui/ImptForm.h"
 #include "modeller/ui/Inspect.h"
 #include "platform/Dialogs.h"
+#include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
 
@@ -27,13 +28,13 @@ TPackageForm::TPackageForm() {
   PathEdit = new QLineEdit(this);
   PathEdit->setObjectName("PathEdit");
   PathBrowseButton = NamedButton(this, "PathBrowseButton", "Browse...");
-  connect(PathBrowseButton, &QPushButton::clicked, this, [this] { PathBrowseButtonClick(); });
+  platform::Connect(PathBrowseButton, &QPushButton::clicked, this, [this] { PathBrowseButtonClick(); });
   ImportListBox = new platform::TListBox(this);
   ImportListBox->setObjectName("ImportListBox");
   AddButton = NamedButton(this, "AddButton", "Add...");
-  connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
+  platform::Connect(AddButton, &QPushButton::clicked, this, [this] { AddButtonClick(); });
   DeleteButton = NamedButton(this, "DeleteButton", "Delete");
-  connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+  platform::Connect(DeleteButton, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
   layout->addWidget(new QLabel("Name :", this), 0, 0);
   layout->addWidget(NameEdit, 0, 1);
   layout->addWidget(new QLabel("Path :", this), 1, 0);

@@ -192,6 +192,8 @@ std::vector<const TObj*> PackageMembers() {
 struct TOperation {
   const char* name;
   std::function<std::string()> run;  // returns the text it made, for the check
+  // The text an operation left in a file, read for the check only, so reading it back is not timed.
+  std::function<std::string()> written = {};
 };
 
 std::string Generated(const std::function<void(platform::TStringList&)>& generate) {
@@ -216,7 +218,7 @@ std::string ReadFile(const fs::path& path) {
 
 std::vector<TOperation> Operations(const fs::path& file) {
   return {
-      {"save", [file] { SaveModel(file.string()); return ReadFile(file); }},
+      {"save", [file] { SaveModel(file.string()); return std::string(); }, [file] { return ReadFile(file); }},
       {"load", [file] { LoadModel(file.string()); return std::string(); }},
       {"Java package source", [] { return Generated(GeneratePackageSource); }},
       {"Java file of every type", EveryTypeFile},
@@ -265,6 +267,7 @@ bool CheckAgainstReference(const fs::path& folder) {
   for (const TOperation& operation : Operations(folder / "check.zel")) {
     GenerateWarnings.Clear();
     std::string text = operation.run();
+    if (operation.written) text = operation.written();
     if (text.empty()) continue;
     uint64_t textSum = Checksum(text);
     uint64_t warningSum = Checksum(GenerateWarnings.Text());

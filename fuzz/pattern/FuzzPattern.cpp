@@ -19,7 +19,7 @@ namespace {
 std::string TextOf(const TGraph& graph) {
   TRider rider;
   rider.WriteObject(&graph);
-  return rider.Lines().Text();
+  return rider.Text();
 }
 
 // The text of the first objects only: what was there before the insert.
@@ -27,7 +27,7 @@ std::string TextOfFirst(const TGraph& graph, int nodes, int edges) {
   TRider rider;
   for (int i = 0; i < nodes; ++i) rider.WriteObject(graph.Nodes(i));
   for (int i = 0; i < edges; ++i) rider.WriteObject(graph.Edges(i));
-  return rider.Lines().Text();
+  return rider.Text();
 }
 
 void RequireWhole(const TGraph& graph, int nodesBefore, int edgesBefore) {
@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RequireWhole(graph, nodes, edges);
   std::string stored = TextOf(graph);
   TRider rider;
-  rider.Lines().SetText(stored);
+  rider.SetText(stored);
   std::unique_ptr<TStorable> read(rider.ReadObject());
   auto* again = dynamic_cast<TGraph*>(read.get());
   Require(again != nullptr && TextOf(*again) == stored, "an inserted diagram stores and reads back the same");

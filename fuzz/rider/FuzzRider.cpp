@@ -22,7 +22,7 @@ void Require(bool condition, const char* what) {
 std::string TextOf(const TGraph& graph) {
   TRider rider;
   rider.WriteObject(&graph);
-  return rider.Lines().Text();
+  return rider.Text();
 }
 
 void RequireWhole(const TGraph& graph) {
@@ -37,7 +37,7 @@ void RequireWhole(const TGraph& graph) {
 void RequireRoundTrip(const TGraph& graph) {
   std::string text = TextOf(graph);
   TRider rider;
-  rider.Lines().SetText(text);
+  rider.SetText(text);
   std::unique_ptr<TStorable> read(rider.ReadObject());
   auto* again = dynamic_cast<TGraph*>(read.get());
   Require(again != nullptr, "stored graph reads back as a graph");
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string input(reinterpret_cast<const char*>(data), size);
 
   TRider rider;
-  rider.Lines().SetText(input);
+  rider.SetText(input);
   std::unique_ptr<TStorable> read;
   try {
     read.reset(rider.ReadObject());

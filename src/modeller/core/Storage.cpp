@@ -1,16 +1,52 @@
 #include "modeller/core/Storage.h"
 
+#include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
 namespace modeller {
 
 namespace {
 
-const char* const kTags[] = {"<integer>", "<string>", "<real>", "<boolean>", "<storable>"};
+const std::string_view kTags[] = {"<integer>", "<string>", "<real>", "<boolean>", "<storable>"};
 constexpr int kTagCount = 5;
+constexpr std::string_view kLineBreak = "\r\n";
 
-int TagCodeOf(const std::string& line) {
+int TagCodeOf(std::string_view line) {
   for (int code = 0; code < kTagCount; ++code)
     if (line == kTags[code]) return code;
   return -1;
+}
+
+// True when every CR is followed by LF, every LF follows a CR and the text ends with a line break.
+bool EndsEveryLineWithCrLf(const std::string& text) {
+  if (text.empty()) return true;
+  if (text.size() < 2 || text.compare(text.size() - 2, 2, kLineBreak) != 0) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && text[i + 1] != '\n') return false;
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+  }
+  return true;
+}
+
+// The lines of a text split at CR, LF or CR LF, each ended with CR LF; a last line without a
+// break keeps its text.
+std::string WithCrLfLines(std::string text) {
+  if (EndsEveryLineWithCrLf(text)) return text;
+  std::string result;
+  result.reserve(text.size() + text.size() / 8 + 2);
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c != '\r' && c != '\n') {
+      result += c;
+      continue;
+    }
+    result.append(kLineBreak);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+  }
+  if (!result.empty() && result.back() != '\n') result.append(kLineBreak);
+  return result;
 }
 
 }  // namespace
@@ -39,37 +75,49 @@ void RegisterStorableClass(TStorableClass storableClass) { StorableRegistry().Re
 TStorableClass FindStorableClass(const std::string& name) { return StorableRegistry().Find(name); }
 
 void TRider::Clear() {
-  lines_.Clear();
-  position_ = 0;
+  text_.clear();
+  Reset();
 }
 
-void TRider::Reset() { position_ = 0; }
+void TRider::Reset() {
+  position_ = 0;
+  readAt_ = 0;
+}
+
+void TRider::SetText(std::string text) {
+  text_ = WithCrLfLines(std::move(text));
+  Reset();
+}
+
+void TRider::WriteLine(std::string_view line) {
+  text_.append(line).append(kLineBreak);
+  readAt_ = text_.size();
+  ++position_;
+}
 
 void TRider::WriteTag(int code) {
   if (code < 0 || code >= kTagCount) throw ERiderReadError(kInvalidSignature);
-  lines_.Add(kTags[code]);
-  ++position_;
+  WriteLine(kTags[code]);
 }
 
 void TRider::WriteInteger(int value) {
   WriteTag(tcInteger);
-  lines_.Add(platform::IntToStr(value));
-  ++position_;
+  char digits[16];
+  auto result = std::to_chars(digits, digits + sizeof digits, value);
+  WriteLine(std::string_view(digits, static_cast<size_t>(result.ptr - digits)));
 }
 
 void TRider::WriteString(const std::string& text) {
-  std::string line = text;
-  for (char& c : line)
-    if (c == '\r' || c == '\n') c = ' ';
   WriteTag(tcString);
-  lines_.Add(line);
-  ++position_;
+  size_t start = text_.size();
+  WriteLine(text);
+  for (size_t i = start; i < start + text.size(); ++i)
+    if (text_[i] == '\r' || text_[i] == '\n') text_[i] = ' ';
 }
 
 void TRider::WriteBoolean(bool flag) {
   WriteTag(tcBoolean);
-  lines_.Add(flag ? "TRUE" : "FALSE");
-  ++position_;
+  WriteLine(flag ? "TRUE" : "FALSE");
 }
 
 void TRider::WriteObject(const TStorable* object) {
@@ -79,9 +127,15 @@ void TRider::WriteObject(const TStorable* object) {
   object->Store(*this);
 }
 
-const std::string& TRider::ReadLine() {
-  if (position_ < 0 || position_ >= lines_.Count()) throw ERiderReadError(kUnexpectedEnd);
-  return lines_[position_++];
+std::string_view TRider::ReadLine() {
+  if (readAt_ >= text_.size()) throw ERiderReadError(kUnexpectedEnd);
+  // Every line of text_ ends with CR LF, and no CR stands elsewhere.
+  const char* start = text_.data() + readAt_;
+  const char* end = static_cast<const char*>(std::memchr(start, '\r', text_.size() - readAt_));
+  std::string_view line(start, static_cast<size_t>(end - start));
+  readAt_ += line.size() + kLineBreak.size();
+  ++position_;
+  return line;
 }
 
 int TRider::ReadTag() {
@@ -96,12 +150,12 @@ void TRider::Expect(int code) {
 
 int TRider::ReadInteger() {
   Expect(tcInteger);
-  return platform::StrToInt(ReadLine());
+  return platform::StrToInt(std::string(ReadLine()));
 }
 
 std::string TRider::ReadString() {
   Expect(tcString);
-  return ReadLine();
+  return std::string(ReadLine());
 }
 
 bool TRider::ReadBoolean() {
@@ -134,13 +188,19 @@ int ReadCount(TRider& rider, int limit) {
 }
 
 TFileRider::TFileRider(const std::string& fileName, int mode) : fileName_(fileName) {
-  if (mode != rmRead) return;
+  if (mode != rmRead) {
+    // A save mostly replaces a file of about the same size: room for it at once spares the text
+    // growing step by step through fresh memory.
+    std::error_code error;
+    auto size = std::filesystem::file_size(fileName, error);
+    if (!error) ReserveText(static_cast<size_t>(size) + size / 8);
+    return;
+  }
   if (!platform::FileExists(fileName)) throw ERiderError("File not found.");
-  Lines().LoadFromFile(fileName);
-  Reset();
+  SetText(platform::ReadFileBytes(fileName));
 }
 
-void TFileRider::Save() const { Lines().SaveToFile(fileName_); }
+void TFileRider::Save() const { platform::WriteFileAtomic(fileName_, Text()); }
 
 void TClipBoardRider::Clear() {
   count_ = 0;

@@ -5,8 +5,8 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
-#include "platform/StringList.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -104,7 +104,8 @@ TStorableClass FindStorableClass(const std::string& name);
 enum TTagCode { tcInteger = 0, tcString = 1, tcReal = 2, tcBoolean = 3, tcStorable = 4 };
 
 // Tagged text lines with a read position. Writing appends at the end; reading takes the line at
-// Position and advances it.
+// Position and advances it. The lines are held as one text, each ended by CR LF: a model file has
+// over a million lines, and a string for each would cost more than the reading itself.
 class TRider {
  public:
   TRider() = default;
@@ -116,8 +117,10 @@ class TRider {
   TStorable* Owner() const { return owner_; }
   void SetOwner(TStorable* owner) { owner_ = owner; }
   int Position() const { return position_; }
-  platform::TStringList& Lines() { return lines_; }
-  const platform::TStringList& Lines() const { return lines_; }
+  // Every line followed by CR LF.
+  const std::string& Text() const { return text_; }
+  // Lines may end with CR, LF or CR LF; Position goes back to 0.
+  void SetText(std::string text);
 
   void Clear();  // no lines, Position 0
   void Reset();  // Position 0, lines kept
@@ -139,14 +142,19 @@ class TRider {
   // Deeper nesting of objects is refused as damaged data.
   static constexpr int MaxNesting = 100;
 
+ protected:
+  void ReserveText(size_t size) { text_.reserve(size); }
+
  private:
-  const std::string& ReadLine();
+  void WriteLine(std::string_view line);
+  std::string_view ReadLine();
   void Expect(int code);
 
   TStorable* owner_ = nullptr;
   int position_ = 0;
   int nesting_ = 0;
-  platform::TStringList lines_;
+  std::string text_;
+  size_t readAt_ = 0;  // where the line at Position starts in text_
 };
 
 // A count item of a list: below 0 or above the limit raises ERiderReadError "Count out of range!".

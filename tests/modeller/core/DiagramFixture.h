@@ -45,13 +45,13 @@ class DiagramTest : public testsupport::ScriptedTest {
   static std::string TextOf(const modeller::TGraph& graph) {
     modeller::TRider rider;
     rider.WriteObject(&graph);
-    return rider.Lines().Text();
+    return rider.Text();
   }
 
   // A graph read back from text, with no paint box.
   static std::unique_ptr<modeller::TGraph> GraphFrom(const std::string& text) {
     modeller::TRider rider;
-    rider.Lines().SetText(text);
+    rider.SetText(text);
     std::unique_ptr<modeller::TStorable> read(rider.ReadObject());
     auto* graph = dynamic_cast<modeller::TGraph*>(read.get());
     if (graph != nullptr) read.release();

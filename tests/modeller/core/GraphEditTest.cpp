@@ -1,5 +1,6 @@
 // Hit testing, selection, removal, moving, and copy and paste through the diagram clipboard.
 #include "DiagramFixture.h"
+#include "platform/StringList.h"
 
 using namespace modeller;
 
@@ -103,7 +104,8 @@ TEST_F(GraphEdit, CopyTakesSelectedNodesAndTheEdgesBetweenThemWithIndexesAmongTh
 
   TClipBoardRider& clipboard = ClipBoardRider();
   EXPECT_EQ(clipboard.Count(), 3);
-  const platform::TStringList& lines = clipboard.Rider().Lines();
+  platform::TStringList lines;
+  lines.SetText(clipboard.Rider().Text());
   EXPECT_EQ(lines[2], "TRectangularNode");
   EXPECT_EQ(lines[4], "102") << "node 1 first";
   EXPECT_EQ(lines[15], "302") << "then node 3";

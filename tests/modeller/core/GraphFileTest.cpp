@@ -169,7 +169,7 @@ TEST_F(GraphFile, MalformedDiagramTextRaisesItsReadError) {
 TEST_F(GraphFile, AFailedReadKeepsOnlyTheObjectsReadWhole) {
   TGraph graph;
   TRider rider;
-  rider.Lines().SetText(Altered(33, {"7"}, 1));
+  rider.SetText(Altered(33, {"7"}, 1));
   rider.Reset();
   ASSERT_EQ(rider.ReadTag(), tcStorable);
   ASSERT_EQ(rider.ReadString(), "TGraph");
@@ -177,7 +177,7 @@ TEST_F(GraphFile, AFailedReadKeepsOnlyTheObjectsReadWhole) {
   EXPECT_EQ(graph.NodeCount(), 2);
   EXPECT_EQ(graph.EdgeCount(), 0) << "the edge naming a missing node is refused";
 
-  rider.Lines().SetText(Altered(44, {"<string>"}, 1));
+  rider.SetText(Altered(44, {"<string>"}, 1));
   rider.Reset();
   rider.ReadTag();
   rider.ReadString();

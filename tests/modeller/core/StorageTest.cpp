@@ -3,6 +3,7 @@
 
 #include "TestSupport.h"
 #include "modeller/core/Storage.h"
+#include "platform/StringList.h"
 
 using namespace modeller;
 using testsupport::ReadFile;
@@ -52,12 +53,11 @@ void RegisterSamples() {
   done = true;
 }
 
-std::vector<std::string> LinesOf(const TRider& rider) { return rider.Lines().Lines(); }
+std::vector<std::string> LinesOf(const TRider& rider) { return platform::SplitLines(rider.Text()); }
 
 // A rider over the given lines, read from the start.
 void Fill(TRider& rider, std::vector<std::string> lines) {
-  rider.Lines() = platform::TStringList(std::move(lines));
-  rider.Reset();
+  rider.SetText(platform::TStringList(std::move(lines)).Text());
 }
 
 template <class E>
@@ -148,7 +148,7 @@ TEST_F(Rider, MalformedItemsRaiseTheirErrors) {
 
   rider.Clear();
   EXPECT_EQ(ErrorOf<ERiderWriteError>([&] { rider.WriteObject(nullptr); }), "Can not store \"nil\" Object");
-  EXPECT_EQ(rider.Lines().Count(), 0) << "nothing is appended";
+  EXPECT_EQ(rider.Text(), "") << "nothing is appended";
 }
 
 TEST_F(Rider, DataEndingEarlyRaisesTheReadError) {
@@ -243,7 +243,7 @@ TEST_F(Rider, ClipBoardRiderCountsObjectsAndGivesThemItsGraph) {
   EXPECT_EQ(clipboard.Count(), 2) << "Reset keeps the count";
   clipboard.Clear();
   EXPECT_EQ(clipboard.Count(), 0);
-  EXPECT_EQ(clipboard.Rider().Lines().Count(), 0);
+  EXPECT_EQ(clipboard.Rider().Text(), "");
   EXPECT_EQ(&ClipBoardRider(), &ClipBoardRider());
 }
 
@@ -270,4 +270,14 @@ TEST_F(Rider, DeeplyNestedObjectsAreRefused) {
   delete rider.ReadObject();
   Fill(rider, nested(TRider::MaxNesting + 1));
   EXPECT_EQ(ErrorOf<ERiderReadError>([&] { delete rider.ReadObject(); }), "Objects are nested too deeply!");
+}
+
+TEST_F(Rider, ReadsLinesEndedByCrLfCrOrLfAndKeepsThemAsCrLf) {
+  TRider rider;
+  rider.SetText("<integer>\n5\r<string>\r\n\n<boolean>\r\nTRUE");
+  EXPECT_EQ(rider.ReadInteger(), 5);
+  EXPECT_EQ(rider.ReadString(), "");
+  EXPECT_TRUE(rider.ReadBoolean());
+  EXPECT_EQ(ErrorOf<ERiderReadError>([&] { rider.ReadTag(); }), kUnexpectedEnd);
+  EXPECT_EQ(rider.Text(), "<integer>\r\n5\r\n<string>\r\n\r\n<boolean>\r\nTRUE\r\n");
 }

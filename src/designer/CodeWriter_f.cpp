@@ -619,47 +619,35 @@ int LabelAlignment(const QLabel& label) {
   return 0;
 }
 
-// The Java class and the Component Initialization lines of kinds 102-111, top to bottom.
-struct TComponentLines {
-  std::string javaClass;
-  std::vector<std::string> initialization;
-};
-
-TComponentLines LinesOfKind(int kind, const QWidget& component) {
+// The Component Initialization lines of the kinds declared by their table row's Java class.
+std::vector<std::string> InitializationLines(int kind, const QWidget& component) {
   const std::string n = NameOf(&component);
   const std::string caption = QuotedCaption(&component);
   switch (kind) {
-    case ckButton: return {"Button", {n + " = new Button(" + caption + ");", FontLine(component)}};
+    case ckButton: return {n + " = new Button(" + caption + ");", FontLine(component)};
     case ckPanel:
-      return {"Panel",
-              {n + " = new Panel();", n + ".setLayout(null);", n + ".setForeground(Color.black);",
-               n + ".setBackground(Color.lightGray);", FontLine(component)}};
+      return {n + " = new Panel();", n + ".setLayout(null);", n + ".setForeground(Color.black);",
+               n + ".setBackground(Color.lightGray);", FontLine(component)};
     case ckTextField:
-      return {"TextField",
-              {n + " = new TextField(" + caption + ");", n + ".setForeground(Color.black);",
-               n + ".setBackground(Color.white);", FontLine(component)}};
+      return {n + " = new TextField(" + caption + ");", n + ".setForeground(Color.black);",
+               n + ".setBackground(Color.white);", FontLine(component)};
     case ckTextArea:
-      return {"TextArea",
-              {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(ComponentCaption(&component)))) + ");",
-               n + ".setForeground(Color.black);", n + ".setBackground(Color.white);", FontLine(component)}};
+      return {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(ComponentCaption(&component)))) + ");",
+               n + ".setForeground(Color.black);", n + ".setBackground(Color.white);", FontLine(component)};
     case ckLabel:
-      return {"Label",
-              {n + " = new Label(" + caption + ",Label." +
+      return {n + " = new Label(" + caption + ",Label." +
                    AlignmentToStr(LabelAlignment(static_cast<const QLabel&>(component))) + ");",
-               FontLine(component)}};
+               FontLine(component)};
     case ckCheckbox:
-      return {"Checkbox",
-              {n + " = new Checkbox(" + caption + ");", n + ".setBackground(Color.lightGray);", FontLine(component)}};
-    case ckRadioButton: return {"Checkbox", {}};  // its lines name its group (WriteRadioCode)
-    case ckChoice: return {"Choice", {n + " = new Choice();", FontLine(component)}};
+      return {n + " = new Checkbox(" + caption + ");", n + ".setBackground(Color.lightGray);", FontLine(component)};
+    case ckRadioButton: return {};  // its lines name its group (WriteRadioCode)
+    case ckChoice: return {n + " = new Choice();", FontLine(component)};
     case ckList:
-      return {"List",
-              {n + " = new List();", n + ".setForeground(Color.black);", n + ".setBackground(Color.white);",
-               FontLine(component)}};
+      return {n + " = new List();", n + ".setForeground(Color.black);", n + ".setBackground(Color.white);",
+               FontLine(component)};
     case ckScrollbar:
-      return {"Scrollbar",
-              {n + " = new Scrollbar(Scrollbar.HORIZONTAL);", n + ".setValues(0,22,0,0);",
-               n + ".setBackground(Color.lightGray);"}};
+      return {n + " = new Scrollbar(Scrollbar.HORIZONTAL);", n + ".setValues(0,22,0,0);",
+               n + ".setBackground(Color.lightGray);"};
     default: return {};
   }
 }
@@ -704,12 +692,12 @@ std::string PositionLine(const QWidget& component) {
          to_string(component.width()) + "," + to_string(component.height()) + ");";
 }
 
-// Declaration, construction lines, add line and reshape line of kinds 102-111.
+// Declaration, construction lines, add line and reshape line of a kind with a Java class.
 void WriteCommonLines(int kind, const QWidget& component, std::vector<std::string> initialization) {
   const std::string n = NameOf(&component);
-  TComponentLines kindLines = LinesOfKind(kind, component);
-  if (initialization.empty()) initialization = kindLines.initialization;
-  if (!InsertAtMarker("// End of Component Declaration", {"public " + kindLines.javaClass + " " + n + ";"})) return;
+  if (initialization.empty()) initialization = InitializationLines(kind, component);
+  const std::string javaClass = ComponentKindInfo(kind)->javaClass;
+  if (!InsertAtMarker("// End of Component Declaration", {"public " + javaClass + " " + n + ";"})) return;
   if (!InsertAtMarker("// End of Component Initialization", initialization)) return;
   int adds = GetLineIndex("// Add()s");
   if (adds < 0) {
@@ -969,8 +957,10 @@ void WriteNewComponent(QWidget* component) {
     case ckRadioButton: WriteRadioCode(*component); break;
     case ckMenuBar: WriteMenuBarCode(*component); break;
     case ckImage: WriteImageCode(*component); break;
-    default:
-      if (kind >= ckButton && kind <= ckScrollbar) WriteCommonLines(kind, *component, {});
+    default: {
+      const TComponentKindInfo* info = ComponentKindInfo(kind);
+      if (info != nullptr && *info->javaClass != '\0') WriteCommonLines(kind, *component, {});
+    }
   }
 }
 

@@ -34,7 +34,6 @@ constexpr int kNewFrameHeight =
     300 + platform::WindowMetricsConst::CaptionHeight + 2 * platform::WindowMetricsConst::FrameHeight;
 
 constexpr unsigned kSilver = 0xC0C0C0;
-constexpr unsigned kWhite = 0xFFFFFF;
 constexpr int kHandleSize = 5;
 constexpr int kMarkerSize = 29;
 
@@ -78,21 +77,9 @@ void RemoveInspectorEntry(const QObject* component) {
   if (index >= 0) combo->removeItem(index);
 }
 
-std::string PaletteBaseName(int tool) {
-  switch (tool) {
-    case ckButton: return "Button";
-    case ckPanel: return "Panel";
-    case ckTextField: return "TextField";
-    case ckTextArea: return "TextArea";
-    case ckLabel: return "Label";
-    case ckCheckbox: return "CheckBox";
-    case ckRadioButton: return "RadioButton";
-    case ckChoice: return "Choice";
-    case ckList: return "List";
-    case ckScrollbar: return "ScrollBar";
-    case ckImage: return "Image";
-    default: return {};
-  }
+QSize PaletteSize(int kind) {
+  const TComponentKindInfo* info = ComponentKindInfo(kind);
+  return info != nullptr ? QSize(info->width, info->height) : QSize();
 }
 
 // The point pulled into the rectangle.
@@ -436,7 +423,8 @@ void TFrame::CreateFromPalette() {
 // ---- Palette components ----
 
 std::string TFrame::GetPaletteClassName(int tool) const {
-  std::string base = PaletteBaseName(tool);
+  const TComponentKindInfo* info = ComponentKindInfo(tool);
+  const std::string base = info != nullptr ? info->baseName : "";
   std::set<std::string> taken;
   for (const QObject* owned : findChildren<QObject*>()) taken.insert(platform::LowerCase(owned->objectName().toStdString()));
   for (int n = 1;; ++n) {
@@ -453,75 +441,42 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
   QPoint onFrame = container == this ? place : container->mapTo(this, place);
   const std::string name = GetPaletteClassName(tool);
   QWidget* created = nullptr;
-  QSize size;
-  bool captioned = true;
   switch (tool) {
-    case ckButton:
-      created = new platform::TButton(container);
-      size = {75, 25};
-      break;
+    case ckButton: created = new platform::TButton(container); break;
     case ckPanel: {
       auto* panel = new platform::TPanel(container);
       panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-      SetBackground(panel, kSilver);
       created = panel;
-      size = {185, 41};
-      captioned = false;
       break;
     }
     case ckTextField:
       created = new TTextField(container);
-      SetBackground(created, kWhite);
       created->setCursor(Qt::ArrowCursor);
-      size = {121, 25};
       break;
     case ckTextArea: {
       auto* area = new TTextArea(container);
-      SetBackground(area, kWhite);
       area->viewport()->setCursor(Qt::ArrowCursor);
       area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       area->setTabChangesFocus(false);
       area->setLineWrapMode(QPlainTextEdit::NoWrap);
       created = area;
-      size = {185, 89};
       break;
     }
-    case ckLabel:
-      created = new platform::TLabel(container);
-      size = {65, 17};
-      break;
-    case ckCheckbox:
-      created = new platform::TCheckBox(container);
-      SetBackground(created, kSilver);
-      size = {97, 17};
-      break;
+    case ckLabel: created = new platform::TLabel(container); break;
+    case ckCheckbox: created = new platform::TCheckBox(container); break;
     case ckRadioButton:
       UncheckRadioButtons(container);
       created = new platform::TRadioButton(container);
-      SetBackground(created, kSilver);
-      size = {113, 17};
       break;
-    case ckChoice:
-      created = new TChoice(container);
-      SetBackground(created, kWhite);
-      size = {100, 25};
-      captioned = false;
-      break;
-    case ckList:
-      created = new TList(container);
-      SetBackground(created, kWhite);
-      size = {121, 97};
-      captioned = false;
-      break;
+    case ckChoice: created = new TChoice(container); break;
+    case ckList: created = new TList(container); break;
     case ckScrollbar: {
       auto* bar = new platform::TScrollBar(container);
       bar->setPageStep(10);
       bar->setSingleStep(1);
       bar->setRange(0, 0);
       created = bar;
-      size = {121, 16};
-      captioned = false;
       break;
     }
     case ckMenuBar: {
@@ -537,7 +492,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
     case ckImage: {
       auto* image = new TImage(this);
       image->setObjectName(QString::fromStdString(name));
-      image->setGeometry(QRect(onFrame, QSize(50, 50)));
+      image->setGeometry(QRect(onFrame, PaletteSize(tool)));
       image->SetAnimate(false);
       image->SetStretch(true);
       image->show();
@@ -556,11 +511,13 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
     }
     default: return nullptr;
   }
+  const TComponentKindInfo& info = *ComponentKindInfo(tool);
+  if (info.background != kKeepBackground) SetBackground(created, info.background);
   // A captioned kind starts with an empty caption, which follows the name like any caption that
   // equals it; the others keep theirs empty.
-  if (captioned) SetComponentName(created, name);
+  if (info.captioned) SetComponentName(created, name);
   else created->setObjectName(QString::fromStdString(name));
-  created->setGeometry(QRect(place, size));
+  created->setGeometry(QRect(place, PaletteSize(tool)));
   created->setFont(DesignFace());
   if (tool == ckLabel) {
     SetDesignTag(created, 1);

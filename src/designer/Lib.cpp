@@ -136,26 +136,13 @@ std::string GetFilterExt(const std::string& filter, int index) {
 }
 
 std::string ComponentHelpKeyword(int kind) {
-  switch (kind) {
-    case 101: {
-      designer::TFrame* frame = workbench::MainForm->FCurrentFrame;
-      return frame != nullptr && frame->FrameId == 201 ? "Applet" : "Frame";
-    }
-    case 102: return "Button";
-    case 103: return "Panel";
-    case 104: return "TextField";
-    case 105: return "TextArea";
-    case 106: return "Label";
-    case 107:
-    case 108: return "CheckBox";
-    case 109: return "Choice";
-    case 110: return "List, List in java.awt.List";
-    case 111: return "ScrollBar";
-    case 112: return "MenuBar";
-    case 114: return "Image";
-    case 116: return "FileDialog";
-    default: return "";
+  // An applet frame has a help page of its own.
+  if (kind == ckFrame) {
+    designer::TFrame* frame = workbench::MainForm->FCurrentFrame;
+    if (frame != nullptr && frame->FrameId == fkApplet) return "Applet";
   }
+  const TComponentKindInfo* info = ComponentKindInfo(kind);
+  return info != nullptr ? info->helpKeyword : "";
 }
 
 void ShowKeywordHelp(const std::string& keyword) {
@@ -225,23 +212,39 @@ int GetComponentKind(const QObject* component) {
 
 namespace {
 
-struct TKindRows {
-  int kind;
-  int properties;
-  int events;
-};
+constexpr unsigned kSilver = 0xC0C0C0;
+constexpr unsigned kWhite = 0xFFFFFF;
 
-constexpr TKindRows kKindRows[] = {
-    {ckFrame, 14, 17},     {ckMenuBar, 2, 0},  {ckFileDialog, 1, 0}, {ckButton, 11, 7},   {ckPanel, 12, 12},
-    {ckTextField, 14, 7},  {ckTextArea, 13, 6}, {ckLabel, 11, 0},    {ckCheckbox, 13, 9}, {ckRadioButton, 13, 9},
-    {ckChoice, 11, 9},     {ckList, 14, 9},    {ckScrollbar, 14, 5}, {ckMenuItem, 5, 0},  {ckImage, 7, 0},
+// clang-format off
+const TComponentKindInfo kComponentKinds[] = {
+    {ckFrame, "", "", "Frame", 0, 0, kKeepBackground, false, "", 14, 17},
+    {ckMenuBar, "", "", "MenuBar", 0, 0, kKeepBackground, false, "", 2, 0},
+    {ckFileDialog, "", "", "FileDialog", 0, 0, kKeepBackground, false, "", 1, 0},
+    {ckButton, "Button", "Button", "Button", 75, 25, kKeepBackground, true,
+     "Caption FontName FontSize FontStyle Height Left Parent Tag Top Width", 11, 7},
+    {ckPanel, "Panel", "Panel", "Panel", 185, 41, kSilver, false,
+     "Background FontName FontSize FontStyle Foreground Height Left Parent Tag Top Width", 12, 12},
+    {ckTextField, "TextField", "TextField", "TextField", 121, 25, kWhite, true,
+     "Background FontName FontSize FontStyle Foreground Height Left Parent PasswdChar Tag Text Top Width", 14, 7},
+    {ckTextArea, "TextArea", "TextArea", "TextArea", 185, 89, kWhite, true,
+     "Background FontName FontSize FontStyle Foreground Height Left Parent Tag Top Width Items", 13, 6},
+    {ckLabel, "Label", "Label", "Label", 65, 17, kKeepBackground, true,
+     "Align Caption FontName FontSize FontStyle Height Left Parent Tag Top Width", 11, 0},
+    {ckCheckbox, "CheckBox", "Checkbox", "CheckBox", 97, 17, kSilver, true,
+     "Background Caption Checked FontName FontSize FontStyle Height Left Parent Tag Top Width", 13, 9},
+    {ckRadioButton, "RadioButton", "Checkbox", "CheckBox", 113, 17, kSilver, true,
+     "Background Caption Checked FontName FontSize FontStyle Height Left Parent Tag Top Width", 13, 9},
+    {ckChoice, "Choice", "Choice", "Choice", 100, 25, kWhite, false,
+     "FontName FontSize FontStyle Height Left Parent Tag Top Width Items", 11, 9},
+    {ckList, "List", "List", "List, List in java.awt.List", 121, 97, kWhite, false,
+     "Background FontName FontSize FontStyle Foreground Height Left MultiSelect Parent Tag Top Width Items", 14, 9},
+    {ckScrollbar, "ScrollBar", "Scrollbar", "ScrollBar", 121, 16, kKeepBackground, false,
+     "Background Height Left LineInc Max Min Orientation PageInc Parent Tag Top Value Width", 14, 5},
+    {ckMenuItem, "", "", "", 0, 0, kKeepBackground, false, "", 5, 0},
+    {ckImage, "Image", "", "Image", 50, 50, kKeepBackground, false,
+     "FileName Height Left Picture Tag Top Width", 7, 0},
 };
-
-const TKindRows* RowsOf(int kind) {
-  for (const TKindRows& rows : kKindRows)
-    if (rows.kind == kind) return &rows;
-  return nullptr;
-}
+// clang-format on
 
 constexpr std::array<const char*, 27> kEventConstants = {
     "ACTION_EVENT",     "GOT_FOCUS",        "LOST_FOCUS",       "KEY_ACTION",      "KEY_ACTION_RELEASE",
@@ -334,14 +337,20 @@ constexpr std::array<unsigned, 16> kNamedColors = {
 
 }  // namespace
 
+const TComponentKindInfo* ComponentKindInfo(int kind) {
+  for (const TComponentKindInfo& info : kComponentKinds)
+    if (info.kind == kind) return &info;
+  return nullptr;
+}
+
 int GetHowManyProperties(int kind) {
-  if (const TKindRows* rows = RowsOf(kind)) return rows->properties;
+  if (const TComponentKindInfo* info = ComponentKindInfo(kind)) return info->properties;
   platform::ShowMessage("Error in GetHowManyProperties()");
   return 0;
 }
 
 int GetHowManyEvents(int kind) {
-  if (const TKindRows* rows = RowsOf(kind)) return rows->events;
+  if (const TComponentKindInfo* info = ComponentKindInfo(kind)) return info->events;
   platform::ShowMessage("Error in GetHowManyEvents()");
   return 0;
 }

@@ -105,6 +105,23 @@ enum class TClassTest {
 int GetComponentKind(const std::function<bool(TClassTest)>& passes, const std::string& name);
 int GetComponentKind(const QObject* component);
 
+// What the palette, the design file, the inspector and the code writer know of a component kind:
+// adding a kind means adding its row here (and its class test and palette construction).
+struct TComponentKindInfo {
+  int kind;
+  const char* baseName;        // palette names are the base and a number: "Button1"
+  const char* javaClass;       // the declared Java class; "" for a kind with lines of its own
+  const char* helpKeyword;     // "" for a kind without one
+  int width, height;           // size of a palette component
+  unsigned background;         // colour a palette component starts with; kKeepBackground: the default
+  bool captioned;              // a palette component's caption follows its name
+  const char* designProperties;  // the design-file lines of its block, in their order
+  int properties, events;      // inspector rows
+};
+constexpr unsigned kKeepBackground = 0xFFFFFFFFu;
+// The row of a kind; nullptr for a kind without one.
+const TComponentKindInfo* ComponentKindInfo(int kind);
+
 // Inspector rows of a kind; another kind shows an error box and gives 0.
 int GetHowManyProperties(int kind);
 int GetHowManyEvents(int kind);

@@ -152,6 +152,30 @@ unsigned DefaultBackground();
 // Position among the sixteen named colours (black 0 ... white 15); any other colour 0.
 int ColorToIndex(unsigned color);
 
+// ---- Marker lines of generated source ----
+
+// The comment lines that bound the sections of a generated source: the templates write them and
+// every code writer finds its section by them.
+inline const std::string kFrameInitializationEndMarker = "// End of Frame Initialization";
+inline const std::string kFrameInitializationMarker = "// Frame Initialization";
+inline const std::string kDeclarationEndMarker = "// End of Component Declaration";
+inline const std::string kDeclarationMarker = "// Component Declaration";
+inline const std::string kInitializationEndMarker = "// End of Component Initialization";
+inline const std::string kInitializationMarker = "// Component Initialization";
+inline const std::string kAddsEndMarker = "// End of Add()s";
+inline const std::string kAddsMarker = "// Add()s";
+inline const std::string kPositionsEndMarker = "// End of InitialPositionSet()";
+inline const std::string kPositionsMarker = "// InitialPositionSet()";
+inline const std::string kHandleEventEndMarker = "// End of handleEvent()";
+inline const std::string kHandleEventMarker = "// handleEvent()";
+inline const std::string kPaintEndMarker = "// End of paint()";
+inline const std::string kPaintMarker = "// paint()";
+inline const std::string kEventRoutinesEndMarker = "// End of Event Handling Routines";
+inline const std::string kEventRoutinesMarker = "// Event Handling Routines";
+inline const std::string kMainEndMarker = "// End of main()";
+inline const std::string kMainMarker = "// main()";
+inline const std::string kConstructorMarker = "// Constructor";
+
 // ---- Names in generated source ----
 
 // How a name found in a line must stand apart from its neighbours. A letter, digit or underscore

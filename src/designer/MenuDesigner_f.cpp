@@ -90,8 +90,8 @@ platform::TEditLines& Lines() { return workbench::EditorForm->ActiveEditor()->Li
 // The index of the "setMenuBar(" line inside Component Initialization; -1, with the marker lost,
 // when it or a marker is missing.
 int SetMenuBarLine() {
-  int start = GetLineIndex("// Component Initialization");
-  int end = GetLineIndex("// End of Component Initialization");
+  int start = GetLineIndex(kInitializationMarker);
+  int end = GetLineIndex(kInitializationEndMarker);
   int at = start < 0 || end < 0 ? -1 : GetLineIndexBetween(start, end, "setMenuBar(");
   if (at < 0) workbench::MarkerLost = true;
   return at;
@@ -103,7 +103,7 @@ std::string IndentOfLine(const std::string& line) { return line.substr(0, static
 // "setMenuBar(", each with the indent of the line it goes above.
 void WriteMenuLines(const std::string& declaration, const std::vector<std::string>& construction) {
   if (!declaration.empty()) {
-    int end = GetLineIndex("// End of Component Declaration");
+    int end = GetLineIndex(kDeclarationEndMarker);
     if (end < 0) {
       workbench::MarkerLost = true;
       return;
@@ -524,8 +524,8 @@ void RemoveMenuCode() {
   if (!ActivateFrameSource()) return;
   platform::TRichEdit* edit = workbench::EditorForm->ActiveEditor();
   int caret = edit->SelStart();
-  int start = GetLineIndex("// Component Declaration");
-  int end = GetLineIndex("// End of Component Declaration");
+  int start = GetLineIndex(kDeclarationMarker);
+  int end = GetLineIndex(kDeclarationEndMarker);
   if (start < 0 || end < 0) {
     workbench::MarkerLost = true;
     return;

@@ -62,8 +62,8 @@ bool RenameInSection(const std::string& start, const std::string& end, const std
 bool RenameEventCode(const std::string& oldName, const std::string& newName) {
   static const std::vector<TPiece> kClauses = {{"&& evt.target == ", ") "}, {") ", "_"}};
   static const std::vector<TPiece> kRoutines = {{"public void ", "_"}};
-  return RenameInSection("// handleEvent()", "// End of handleEvent()", kClauses, oldName, newName) &&
-         RenameInSection("// Event Handling Routines", "// End of Event Handling Routines", kRoutines, oldName,
+  return RenameInSection(kHandleEventMarker, kHandleEventEndMarker, kClauses, oldName, newName) &&
+         RenameInSection(kEventRoutinesMarker, kEventRoutinesEndMarker, kRoutines, oldName,
                          newName);
 }
 
@@ -134,8 +134,8 @@ bool ReplaceValue(std::string& line, const TKeyedLine& change) {
 void WriteKeyedLine(bool frameSection, const TKeyedLine& change) {
   int first = 0;
   int last = 0;
-  if (!Bounds(frameSection ? "// Frame Initialization" : "// Component Initialization",
-              frameSection ? "// End of Frame Initialization" : "// End of Component Initialization", first, last))
+  if (!Bounds(frameSection ? kFrameInitializationMarker : kInitializationMarker,
+              frameSection ? kFrameInitializationEndMarker : kInitializationEndMarker, first, last))
     return;
   auto& lines = ActivePage()->Lines();
   bool found = false;
@@ -394,9 +394,9 @@ void WriteListItems(QWidget* component, const std::vector<std::string>& escapedI
   const std::string n = NameOf(component);
   int first = 0;
   int last = 0;
-  if (!Bounds("// Component Initialization", "// End of Component Initialization", first, last)) return;
+  if (!Bounds(kInitializationMarker, kInitializationEndMarker, first, last)) return;
   RemoveAddItemLines(first + 1, last - 1, n);
-  last = GetLineIndex("// End of Component Initialization");
+  last = GetLineIndex(kInitializationEndMarker);
   const std::string kind = GetComponentKind(component) == ckChoice ? "Choice(" : "List(";
   const int construction = LineWithKey(first + 1, last - 1, n + " = new " + kind);
   if (construction < 0) {
@@ -452,8 +452,8 @@ void WriteCaption(QWidget* component) {
   TFrame* frame = qobject_cast<TFrame*>(component);
   if (frame != nullptr && frame->FrameId == fkApplet) return;
   std::string name = NameOf(component);
-  std::string start = frame != nullptr ? "// Frame Initialization" : "// Component Initialization";
-  std::string end = frame != nullptr ? "// End of Frame Initialization" : "// End of Component Initialization";
+  std::string start = frame != nullptr ? kFrameInitializationMarker : kInitializationMarker;
+  std::string end = frame != nullptr ? kFrameInitializationEndMarker : kInitializationEndMarker;
   int first = 0;
   int last = 0;
   if (!Bounds(start, end, first, last)) return;
@@ -483,7 +483,7 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
 
   std::vector<TPiece> declaration{{" ", ";"}};
   if (group) declaration.push_back({"CheckboxGroup CheckboxGrpIn", ""});
-  if (!RenameInSection("// Component Declaration", "// End of Component Declaration", declaration, o, newName)) return;
+  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, declaration, o, newName)) return;
 
   std::vector<TPiece> initialization;
   if (image) initialization.push_back({" ", applet ? " = getImage(" : " = Toolkit.getDefaultToolkit().getImage("});
@@ -492,15 +492,15 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
     initialization.push_back({"CheckboxGrpIn", ""});
     initialization.push_back({"// CheckboxGroup in ", ""});
   }
-  if (!RenameInSection("// Component Initialization", "// End of Component Initialization", initialization, o,
+  if (!RenameInSection(kInitializationMarker, kInitializationEndMarker, initialization, o,
                        newName))
     return;
   if (image) {
-    RenameInSection("// paint()", "// End of paint()", {{"g.drawImage(", ","}}, o, newName);
+    RenameInSection(kPaintMarker, kPaintEndMarker, {{"g.drawImage(", ","}}, o, newName);
     return;
   }
-  if (!RenameInSection("// Add()s", "// End of Add()s", {{"(", ")"}, {" ", "."}}, o, newName)) return;
-  if (!RenameInSection("// InitialPositionSet()", "// End of InitialPositionSet()", {{" ", ".reshape"}}, o, newName))
+  if (!RenameInSection(kAddsMarker, kAddsEndMarker, {{"(", ")"}, {" ", "."}}, o, newName)) return;
+  if (!RenameInSection(kPositionsMarker, kPositionsEndMarker, {{" ", ".reshape"}}, o, newName))
     return;
   RenameEventCode(o, newName);
 }
@@ -511,9 +511,9 @@ void RenameMenuCode(const std::string& oldName, const std::string& newName) {
     for (const platform::TMenuItem* menu : bar->Items) CollectMenuRenames(*menu, oldName, newName, renames);
   int first = 0;
   int last = 0;
-  if (!Bounds("// Component Declaration", "// End of Component Declaration", first, last)) return;
+  if (!Bounds(kDeclarationMarker, kDeclarationEndMarker, first, last)) return;
   RenameNamesInLines(first + 1, last - 1, renames);
-  if (!Bounds("// Component Initialization", "// End of Component Initialization", first, last)) return;
+  if (!Bounds(kInitializationMarker, kInitializationEndMarker, first, last)) return;
   const int bar = LineWithKey(first + 1, last - 1, oldName + " = new MenuBar()");
   const int set = bar < 0 ? -1 : LineWithKey(bar + 1, last - 1, "setMenuBar(" + oldName + ")");
   if (set < 0) {

@@ -193,8 +193,6 @@ const TStringList kNoTemplate;
 
 // ---- Page access ----
 
-platform::TRichEdit* ActivePage() { return workbench::EditorForm->ActiveEditor(); }
-
 TFrame* CurrentFrame() { return workbench::MainForm->FCurrentFrame.data(); }
 
 int PageIndexOf(const TFrame* frame) {
@@ -353,11 +351,6 @@ class TSourceUpdatingScope {
 };
 
 }  // namespace
-
-bool LoseMarker() {
-  workbench::MarkerLost = true;
-  return false;
-}
 
 // ---- Templates ----
 
@@ -593,13 +586,6 @@ bool InsertAtMarker(const std::string& marker, const std::vector<std::string>& a
   return true;
 }
 
-std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
-
-TFrame* FrameOf(const QWidget* component) {
-  for (QWidget* widget = component->parentWidget(); widget != nullptr; widget = widget->parentWidget())
-    if (auto* frame = qobject_cast<TFrame*>(widget)) return frame;
-  return nullptr;
-}
 
 bool InPanel(const QWidget* component) { return GetComponentKind(component->parentWidget()) == ckPanel; }
 
@@ -610,13 +596,6 @@ std::string FontLine(const QWidget& component) {
   unsigned styles = (face.bold() ? fsBold : 0u) | (face.italic() ? fsItalic : 0u);
   return NameOf(&component) + ".setFont(new Font(" + Quoted(face.family().toStdString()) + "," +
          FontStyleText(styles) + "," + std::to_string(face.pointSize()) + "));";
-}
-
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
 }
 
 // The Component Initialization lines of the kinds declared by their table row's Java class.
@@ -737,7 +716,7 @@ void WriteImageCode(const QWidget& image) {
   const std::string n = NameOf(&image);
   const std::string file = Quoted(EscapeJavaString(static_cast<const TImage&>(image).FileName));
   if (!InsertAtMarker(kDeclarationEndMarker, {"public Image " + n + ";"})) return;
-  std::string construction = IsAppletFrame(FrameOf(&image))
+  std::string construction = IsAppletFrame(FrameOf(image.parentWidget()))
                                  ? n + " = getImage(getCodeBase(), " + file + ");"
                                  : n + " = Toolkit.getDefaultToolkit().getImage(" + file + ");";
   if (!InsertAtMarker(kInitializationEndMarker, {construction})) return;

@@ -29,19 +29,6 @@ const std::string kBlockClasses[] = {"TFrame",     "TButton",      "TPanel", "TT
                                      "TCheckBox",  "TRadioButton", "TList",  "TChoice",    "TScrollBar", "TMenuBar",
                                      "TJMenuItem", "TImage",       "TOpenDlg", "TBBTN"};
 
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
-
-std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
-
-unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
-  QColor c = widget->palette().color(role);
-  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
-         static_cast<unsigned>(c.blue()) << 16;
-}
 
 std::string BackgroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::Window)); }
 std::string ForegroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::WindowText)); }

@@ -76,9 +76,7 @@ const TEventWriter* WriterOf(int code) {
   return &kWriters[static_cast<size_t>(code)];
 }
 
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$'; }
-
-bool NameEndsAt(const std::string& text, size_t at) { return at >= text.size() || !IsNameChar(text[at]); }
+bool NameEndsAt(const std::string& text, size_t at) { return at >= text.size() || !IsIdentifierChar(text[at]); }
 
 // True when piece + name stands in the text with no name character right after the name.
 bool HasWholePiece(const std::string& text, const std::string& piece) {
@@ -215,7 +213,7 @@ bool IsEmptyRoutineBody(const std::string& text) {
 
 std::string HandlerNameRefusal(const std::string& name) {
   bool identifier = !name.empty() && std::isdigit(static_cast<unsigned char>(name[0])) == 0 &&
-                    std::all_of(name.begin(), name.end(), [](char c) { return IsNameChar(c); });
+                    std::all_of(name.begin(), name.end(), [](char c) { return IsIdentifierChar(c); });
   if (identifier && JavaReservedWords().count(name) == 0) return {};
   return "''" + name + "'' is not a valid handler name";
 }

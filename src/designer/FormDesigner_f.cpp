@@ -61,16 +61,6 @@ QFont DesignFace() {
   return face;
 }
 
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
-
-std::string InspectorEntry(const QObject* component) {
-  return component->objectName().toStdString() + " : " + ClassNameOf(component);
-}
-
 void RemoveInspectorEntry(const QObject* component) {
   QComboBox* combo = ObjInsForm->ComboBox1;
   int index = combo->findText(QString::fromStdString(InspectorEntry(component)));
@@ -95,6 +85,35 @@ QRect ParentAreaOnScreen(const QWidget* component) {
 }
 
 }  // namespace
+
+std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
+
+std::string ClassNameOf(const QObject* component) {
+  std::string name = component->metaObject()->className();
+  size_t scope = name.rfind("::");
+  return scope == std::string::npos ? name : name.substr(scope + 2);
+}
+
+std::string InspectorEntry(const QObject* component) { return NameOf(component) + " : " + ClassNameOf(component); }
+
+TFrame* FrameOf(QWidget* component) {
+  for (QWidget* widget = component; widget != nullptr; widget = widget->parentWidget())
+    if (auto* frame = qobject_cast<TFrame*>(widget)) return frame;
+  return nullptr;
+}
+
+unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
+  QColor c = widget->palette().color(role);
+  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
+         static_cast<unsigned>(c.blue()) << 16;
+}
+
+int LabelAlignment(const QLabel& label) {
+  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignRight) return 1;
+  if (horizontal & Qt::AlignHCenter) return 2;
+  return 0;
+}
 
 void SetBackground(QWidget* widget, unsigned colour) {
   QPalette colours = widget->palette();
@@ -366,7 +385,7 @@ void TFrame::ShowInInspector(QWidget* component) {
 
 void TFrame::MarkSourceModified() {
   if (!ActivateFrameSource(this)) return;
-  workbench::EditorForm->ActiveEditor()->SetModified(true);
+  ActivePage()->SetModified(true);
   workbench::EditorForm->SetModifiedMarker(true);
 }
 
@@ -858,7 +877,7 @@ void TFrame::MenuItemClick(platform::TMenuItem* item) {
   }
   int routine = -1;
   if (!FindHandlerRoutine(handler, ecAction, routine)) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     RecoverLostMarkers(this);
     return;
   }

@@ -152,7 +152,7 @@ void ShowKeywordHelp(const std::string& keyword) {
 void ShowComponentHelp(int kind) { ShowKeywordHelp(ComponentHelpKeyword(kind)); }
 
 void GotoEditorLine(int n) {
-  platform::TRichEdit* edit = workbench::EditorForm->ActiveEditor();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return;
   // Focusing a control of another window brings that window forward, as the caret is wanted there.
   edit->window()->raise();
@@ -430,16 +430,18 @@ int ColorToIndex(unsigned color) {
 
 // ---- Names in generated source ----
 
+bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$'; }
+
 namespace {
 
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
 bool StandsApart(const std::string& text, size_t at, size_t length, TNameMatch match) {
-  if (at > 0 && IsNameChar(text[at - 1])) return false;
+  if (at > 0 && IsIdentifierChar(text[at - 1])) return false;
   size_t end = at + length;
   if (end >= text.size() || match == TNameMatch::Prefix) return true;
   char next = text[end];
-  return match == TNameMatch::Component ? !std::isalnum(static_cast<unsigned char>(next)) : !IsNameChar(next);
+  // A component's handlers join their name to it with an underscore.
+  if (match == TNameMatch::Component && next == '_') return true;
+  return !IsIdentifierChar(next);
 }
 
 }  // namespace
@@ -591,16 +593,17 @@ std::string StripLiterals(const std::string& line) {
 
 // ---- Line routines on the active editor page ----
 
-namespace {
-
-platform::TRichEdit* ActivePageEdit() {
+platform::TRichEdit* ActivePage() {
   return workbench::EditorForm != nullptr ? workbench::EditorForm->ActiveEditor() : nullptr;
 }
 
-}  // namespace
+bool LoseMarker() {
+  workbench::MarkerLost = true;
+  return false;
+}
 
 int GetLineIndex(const std::string& text) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return -1;
   const platform::TEditLines& lines = edit->Lines();
   int count = lines.Count();
@@ -611,7 +614,7 @@ int GetLineIndex(const std::string& text) {
 
 int GetLineIndexBetween(int first, int last, const std::string& text) {
   if (last < first) return -1;
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return -1;
   const platform::TEditLines& lines = edit->Lines();
   int count = lines.Count();
@@ -624,7 +627,7 @@ int GetLineIndexBetween(int first, int last, const std::string& text) {
 }
 
 int GetNameLineIndex(const std::string& prefix, const std::string& name) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr || name.empty()) return -1;
   const platform::TEditLines& lines = edit->Lines();
   int count = lines.Count();
@@ -650,12 +653,12 @@ void InsertAbove(platform::TRichEdit& edit, int at, const std::vector<std::strin
 }  // namespace
 
 std::string GetEditorLine(int index) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   return edit == nullptr ? std::string() : edit->Lines().Get(index);
 }
 
 void InsertEditorLines(int at, const std::vector<std::string>& lines) {
-  if (platform::TRichEdit* edit = ActivePageEdit()) InsertAbove(*edit, at, lines);
+  if (platform::TRichEdit* edit = ActivePage()) InsertAbove(*edit, at, lines);
 }
 
 namespace {
@@ -673,7 +676,7 @@ bool SavePageLines(platform::TRichEdit& edit, const std::string& fileName) {
 }  // namespace
 
 void UpgradeGeneratedSource(const std::string& fileName, const std::string& className, int frameKind) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return;
   int classLine = GetNameLineIndex("Class ", className);
   int endLine = GetNameLineIndex("End of Class ", className);
@@ -688,7 +691,7 @@ void UpgradeGeneratedSource(const std::string& fileName, const std::string& clas
   if (frameKind == fkApplication || frameKind == fkSecondaryFrame) {
     int anchor = GetLineIndexBetween(classLine, endLine, "if (fForm_Create) InitialPositionSet();");
     if (anchor < 0) {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     std::string indent = lines.Get(anchor).substr(0, static_cast<size_t>(GetIndentWidth(lines.Get(anchor))));
@@ -696,7 +699,7 @@ void UpgradeGeneratedSource(const std::string& fileName, const std::string& clas
   } else if (frameKind == fkApplet) {
     int anchor = GetLineIndexBetween(classLine, endLine, "public void InitialPositionSet()");
     if (anchor < 0) {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     std::string indent = lines.Get(anchor).substr(0, static_cast<size_t>(GetIndentWidth(lines.Get(anchor))));
@@ -749,12 +752,6 @@ platform::TMenuItem* FindItemIn(const platform::TMenuItem& parent, const std::st
   return nullptr;
 }
 
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
-
 bool ListedInInspector(const QObject* component) {
   std::string name = component->objectName().toStdString();
   if (name == "MMB" || name.find("_Dot_Panel") != std::string::npos) return false;
@@ -804,7 +801,7 @@ void FillComboBox1() {
   combo->addItem(QString::fromStdString(frame->Name() + " : " + ClassNameOf(frame)));
   for (QObject* component : FrameComponents(*frame))
     if (ListedInInspector(component))
-      combo->addItem(QString::fromStdString(component->objectName().toStdString() + " : " + ClassNameOf(component)));
+      combo->addItem(QString::fromStdString(InspectorEntry(component)));
 }
 
 }  // namespace designer

@@ -12,6 +12,7 @@ namespace platform {
 class TMainMenu;
 class TMenuItem;
 class TPageControl;
+class TRichEdit;
 }
 
 namespace designer {
@@ -178,8 +179,11 @@ inline const std::string kConstructorMarker = "// Constructor";
 
 // ---- Names in generated source ----
 
-// How a name found in a line must stand apart from its neighbours. A letter, digit or underscore
-// joins a name to its neighbour, so Button1 is not found in Button10 nor in MyButton1.
+// A character that joins a Java identifier: a letter, digit, underscore or dollar sign.
+bool IsIdentifierChar(char c);
+
+// How a name found in a line must stand apart from its neighbours. An identifier character joins
+// a name to its neighbour, so Button1 is not found in Button10 nor in MyButton1.
 enum class TNameMatch {
   Component,   // nothing joined before; nothing but an underscore after ("Button1_Action" holds Button1)
   Identifier,  // a whole identifier: nothing joined on either side (handler names)
@@ -209,6 +213,10 @@ std::string StripLiterals(const std::string& line);
 
 // ---- Line routines on the active editor page ----
 
+// The active editor page; nullptr when there is none.
+platform::TRichEdit* ActivePage();
+// Notes that a marker line of the generated source is missing; false, for the caller to return.
+bool LoseMarker();
 // First line holding text, -1 when none (or no page).
 int GetLineIndex(const std::string& text);
 // First line in first..last holding text; -1 when none or last < first. A last beyond the page

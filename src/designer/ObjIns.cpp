@@ -61,26 +61,6 @@ const Names kAppletGrayEvents =
 std::string Text(const QString& text) { return text.toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
-unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
-  QColor c = widget->palette().color(role);
-  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
-         static_cast<unsigned>(c.blue()) << 16;
-}
-
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
-
-std::string Entry(const QObject* component) { return Text(component->objectName()) + " : " + ClassNameOf(component); }
-
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
-}
 
 }  // namespace
 
@@ -462,7 +442,7 @@ void TObjInsForm::SelectComponent(QWidget* component) {
   if (frame != nullptr && component == frame->MMB) {
     if (auto* menuBar = qobject_cast<QWidget*>(static_cast<QObject*>(FindMenuBar()))) component = menuBar;
   }
-  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(Entry(component))));
+  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(InspectorEntry(component))));
   ShowComponent(component);
 }
 

@@ -29,16 +29,12 @@ struct TPiece {
   std::string after;
 };
 
-bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$'; }
-
-platform::TRichEdit* ActivePage() { return workbench::EditorForm->ActiveEditor(); }
-
 // The indexes of a section's two marker lines; false, with the marker lost, when one is missing.
 bool Bounds(const std::string& start, const std::string& end, int& first, int& last) {
   first = GetLineIndex(start);
   last = GetLineIndex(end);
   if (first >= 0 && last >= 0) return true;
-  workbench::MarkerLost = true;
+  LoseMarker();
   return false;
 }
 
@@ -67,12 +63,6 @@ bool RenameEventCode(const std::string& oldName, const std::string& newName) {
                          newName);
 }
 
-TFrame* FrameOf(QWidget* component) {
-  if (auto* frame = qobject_cast<TFrame*>(component)) return frame;
-  return qobject_cast<TFrame*>(component->window());
-}
-
-std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -149,14 +139,14 @@ void WriteKeyedLine(bool frameSection, const TKeyedLine& change) {
     } else if (ReplaceValue(line, change)) {
       lines.Put(i, line);
     } else {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     if (!change.everyLine) return;
   }
   if (found || change.deleteWhenNew) return;
   if (change.addedLine.empty()) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   std::string marker = lines.Get(last);
@@ -166,12 +156,6 @@ void WriteKeyedLine(bool frameSection, const TKeyedLine& change) {
 bool IsFrame(const QWidget* component) { return qobject_cast<const TFrame*>(component) != nullptr; }
 
 void WriteKeyedLine(QWidget* component, const TKeyedLine& change) { WriteKeyedLine(IsFrame(component), change); }
-
-unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
-  QColor c = widget->palette().color(role);
-  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
-         static_cast<unsigned>(c.blue()) << 16;
-}
 
 // "" for the frame, "Button1." for a component: what stands before a method call in its lines.
 std::string Receiver(QWidget* component) { return IsFrame(component) ? std::string() : NameOf(component) + "."; }
@@ -217,13 +201,6 @@ void WriteFontPart(QWidget* component, const std::string& oldText, const std::st
   const std::string key = Key(component, "setFont(new Font(");
   WriteKeyedLine(component, {key, oldText, newText, at, false,
                              key + Quoted(parts.name) + "," + parts.style + "," + parts.size + "));"});
-}
-
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
 }
 
 QScrollBar& Bar(QWidget* scrollbar) { return static_cast<QScrollBar&>(*scrollbar); }
@@ -400,7 +377,7 @@ void WriteListItems(QWidget* component, const std::vector<std::string>& escapedI
   const std::string kind = GetComponentKind(component) == ckChoice ? "Choice(" : "List(";
   const int construction = LineWithKey(first + 1, last - 1, n + " = new " + kind);
   if (construction < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   auto& lines = ActivePage()->Lines();
@@ -459,14 +436,14 @@ void WriteCaption(QWidget* component) {
   if (!Bounds(start, end, first, last)) return;
   int index = LineWithKey(first + 1, last - 1, frame != nullptr ? "setTitle(" : name + " = new ");
   if (index < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   std::string line = ActivePage()->Lines().Get(index);
   size_t open = line.find("(\"");
   size_t close = line.rfind('"');
   if (open == std::string::npos || close <= open + 1) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   std::string caption = frame != nullptr ? frame->Caption() : ComponentCaption(component);
@@ -517,7 +494,7 @@ void RenameMenuCode(const std::string& oldName, const std::string& newName) {
   const int bar = LineWithKey(first + 1, last - 1, oldName + " = new MenuBar()");
   const int set = bar < 0 ? -1 : LineWithKey(bar + 1, last - 1, "setMenuBar(" + oldName + ")");
   if (set < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   RenameNamesInLines(bar, set, renames);

@@ -625,6 +625,7 @@ std::vector<std::string> InitializationLines(int kind, const QWidget& component)
       return {n + " = new List();", n + ".setForeground(Color.black);", n + ".setBackground(Color.white);",
                FontLine(component)};
     case ckScrollbar:
+      // setValues(value, visible, minimum, maximum): a new scroll bar stands at 0 of an empty range.
       return {n + " = new Scrollbar(Scrollbar.HORIZONTAL);", n + ".setValues(0,22,0,0);",
                n + ".setBackground(Color.lightGray);"};
     default: return {};

@@ -538,6 +538,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
   else created->setObjectName(QString::fromStdString(name));
   created->setGeometry(QRect(place, PaletteSize(tool)));
   created->setFont(DesignFace());
+  // Enabled x 10 + Visible: a label keeps only its visibility, as it has no Enabled row.
   if (tool == ckLabel) {
     SetDesignTag(created, 1);
   } else {

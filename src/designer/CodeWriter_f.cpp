@@ -28,23 +28,23 @@ namespace {
 // Application frame lines 16-24: the marker pairs of the frame's own lines, the components and the
 // add() calls, shared by every kind.
 const std::vector<std::string> kInitializationSections = {
-    "        // Frame Initialization",
-    "        // End of Frame Initialization",
+    "        " + kFrameInitializationMarker,
+    "        " + kFrameInitializationEndMarker,
     "",
-    "        // Component Initialization",
-    "        // End of Component Initialization",
+    "        " + kInitializationMarker,
+    "        " + kInitializationEndMarker,
     "",
-    "        // Add()s",
-    "        // End of Add()s",
+    "        " + kAddsMarker,
+    "        " + kAddsEndMarker,
     "",
 };
 
 const std::vector<std::string> kHandleEvent = {
     "    public boolean handleEvent(Event evt)",
     "    {",
-    "        // handleEvent()",
+    "        " + kHandleEventMarker,
     "        if (evt.id == Event.WINDOW_DESTROY && evt.target == this) $NAME_WindowDestroy(evt.target);",
-    "        // End of handleEvent()",
+    "        " + kHandleEventEndMarker,
     "",
     "        return super.handleEvent(evt);",
     "    }",
@@ -52,13 +52,13 @@ const std::vector<std::string> kHandleEvent = {
 
 std::vector<std::string> EventRoutines(const std::string& windowDestroyBody) {
   return {
-      "    // Event Handling Routines",
+      "    " + kEventRoutinesMarker,
       "    public void $NAME_WindowDestroy(Object target)",
       "    {",
       "        " + windowDestroyBody,
       "    }",
       "",
-      "    // End of Event Handling Routines",
+      "    " + kEventRoutinesEndMarker,
       "",
       "} // End of Class $NAME",
   };
@@ -81,10 +81,10 @@ std::vector<std::string> FrameTemplate(bool withMain) {
       "    final int MenuBarHeight = 0;",
       "    boolean fForm_Create;",
       "",
-      "    // Component Declaration",
-      "    // End of Component Declaration",
+      "    " + kDeclarationMarker,
+      "    " + kDeclarationEndMarker,
       "",
-      "    // Constructor",
+      "    " + kConstructorMarker,
       "    public $NAME()",
       "    {",
   };
@@ -95,8 +95,8 @@ std::vector<std::string> FrameTemplate(bool withMain) {
                     "",
                     "    public void InitialPositionSet()",
                     "    {",
-                    "        // InitialPositionSet()",
-                    "        // End of InitialPositionSet()",
+                    "        " + kPositionsMarker,
+                    "        " + kPositionsEndMarker,
                     "",
                     "        fForm_Create = false;",
                     "    }",
@@ -107,20 +107,20 @@ std::vector<std::string> FrameTemplate(bool withMain) {
                     "",
                     "    public void paint(Graphics g)",
                     "    {",
-                    "        // paint()",
-                    "        // End of paint()",
+                    "        " + kPaintMarker,
+                    "        " + kPaintEndMarker,
                     "        if (fForm_Create) InitialPositionSet();",
                     "    }",
                     "",
                 });
   if (withMain)
     Append(lines, {
-                      "   // main()",
+                      "   " + kMainMarker,
                       "   public static void main(String args[])",
                       "   {",
                       "       $NAME $NAME = new $NAME();",
                       "       $NAME.show();",
-                      "   } // End of main()",
+                      "   } " + kMainEndMarker,
                       "",
                   });
   Append(lines, EventRoutines(withMain ? "System.exit(0);" : "hide();"));
@@ -140,8 +140,8 @@ std::vector<std::string> AppletTemplate() {
       "{",
       "    final int MenuBarHeight = 0;",
       "",
-      "    // Component Declaration",
-      "    // End of Component Declaration",
+      "    " + kDeclarationMarker,
+      "    " + kDeclarationEndMarker,
       "",
       "    // init()",
       "    public void init()",
@@ -169,14 +169,14 @@ std::vector<std::string> AppletTemplate() {
                     "",
                     "    public void paint(Graphics g)",
                     "    {",
-                    "        // paint()",
-                    "        // End of paint()",
+                    "        " + kPaintMarker,
+                    "        " + kPaintEndMarker,
                     "    }",
                     "",
                     "    public void InitialPositionSet()",
                     "    {",
-                    "        // InitialPositionSet()",
-                    "        // End of InitialPositionSet()",
+                    "        " + kPositionsMarker,
+                    "        " + kPositionsEndMarker,
                     "    }",
                     "",
                 });
@@ -192,8 +192,6 @@ std::array<TStringList, 3> CodeTemplates;
 const TStringList kNoTemplate;
 
 // ---- Page access ----
-
-platform::TRichEdit* ActivePage() { return workbench::EditorForm->ActiveEditor(); }
 
 TFrame* CurrentFrame() { return workbench::MainForm->FCurrentFrame.data(); }
 
@@ -261,16 +259,16 @@ bool RenameClassSteps(int kind, const std::string& oldName, const std::string& n
   if (!RenameInLines(0, 1, oldName, newName, name)) return false;
   if (!RenameLineAndNext(GetNameLineIndex("// Class ", oldName), oldName, newName)) return false;
   if (kind != fkApplet) {
-    int constructor = GetLineIndex("// Constructor");
+    int constructor = GetLineIndex(kConstructorMarker);
     if (constructor < 0 || !RenameInLines(constructor + 1, constructor + 1, oldName, newName, name)) return false;
   }
   bool handleEvent = kind == fkSecondaryFrame
-                         ? RenameHandlersInSection("// handleEvent()", "// End of handleEvent()", oldName, newName)
-                         : RenameInSection("// handleEvent()", "// End of handleEvent()", oldName, newName, name);
+                         ? RenameHandlersInSection(kHandleEventMarker, kHandleEventEndMarker, oldName, newName)
+                         : RenameInSection(kHandleEventMarker, kHandleEventEndMarker, oldName, newName, name);
   if (!handleEvent) return false;
-  if (kind == fkApplication && !RenameInSection("// main()", "// End of main()", oldName, newName, name)) return false;
-  const char* routines = "// Event Handling Routines";
-  const char* routinesEnd = "// End of Event Handling Routines";
+  if (kind == fkApplication && !RenameInSection(kMainMarker, kMainEndMarker, oldName, newName, name)) return false;
+  const std::string& routines = kEventRoutinesMarker;
+  const std::string& routinesEnd = kEventRoutinesEndMarker;
   bool handlers = kind == fkSecondaryFrame ? RenameInSection(routines, routinesEnd, oldName, newName, name)
                                            : RenameHandlersInSection(routines, routinesEnd, oldName, newName);
   if (!handlers) return false;
@@ -354,11 +352,6 @@ class TSourceUpdatingScope {
 
 }  // namespace
 
-bool LoseMarker() {
-  workbench::MarkerLost = true;
-  return false;
-}
-
 // ---- Templates ----
 
 void CreateCodeTemplates() {
@@ -391,7 +384,7 @@ void WriteFrameInitialization(int kind) {
   if (!ActivateFrameSource() || CodeTemplate(kind).Empty()) return;
   const TFrame& frame = *CurrentFrame();
   TEditLines& lines = ActivePage()->Lines();
-  int end = GetLineIndex("// End of Frame Initialization");
+  int end = GetLineIndex(kFrameInitializationEndMarker);
   if (end < 0) {
     LoseMarker();
     return;
@@ -593,13 +586,6 @@ bool InsertAtMarker(const std::string& marker, const std::vector<std::string>& a
   return true;
 }
 
-std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
-
-TFrame* FrameOf(const QWidget* component) {
-  for (QWidget* widget = component->parentWidget(); widget != nullptr; widget = widget->parentWidget())
-    if (auto* frame = qobject_cast<TFrame*>(widget)) return frame;
-  return nullptr;
-}
 
 bool InPanel(const QWidget* component) { return GetComponentKind(component->parentWidget()) == ckPanel; }
 
@@ -612,54 +598,36 @@ std::string FontLine(const QWidget& component) {
          FontStyleText(styles) + "," + std::to_string(face.pointSize()) + "));";
 }
 
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
-}
-
-// The Java class and the Component Initialization lines of kinds 102-111, top to bottom.
-struct TComponentLines {
-  std::string javaClass;
-  std::vector<std::string> initialization;
-};
-
-TComponentLines LinesOfKind(int kind, const QWidget& component) {
+// The Component Initialization lines of the kinds declared by their table row's Java class.
+std::vector<std::string> InitializationLines(int kind, const QWidget& component) {
   const std::string n = NameOf(&component);
   const std::string caption = QuotedCaption(&component);
   switch (kind) {
-    case ckButton: return {"Button", {n + " = new Button(" + caption + ");", FontLine(component)}};
+    case ckButton: return {n + " = new Button(" + caption + ");", FontLine(component)};
     case ckPanel:
-      return {"Panel",
-              {n + " = new Panel();", n + ".setLayout(null);", n + ".setForeground(Color.black);",
-               n + ".setBackground(Color.lightGray);", FontLine(component)}};
+      return {n + " = new Panel();", n + ".setLayout(null);", n + ".setForeground(Color.black);",
+               n + ".setBackground(Color.lightGray);", FontLine(component)};
     case ckTextField:
-      return {"TextField",
-              {n + " = new TextField(" + caption + ");", n + ".setForeground(Color.black);",
-               n + ".setBackground(Color.white);", FontLine(component)}};
+      return {n + " = new TextField(" + caption + ");", n + ".setForeground(Color.black);",
+               n + ".setBackground(Color.white);", FontLine(component)};
     case ckTextArea:
-      return {"TextArea",
-              {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(ComponentCaption(&component)))) + ");",
-               n + ".setForeground(Color.black);", n + ".setBackground(Color.white);", FontLine(component)}};
+      return {n + " = new TextArea(" + Quoted(EscapeLineBreaks(EscapeJavaString(ComponentCaption(&component)))) + ");",
+               n + ".setForeground(Color.black);", n + ".setBackground(Color.white);", FontLine(component)};
     case ckLabel:
-      return {"Label",
-              {n + " = new Label(" + caption + ",Label." +
+      return {n + " = new Label(" + caption + ",Label." +
                    AlignmentToStr(LabelAlignment(static_cast<const QLabel&>(component))) + ");",
-               FontLine(component)}};
+               FontLine(component)};
     case ckCheckbox:
-      return {"Checkbox",
-              {n + " = new Checkbox(" + caption + ");", n + ".setBackground(Color.lightGray);", FontLine(component)}};
-    case ckRadioButton: return {"Checkbox", {}};  // its lines name its group (WriteRadioCode)
-    case ckChoice: return {"Choice", {n + " = new Choice();", FontLine(component)}};
+      return {n + " = new Checkbox(" + caption + ");", n + ".setBackground(Color.lightGray);", FontLine(component)};
+    case ckRadioButton: return {};  // its lines name its group (WriteRadioCode)
+    case ckChoice: return {n + " = new Choice();", FontLine(component)};
     case ckList:
-      return {"List",
-              {n + " = new List();", n + ".setForeground(Color.black);", n + ".setBackground(Color.white);",
-               FontLine(component)}};
+      return {n + " = new List();", n + ".setForeground(Color.black);", n + ".setBackground(Color.white);",
+               FontLine(component)};
     case ckScrollbar:
-      return {"Scrollbar",
-              {n + " = new Scrollbar(Scrollbar.HORIZONTAL);", n + ".setValues(0,22,0,0);",
-               n + ".setBackground(Color.lightGray);"}};
+      // setValues(value, visible, minimum, maximum): a new scroll bar stands at 0 of an empty range.
+      return {n + " = new Scrollbar(Scrollbar.HORIZONTAL);", n + ".setValues(0,22,0,0);",
+               n + ".setBackground(Color.lightGray);"};
     default: return {};
   }
 }
@@ -685,8 +653,8 @@ std::string RadioGroupFor(const QWidget& radio) {
     return group;
   }
   const std::string group = "CheckboxGrpIn" + container;
-  if (!InsertAtMarker("// End of Component Declaration", {"public CheckboxGroup " + group + ";"})) return {};
-  if (!InsertAtMarker("// End of Component Initialization",
+  if (!InsertAtMarker(kDeclarationEndMarker, {"public CheckboxGroup " + group + ";"})) return {};
+  if (!InsertAtMarker(kInitializationEndMarker,
                       {group + " = new CheckboxGroup(); " + GroupCommentOf(container)}))
     return {};
   return group;
@@ -704,21 +672,21 @@ std::string PositionLine(const QWidget& component) {
          to_string(component.width()) + "," + to_string(component.height()) + ");";
 }
 
-// Declaration, construction lines, add line and reshape line of kinds 102-111.
+// Declaration, construction lines, add line and reshape line of a kind with a Java class.
 void WriteCommonLines(int kind, const QWidget& component, std::vector<std::string> initialization) {
   const std::string n = NameOf(&component);
-  TComponentLines kindLines = LinesOfKind(kind, component);
-  if (initialization.empty()) initialization = kindLines.initialization;
-  if (!InsertAtMarker("// End of Component Declaration", {"public " + kindLines.javaClass + " " + n + ";"})) return;
-  if (!InsertAtMarker("// End of Component Initialization", initialization)) return;
-  int adds = GetLineIndex("// Add()s");
+  if (initialization.empty()) initialization = InitializationLines(kind, component);
+  const std::string javaClass = ComponentKindInfo(kind)->javaClass;
+  if (!InsertAtMarker(kDeclarationEndMarker, {"public " + javaClass + " " + n + ";"})) return;
+  if (!InsertAtMarker(kInitializationEndMarker, initialization)) return;
+  int adds = GetLineIndex(kAddsMarker);
   if (adds < 0) {
     LoseMarker();
     return;
   }
   std::string add = InPanel(&component) ? NameOf(component.parentWidget()) + ".add(" + n + ");" : "add(" + n + ");";
   InsertLines(adds + 1, {add});
-  InsertAtMarker("// End of InitialPositionSet()", {PositionLine(component)});
+  InsertAtMarker(kPositionsEndMarker, {PositionLine(component)});
 }
 
 void WriteRadioCode(const QWidget& radio) {
@@ -732,8 +700,8 @@ void WriteRadioCode(const QWidget& radio) {
 
 void WriteMenuBarCode(const QWidget& menuBar) {
   const std::string n = NameOf(&menuBar);
-  if (!InsertAtMarker("// End of Component Declaration", {"public MenuBar " + n + ";"})) return;
-  InsertAtMarker("// End of Component Initialization", {n + " = new MenuBar();", "setMenuBar(" + n + ");"});
+  if (!InsertAtMarker(kDeclarationEndMarker, {"public MenuBar " + n + ";"})) return;
+  InsertAtMarker(kInitializationEndMarker, {n + " = new MenuBar();", "setMenuBar(" + n + ");"});
 }
 
 bool IsAppletFrame(const TFrame* frame) { return frame != nullptr && frame->FrameId == fkApplet; }
@@ -748,12 +716,12 @@ std::string DrawImageArguments(const QWidget& image) {
 void WriteImageCode(const QWidget& image) {
   const std::string n = NameOf(&image);
   const std::string file = Quoted(EscapeJavaString(static_cast<const TImage&>(image).FileName));
-  if (!InsertAtMarker("// End of Component Declaration", {"public Image " + n + ";"})) return;
-  std::string construction = IsAppletFrame(FrameOf(&image))
+  if (!InsertAtMarker(kDeclarationEndMarker, {"public Image " + n + ";"})) return;
+  std::string construction = IsAppletFrame(FrameOf(image.parentWidget()))
                                  ? n + " = getImage(getCodeBase(), " + file + ");"
                                  : n + " = Toolkit.getDefaultToolkit().getImage(" + file + ");";
-  if (!InsertAtMarker("// End of Component Initialization", {construction})) return;
-  InsertAtMarker("// End of paint()", {"g.drawImage(" + n + ", " + DrawImageArguments(image) + ", this);"});
+  if (!InsertAtMarker(kInitializationEndMarker, {construction})) return;
+  InsertAtMarker(kPaintEndMarker, {"g.drawImage(" + n + ", " + DrawImageArguments(image) + ", this);"});
 }
 
 // Sets the applet's metrics to 0 for the length of a write, and reads the system's again after it.
@@ -785,7 +753,7 @@ void ResetMenuBarHeight() {
 
 bool RemoveImageLines(const std::string& n) {
   TSection init;
-  if (!FindSection("// Component Initialization", "// End of Component Initialization", init)) return false;
+  if (!FindSection(kInitializationMarker, kInitializationEndMarker, init)) return false;
   TEditLines& lines = ActivePage()->Lines();
   for (int i = init.start + 1; i < init.end; ++i) {
     std::string line = lines.Get(i);
@@ -795,7 +763,7 @@ bool RemoveImageLines(const std::string& n) {
     }
   }
   TSection paint;
-  if (!FindSection("// paint()", "// End of paint()", paint)) return false;
+  if (!FindSection(kPaintMarker, kPaintEndMarker, paint)) return false;
   for (int i = paint.start + 1; i < paint.end; ++i)
     if (HasNamed(lines.Get(i), "g.drawImage(", n, ",")) {
       lines.Delete(i);
@@ -812,7 +780,7 @@ bool LineNamesGroup(const std::string& line, const std::string& group) {
 void RemoveComponentLines(QWidget& component, int kind, const std::string& group) {
   const std::string n = NameOf(&component);
   TSection declaration;
-  if (!FindSection("// Component Declaration", "// End of Component Declaration", declaration)) return;
+  if (!FindSection(kDeclarationMarker, kDeclarationEndMarker, declaration)) return;
   DeleteLinesInSection(declaration, [&](const std::string& line) {
     return HasNamed(line, " ", n, ";") || LineNamesGroup(line, group);
   });
@@ -821,20 +789,20 @@ void RemoveComponentLines(QWidget& component, int kind, const std::string& group
     return;
   }
   TSection init;
-  if (!FindSection("// Component Initialization", "// End of Component Initialization", init)) return;
+  if (!FindSection(kInitializationMarker, kInitializationEndMarker, init)) return;
   DeleteLinesInSection(init, [&](const std::string& line) {
     return HasNamed(line, " ", n, " = new ") || HasNamed(line, " ", n, ".") || LineNamesGroup(line, group) ||
            (kind == ckMenuBar && HasNamed(line, "setMenuBar(", n, ")"));
   });
   if (kind == ckMenuBar) ResetMenuBarHeight();
   TSection adds;
-  if (!FindSection("// Add()s", "// End of Add()s", adds)) return;
+  if (!FindSection(kAddsMarker, kAddsEndMarker, adds)) return;
   DeleteLinesInSection(adds, [&](const std::string& line) {
     return HasNamed(line, "add(", n, ")") || HasNamed(line, "", n, ".add(");
   });
   if (kind == ckMenuBar) return;
   TSection positions;
-  if (!FindSection("// InitialPositionSet()", "// End of InitialPositionSet()", positions)) return;
+  if (!FindSection(kPositionsMarker, kPositionsEndMarker, positions)) return;
   DeleteLinesInSection(positions, [&](const std::string& line) { return HasNamed(line, "", n, ".reshape("); });
   RemoveComponentEvents(&component);
   if (workbench::MarkerLost) return;
@@ -844,7 +812,7 @@ void RemoveComponentLines(QWidget& component, int kind, const std::string& group
 // The handleEvent() section again begins with "if".
 void RepairFirstClause() {
   TSection section;
-  if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
+  if (!FindSection(kHandleEventMarker, kHandleEventEndMarker, section)) return;
   if (section.end == section.start + 1) return;
   TEditLines& lines = ActivePage()->Lines();
   bool replaced = false;
@@ -939,8 +907,8 @@ void WriteGeometry(QWidget* component, TGeometryTerm term, const std::string& ne
     }
   }
   TSection section;
-  if (!FindSection(image ? "// paint()" : "// InitialPositionSet()",
-                   image ? "// End of paint()" : "// End of InitialPositionSet()", section))
+  if (!FindSection(image ? kPaintMarker : kPositionsMarker,
+                   image ? kPaintEndMarker : kPositionsEndMarker, section))
     return;
   TEditLines& lines = ActivePage()->Lines();
   for (int i = section.start + 1; i < section.end; ++i) {
@@ -969,8 +937,10 @@ void WriteNewComponent(QWidget* component) {
     case ckRadioButton: WriteRadioCode(*component); break;
     case ckMenuBar: WriteMenuBarCode(*component); break;
     case ckImage: WriteImageCode(*component); break;
-    default:
-      if (kind >= ckButton && kind <= ckScrollbar) WriteCommonLines(kind, *component, {});
+    default: {
+      const TComponentKindInfo* info = ComponentKindInfo(kind);
+      if (info != nullptr && *info->javaClass != '\0') WriteCommonLines(kind, *component, {});
+    }
   }
 }
 
@@ -999,7 +969,7 @@ void RemoveComponentEvents(QWidget* component) {
 
 void RemoveTargetEvents(const std::string& name) {
   TSection section;
-  if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
+  if (!FindSection(kHandleEventMarker, kHandleEventEndMarker, section)) return;
   const std::string target = "evt.target == " + name + ")";
   DeleteLinesInSection(section, [&](const std::string& line) { return line.find(target) != std::string::npos; });
   RepairFirstClause();
@@ -1009,7 +979,7 @@ void RemoveEventClause(const std::string& target, int eventCode) {
   TFrame* frame = CurrentFrame();
   std::string named = frame != nullptr && target == frame->Name() ? "this" : target;
   TSection section;
-  if (!FindSection("// handleEvent()", "// End of handleEvent()", section)) return;
+  if (!FindSection(kHandleEventMarker, kHandleEventEndMarker, section)) return;
   TEditLines& lines = ActivePage()->Lines();
   for (int i = section.start + 1; i < section.end; ++i) {
     if (ClauseTestsEvent(StripLiterals(lines.Get(i)), eventCode, named)) {
@@ -1022,7 +992,7 @@ void RemoveEventClause(const std::string& target, int eventCode) {
 
 void RemoveHandlerRoutine(const std::string& handler) {
   TSection section;
-  if (!FindSection("// Event Handling Routines", "// End of Event Handling Routines", section)) return;
+  if (!FindSection(kEventRoutinesMarker, kEventRoutinesEndMarker, section)) return;
   TEditLines& lines = ActivePage()->Lines();
   std::vector<int> doomed;
   for (int i = section.start + 1; i < section.end;) {
@@ -1063,7 +1033,7 @@ void WriteRadioState(QWidget* radio, const std::string& state) {
   auto* button = qobject_cast<QAbstractButton*>(radio);
   if (button == nullptr) return;
   TSection init;
-  if (!FindSection("// Component Initialization", "// End of Component Initialization", init)) return;
+  if (!FindSection(kInitializationMarker, kInitializationEndMarker, init)) return;
   const std::string n = NameOf(radio);
   const std::string old = "," + std::string(button->isChecked() ? "true" : "false") + ");";
   TEditLines& lines = ActivePage()->Lines();

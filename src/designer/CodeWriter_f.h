@@ -38,9 +38,6 @@ void RenameClassCode(int kind, const std::string& oldName, const std::string& ne
 // own. A marker lost before or during the write ends in RecoverLostMarkers for this frame.
 void WriteFrameSource(TFrame* frame, const std::function<void()>& writer, bool sourceUpdating);
 
-// Sets MarkerLost: a writer did not find its marker. False, for the writer's early return.
-bool LoseMarker();
-
 // Offers to save the frame's source as "$Morvane.tmp" in its folder, then closes its page unsaved.
 // The frame is cut loose from every pointer to it and freed once its callers have returned.
 void RecoverLostMarkers(TFrame* frame);

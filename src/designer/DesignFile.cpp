@@ -29,19 +29,6 @@ const std::string kBlockClasses[] = {"TFrame",     "TButton",      "TPanel", "TT
                                      "TCheckBox",  "TRadioButton", "TList",  "TChoice",    "TScrollBar", "TMenuBar",
                                      "TJMenuItem", "TImage",       "TOpenDlg", "TBBTN"};
 
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
-
-std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
-
-unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
-  QColor c = widget->palette().color(role);
-  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
-         static_cast<unsigned>(c.blue()) << 16;
-}
 
 std::string BackgroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::Window)); }
 std::string ForegroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::WindowText)); }
@@ -51,13 +38,6 @@ void SetForeground(QWidget* widget, unsigned colour) {
   for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
     colours.setColor(role, platform::ToQColor(colour));
   widget->setPalette(colours);
-}
-
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
 }
 
 Qt::Alignment QtAlignment(int alignment) {
@@ -92,6 +72,15 @@ std::vector<std::string> ListItems(const QListWidget& list) {
   std::vector<std::string> items;
   for (int i = 0; i < list.count(); ++i) items.push_back(list.item(i)->text().toStdString());
   return items;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  size_t start = 0;
+  for (size_t end; (end = text.find(' ', start)) != std::string::npos; start = end + 1)
+    words.push_back(text.substr(start, end - start));
+  words.push_back(text.substr(start));
+  return words;
 }
 
 // The file part of a stored path, whichever separator it was written with.
@@ -147,6 +136,7 @@ class TDesignWriter {
     Events(f.Name());
   }
 
+  // The block of a kind: its table row's design properties in their order, then its handler lines.
   void WriteComponent(QWidget* c) {
     const std::string name = NameOf(c);
     const int kind = GetComponentKind(c);
@@ -155,115 +145,30 @@ class TDesignWriter {
       return;
     }
     out_.Header(name, ClassNameOf(c));
-    switch (kind) {
-      case ckButton:
-        out_.Property("Caption", ComponentCaption(c));
-        Font(c);
-        Place(c, true);
-        break;
-      case ckPanel:
-        out_.Property("Background", BackgroundWord(c));
-        Font(c);
-        out_.Property("Foreground", ForegroundWord(c));
-        Place(c, true);
-        break;
-      case ckTextField:
-        out_.Property("Background", BackgroundWord(c));
-        Font(c);
-        out_.Property("Foreground", ForegroundWord(c));
-        out_.Property("Height", c->height());
-        out_.Property("Left", c->x());
-        Parent(c);
-        out_.Property("PasswdChar", c->property("PasswdChar").toInt());
-        out_.Property("Tag", DesignTag(c));
-        out_.Property("Text", ComponentCaption(c));
-        out_.Property("Top", c->y());
-        out_.Property("Width", c->width());
-        break;
-      case ckTextArea:
-        out_.Property("Background", BackgroundWord(c));
-        Font(c);
-        out_.Property("Foreground", ForegroundWord(c));
-        Place(c, true);
-        out_.Items(TextLines(ComponentCaption(c)));
-        break;
-      case ckLabel:
-        out_.Property("Align", AlignmentToStr(LabelAlignment(static_cast<QLabel&>(*c))));
-        out_.Property("Caption", ComponentCaption(c));
-        Font(c);
-        Place(c, true);
-        out_.End();
-        return;
-      case ckCheckbox:
-      case ckRadioButton:
-        out_.Property("Background", BackgroundWord(c));
-        out_.Property("Caption", ComponentCaption(c));
-        out_.Property("Checked", BoolToText(static_cast<QAbstractButton*>(c)->isChecked()));
-        Font(c);
-        Place(c, true);
-        break;
-      case ckChoice:
-        Font(c);
-        Place(c, true);
-        out_.Items(ComboItems(static_cast<QComboBox&>(*c)));
-        break;
-      case ckList: {
-        auto& list = static_cast<QListWidget&>(*c);
-        out_.Property("Background", BackgroundWord(c));
-        Font(c);
-        out_.Property("Foreground", ForegroundWord(c));
-        out_.Property("Height", c->height());
-        out_.Property("Left", c->x());
-        out_.Property("MultiSelect", BoolToText(list.selectionMode() == QAbstractItemView::MultiSelection));
-        Parent(c);
-        out_.Property("Tag", DesignTag(c));
-        out_.Property("Top", c->y());
-        out_.Property("Width", c->width());
-        out_.Items(ListItems(list));
-        break;
-      }
-      case ckScrollbar: WriteScrollBar(static_cast<QScrollBar&>(*c)); break;
-      case ckImage: WriteImage(static_cast<TImage&>(*c)); return;
-      default: break;
+    const TComponentKindInfo* info = ComponentKindInfo(kind);
+    if (info == nullptr) {
+      Events(name);
+      return;
     }
-    Events(name);
+    for (const std::string& property : Words(info->designProperties)) DesignLine(c, kind, property);
+    // A kind without events keeps no handler lines.
+    if (info->events == 0) out_.End();
+    else Events(name);
   }
 
-  // Height, Left, Parent, Tag, Top, Width: the order most blocks share.
-  void Place(const QWidget* c, bool withParent) {
-    out_.Property("Height", c->height());
-    out_.Property("Left", c->x());
-    if (withParent) Parent(c);
-    out_.Property("Tag", DesignTag(c));
-    out_.Property("Top", c->y());
-    out_.Property("Width", c->width());
+  void DesignLine(QWidget* c, int kind, const std::string& property) {
+    if (property == "Parent") Parent(c);
+    else if (property == "Tag") out_.Property("Tag", DesignTag(c));
+    else if (property == "PasswdChar") out_.Property("PasswdChar", c->property("PasswdChar").toInt());
+    else if (property == "Picture") out_.Property("Picture", static_cast<TImage&>(*c).PicturePath);
+    else if (property == "Items") out_.Items(ItemsOf(c, kind));
+    else out_.Property(property, ValueOf(c, kind, PropertyCodeOf(" " + property)));
   }
 
-  void WriteScrollBar(const QScrollBar& bar) {
-    out_.Property("Background", ColorToJavaName(DefaultBackground()));
-    out_.Property("Height", bar.height());
-    out_.Property("Left", bar.x());
-    out_.Property("LineInc", bar.singleStep());
-    out_.Property("Max", bar.maximum());
-    out_.Property("Min", bar.minimum());
-    out_.Property("Orientation", OrientationToStr(bar.orientation() == Qt::Vertical));
-    out_.Property("PageInc", bar.pageStep());
-    Parent(&bar);
-    out_.Property("Tag", DesignTag(&bar));
-    out_.Property("Top", bar.y());
-    out_.Property("Value", bar.value());
-    out_.Property("Width", bar.width());
-  }
-
-  void WriteImage(const TImage& image) {
-    out_.Property("FileName", image.FileName);
-    out_.Property("Height", image.height());
-    out_.Property("Left", image.x());
-    out_.Property("Picture", image.PicturePath);
-    out_.Property("Tag", DesignTag(&image));
-    out_.Property("Top", image.y());
-    out_.Property("Width", image.width());
-    out_.End();
+  static std::vector<std::string> ItemsOf(const QWidget* c, int kind) {
+    if (kind == ckChoice) return ComboItems(static_cast<const QComboBox&>(*c));
+    if (kind == ckList) return ListItems(static_cast<const QListWidget&>(*c));
+    return TextLines(ComponentCaption(c));
   }
 
   void WriteMenuBar(const TMenuBar& bar) {

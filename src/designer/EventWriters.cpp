@@ -12,10 +12,6 @@ namespace designer {
 
 namespace {
 
-constexpr const char* kClausesStart = "// handleEvent()";
-constexpr const char* kClausesEnd = "// End of handleEvent()";
-constexpr const char* kRoutinesStart = "// Event Handling Routines";
-constexpr const char* kRoutinesEnd = "// End of Event Handling Routines";
 constexpr const char* kRoutineHead = "public void ";
 
 // Who the clause tests: the component by its name, the frame as "this" (events a frame has
@@ -80,9 +76,7 @@ const TEventWriter* WriterOf(int code) {
   return &kWriters[static_cast<size_t>(code)];
 }
 
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$'; }
-
-bool NameEndsAt(const std::string& text, size_t at) { return at >= text.size() || !IsNameChar(text[at]); }
+bool NameEndsAt(const std::string& text, size_t at) { return at >= text.size() || !IsIdentifierChar(text[at]); }
 
 // True when piece + name stands in the text with no name character right after the name.
 bool HasWholePiece(const std::string& text, const std::string& piece) {
@@ -219,7 +213,7 @@ bool IsEmptyRoutineBody(const std::string& text) {
 
 std::string HandlerNameRefusal(const std::string& name) {
   bool identifier = !name.empty() && std::isdigit(static_cast<unsigned char>(name[0])) == 0 &&
-                    std::all_of(name.begin(), name.end(), [](char c) { return IsNameChar(c); });
+                    std::all_of(name.begin(), name.end(), [](char c) { return IsIdentifierChar(c); });
   if (identifier && JavaReservedWords().count(name) == 0) return {};
   return "''" + name + "'' is not a valid handler name";
 }
@@ -247,8 +241,8 @@ int EventGroupOf(int code) {
 
 void WriteEventHandler(int code, const std::string& target, const std::string& handler, const std::string& frameName) {
   if (!HasEventWriter(code)) return;
-  int clauses = GetLineIndex(kClausesStart);
-  int clausesEnd = GetLineIndex(kClausesEnd);
+  int clauses = GetLineIndex(kHandleEventMarker);
+  int clausesEnd = GetLineIndex(kHandleEventEndMarker);
   if (clauses < 0 || clausesEnd < 0) {
     LoseMarker();
     return;
@@ -256,8 +250,8 @@ void WriteEventHandler(int code, const std::string& target, const std::string& h
   InsertEditorLines(clausesEnd, {IndentOf(GetEditorLine(clausesEnd)) +
                                  DispatchClause(code, ClauseTarget(code, target, frameName), handler,
                                                 clausesEnd == clauses + 1)});
-  int routines = GetLineIndex(kRoutinesStart);
-  int routinesEnd = GetLineIndex(kRoutinesEnd);
+  int routines = GetLineIndex(kEventRoutinesMarker);
+  int routinesEnd = GetLineIndex(kEventRoutinesEndMarker);
   if (routines < 0 || routinesEnd < 0) {
     LoseMarker();
     return;
@@ -273,8 +267,8 @@ void WriteActionEvent(const std::string& target, const std::string& handler) {
 
 bool FindHandlerRoutine(const std::string& handler, int code, int& line) {
   line = -1;
-  int routines = GetLineIndex(kRoutinesStart);
-  int routinesEnd = GetLineIndex(kRoutinesEnd);
+  int routines = GetLineIndex(kEventRoutinesMarker);
+  int routinesEnd = GetLineIndex(kEventRoutinesEndMarker);
   if (routines < 0 || routinesEnd < 0) return false;
   for (int i = routines + 1; i < routinesEnd && line < 0; ++i)
     if (IsRoutineHead(GetEditorLine(i), handler, HandlerParameters(code))) line = i;
@@ -284,8 +278,8 @@ bool FindHandlerRoutine(const std::string& handler, int code, int& line) {
 }
 
 bool HandlerRoutinesEmpty(const std::string& handler) {
-  int routines = GetLineIndex(kRoutinesStart);
-  int routinesEnd = GetLineIndex(kRoutinesEnd);
+  int routines = GetLineIndex(kEventRoutinesMarker);
+  int routinesEnd = GetLineIndex(kEventRoutinesEndMarker);
   bool found = false;
   for (int i = routines + 1; routines >= 0 && i < routinesEnd; ++i) {
     std::string head = GetEditorLine(i);

@@ -34,7 +34,6 @@ constexpr int kNewFrameHeight =
     300 + platform::WindowMetricsConst::CaptionHeight + 2 * platform::WindowMetricsConst::FrameHeight;
 
 constexpr unsigned kSilver = 0xC0C0C0;
-constexpr unsigned kWhite = 0xFFFFFF;
 constexpr int kHandleSize = 5;
 constexpr int kMarkerSize = 29;
 
@@ -62,37 +61,15 @@ QFont DesignFace() {
   return face;
 }
 
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
-
-std::string InspectorEntry(const QObject* component) {
-  return component->objectName().toStdString() + " : " + ClassNameOf(component);
-}
-
 void RemoveInspectorEntry(const QObject* component) {
   QComboBox* combo = ObjInsForm->ComboBox1;
   int index = combo->findText(QString::fromStdString(InspectorEntry(component)));
   if (index >= 0) combo->removeItem(index);
 }
 
-std::string PaletteBaseName(int tool) {
-  switch (tool) {
-    case ckButton: return "Button";
-    case ckPanel: return "Panel";
-    case ckTextField: return "TextField";
-    case ckTextArea: return "TextArea";
-    case ckLabel: return "Label";
-    case ckCheckbox: return "CheckBox";
-    case ckRadioButton: return "RadioButton";
-    case ckChoice: return "Choice";
-    case ckList: return "List";
-    case ckScrollbar: return "ScrollBar";
-    case ckImage: return "Image";
-    default: return {};
-  }
+QSize PaletteSize(int kind) {
+  const TComponentKindInfo* info = ComponentKindInfo(kind);
+  return info != nullptr ? QSize(info->width, info->height) : QSize();
 }
 
 // The point pulled into the rectangle.
@@ -108,6 +85,35 @@ QRect ParentAreaOnScreen(const QWidget* component) {
 }
 
 }  // namespace
+
+std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
+
+std::string ClassNameOf(const QObject* component) {
+  std::string name = component->metaObject()->className();
+  size_t scope = name.rfind("::");
+  return scope == std::string::npos ? name : name.substr(scope + 2);
+}
+
+std::string InspectorEntry(const QObject* component) { return NameOf(component) + " : " + ClassNameOf(component); }
+
+TFrame* FrameOf(QWidget* component) {
+  for (QWidget* widget = component; widget != nullptr; widget = widget->parentWidget())
+    if (auto* frame = qobject_cast<TFrame*>(widget)) return frame;
+  return nullptr;
+}
+
+unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
+  QColor c = widget->palette().color(role);
+  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
+         static_cast<unsigned>(c.blue()) << 16;
+}
+
+int LabelAlignment(const QLabel& label) {
+  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
+  if (horizontal & Qt::AlignRight) return 1;
+  if (horizontal & Qt::AlignHCenter) return 2;
+  return 0;
+}
 
 void SetBackground(QWidget* widget, unsigned colour) {
   QPalette colours = widget->palette();
@@ -379,7 +385,7 @@ void TFrame::ShowInInspector(QWidget* component) {
 
 void TFrame::MarkSourceModified() {
   if (!ActivateFrameSource(this)) return;
-  workbench::EditorForm->ActiveEditor()->SetModified(true);
+  ActivePage()->SetModified(true);
   workbench::EditorForm->SetModifiedMarker(true);
 }
 
@@ -436,7 +442,8 @@ void TFrame::CreateFromPalette() {
 // ---- Palette components ----
 
 std::string TFrame::GetPaletteClassName(int tool) const {
-  std::string base = PaletteBaseName(tool);
+  const TComponentKindInfo* info = ComponentKindInfo(tool);
+  const std::string base = info != nullptr ? info->baseName : "";
   std::set<std::string> taken;
   for (const QObject* owned : findChildren<QObject*>()) taken.insert(platform::LowerCase(owned->objectName().toStdString()));
   for (int n = 1;; ++n) {
@@ -453,75 +460,42 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
   QPoint onFrame = container == this ? place : container->mapTo(this, place);
   const std::string name = GetPaletteClassName(tool);
   QWidget* created = nullptr;
-  QSize size;
-  bool captioned = true;
   switch (tool) {
-    case ckButton:
-      created = new platform::TButton(container);
-      size = {75, 25};
-      break;
+    case ckButton: created = new platform::TButton(container); break;
     case ckPanel: {
       auto* panel = new platform::TPanel(container);
       panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-      SetBackground(panel, kSilver);
       created = panel;
-      size = {185, 41};
-      captioned = false;
       break;
     }
     case ckTextField:
       created = new TTextField(container);
-      SetBackground(created, kWhite);
       created->setCursor(Qt::ArrowCursor);
-      size = {121, 25};
       break;
     case ckTextArea: {
       auto* area = new TTextArea(container);
-      SetBackground(area, kWhite);
       area->viewport()->setCursor(Qt::ArrowCursor);
       area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       area->setTabChangesFocus(false);
       area->setLineWrapMode(QPlainTextEdit::NoWrap);
       created = area;
-      size = {185, 89};
       break;
     }
-    case ckLabel:
-      created = new platform::TLabel(container);
-      size = {65, 17};
-      break;
-    case ckCheckbox:
-      created = new platform::TCheckBox(container);
-      SetBackground(created, kSilver);
-      size = {97, 17};
-      break;
+    case ckLabel: created = new platform::TLabel(container); break;
+    case ckCheckbox: created = new platform::TCheckBox(container); break;
     case ckRadioButton:
       UncheckRadioButtons(container);
       created = new platform::TRadioButton(container);
-      SetBackground(created, kSilver);
-      size = {113, 17};
       break;
-    case ckChoice:
-      created = new TChoice(container);
-      SetBackground(created, kWhite);
-      size = {100, 25};
-      captioned = false;
-      break;
-    case ckList:
-      created = new TList(container);
-      SetBackground(created, kWhite);
-      size = {121, 97};
-      captioned = false;
-      break;
+    case ckChoice: created = new TChoice(container); break;
+    case ckList: created = new TList(container); break;
     case ckScrollbar: {
       auto* bar = new platform::TScrollBar(container);
       bar->setPageStep(10);
       bar->setSingleStep(1);
       bar->setRange(0, 0);
       created = bar;
-      size = {121, 16};
-      captioned = false;
       break;
     }
     case ckMenuBar: {
@@ -537,7 +511,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
     case ckImage: {
       auto* image = new TImage(this);
       image->setObjectName(QString::fromStdString(name));
-      image->setGeometry(QRect(onFrame, QSize(50, 50)));
+      image->setGeometry(QRect(onFrame, PaletteSize(tool)));
       image->SetAnimate(false);
       image->SetStretch(true);
       image->show();
@@ -556,12 +530,15 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
     }
     default: return nullptr;
   }
+  const TComponentKindInfo& info = *ComponentKindInfo(tool);
+  if (info.background != kKeepBackground) SetBackground(created, info.background);
   // A captioned kind starts with an empty caption, which follows the name like any caption that
   // equals it; the others keep theirs empty.
-  if (captioned) SetComponentName(created, name);
+  if (info.captioned) SetComponentName(created, name);
   else created->setObjectName(QString::fromStdString(name));
-  created->setGeometry(QRect(place, size));
+  created->setGeometry(QRect(place, PaletteSize(tool)));
   created->setFont(DesignFace());
+  // Enabled x 10 + Visible: a label keeps only its visibility, as it has no Enabled row.
   if (tool == ckLabel) {
     SetDesignTag(created, 1);
   } else {
@@ -901,7 +878,7 @@ void TFrame::MenuItemClick(platform::TMenuItem* item) {
   }
   int routine = -1;
   if (!FindHandlerRoutine(handler, ecAction, routine)) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     RecoverLostMarkers(this);
     return;
   }

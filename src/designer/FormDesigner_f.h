@@ -13,6 +13,7 @@
 #include "platform/Forms.h"
 #include "platform/Menus.h"
 
+class QLabel;
 class QMouseEvent;
 class QKeyEvent;
 
@@ -34,6 +35,19 @@ void SetComponentName(QWidget* component, const std::string& name);
 // The grid coordinates on one axis of a clip running from `from` to `to`: multiples of the
 // spacing (taken as at least 1) from the one at or below `from` to the one at or below `to`.
 std::vector<int> GridLines(int from, int to, int spacing);
+
+// A component's name, its class without namespace ("TButton"), and its entry in the inspector's
+// list ("Button1 : TButton").
+std::string NameOf(const QObject* component);
+std::string ClassNameOf(const QObject* component);
+std::string InspectorEntry(const QObject* component);
+class TFrame;
+// The frame itself, or the frame the component lies on; nullptr outside any frame.
+TFrame* FrameOf(QWidget* component);
+// A colour role of a control as 0x00BBGGRR.
+unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role);
+// A label's alignment: 0 left, 1 right, 2 centre.
+int LabelAlignment(const QLabel& label);
 
 // Paints a designed control's background (and a text control's base) in a 0x00BBGGRR colour.
 void SetBackground(QWidget* widget, unsigned colour);

@@ -136,26 +136,13 @@ std::string GetFilterExt(const std::string& filter, int index) {
 }
 
 std::string ComponentHelpKeyword(int kind) {
-  switch (kind) {
-    case 101: {
-      designer::TFrame* frame = workbench::MainForm->FCurrentFrame;
-      return frame != nullptr && frame->FrameId == 201 ? "Applet" : "Frame";
-    }
-    case 102: return "Button";
-    case 103: return "Panel";
-    case 104: return "TextField";
-    case 105: return "TextArea";
-    case 106: return "Label";
-    case 107:
-    case 108: return "CheckBox";
-    case 109: return "Choice";
-    case 110: return "List, List in java.awt.List";
-    case 111: return "ScrollBar";
-    case 112: return "MenuBar";
-    case 114: return "Image";
-    case 116: return "FileDialog";
-    default: return "";
+  // An applet frame has a help page of its own.
+  if (kind == ckFrame) {
+    designer::TFrame* frame = workbench::MainForm->FCurrentFrame;
+    if (frame != nullptr && frame->FrameId == fkApplet) return "Applet";
   }
+  const TComponentKindInfo* info = ComponentKindInfo(kind);
+  return info != nullptr ? info->helpKeyword : "";
 }
 
 void ShowKeywordHelp(const std::string& keyword) {
@@ -165,7 +152,7 @@ void ShowKeywordHelp(const std::string& keyword) {
 void ShowComponentHelp(int kind) { ShowKeywordHelp(ComponentHelpKeyword(kind)); }
 
 void GotoEditorLine(int n) {
-  platform::TRichEdit* edit = workbench::EditorForm->ActiveEditor();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return;
   // Focusing a control of another window brings that window forward, as the caret is wanted there.
   edit->window()->raise();
@@ -225,23 +212,39 @@ int GetComponentKind(const QObject* component) {
 
 namespace {
 
-struct TKindRows {
-  int kind;
-  int properties;
-  int events;
-};
+constexpr unsigned kSilver = 0xC0C0C0;
+constexpr unsigned kWhite = 0xFFFFFF;
 
-constexpr TKindRows kKindRows[] = {
-    {ckFrame, 14, 17},     {ckMenuBar, 2, 0},  {ckFileDialog, 1, 0}, {ckButton, 11, 7},   {ckPanel, 12, 12},
-    {ckTextField, 14, 7},  {ckTextArea, 13, 6}, {ckLabel, 11, 0},    {ckCheckbox, 13, 9}, {ckRadioButton, 13, 9},
-    {ckChoice, 11, 9},     {ckList, 14, 9},    {ckScrollbar, 14, 5}, {ckMenuItem, 5, 0},  {ckImage, 7, 0},
+// clang-format off
+const TComponentKindInfo kComponentKinds[] = {
+    {ckFrame, "", "", "Frame", 0, 0, kKeepBackground, false, "", 14, 17},
+    {ckMenuBar, "", "", "MenuBar", 0, 0, kKeepBackground, false, "", 2, 0},
+    {ckFileDialog, "", "", "FileDialog", 0, 0, kKeepBackground, false, "", 1, 0},
+    {ckButton, "Button", "Button", "Button", 75, 25, kKeepBackground, true,
+     "Caption FontName FontSize FontStyle Height Left Parent Tag Top Width", 11, 7},
+    {ckPanel, "Panel", "Panel", "Panel", 185, 41, kSilver, false,
+     "Background FontName FontSize FontStyle Foreground Height Left Parent Tag Top Width", 12, 12},
+    {ckTextField, "TextField", "TextField", "TextField", 121, 25, kWhite, true,
+     "Background FontName FontSize FontStyle Foreground Height Left Parent PasswdChar Tag Text Top Width", 14, 7},
+    {ckTextArea, "TextArea", "TextArea", "TextArea", 185, 89, kWhite, true,
+     "Background FontName FontSize FontStyle Foreground Height Left Parent Tag Top Width Items", 13, 6},
+    {ckLabel, "Label", "Label", "Label", 65, 17, kKeepBackground, true,
+     "Align Caption FontName FontSize FontStyle Height Left Parent Tag Top Width", 11, 0},
+    {ckCheckbox, "CheckBox", "Checkbox", "CheckBox", 97, 17, kSilver, true,
+     "Background Caption Checked FontName FontSize FontStyle Height Left Parent Tag Top Width", 13, 9},
+    {ckRadioButton, "RadioButton", "Checkbox", "CheckBox", 113, 17, kSilver, true,
+     "Background Caption Checked FontName FontSize FontStyle Height Left Parent Tag Top Width", 13, 9},
+    {ckChoice, "Choice", "Choice", "Choice", 100, 25, kWhite, false,
+     "FontName FontSize FontStyle Height Left Parent Tag Top Width Items", 11, 9},
+    {ckList, "List", "List", "List, List in java.awt.List", 121, 97, kWhite, false,
+     "Background FontName FontSize FontStyle Foreground Height Left MultiSelect Parent Tag Top Width Items", 14, 9},
+    {ckScrollbar, "ScrollBar", "Scrollbar", "ScrollBar", 121, 16, kKeepBackground, false,
+     "Background Height Left LineInc Max Min Orientation PageInc Parent Tag Top Value Width", 14, 5},
+    {ckMenuItem, "", "", "", 0, 0, kKeepBackground, false, "", 5, 0},
+    {ckImage, "Image", "", "Image", 50, 50, kKeepBackground, false,
+     "FileName Height Left Picture Tag Top Width", 7, 0},
 };
-
-const TKindRows* RowsOf(int kind) {
-  for (const TKindRows& rows : kKindRows)
-    if (rows.kind == kind) return &rows;
-  return nullptr;
-}
+// clang-format on
 
 constexpr std::array<const char*, 27> kEventConstants = {
     "ACTION_EVENT",     "GOT_FOCUS",        "LOST_FOCUS",       "KEY_ACTION",      "KEY_ACTION_RELEASE",
@@ -334,14 +337,20 @@ constexpr std::array<unsigned, 16> kNamedColors = {
 
 }  // namespace
 
+const TComponentKindInfo* ComponentKindInfo(int kind) {
+  for (const TComponentKindInfo& info : kComponentKinds)
+    if (info.kind == kind) return &info;
+  return nullptr;
+}
+
 int GetHowManyProperties(int kind) {
-  if (const TKindRows* rows = RowsOf(kind)) return rows->properties;
+  if (const TComponentKindInfo* info = ComponentKindInfo(kind)) return info->properties;
   platform::ShowMessage("Error in GetHowManyProperties()");
   return 0;
 }
 
 int GetHowManyEvents(int kind) {
-  if (const TKindRows* rows = RowsOf(kind)) return rows->events;
+  if (const TComponentKindInfo* info = ComponentKindInfo(kind)) return info->events;
   platform::ShowMessage("Error in GetHowManyEvents()");
   return 0;
 }
@@ -421,16 +430,18 @@ int ColorToIndex(unsigned color) {
 
 // ---- Names in generated source ----
 
+bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$'; }
+
 namespace {
 
-bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
 bool StandsApart(const std::string& text, size_t at, size_t length, TNameMatch match) {
-  if (at > 0 && IsNameChar(text[at - 1])) return false;
+  if (at > 0 && IsIdentifierChar(text[at - 1])) return false;
   size_t end = at + length;
   if (end >= text.size() || match == TNameMatch::Prefix) return true;
   char next = text[end];
-  return match == TNameMatch::Component ? !std::isalnum(static_cast<unsigned char>(next)) : !IsNameChar(next);
+  // A component's handlers join their name to it with an underscore.
+  if (match == TNameMatch::Component && next == '_') return true;
+  return !IsIdentifierChar(next);
 }
 
 }  // namespace
@@ -582,16 +593,17 @@ std::string StripLiterals(const std::string& line) {
 
 // ---- Line routines on the active editor page ----
 
-namespace {
-
-platform::TRichEdit* ActivePageEdit() {
+platform::TRichEdit* ActivePage() {
   return workbench::EditorForm != nullptr ? workbench::EditorForm->ActiveEditor() : nullptr;
 }
 
-}  // namespace
+bool LoseMarker() {
+  workbench::MarkerLost = true;
+  return false;
+}
 
 int GetLineIndex(const std::string& text) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return -1;
   const platform::TEditLines& lines = edit->Lines();
   int count = lines.Count();
@@ -602,7 +614,7 @@ int GetLineIndex(const std::string& text) {
 
 int GetLineIndexBetween(int first, int last, const std::string& text) {
   if (last < first) return -1;
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return -1;
   const platform::TEditLines& lines = edit->Lines();
   int count = lines.Count();
@@ -615,7 +627,7 @@ int GetLineIndexBetween(int first, int last, const std::string& text) {
 }
 
 int GetNameLineIndex(const std::string& prefix, const std::string& name) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr || name.empty()) return -1;
   const platform::TEditLines& lines = edit->Lines();
   int count = lines.Count();
@@ -641,12 +653,12 @@ void InsertAbove(platform::TRichEdit& edit, int at, const std::vector<std::strin
 }  // namespace
 
 std::string GetEditorLine(int index) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   return edit == nullptr ? std::string() : edit->Lines().Get(index);
 }
 
 void InsertEditorLines(int at, const std::vector<std::string>& lines) {
-  if (platform::TRichEdit* edit = ActivePageEdit()) InsertAbove(*edit, at, lines);
+  if (platform::TRichEdit* edit = ActivePage()) InsertAbove(*edit, at, lines);
 }
 
 namespace {
@@ -664,12 +676,12 @@ bool SavePageLines(platform::TRichEdit& edit, const std::string& fileName) {
 }  // namespace
 
 void UpgradeGeneratedSource(const std::string& fileName, const std::string& className, int frameKind) {
-  platform::TRichEdit* edit = ActivePageEdit();
+  platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return;
   int classLine = GetNameLineIndex("Class ", className);
   int endLine = GetNameLineIndex("End of Class ", className);
-  int paint = GetLineIndexBetween(classLine, endLine, "// paint()");
-  int paintEnd = GetLineIndexBetween(classLine, endLine, "// End of paint()");
+  int paint = GetLineIndexBetween(classLine, endLine, kPaintMarker);
+  int paintEnd = GetLineIndexBetween(classLine, endLine, kPaintEndMarker);
   if (paint >= 1 && paintEnd >= 1) return;
   workbench::MainForm->activateWindow();
   platform::MessageDlg(fileName + "\r\rThis file was generated by Morvane 0.6.\r" + GetVersionText() +
@@ -679,21 +691,21 @@ void UpgradeGeneratedSource(const std::string& fileName, const std::string& clas
   if (frameKind == fkApplication || frameKind == fkSecondaryFrame) {
     int anchor = GetLineIndexBetween(classLine, endLine, "if (fForm_Create) InitialPositionSet();");
     if (anchor < 0) {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     std::string indent = lines.Get(anchor).substr(0, static_cast<size_t>(GetIndentWidth(lines.Get(anchor))));
-    InsertAbove(*edit, anchor, {indent + "// paint()", indent + "// End of paint()"});
+    InsertAbove(*edit, anchor, {indent + kPaintMarker, indent + kPaintEndMarker});
   } else if (frameKind == fkApplet) {
     int anchor = GetLineIndexBetween(classLine, endLine, "public void InitialPositionSet()");
     if (anchor < 0) {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     std::string indent = lines.Get(anchor).substr(0, static_cast<size_t>(GetIndentWidth(lines.Get(anchor))));
     InsertAbove(*edit, anchor,
-                {indent + "public void paint(Graphics g)", indent + "{", indent + indent + "// paint()",
-                 indent + indent + "// End of paint()", indent + "}", ""});
+                {indent + "public void paint(Graphics g)", indent + "{", indent + indent + kPaintMarker,
+                 indent + indent + kPaintEndMarker, indent + "}", ""});
   }
   SavePageLines(*edit, fileName);
 }
@@ -738,12 +750,6 @@ platform::TMenuItem* FindItemIn(const platform::TMenuItem& parent, const std::st
     if (platform::TMenuItem* found = FindItemIn(*item, name)) return found;
   }
   return nullptr;
-}
-
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
 }
 
 bool ListedInInspector(const QObject* component) {
@@ -795,7 +801,7 @@ void FillComboBox1() {
   combo->addItem(QString::fromStdString(frame->Name() + " : " + ClassNameOf(frame)));
   for (QObject* component : FrameComponents(*frame))
     if (ListedInInspector(component))
-      combo->addItem(QString::fromStdString(component->objectName().toStdString() + " : " + ClassNameOf(component)));
+      combo->addItem(QString::fromStdString(InspectorEntry(component)));
 }
 
 }  // namespace designer

@@ -12,6 +12,7 @@ namespace platform {
 class TMainMenu;
 class TMenuItem;
 class TPageControl;
+class TRichEdit;
 }
 
 namespace designer {
@@ -105,6 +106,23 @@ enum class TClassTest {
 int GetComponentKind(const std::function<bool(TClassTest)>& passes, const std::string& name);
 int GetComponentKind(const QObject* component);
 
+// What the palette, the design file, the inspector and the code writer know of a component kind:
+// adding a kind means adding its row here (and its class test and palette construction).
+struct TComponentKindInfo {
+  int kind;
+  const char* baseName;        // palette names are the base and a number: "Button1"
+  const char* javaClass;       // the declared Java class; "" for a kind with lines of its own
+  const char* helpKeyword;     // "" for a kind without one
+  int width, height;           // size of a palette component
+  unsigned background;         // colour a palette component starts with; kKeepBackground: the default
+  bool captioned;              // a palette component's caption follows its name
+  const char* designProperties;  // the design-file lines of its block, in their order
+  int properties, events;      // inspector rows
+};
+constexpr unsigned kKeepBackground = 0xFFFFFFFFu;
+// The row of a kind; nullptr for a kind without one.
+const TComponentKindInfo* ComponentKindInfo(int kind);
+
 // Inspector rows of a kind; another kind shows an error box and gives 0.
 int GetHowManyProperties(int kind);
 int GetHowManyEvents(int kind);
@@ -135,10 +153,37 @@ unsigned DefaultBackground();
 // Position among the sixteen named colours (black 0 ... white 15); any other colour 0.
 int ColorToIndex(unsigned color);
 
+// ---- Marker lines of generated source ----
+
+// The comment lines that bound the sections of a generated source: the templates write them and
+// every code writer finds its section by them.
+inline const std::string kFrameInitializationEndMarker = "// End of Frame Initialization";
+inline const std::string kFrameInitializationMarker = "// Frame Initialization";
+inline const std::string kDeclarationEndMarker = "// End of Component Declaration";
+inline const std::string kDeclarationMarker = "// Component Declaration";
+inline const std::string kInitializationEndMarker = "// End of Component Initialization";
+inline const std::string kInitializationMarker = "// Component Initialization";
+inline const std::string kAddsEndMarker = "// End of Add()s";
+inline const std::string kAddsMarker = "// Add()s";
+inline const std::string kPositionsEndMarker = "// End of InitialPositionSet()";
+inline const std::string kPositionsMarker = "// InitialPositionSet()";
+inline const std::string kHandleEventEndMarker = "// End of handleEvent()";
+inline const std::string kHandleEventMarker = "// handleEvent()";
+inline const std::string kPaintEndMarker = "// End of paint()";
+inline const std::string kPaintMarker = "// paint()";
+inline const std::string kEventRoutinesEndMarker = "// End of Event Handling Routines";
+inline const std::string kEventRoutinesMarker = "// Event Handling Routines";
+inline const std::string kMainEndMarker = "// End of main()";
+inline const std::string kMainMarker = "// main()";
+inline const std::string kConstructorMarker = "// Constructor";
+
 // ---- Names in generated source ----
 
-// How a name found in a line must stand apart from its neighbours. A letter, digit or underscore
-// joins a name to its neighbour, so Button1 is not found in Button10 nor in MyButton1.
+// A character that joins a Java identifier: a letter, digit, underscore or dollar sign.
+bool IsIdentifierChar(char c);
+
+// How a name found in a line must stand apart from its neighbours. An identifier character joins
+// a name to its neighbour, so Button1 is not found in Button10 nor in MyButton1.
 enum class TNameMatch {
   Component,   // nothing joined before; nothing but an underscore after ("Button1_Action" holds Button1)
   Identifier,  // a whole identifier: nothing joined on either side (handler names)
@@ -168,6 +213,10 @@ std::string StripLiterals(const std::string& line);
 
 // ---- Line routines on the active editor page ----
 
+// The active editor page; nullptr when there is none.
+platform::TRichEdit* ActivePage();
+// Notes that a marker line of the generated source is missing; false, for the caller to return.
+bool LoseMarker();
 // First line holding text, -1 when none (or no page).
 int GetLineIndex(const std::string& text);
 // First line in first..last holding text; -1 when none or last < first. A last beyond the page

@@ -44,7 +44,6 @@ int Checkable(int data) { return data / 10 % 10; }
 int HandlerIndex(int data) { return data / 100; }
 std::string TextOf(const QTreeWidgetItem* node) { return node->text(0).toStdString(); }
 bool IsSeparator(const QTreeWidgetItem* node) { return TextOf(node) == kSeparatorText; }
-std::string NameOf(const QObject* object) { return object->objectName().toStdString(); }
 
 int LevelOf(const QTreeWidgetItem* node) {
   int level = 0;
@@ -85,15 +84,15 @@ class TCaptionDelegate : public QStyledItemDelegate {
   }
 };
 
-platform::TEditLines& Lines() { return workbench::EditorForm->ActiveEditor()->Lines(); }
+platform::TEditLines& Lines() { return ActivePage()->Lines(); }
 
 // The index of the "setMenuBar(" line inside Component Initialization; -1, with the marker lost,
 // when it or a marker is missing.
 int SetMenuBarLine() {
-  int start = GetLineIndex("// Component Initialization");
-  int end = GetLineIndex("// End of Component Initialization");
+  int start = GetLineIndex(kInitializationMarker);
+  int end = GetLineIndex(kInitializationEndMarker);
   int at = start < 0 || end < 0 ? -1 : GetLineIndexBetween(start, end, "setMenuBar(");
-  if (at < 0) workbench::MarkerLost = true;
+  if (at < 0) LoseMarker();
   return at;
 }
 
@@ -103,9 +102,9 @@ std::string IndentOfLine(const std::string& line) { return line.substr(0, static
 // "setMenuBar(", each with the indent of the line it goes above.
 void WriteMenuLines(const std::string& declaration, const std::vector<std::string>& construction) {
   if (!declaration.empty()) {
-    int end = GetLineIndex("// End of Component Declaration");
+    int end = GetLineIndex(kDeclarationEndMarker);
     if (end < 0) {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     Lines().Insert(end, IndentOfLine(Lines().Get(end)) + declaration);
@@ -522,12 +521,12 @@ void WriteMenuItemCode(const platform::TMenuItem& item, const std::string& paren
 
 void RemoveMenuCode() {
   if (!ActivateFrameSource()) return;
-  platform::TRichEdit* edit = workbench::EditorForm->ActiveEditor();
+  platform::TRichEdit* edit = ActivePage();
   int caret = edit->SelStart();
-  int start = GetLineIndex("// Component Declaration");
-  int end = GetLineIndex("// End of Component Declaration");
+  int start = GetLineIndex(kDeclarationMarker);
+  int end = GetLineIndex(kDeclarationEndMarker);
   if (start < 0 || end < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   for (int i = end - 1; i > start; --i) {
@@ -541,7 +540,7 @@ void RemoveMenuCode() {
   int bar = GetLineIndex("new MenuBar()");
   int set = GetLineIndex("setMenuBar(");
   if (bar < 0 || set < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   for (int i = set - 1; i > bar; --i) Lines().Delete(i);

@@ -61,28 +61,9 @@ const Names kAppletGrayEvents =
 std::string Text(const QString& text) { return text.toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
-unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
-  QColor c = widget->palette().color(role);
-  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
-         static_cast<unsigned>(c.blue()) << 16;
-}
 
-std::string ClassNameOf(const QObject* component) {
-  std::string name = component->metaObject()->className();
-  size_t scope = name.rfind("::");
-  return scope == std::string::npos ? name : name.substr(scope + 2);
-}
+}  // namespace
 
-std::string Entry(const QObject* component) { return Text(component->objectName()) + " : " + ClassNameOf(component); }
-
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
-}
-
-// The value a property row shows for the component.
 std::string ValueOf(QWidget* c, int kind, int code) {
   auto* frame = qobject_cast<TFrame*>(c);
   const bool applet = frame != nullptr && frame->FrameId == fkApplet;
@@ -93,8 +74,8 @@ std::string ValueOf(QWidget* c, int kind, int code) {
     case pcCaption: return frame != nullptr ? frame->Caption() : ComponentCaption(c);
     case pcCursor: return CursorToStr(tag / 1000);
     case pcEnabled: return IntToBoolStr(frame != nullptr ? tag % 1000 / 100 : tag % 100 / 10);
-    case 24: return IntToBoolStr(tag % 100 / 10);
-    case 28: return IntToBoolStr(kind == ckLabel ? tag : tag % 10);
+    case pcResizable: return IntToBoolStr(tag % 100 / 10);
+    case pcVisible: return IntToBoolStr(kind == ckLabel ? tag : tag % 10);
     case pcFontName: return Text(c->font().family());
     case pcFontSize: return std::to_string(c->font().pointSize());
     case pcFontStyle:
@@ -110,8 +91,8 @@ std::string ValueOf(QWidget* c, int kind, int code) {
     case pcTop: return std::to_string(frame != nullptr ? frame->Top() : c->y());
     case pcName: return Text(c->objectName());
     case pcItems: return "[Items]";
-    case 31: return "[Picture]";
-    case 30: {
+    case pcPicture: return "[Picture]";
+    case pcFileName: {
       auto* image = qobject_cast<TImage*>(c);
       return image != nullptr ? image->FileName : std::string();
     }
@@ -124,25 +105,23 @@ std::string ValueOf(QWidget* c, int kind, int code) {
   }
   if (auto* box = qobject_cast<QAbstractButton*>(c); box != nullptr && code == pcChecked)
     return BoolToText(box->isChecked());
-  if (auto* list = qobject_cast<QListWidget*>(c); list != nullptr && code == 19)
+  if (auto* list = qobject_cast<QListWidget*>(c); list != nullptr && code == pcMultiSelect)
     return BoolToText(list->selectionMode() == QAbstractItemView::MultiSelection);
   if (auto* label = qobject_cast<QLabel*>(c); label != nullptr && code == pcAlign)
     return AlignmentToStr(LabelAlignment(*label));
   if (auto* bar = qobject_cast<QScrollBar*>(c)) {
     switch (code) {
-      case 16: return std::to_string(bar->singleStep());
-      case 17: return std::to_string(bar->maximum());
-      case 18: return std::to_string(bar->minimum());
-      case 20: return OrientationToStr(bar->orientation() == Qt::Vertical);
-      case 21: return std::to_string(bar->pageStep());
-      case 27: return std::to_string(bar->value());
+      case pcLineInc: return std::to_string(bar->singleStep());
+      case pcMax: return std::to_string(bar->maximum());
+      case pcMin: return std::to_string(bar->minimum());
+      case pcOrientation: return OrientationToStr(bar->orientation() == Qt::Vertical);
+      case pcPageInc: return std::to_string(bar->pageStep());
+      case pcValue: return std::to_string(bar->value());
       default: break;
     }
   }
   return {};
 }
-
-}  // namespace
 
 bool IsNumericCode(int code) {
   switch (code) {
@@ -170,12 +149,12 @@ int PropertyCodeOf(const std::string& rowName) {
       {"Agn", pcAlign},     {"Bnd", pcBackground}, {"Con", pcCaption}, {"Ced", pcChecked}, {"Cor", pcCursor},
       {"Eed", pcEnabled},   {"Fme", pcFontName},   {"Fze", pcFontSize}, {"Fle", pcFontStyle},
       {"Fnd", pcForeground}, {"Hht", pcHeight},    {"Ims", pcItems},   {"Nme", pcName},    {"Lft", pcLeft},
-      {"Lnc", 16},          {"Max", 17},           {"Min", 18},        {"Mct", 19},        {"Oon", 20},
-      {"Pnc", 21},          {"Par", 23},           {"Rle", 24},        {"Txt", pcText},    {"Top", pcTop},
-      {"Vue", 27},          {"Vle", 28},           {"Wth", pcWidth},   {"Pre", 31}};
+      {"Lnc", pcLineInc},   {"Max", pcMax},        {"Min", pcMin},     {"Mct", pcMultiSelect}, {"Oon", pcOrientation},
+      {"Pnc", pcPageInc},   {"Par", pcPasswdChar}, {"Rle", pcResizable}, {"Txt", pcText},  {"Top", pcTop},
+      {"Vue", pcValue},     {"Vle", pcVisible},    {"Wth", pcWidth},   {"Pre", pcPicture}};
   if (rowName.size() < 4) return -1;
   std::string key = rowName.substr(1, 1) + rowName.substr(rowName.size() - 2);
-  if (key == "Fme" && rowName == " FileName") return 30;
+  if (key == "Fme" && rowName == " FileName") return pcFileName;
   auto found = kCodes.find(key);
   return found == kCodes.end() ? -1 : found->second;
 }
@@ -463,7 +442,7 @@ void TObjInsForm::SelectComponent(QWidget* component) {
   if (frame != nullptr && component == frame->MMB) {
     if (auto* menuBar = qobject_cast<QWidget*>(static_cast<QObject*>(FindMenuBar()))) component = menuBar;
   }
-  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(Entry(component))));
+  ComboBox1->setCurrentIndex(ComboBox1->findText(QText(InspectorEntry(component))));
   ShowComponent(component);
 }
 
@@ -744,7 +723,7 @@ void TObjInsForm::miniEdit1Exit() { CommitProperty(); }
 void TObjInsForm::miniEdit1Change() {
   if (!miniEdit1->Modified() || shown_ == nullptr) return;
   int code = miniEdit1->Tag % 100;
-  if (code == 23 && miniEdit1->text().size() > 1) {
+  if (code == pcPasswdChar && miniEdit1->text().size() > 1) {
     miniEdit1->setText(miniEdit1->text().left(1));
     miniEdit1->setModified(true);
     return;

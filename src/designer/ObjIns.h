@@ -28,6 +28,9 @@ int PropertyCodeOf(const std::string& rowName);
 const std::vector<std::string>& PropertyRowNames(int kind);
 const std::vector<std::string>& EventRowNames(int kind);
 // The editor style of a property code: a typed number, a value list, or the dots button.
+// The value a property row shows for a component of the kind; the design file writes the same.
+std::string ValueOf(QWidget* c, int kind, int code);
+
 bool IsNumericCode(int code);
 bool IsListCode(int code);
 bool IsDotsCode(int code);

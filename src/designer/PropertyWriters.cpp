@@ -29,16 +29,12 @@ struct TPiece {
   std::string after;
 };
 
-bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$'; }
-
-platform::TRichEdit* ActivePage() { return workbench::EditorForm->ActiveEditor(); }
-
 // The indexes of a section's two marker lines; false, with the marker lost, when one is missing.
 bool Bounds(const std::string& start, const std::string& end, int& first, int& last) {
   first = GetLineIndex(start);
   last = GetLineIndex(end);
   if (first >= 0 && last >= 0) return true;
-  workbench::MarkerLost = true;
+  LoseMarker();
   return false;
 }
 
@@ -62,17 +58,11 @@ bool RenameInSection(const std::string& start, const std::string& end, const std
 bool RenameEventCode(const std::string& oldName, const std::string& newName) {
   static const std::vector<TPiece> kClauses = {{"&& evt.target == ", ") "}, {") ", "_"}};
   static const std::vector<TPiece> kRoutines = {{"public void ", "_"}};
-  return RenameInSection("// handleEvent()", "// End of handleEvent()", kClauses, oldName, newName) &&
-         RenameInSection("// Event Handling Routines", "// End of Event Handling Routines", kRoutines, oldName,
+  return RenameInSection(kHandleEventMarker, kHandleEventEndMarker, kClauses, oldName, newName) &&
+         RenameInSection(kEventRoutinesMarker, kEventRoutinesEndMarker, kRoutines, oldName,
                          newName);
 }
 
-TFrame* FrameOf(QWidget* component) {
-  if (auto* frame = qobject_cast<TFrame*>(component)) return frame;
-  return qobject_cast<TFrame*>(component->window());
-}
-
-std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -134,8 +124,8 @@ bool ReplaceValue(std::string& line, const TKeyedLine& change) {
 void WriteKeyedLine(bool frameSection, const TKeyedLine& change) {
   int first = 0;
   int last = 0;
-  if (!Bounds(frameSection ? "// Frame Initialization" : "// Component Initialization",
-              frameSection ? "// End of Frame Initialization" : "// End of Component Initialization", first, last))
+  if (!Bounds(frameSection ? kFrameInitializationMarker : kInitializationMarker,
+              frameSection ? kFrameInitializationEndMarker : kInitializationEndMarker, first, last))
     return;
   auto& lines = ActivePage()->Lines();
   bool found = false;
@@ -149,14 +139,14 @@ void WriteKeyedLine(bool frameSection, const TKeyedLine& change) {
     } else if (ReplaceValue(line, change)) {
       lines.Put(i, line);
     } else {
-      workbench::MarkerLost = true;
+      LoseMarker();
       return;
     }
     if (!change.everyLine) return;
   }
   if (found || change.deleteWhenNew) return;
   if (change.addedLine.empty()) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   std::string marker = lines.Get(last);
@@ -166,12 +156,6 @@ void WriteKeyedLine(bool frameSection, const TKeyedLine& change) {
 bool IsFrame(const QWidget* component) { return qobject_cast<const TFrame*>(component) != nullptr; }
 
 void WriteKeyedLine(QWidget* component, const TKeyedLine& change) { WriteKeyedLine(IsFrame(component), change); }
-
-unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
-  QColor c = widget->palette().color(role);
-  return static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
-         static_cast<unsigned>(c.blue()) << 16;
-}
 
 // "" for the frame, "Button1." for a component: what stands before a method call in its lines.
 std::string Receiver(QWidget* component) { return IsFrame(component) ? std::string() : NameOf(component) + "."; }
@@ -217,13 +201,6 @@ void WriteFontPart(QWidget* component, const std::string& oldText, const std::st
   const std::string key = Key(component, "setFont(new Font(");
   WriteKeyedLine(component, {key, oldText, newText, at, false,
                              key + Quoted(parts.name) + "," + parts.style + "," + parts.size + "));"});
-}
-
-int LabelAlignment(const QLabel& label) {
-  Qt::Alignment horizontal = label.alignment() & Qt::AlignHorizontal_Mask;
-  if (horizontal & Qt::AlignRight) return 1;
-  if (horizontal & Qt::AlignHCenter) return 2;
-  return 0;
 }
 
 QScrollBar& Bar(QWidget* scrollbar) { return static_cast<QScrollBar&>(*scrollbar); }
@@ -394,13 +371,13 @@ void WriteListItems(QWidget* component, const std::vector<std::string>& escapedI
   const std::string n = NameOf(component);
   int first = 0;
   int last = 0;
-  if (!Bounds("// Component Initialization", "// End of Component Initialization", first, last)) return;
+  if (!Bounds(kInitializationMarker, kInitializationEndMarker, first, last)) return;
   RemoveAddItemLines(first + 1, last - 1, n);
-  last = GetLineIndex("// End of Component Initialization");
+  last = GetLineIndex(kInitializationEndMarker);
   const std::string kind = GetComponentKind(component) == ckChoice ? "Choice(" : "List(";
   const int construction = LineWithKey(first + 1, last - 1, n + " = new " + kind);
   if (construction < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   auto& lines = ActivePage()->Lines();
@@ -452,21 +429,21 @@ void WriteCaption(QWidget* component) {
   TFrame* frame = qobject_cast<TFrame*>(component);
   if (frame != nullptr && frame->FrameId == fkApplet) return;
   std::string name = NameOf(component);
-  std::string start = frame != nullptr ? "// Frame Initialization" : "// Component Initialization";
-  std::string end = frame != nullptr ? "// End of Frame Initialization" : "// End of Component Initialization";
+  std::string start = frame != nullptr ? kFrameInitializationMarker : kInitializationMarker;
+  std::string end = frame != nullptr ? kFrameInitializationEndMarker : kInitializationEndMarker;
   int first = 0;
   int last = 0;
   if (!Bounds(start, end, first, last)) return;
   int index = LineWithKey(first + 1, last - 1, frame != nullptr ? "setTitle(" : name + " = new ");
   if (index < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   std::string line = ActivePage()->Lines().Get(index);
   size_t open = line.find("(\"");
   size_t close = line.rfind('"');
   if (open == std::string::npos || close <= open + 1) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   std::string caption = frame != nullptr ? frame->Caption() : ComponentCaption(component);
@@ -483,7 +460,7 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
 
   std::vector<TPiece> declaration{{" ", ";"}};
   if (group) declaration.push_back({"CheckboxGroup CheckboxGrpIn", ""});
-  if (!RenameInSection("// Component Declaration", "// End of Component Declaration", declaration, o, newName)) return;
+  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, declaration, o, newName)) return;
 
   std::vector<TPiece> initialization;
   if (image) initialization.push_back({" ", applet ? " = getImage(" : " = Toolkit.getDefaultToolkit().getImage("});
@@ -492,15 +469,15 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
     initialization.push_back({"CheckboxGrpIn", ""});
     initialization.push_back({"// CheckboxGroup in ", ""});
   }
-  if (!RenameInSection("// Component Initialization", "// End of Component Initialization", initialization, o,
+  if (!RenameInSection(kInitializationMarker, kInitializationEndMarker, initialization, o,
                        newName))
     return;
   if (image) {
-    RenameInSection("// paint()", "// End of paint()", {{"g.drawImage(", ","}}, o, newName);
+    RenameInSection(kPaintMarker, kPaintEndMarker, {{"g.drawImage(", ","}}, o, newName);
     return;
   }
-  if (!RenameInSection("// Add()s", "// End of Add()s", {{"(", ")"}, {" ", "."}}, o, newName)) return;
-  if (!RenameInSection("// InitialPositionSet()", "// End of InitialPositionSet()", {{" ", ".reshape"}}, o, newName))
+  if (!RenameInSection(kAddsMarker, kAddsEndMarker, {{"(", ")"}, {" ", "."}}, o, newName)) return;
+  if (!RenameInSection(kPositionsMarker, kPositionsEndMarker, {{" ", ".reshape"}}, o, newName))
     return;
   RenameEventCode(o, newName);
 }
@@ -511,13 +488,13 @@ void RenameMenuCode(const std::string& oldName, const std::string& newName) {
     for (const platform::TMenuItem* menu : bar->Items) CollectMenuRenames(*menu, oldName, newName, renames);
   int first = 0;
   int last = 0;
-  if (!Bounds("// Component Declaration", "// End of Component Declaration", first, last)) return;
+  if (!Bounds(kDeclarationMarker, kDeclarationEndMarker, first, last)) return;
   RenameNamesInLines(first + 1, last - 1, renames);
-  if (!Bounds("// Component Initialization", "// End of Component Initialization", first, last)) return;
+  if (!Bounds(kInitializationMarker, kInitializationEndMarker, first, last)) return;
   const int bar = LineWithKey(first + 1, last - 1, oldName + " = new MenuBar()");
   const int set = bar < 0 ? -1 : LineWithKey(bar + 1, last - 1, "setMenuBar(" + oldName + ")");
   if (set < 0) {
-    workbench::MarkerLost = true;
+    LoseMarker();
     return;
   }
   RenameNamesInLines(bar, set, renames);

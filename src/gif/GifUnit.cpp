@@ -577,6 +577,8 @@ std::string MakeBitmapFile(const TByteArray2D& pixels, const TColorTable& palett
   std::string out;
   out.reserve(1078 + uint64_t{stride} * height);
   out += "BM";
+  // The size field is not the file's size: readers ignore it, and the pixel count + 819 is what
+  // earlier bitmaps of this program hold, so that they stay byte for byte the same.
   PutU32(out, static_cast<uint32_t>(uint64_t{width} * height + 819));
   PutU16(out, 0);
   PutU16(out, 0);
@@ -589,6 +591,7 @@ std::string MakeBitmapFile(const TByteArray2D& pixels, const TColorTable& palett
   PutU16(out, 8);
   PutU32(out, 0);
   PutU32(out, 0);
+  // 143 pixels per metre on both axes, as earlier bitmaps of this program hold.
   PutU32(out, 143);
   PutU32(out, 143);
   PutU32(out, 0);

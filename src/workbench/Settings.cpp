@@ -1,12 +1,11 @@
 #include "workbench/Settings.h"
 
 #include <cstdlib>
-#include <functional>
-
-#include "platform/SysUtils.h"
+#include <variant>
 #include <vector>
 
 #include "platform/StringList.h"
+#include "platform/SysUtils.h"
 
 namespace workbench {
 
@@ -36,23 +35,104 @@ TWorkbenchSettings FirstRunSettings(const std::string& workingDir) {
   return values;
 }
 
+// The window places of the "Desk Top" section, in writing order; the main window's height is fixed.
+struct TPlaceKeys {
+  const char* prefix;
+  TWindowPlace TWorkbenchSettings::*place;
+  bool withHeight;
+};
+
+constexpr TPlaceKeys kPlaces[] = {
+    {"MainForm", &TWorkbenchSettings::MainForm, false},
+    {"ObjInsForm", &TWorkbenchSettings::ObjInsForm, true},
+    {"EditorForm", &TWorkbenchSettings::EditorForm, true},
+};
+
+// One key of the other sections, in writing order. Its default is the value the settings start
+// with (TWorkbenchSettings' own, or the caller's filter and folder); a number with a largest
+// value reads as the default outside 1..largest.
+struct TSettingKey {
+  const char* section;
+  const char* key;
+  std::variant<std::string TWorkbenchSettings::*, int TWorkbenchSettings::*, bool TWorkbenchSettings::*> field;
+  int largest = 0;
+};
+
+const TSettingKey kKeys[] = {
+    {kPreferences, "File Filter", &TWorkbenchSettings::FileFilter},
+    {kPreferences, "Working Dir", &TWorkbenchSettings::WorkingDir},
+    {kPreferences, "Save Desktop", &TWorkbenchSettings::SaveDesktop},
+    {kPreferences, "Grid Size", &TWorkbenchSettings::GridSize},
+    {kPreferences, "Tab Size", &TWorkbenchSettings::TabSize, kMaxTabSize},
+    {kCompile, "Class Path", &TWorkbenchSettings::ClassPath},
+    {kCompile, "Compiler Name", &TWorkbenchSettings::CompilerName},
+    {kCompile, "Compile Option", &TWorkbenchSettings::CompileOption},
+    {kCompile, "Show Compile Progress", &TWorkbenchSettings::ShowCompileProgress},
+    {kEditor, "Font Name", &TWorkbenchSettings::FontName},
+    {kEditor, "Font Size", &TWorkbenchSettings::FontSize, kMaxFontSize},
+    {kEditor, "Use Smart Tab", &TWorkbenchSettings::UseSmartTab},
+    {kColor, "Foreground Color", &TWorkbenchSettings::ForegroundColor},
+    {kColor, "Background Color", &TWorkbenchSettings::BackgroundColor},
+    {kColor, "Comment Color", &TWorkbenchSettings::CommentColor},
+    {kEtc, "Default Applet Height", &TWorkbenchSettings::DefaultAppletHeight},
+    {kEtc, "Default Applet Width", &TWorkbenchSettings::DefaultAppletWidth},
+    {kEtc, "Console Closing", &TWorkbenchSettings::ConsoleClosing},
+    {kEtc, "User Tool Name", &TWorkbenchSettings::UserToolName},
+    {kEtc, "User Tool Working Dir", &TWorkbenchSettings::UserToolWorkingDir},
+    {kEtc, "User Tool Options", &TWorkbenchSettings::UserToolOptions},
+    {kEtc, "User Tool Argument", &TWorkbenchSettings::UserToolArgument},
+    {kEditorFiles, "List", &TWorkbenchSettings::EditorFiles},
+    {kReopenFiles, "List", &TWorkbenchSettings::ReopenFiles},
+    {kKeyMap, "Filename", &TWorkbenchSettings::KeyMapFileName},
+    {kComponentTemplate, "Filename", &TWorkbenchSettings::ComponentTemplateFileName},
+};
+
 void ReadDeskTop(const TIniFile& ini, TWorkbenchSettings& values) {
-  auto place = [&](const std::string& prefix, TWindowPlace& target, bool withHeight) {
+  for (const TPlaceKeys& keys : kPlaces) {
+    TWindowPlace& target = values.*keys.place;
+    const std::string prefix = keys.prefix;
     target.Left = ini.ReadInteger(kDeskTop, prefix + "Left", target.Left);
     target.Top = ini.ReadInteger(kDeskTop, prefix + "Top", target.Top);
     target.Width = ini.ReadInteger(kDeskTop, prefix + "Width", target.Width);
-    if (withHeight) target.Height = ini.ReadInteger(kDeskTop, prefix + "Height", target.Height);
-  };
-  place("MainForm", values.MainForm, false);
-  place("ObjInsForm", values.ObjInsForm, true);
-  place("EditorForm", values.EditorForm, true);
+    if (keys.withHeight) target.Height = ini.ReadInteger(kDeskTop, prefix + "Height", target.Height);
+  }
+}
+
+void ReadKey(const TIniFile& ini, const TSettingKey& k, TWorkbenchSettings& values) {
+  if (auto text = std::get_if<std::string TWorkbenchSettings::*>(&k.field)) {
+    values.**text = ini.ReadString(k.section, k.key, values.**text);
+  } else if (auto flag = std::get_if<bool TWorkbenchSettings::*>(&k.field)) {
+    values.**flag = ini.ReadBool(k.section, k.key, values.**flag);
+  } else {
+    int& number = values.*std::get<int TWorkbenchSettings::*>(k.field);
+    number = k.largest > 0 ? ini.ReadIntegerWithin(k.section, k.key, number, 1, k.largest)
+                           : ini.ReadInteger(k.section, k.key, number);
+  }
 }
 
 // One section's entries in writing order: key and text.
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 std::string Number(int value) { return std::to_string(value); }
-std::string Flag(bool value) { return value ? "1" : "0"; }
+
+std::string TextOf(const TSettingKey& k, const TWorkbenchSettings& values) {
+  if (auto text = std::get_if<std::string TWorkbenchSettings::*>(&k.field)) return values.**text;
+  if (auto flag = std::get_if<bool TWorkbenchSettings::*>(&k.field)) return values.**flag ? "1" : "0";
+  return Number(values.*std::get<int TWorkbenchSettings::*>(k.field));
+}
+
+Entries DeskTopEntries(const TWorkbenchSettings& values) {
+  Entries entries;
+  for (const TPlaceKeys& keys : kPlaces) {
+    const TWindowPlace& place = values.*keys.place;
+    const std::string prefix = keys.prefix;
+    entries.emplace_back(prefix + "Left", Number(place.Left));
+    entries.emplace_back(prefix + "Top", Number(place.Top));
+    entries.emplace_back(prefix + "Width", Number(place.Width));
+    if (keys.withHeight) entries.emplace_back(prefix + "Height", Number(place.Height));
+  }
+  return entries;
+}
 
 // Replaces a section by the given entries, keeping keys it holds that are not among them.
 void RewriteSection(TIniFile& ini, const std::string& section, const Entries& entries) {
@@ -94,77 +174,19 @@ TWorkbenchSettings ReadWorkbenchSettings(const TIniFile& ini, const std::string&
   values.DefaultLayout = saveDesktop != 0;
   if (!values.DefaultLayout) ReadDeskTop(ini, values);
 
-  values.FileFilter = ini.ReadString(kPreferences, "File Filter", fileFilter);
-  values.WorkingDir = ini.ReadString(kPreferences, "Working Dir", workingDir);
-  values.SaveDesktop = ini.ReadInteger(kPreferences, "Save Desktop", 0);
-  values.TabSize = ini.ReadIntegerWithin(kPreferences, "Tab Size", 8, 1, kMaxTabSize);
-  values.GridSize = ini.ReadInteger(kPreferences, "Grid Size", 10);
-  values.ClassPath = ini.ReadString(kCompile, "Class Path", ".");
-  values.CompilerName = ini.ReadString(kCompile, "Compiler Name", "javac");
-  values.CompileOption = ini.ReadString(kCompile, "Compile Option", "");
-  values.ShowCompileProgress = ini.ReadBool(kCompile, "Show Compile Progress", false);
-  values.FontName = ini.ReadString(kEditor, "Font Name", "Courier New");
-  values.FontSize = ini.ReadIntegerWithin(kEditor, "Font Size", 10, 1, kMaxFontSize);
-  values.UseSmartTab = ini.ReadBool(kEditor, "Use Smart Tab", true);
-  values.ForegroundColor = ini.ReadInteger(kColor, "Foreground Color", 65535);
-  values.BackgroundColor = ini.ReadInteger(kColor, "Background Color", 8388608);
-  values.CommentColor = ini.ReadInteger(kColor, "Comment Color", 8421504);
-  values.DefaultAppletHeight = ini.ReadInteger(kEtc, "Default Applet Height", 400);
-  values.DefaultAppletWidth = ini.ReadInteger(kEtc, "Default Applet Width", 300);
-  values.ConsoleClosing = ini.ReadBool(kEtc, "Console Closing", false);
-  values.UserToolName = ini.ReadString(kEtc, "User Tool Name", "");
-  values.UserToolWorkingDir = ini.ReadString(kEtc, "User Tool Working Dir", "");
-  values.UserToolOptions = ini.ReadString(kEtc, "User Tool Options", "");
-  values.UserToolArgument = ini.ReadString(kEtc, "User Tool Argument", "");
-  values.EditorFiles = ini.ReadString(kEditorFiles, "List", "");
-  values.ReopenFiles = ini.ReadString(kReopenFiles, "List", "");
-  values.KeyMapFileName = ini.ReadString(kKeyMap, "Filename", "");
-  values.ComponentTemplateFileName = ini.ReadString(kComponentTemplate, "Filename", "");
+  for (const TSettingKey& k : kKeys) ReadKey(ini, k, values);
   return values;
 }
 
-void WriteWorkbenchSettings(TIniFile& ini, const TWorkbenchSettings& v) {
-  RewriteSection(ini, kDeskTop,
-                 {{"MainFormLeft", Number(v.MainForm.Left)},
-                  {"MainFormTop", Number(v.MainForm.Top)},
-                  {"MainFormWidth", Number(v.MainForm.Width)},
-                  {"ObjInsFormLeft", Number(v.ObjInsForm.Left)},
-                  {"ObjInsFormTop", Number(v.ObjInsForm.Top)},
-                  {"ObjInsFormWidth", Number(v.ObjInsForm.Width)},
-                  {"ObjInsFormHeight", Number(v.ObjInsForm.Height)},
-                  {"EditorFormLeft", Number(v.EditorForm.Left)},
-                  {"EditorFormTop", Number(v.EditorForm.Top)},
-                  {"EditorFormWidth", Number(v.EditorForm.Width)},
-                  {"EditorFormHeight", Number(v.EditorForm.Height)}});
-  RewriteSection(ini, kPreferences,
-                 {{"File Filter", v.FileFilter},
-                  {"Working Dir", v.WorkingDir},
-                  {"Save Desktop", Number(v.SaveDesktop)},
-                  {"Grid Size", Number(v.GridSize)},
-                  {"Tab Size", Number(v.TabSize)}});
-  RewriteSection(ini, kCompile,
-                 {{"Class Path", v.ClassPath},
-                  {"Compiler Name", v.CompilerName},
-                  {"Compile Option", v.CompileOption},
-                  {"Show Compile Progress", Flag(v.ShowCompileProgress)}});
-  RewriteSection(ini, kEditor,
-                 {{"Font Name", v.FontName}, {"Font Size", Number(v.FontSize)}, {"Use Smart Tab", Flag(v.UseSmartTab)}});
-  RewriteSection(ini, kColor,
-                 {{"Foreground Color", Number(v.ForegroundColor)},
-                  {"Background Color", Number(v.BackgroundColor)},
-                  {"Comment Color", Number(v.CommentColor)}});
-  RewriteSection(ini, kEtc,
-                 {{"Default Applet Height", Number(v.DefaultAppletHeight)},
-                  {"Default Applet Width", Number(v.DefaultAppletWidth)},
-                  {"Console Closing", Flag(v.ConsoleClosing)},
-                  {"User Tool Name", v.UserToolName},
-                  {"User Tool Working Dir", v.UserToolWorkingDir},
-                  {"User Tool Options", v.UserToolOptions},
-                  {"User Tool Argument", v.UserToolArgument}});
-  RewriteSection(ini, kEditorFiles, {{"List", v.EditorFiles}});
-  RewriteSection(ini, kReopenFiles, {{"List", v.ReopenFiles}});
-  RewriteSection(ini, kKeyMap, {{"Filename", v.KeyMapFileName}});
-  RewriteSection(ini, kComponentTemplate, {{"Filename", v.ComponentTemplateFileName}});
+void WriteWorkbenchSettings(TIniFile& ini, const TWorkbenchSettings& values) {
+  RewriteSection(ini, kDeskTop, DeskTopEntries(values));
+  // The sections in the order of their first key, each with its keys in table order.
+  std::vector<std::pair<std::string, Entries>> sections;
+  for (const TSettingKey& k : kKeys) {
+    if (sections.empty() || sections.back().first != k.section) sections.emplace_back(k.section, Entries());
+    sections.back().second.emplace_back(k.key, TextOf(k, values));
+  }
+  for (const auto& [section, entries] : sections) RewriteSection(ini, section, entries);
 }
 
 std::string ToolClassPath(const std::string& classPath) {

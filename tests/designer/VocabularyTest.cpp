@@ -160,6 +160,8 @@ TEST_F(VocabularyTest, NamesStandApartFromLongerNames) {
   EXPECT_TRUE(ContainsName("Button1_Action(x)", "Button1_Action", TNameMatch::Identifier));
   EXPECT_FALSE(ContainsName("Button1_Action_(x)", "Button1_Action", TNameMatch::Identifier));
   EXPECT_EQ(FindName("x", "", TNameMatch::Component), std::string::npos);
+  // A dollar sign joins Java identifiers too: a user's Button1$x is not Button1.
+  EXPECT_FALSE(ContainsName("int Button1$x, a$Button1;", "Button1", TNameMatch::Component));
 
   std::string line = "       $NAME $NAME = new $NAME();";
   EXPECT_EQ(ReplaceName(line, "$NAME", "Calc", TNameMatch::Component), 3);

@@ -1,8 +1,9 @@
 #pragma once
-// What every generator reads from the diagram, walked once for all of them: the package members
-// in node order, a type's direct supertypes, the comments linked to it, the classes it creates, its
-// members and the fields its associations give it. Each generator words these in its own language. The walks
-// go through the index of the current generation run, so a whole run stays linear.
+// What every generator reads from the diagram, one walk each for the Java generator and the
+// prototype translators alike: the package members in node order, a type's direct supertypes, the
+// comments linked to it, the classes it creates, its members and the fields its associations give
+// it. Each generator words these in its own language. The walks go through the index of the
+// current generation run, so a whole run stays linear.
 #include <optional>
 #include <string>
 #include <vector>

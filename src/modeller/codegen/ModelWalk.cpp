@@ -18,7 +18,8 @@ std::vector<const T*> PackageMembers() {
   if (!TheGraph) return members;
   for (int i = 0; i < TheGraph->NodeCount(); ++i) {
     const TNode* node = TheGraph->Nodes(i);
-    if (auto* member = dynamic_cast<const T*>(node); member != nullptr && IsPackageMember(node)) members.push_back(member);
+    auto* member = dynamic_cast<const T*>(node);
+    if (member != nullptr && IsPackageMember(node)) members.push_back(member);
   }
   return members;
 }
@@ -113,7 +114,8 @@ std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls) {
   TGenerationRun run;
   for (const TAssociation* association : run.Index().EdgesAt<TAssociation>(&cls)) {
     bool atToEnd = association->ToNodeObject() == &cls;
-    auto* other = dynamic_cast<const TGenericType*>(atToEnd ? association->FromNodeObject() : association->ToNodeObject());
+    const TNode* otherEnd = atToEnd ? association->FromNodeObject() : association->ToNodeObject();
+    auto* other = dynamic_cast<const TGenericType*>(otherEnd);
     TAssociationField field = atToEnd ? ToEndField(*association) : FromEndField(*association);
     if (other == nullptr || platform::Trim(field.role).empty()) continue;
     field.typeName = other->Name();

@@ -24,6 +24,7 @@
 #include "modeller/codegen/DelphGen.h"
 #include "modeller/codegen/EfflGen.h"
 #include "modeller/codegen/JavaGen.h"
+#include "modeller/codegen/ModelWalk.h"
 #include "modeller/codegen/ObernGen.h"
 #include "modeller/model/Concepts.h"
 #include "modeller/model/Globals.h"
@@ -180,13 +181,6 @@ void BuildModel(int classCount) {
   for (int c = 0; c < shape.comments; ++c) Link<TCommentLink>(graph, shape.FirstComment() + c, c * 40);
 }
 
-std::vector<const TObj*> PackageMembers() {
-  std::vector<const TObj*> members;
-  for (int i = 0; i < TheGraph->NodeCount(); ++i)
-    if (IsPackageMember(TheGraph->Nodes(i))) members.push_back(TheGraph->Nodes(i));
-  return members;
-}
-
 // ---- The operations -----------------------------------------------------------------------------
 
 struct TOperation {
@@ -206,7 +200,7 @@ std::string Generated(const std::function<void(platform::TStringList&)>& generat
 std::string EveryTypeFile() {
   TGenerationRun run;
   std::string all;
-  for (const TObj* type : PackageMembers())
+  for (const TGenericType* type : PackageMembers<TGenericType>())
     all += Generated([type](platform::TStringList& list) { GenerateTypeSource(list, type); });
   return all;
 }

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "modeller/codegen/ModelWalk.h"
 #include "modeller/model/Globals.h"
 #include "modeller/model/ModelIndex.h"
 #include "platform/SysUtils.h"
@@ -43,19 +44,11 @@ void BodyLines(TStringList& list, const TStringList& implementation) {
   for (const std::string& line : implementation.Lines()) list.Add(IndentString + IndentString + line);
 }
 
-const TGenericType* TypeAt(int index) {
-  return TheGraph != nullptr ? dynamic_cast<const TGenericType*>(TheGraph->Nodes(index)) : nullptr;
-}
-
-bool IsNode(const TGenericType& type, int index) { return TheGraph != nullptr && TheGraph->Nodes(index) == &type; }
-
-// The names of the nodes of kind T that are direct supertypes of the type, in node order.
+// The names of the direct supertypes of kind T, in node order.
 template <class T>
 std::vector<std::string> SupertypeNames(const TGenericType& type) {
   std::vector<std::string> names;
-  TGenerationRun run;
-  for (int index : run.Index().DirectSupertypes(run.Index().IndexOf(&type)))
-    if (const auto* node = dynamic_cast<const T*>(TheGraph->Nodes(index))) names.push_back(node->Name());
+  for (const T* supertype : DirectSupertypesOf<T>(type)) names.push_back(supertype->Name());
   return names;
 }
 
@@ -65,6 +58,12 @@ std::string Joined(const std::vector<std::string>& names) {
   return text;
 }
 
+// A field as Java declares it: an array of the count at the ToNode end when it holds many.
+std::string JavaField(const TAssociationField& field) {
+  std::string declaration = AccessWord(field.access) + field.typeName;
+  if (!field.many) return declaration + " " + field.role;
+  return declaration + "[] " + field.role + " = new " + field.typeName + "[" + platform::IntToStr(field.count) + "]";
+}
 
 std::string ClassHeading(const TJavaClass& javaClass) {
   std::string heading;
@@ -135,14 +134,11 @@ void GenerateTypeSource(TStringList& list, const TObj* type) {
 void GeneratePackageSource(TStringList& list) {
   TGenerationRun run;
   WriteFileHeader(list);
-  if (TheGraph == nullptr) return;
-  for (int i = 0; i < TheGraph->NodeCount(); ++i) {
-    const TNode* node = TheGraph->Nodes(i);
-    if (!IsPackageMember(node)) continue;
-    if (const auto* javaClass = dynamic_cast<const TJavaClass*>(node)) {
+  for (const TGenericType* member : PackageMembers<TGenericType>()) {
+    if (const auto* javaClass = dynamic_cast<const TJavaClass*>(member)) {
       ClassDeclaration(list, *javaClass);
     } else {
-      InterfaceDeclaration(list, *dynamic_cast<const TJavaInterface*>(node));
+      InterfaceDeclaration(list, dynamic_cast<const TJavaInterface&>(*member));
     }
     list.Add("");
   }
@@ -151,19 +147,16 @@ void GeneratePackageSource(TStringList& list) {
 void ClassDeclaration(TStringList& list, const TJavaClass& javaClass) {
   CheckIdentifier(javaClass.Name());
   std::string heading = ClassHeading(javaClass);
-  if (GenIncludeCmmt) CommentLines(list, javaClass);
+  CommentLines(list, javaClass);
   list.Add(heading + "{");
   AssociationFields(list, javaClass);
   InstantiationComments(list, javaClass);
-  for (int i = 0; i < javaClass.AttributeCount(); ++i)
-    if (const auto* attribute = dynamic_cast<const TJavaAttribute*>(javaClass.Attributes(i)))
-      AttributeDeclaration(list, *attribute);
-  for (int i = 0; i < javaClass.MethodCount(); ++i) {
-    const TGenericMethod* member = javaClass.Methods(i);
+  for (const TJavaAttribute* attribute : AttributesOf(javaClass)) AttributeDeclaration(list, *attribute);
+  for (const TGenericMethod* member : MethodsOf(javaClass)) {
     if (const auto* method = dynamic_cast<const TJavaMethod*>(member)) {
       MethodDeclaration(list, *method);
-    } else if (const auto* constructor = dynamic_cast<const TJavaConstructor*>(member)) {
-      ConstructorDeclaration(list, *constructor);
+    } else {
+      ConstructorDeclaration(list, dynamic_cast<const TJavaConstructor&>(*member));
     }
   }
   list.Add("}");
@@ -172,7 +165,7 @@ void ClassDeclaration(TStringList& list, const TJavaClass& javaClass) {
 void InterfaceDeclaration(TStringList& list, const TJavaInterface& javaInterface) {
   CheckIdentifier(javaInterface.Name());
   std::string heading = InterfaceHeading(javaInterface);
-  if (GenIncludeCmmt) CommentLines(list, javaInterface);
+  CommentLines(list, javaInterface);
   InstantiationComments(list, javaInterface);
   list.Add(heading + "{");
   for (int i = 0; i < javaInterface.AttributeCount(); ++i) MemberDeclaration(list, *javaInterface.Attributes(i));
@@ -236,50 +229,16 @@ void OperationDeclaration(TStringList& list, const TGenericMethod& operation) {
 }
 
 void CommentLines(TStringList& list, const TGenericType& type) {
-  TGenerationRun run;
-  for (const TCommentLink* link : run.Index().EdgesAt<TCommentLink>(&type)) {
-    if (!IsNode(type, link->ToNode())) continue;
-    const auto* comment = dynamic_cast<const TComment*>(TheGraph->Nodes(link->FromNode()));
-    if (comment == nullptr) continue;
-    for (const std::string& line : comment->Lines().Lines()) list.Add("// " + line);
-  }
+  for (const std::string& line : CommentLinesOf(type)) list.Add("// " + line);
 }
 
 void AssociationFields(TStringList& list, const TJavaClass& javaClass) {
-  TGenerationRun run;
-  for (const TAssociation* association : run.Index().EdgesAt<TAssociation>(&javaClass)) {
-    if (IsNode(javaClass, association->ToNode())) {
-      const TGenericType* other = TypeAt(association->FromNode());
-      if (other == nullptr || Trim(association->FromRole()).empty()) continue;
-      const std::string& type = other->Name();
-      const std::string& role = association->FromRole();
-      std::string field = association->Multiplicity() == mtMany
-                              ? type + "[] " + role + " = new " + type + "[" + platform::IntToStr(association->Count()) + "];"
-                              : type + " " + role + ";";
-      std::string kind = association->Kind() == akAggregates ? " // aggregation" : " // reference";
-      list.Add(IndentString + AccessWord(association->FromAccess()) + field + kind);
-    } else if (IsNode(javaClass, association->FromNode())) {
-      const TGenericType* other = TypeAt(association->ToNode());
-      if (other == nullptr || Trim(association->ToRole()).empty()) continue;
-      list.Add(IndentString + AccessWord(association->ToAccess()) + other->Name() + " " + association->ToRole() + ";");
-    }
-  }
+  AddAssociationFields(list, javaClass, IndentString, JavaField);
 }
 
 void InstantiationComments(TStringList& list, const TGenericType& type) {
-  TGenerationRun run;
-  for (const TInstantiate* instantiate : run.Index().EdgesAt<TInstantiate>(&type)) {
-    if (!IsNode(type, instantiate->FromNode())) continue;
-    const TGenericType* created = TypeAt(instantiate->ToNode());
-    if (created == nullptr) continue;
-    list.Add(IndentString + "/* It Creates Instance of " + created->Name() + " Class */");
-  }
-}
-
-bool IsPackageMember(const TObj* node) {
-  if (const auto* javaClass = dynamic_cast<const TJavaClass*>(node)) return javaClass->PackageMember();
-  if (const auto* javaInterface = dynamic_cast<const TJavaInterface*>(node)) return javaInterface->PackageMember();
-  return false;
+  for (const std::string& name : InstantiatedNamesOf(type))
+    list.Add(IndentString + "/* It Creates Instance of " + name + " Class */");
 }
 
 std::string ShortDateText() {

@@ -29,15 +29,12 @@ void MethodDeclaration(platform::TStringList& list, const TJavaMethod& method);
 void ConstructorDeclaration(platform::TStringList& list, const TJavaConstructor& constructor);
 void OperationDeclaration(platform::TStringList& list, const TGenericMethod& operation);
 
-// "// " lines of every comment linked to the type, in edge order.
+// "// " lines of every comment linked to the type, in edge order; none unless GenIncludeCmmt.
 void CommentLines(platform::TStringList& list, const TGenericType& type);
 // The fields the class's associations give it.
 void AssociationFields(platform::TStringList& list, const TJavaClass& javaClass);
 // One comment line per instantiation leaving the type.
 void InstantiationComments(platform::TStringList& list, const TGenericType& type);
-
-// A class or interface whose package-member flag is set.
-bool IsPackageMember(const TObj* node);
 
 // Today's date in the short form of the process's regional settings.
 std::string ShortDateText();

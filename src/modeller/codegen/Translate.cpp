@@ -9,106 +9,9 @@ namespace modeller {
 
 namespace {
 
-std::string NameOf(const TNode* node) {
-  auto* type = dynamic_cast<const TGenericType*>(node);
-  return type != nullptr ? type->Name() : std::string();
-}
-
 bool BlankText(const std::string& text) { return platform::Trim(text).empty(); }
 
-
 }  // namespace
-
-std::vector<const TJavaClass*> PackageMemberClasses() {
-  std::vector<const TJavaClass*> classes;
-  if (!TheGraph) return classes;
-  for (int i = 0; i < TheGraph->NodeCount(); ++i) {
-    auto* cls = dynamic_cast<const TJavaClass*>(TheGraph->Nodes(i));
-    if (cls != nullptr && cls->PackageMember()) classes.push_back(cls);
-  }
-  return classes;
-}
-
-const TJavaClass* SuperclassOf(const TJavaClass& cls) {
-  TGenerationRun run;
-  for (int index : run.Index().DirectSupertypes(run.Index().IndexOf(&cls))) {
-    auto* candidate = dynamic_cast<const TJavaClass*>(TheGraph->Nodes(index));
-    if (candidate != nullptr && candidate != &cls) return candidate;
-  }
-  return nullptr;
-}
-
-std::vector<std::string> CommentLinesOf(const TJavaClass& cls) {
-  std::vector<std::string> lines;
-  if (!GenIncludeCmmt) return lines;
-  TGenerationRun run;
-  for (const TCommentLink* link : run.Index().EdgesAt<TCommentLink>(&cls)) {
-    if (link->ToNodeObject() != &cls) continue;
-    auto* comment = dynamic_cast<const TComment*>(link->FromNodeObject());
-    if (comment == nullptr) continue;
-    for (const std::string& line : comment->Lines().Lines()) lines.push_back(line);
-  }
-  return lines;
-}
-
-std::vector<std::string> InstantiatedNamesOf(const TJavaClass& cls) {
-  std::vector<std::string> names;
-  TGenerationRun run;
-  for (const TInstantiate* edge : run.Index().EdgesAt<TInstantiate>(&cls))
-    if (edge->FromNodeObject() == &cls) names.push_back(NameOf(edge->ToNodeObject()));
-  return names;
-}
-
-std::vector<TAssociationField> AssociationFieldsOf(const TJavaClass& cls) {
-  std::vector<TAssociationField> fields;
-  TGenerationRun run;
-  for (const TAssociation* association : run.Index().EdgesAt<TAssociation>(&cls)) {
-    TAssociationField field;
-    if (association->ToNodeObject() == &cls) {
-      field.atToEnd = true;
-      field.role = association->FromRole();
-      field.typeName = NameOf(association->FromNodeObject());
-      field.many = association->Multiplicity() == mtMany;
-      field.count = association->Count();
-      field.access = association->FromAccess();
-      field.suffix = association->Kind() == akAggregates ? " // aggregation" : " // reference";
-    } else if (association->FromNodeObject() == &cls) {
-      field.role = association->ToRole();
-      field.typeName = NameOf(association->ToNodeObject());
-      field.access = association->ToAccess();
-    } else {
-      continue;
-    }
-    if (!BlankText(field.role)) fields.push_back(field);
-  }
-  return fields;
-}
-
-void AddAssociationFields(platform::TStringList& list, const TJavaClass& cls, const std::string& indent,
-                          std::string (*declaration)(const TAssociationField&), std::optional<int> access) {
-  for (const TAssociationField& field : AssociationFieldsOf(cls)) {
-    if (!access || field.access == *access) list.Add(indent + declaration(field) + ";" + field.suffix);
-  }
-}
-
-std::vector<const TGenericMethod*> MethodsOf(const TGenericType& type) {
-  std::vector<const TGenericMethod*> methods;
-  for (int i = 0; i < type.MethodCount(); ++i) {
-    const TGenericMethod* method = type.Methods(i);
-    if (dynamic_cast<const TJavaMethod*>(method) != nullptr || dynamic_cast<const TJavaConstructor*>(method) != nullptr) {
-      methods.push_back(method);
-    }
-  }
-  return methods;
-}
-
-std::vector<const TJavaAttribute*> AttributesOf(const TGenericType& type) {
-  std::vector<const TJavaAttribute*> attributes;
-  for (int i = 0; i < type.AttributeCount(); ++i) {
-    if (auto* attribute = dynamic_cast<const TJavaAttribute*>(type.Attributes(i))) attributes.push_back(attribute);
-  }
-  return attributes;
-}
 
 std::string JoinArguments(const TGenericMethod& method, const std::string& separator,
                           const std::function<std::string(const TGenericArgument&)>& piece) {
@@ -195,7 +98,7 @@ void AddAccessSections(platform::TStringList& list, const TJavaClass& cls, const
 void GeneratePrototypes(platform::TStringList& list, const TPrototypeWriters& writers) {
   TGenerationRun run;  // one index of the diagram for every class
   writers.header(list);
-  std::vector<const TJavaClass*> classes = PackageMemberClasses();
+  std::vector<const TJavaClass*> classes = PackageMembers<TJavaClass>();
   for (const TJavaClass* cls : classes) {
     writers.writeClass(list, *cls);
     list.Add("");

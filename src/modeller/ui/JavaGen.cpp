@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "modeller/codegen/JavaGen.h"
+#include "modeller/codegen/ModelWalk.h"
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Editor.h"
 #include "modeller/ui/GenLog.h"
@@ -115,14 +116,9 @@ void TJavaCodeGenerator::FormShow() {
 
 void TJavaCodeGenerator::FillTypeList() {
   types_.clear();
-  if (TheGraph != nullptr) {
-    for (int i = 0; i < TheGraph->NodeCount(); ++i) {
-      TNode* node = TheGraph->Nodes(i);
-      if (!IsPackageMember(node)) continue;
-      const auto* type = dynamic_cast<const TGenericType*>(node);
-      ListBox->AddItem(type->Name());
-      types_.push_back(type);
-    }
+  for (const TGenericType* type : PackageMembers<TGenericType>()) {
+    ListBox->AddItem(type->Name());
+    types_.push_back(type);
   }
   UpdateButtons();
   DirectoryListBox->SetDirectory(PackagePath);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
+#include <optional>
 
 #include "designer/DesignText.h"
 #include "designer/ExtendedType.h"
@@ -439,6 +440,27 @@ void ReportUnreadable(const std::string& fileName, const std::string& reason) {
                        platform::mtError, platform::mbOK);
 }
 
+// The checked text of a design file; none after a file that cannot be read has been reported.
+std::optional<TDesign> ReadDesignFile(const std::string& fileName) {
+  platform::TStringList lines;
+  try {
+    lines.LoadFromFile(fileName);
+  } catch (const platform::Exception& failure) {
+    ReportUnreadable(fileName, failure.Message());
+    return std::nullopt;
+  }
+  if (lines.Empty()) {
+    ReportUnreadable(fileName, "it is empty");
+    return std::nullopt;
+  }
+  try {
+    return ReadDesignText(lines);
+  } catch (const EDesignFileError& failure) {
+    ReportUnreadable(fileName, failure.Message());
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
 TDesign CollectDesign(TFrame& frame) { return TDesignCollector(frame).CollectAll(); }
@@ -453,30 +475,14 @@ void SaveDesignFile(const std::string& folder, TFrame& frame) {
 
 TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {
   const std::string fileName = folder + name + ".jfm";
-  platform::TStringList lines;
-  try {
-    lines.LoadFromFile(fileName);
-  } catch (const platform::Exception& failure) {
-    ReportUnreadable(fileName, failure.Message());
-    return nullptr;
-  }
-  if (lines.Empty()) {
-    ReportUnreadable(fileName, "it is empty");
-    return nullptr;
-  }
-  TDesign design;
-  try {
-    design = ReadDesignText(lines);
-  } catch (const EDesignFileError& failure) {
-    ReportUnreadable(fileName, failure.Message());
-    return nullptr;
-  }
+  std::optional<TDesign> design = ReadDesignFile(fileName);
+  if (!design) return nullptr;
   workbench::TMainForm& main = *workbench::MainForm;
   QPointer<TFrame> previous = main.FCurrentFrame;
-  QPointer<TFrame> frame = main.CreateDesignFrame(design.blocks.front().name, fkApplication);
+  QPointer<TFrame> frame = main.CreateDesignFrame(design->blocks.front().name, fkApplication);
   ObjInsForm->ComboBox1->clear();
   try {
-    TDesignBuilder(*frame, folder).BuildAll(design);
+    TDesignBuilder(*frame, folder).BuildAll(*design);
   } catch (const platform::Exception& failure) {
     // A half-built design is no design: nothing of it stays.
     delete frame.data();

@@ -1,6 +1,7 @@
 #include "designer/DesignText.h"
 
 #include <set>
+#include <utility>
 
 #include "designer/JfmText.h"
 #include "designer/Lib.h"
@@ -30,7 +31,7 @@ class TDesignTextReader {
   TDesign ReadAll() {
     if (in_.HeaderClass() != "TFrame") in_.Fail("the file does not begin with its frame");
     while (!in_.AtEnd()) ReadBlock();
-    return design_;
+    return std::move(design_);
   }
 
  private:

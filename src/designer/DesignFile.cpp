@@ -297,9 +297,11 @@ class TDesignBuilder {
     if (block.Has("Text")) SetComponentCaption(c, block.Value("Text"));
     if (block.Has("FontName")) c->setFont(Font(block));
     if (block.Has("Foreground")) SetForeground(c, Colour(block, "Foreground"));
+    // A radio button takes its state while it still lies on the frame, so that checking it cannot
+    // uncheck a button already read into the panel it moves to.
+    SetKindValues(c, block);
     if (block.Has("Parent")) PlaceIn(c, block.Value("Parent"));
     SetDesignTag(c, block.IntValue("Tag"));
-    SetKindValues(c, block);
     c->setGeometry(block.IntValue("Left"), block.IntValue("Top"), std::max(block.IntValue("Width"), 0),
                    std::max(block.IntValue("Height"), 0));
     c->show();

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
+#include <optional>
 
+#include "designer/DesignText.h"
 #include "designer/ExtendedType.h"
 #include "designer/FormDesigner_f.h"
 #include "designer/JavaType.h"
@@ -23,12 +25,6 @@ namespace designer {
 namespace {
 
 constexpr int kMarkerSize = 29;
-
-// The classes a design file's blocks may name.
-const std::string kBlockClasses[] = {"TFrame",     "TButton",      "TPanel", "TTextField", "TTextArea", "TLabel",
-                                     "TCheckBox",  "TRadioButton", "TList",  "TChoice",    "TScrollBar", "TMenuBar",
-                                     "TJMenuItem", "TImage",       "TOpenDlg", "TBBTN"};
-
 
 std::string BackgroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::Window)); }
 std::string ForegroundWord(const QWidget* widget) { return ColorToJavaName(ColourOf(widget, QPalette::WindowText)); }
@@ -74,95 +70,89 @@ std::vector<std::string> ListItems(const QListWidget& list) {
   return items;
 }
 
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  size_t start = 0;
-  for (size_t end; (end = text.find(' ', start)) != std::string::npos; start = end + 1)
-    words.push_back(text.substr(start, end - start));
-  words.push_back(text.substr(start));
-  return words;
-}
-
 // The file part of a stored path, whichever separator it was written with.
 std::string StoredFileName(const std::string& path) {
   size_t separator = path.find_last_of("\\/");
   return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-// ---- Writing ----
+// ---- Collecting ----
 
-class TDesignWriter {
+class TDesignCollector {
  public:
-  TDesignWriter(TFrame& frame, platform::TStringList& lines) : frame_(frame), out_(lines) {}
+  explicit TDesignCollector(TFrame& frame) : frame_(frame) {}
 
-  void WriteAll() {
-    WriteFrame();
+  TDesign CollectAll() {
+    CollectFrame();
     for (QWidget* component : frame_.Components())
-      if (!frame_.IsHandlePanel(component) && !component->inherits("platform::TBitBtn")) WriteComponent(component);
-    WriteMenuBarMarker();
-    if (auto* dialog = frame_.findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly)) WriteFileDialog(*dialog);
+      if (!frame_.IsHandlePanel(component) && !component->inherits("platform::TBitBtn")) CollectComponent(component);
+    CollectMenuBarMarker();
+    if (auto* dialog = frame_.findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly)) CollectFileDialog(*dialog);
+    return design_;
   }
 
  private:
-  void Font(const QWidget* c) {
+  TDesignBlock& Open(const std::string& name, const std::string& className) {
+    TDesignBlock& block = design_.blocks.emplace_back();
+    block.name = name;
+    block.className = className;
+    return block;
+  }
+  static void Font(TDesignBlock& block, const QWidget* c) {
     QFont face = c->font();
-    out_.Property("FontName", face.family().toStdString());
-    out_.Property("FontSize", face.pointSize());
-    out_.Property("FontStyle", FontStyleToStr((face.bold() ? fsBold : 0u) | (face.italic() ? fsItalic : 0u)));
+    block.Add("FontName", face.family().toStdString());
+    block.Add("FontSize", face.pointSize());
+    block.Add("FontStyle", FontStyleToStr((face.bold() ? fsBold : 0u) | (face.italic() ? fsItalic : 0u)));
   }
-  // The lines of the component's section of the handler list, then the block's end.
-  void Events(const std::string& name) {
+  // The lines of the component's section of the handler list.
+  void Events(TDesignBlock& block) {
     const TEventHandlerList& list = frame_.FHandlerList;
-    int at = list.IndexOf("[" + name + "]");
+    int at = list.IndexOf("[" + block.name + "]");
     if (at >= 0)
-      for (int i = at + 1; i < list.Count() && !list[i].empty(); ++i) out_.Line("  " + list[i]);
-    out_.End();
+      for (int i = at + 1; i < list.Count() && !list[i].empty(); ++i) block.events.push_back(list[i]);
   }
-  void Parent(const QWidget* c) { out_.Property("Parent", NameOf(c->parentWidget())); }
 
-  void WriteFrame() {
+  void CollectFrame() {
     const TFrame& f = frame_;
-    out_.Header(f.Name(), "TFrame");
-    out_.Property("Background", BackgroundWord(&f));
-    out_.Property("Caption", f.Caption());
-    Font(&f);
-    out_.Property("Foreground", ForegroundWord(&f));
-    out_.Property("FrameId", f.FrameId);
-    out_.Property("Height", f.Height());
-    out_.Property("Left", f.Left());
-    out_.Property("Tag", f.Tag);
-    out_.Property("Top", f.Top());
-    out_.Property("Width", f.Width());
-    Events(f.Name());
+    TDesignBlock& block = Open(f.Name(), "TFrame");
+    block.Add("Background", BackgroundWord(&f));
+    block.Add("Caption", f.Caption());
+    Font(block, &f);
+    block.Add("Foreground", ForegroundWord(&f));
+    block.Add("FrameId", f.FrameId);
+    block.Add("Height", f.Height());
+    block.Add("Left", f.Left());
+    block.Add("Tag", f.Tag);
+    block.Add("Top", f.Top());
+    block.Add("Width", f.Width());
+    Events(block);
   }
 
   // The block of a kind: its table row's design properties in their order, then its handler lines.
-  void WriteComponent(QWidget* c) {
-    const std::string name = NameOf(c);
+  void CollectComponent(QWidget* c) {
     const int kind = GetComponentKind(c);
     if (kind == ckMenuBar) {
-      WriteMenuBar(static_cast<TMenuBar&>(*c));
+      CollectMenuBar(static_cast<TMenuBar&>(*c));
       return;
     }
-    out_.Header(name, ClassNameOf(c));
+    TDesignBlock& block = Open(NameOf(c), ClassNameOf(c));
     const TComponentKindInfo* info = ComponentKindInfo(kind);
     if (info == nullptr) {
-      Events(name);
+      Events(block);
       return;
     }
-    for (const std::string& property : Words(info->designProperties)) DesignLine(c, kind, property);
+    for (const std::string& property : PropertyNames(info->designProperties)) DesignLine(block, c, kind, property);
     // A kind without events keeps no handler lines.
-    if (info->events == 0) out_.End();
-    else Events(name);
+    if (info->events != 0) Events(block);
   }
 
-  void DesignLine(QWidget* c, int kind, const std::string& property) {
-    if (property == "Parent") Parent(c);
-    else if (property == "Tag") out_.Property("Tag", DesignTag(c));
-    else if (property == "PasswdChar") out_.Property("PasswdChar", c->property("PasswdChar").toInt());
-    else if (property == "Picture") out_.Property("Picture", static_cast<TImage&>(*c).PicturePath);
-    else if (property == "Items") out_.Items(ItemsOf(c, kind));
-    else out_.Property(property, ValueOf(c, kind, PropertyCodeOf(" " + property)));
+  static void DesignLine(TDesignBlock& block, QWidget* c, int kind, const std::string& property) {
+    if (property == "Parent") block.Add("Parent", NameOf(c->parentWidget()));
+    else if (property == "Tag") block.Add("Tag", DesignTag(c));
+    else if (property == "PasswdChar") block.Add("PasswdChar", c->property("PasswdChar").toInt());
+    else if (property == "Picture") block.Add("Picture", static_cast<TImage&>(*c).PicturePath);
+    else if (property == "Items") block.AddItems(ItemsOf(c, kind));
+    else block.Add(property, ValueOf(c, kind, PropertyCodeOf(" " + property)));
   }
 
   static std::vector<std::string> ItemsOf(const QWidget* c, int kind) {
@@ -171,130 +161,98 @@ class TDesignWriter {
     return TextLines(ComponentCaption(c));
   }
 
-  void WriteMenuBar(const TMenuBar& bar) {
-    out_.Header(NameOf(&bar), "TMenuBar");
-    out_.Property("Owner", frame_.Name());
-    out_.Line("  Items[" + platform::IntToStr(static_cast<int>(bar.Items.size())) + "]");
+  void CollectMenuBar(const TMenuBar& bar) {
+    TDesignBlock& block = Open(NameOf(&bar), "TMenuBar");
+    block.Add("Owner", frame_.Name());
+    block.Add("Items", static_cast<int>(bar.Items.size()));
     for (size_t i = 0; i < bar.Items.size(); ++i) {
       const platform::TMenuItem* menu = bar.Items[i];
-      out_.Property("Items[" + platform::IntToStr(static_cast<int>(i)) + "]", NameOf(menu), 4);
-      out_.Property("Caption", menu->Caption(), 6);
-      out_.Property("Enabled", BoolToText(menu->Enabled()), 6);
-      out_.Property("Tag", DesignTag(menu), 6);
+      block.Add("Items[" + platform::IntToStr(static_cast<int>(i)) + "]", NameOf(menu), 4);
+      block.Add("Caption", menu->Caption(), 6);
+      block.Add("Enabled", BoolToText(menu->Enabled()), 6);
+      block.Add("Tag", DesignTag(menu), 6);
     }
-    out_.End();
-    for (const platform::TMenuItem* menu : bar.Items) WriteMenuItems(*menu);
+    for (const platform::TMenuItem* menu : bar.Items) CollectMenuItems(*menu);
   }
 
   // Each item's block, then its own items': parents before children.
-  void WriteMenuItems(const platform::TMenuItem& parent) {
+  void CollectMenuItems(const platform::TMenuItem& parent) {
     for (int i = 0; i < parent.Count(); ++i) {
       const platform::TMenuItem* item = parent.Items(i);
       const auto* designed = qobject_cast<const TJMenuItem*>(item);
-      out_.Header(NameOf(item), "TJMenuItem");
-      out_.Property("Caption", item->Caption());
-      out_.Property("Checkable", BoolToText(designed != nullptr && designed->Checkable));
-      out_.Property("Checked", BoolToText(item->Checked()));
-      out_.Property("Enabled", BoolToText(item->Enabled()));
-      out_.Property("Parent", NameOf(&parent));
-      out_.Property("Tag", DesignTag(item));
-      Events(NameOf(item));
-      WriteMenuItems(*item);
+      TDesignBlock& block = Open(NameOf(item), "TJMenuItem");
+      block.Add("Caption", item->Caption());
+      block.Add("Checkable", BoolToText(designed != nullptr && designed->Checkable));
+      block.Add("Checked", BoolToText(item->Checked()));
+      block.Add("Enabled", BoolToText(item->Enabled()));
+      block.Add("Parent", NameOf(&parent));
+      block.Add("Tag", DesignTag(item));
+      Events(block);
+      CollectMenuItems(*item);
     }
   }
 
-  void WriteMenuBarMarker() {
+  void CollectMenuBarMarker() {
     const QWidget* marker = frame_.MMB;
-    out_.Header("MMB", "TBBTN");
-    out_.Property("Left", marker->x());
-    out_.Property("Top", marker->y());
-    out_.Property("Visible", BoolToText(!marker->isHidden()));
-    out_.End();
+    TDesignBlock& block = Open("MMB", "TBBTN");
+    block.Add("Left", marker->x());
+    block.Add("Top", marker->y());
+    block.Add("Visible", BoolToText(!marker->isHidden()));
   }
 
-  void WriteFileDialog(const TOpenDlg& dialog) {
-    out_.Header(NameOf(&dialog), "TOpenDlg");
-    out_.Property("FileName", dialog.FileName);
-    out_.Property("InitialDir", dialog.InitialDir);
-    out_.Property("Left", dialog.x());
-    out_.Property("Top", dialog.y());
-    out_.End();
+  void CollectFileDialog(const TOpenDlg& dialog) {
+    TDesignBlock& block = Open(NameOf(&dialog), "TOpenDlg");
+    block.Add("FileName", dialog.FileName);
+    block.Add("InitialDir", dialog.InitialDir);
+    block.Add("Left", dialog.x());
+    block.Add("Top", dialog.y());
   }
 
   TFrame& frame_;
-  TJfmWriter out_;
+  TDesign design_;
 };
 
-// ---- Reading ----
+// ---- Building ----
 
-struct TPlace {
-  int left = 0, top = 0, width = 0, height = 0;
-};
-
-class TDesignReader {
+class TDesignBuilder {
  public:
-  TDesignReader(TFrame& frame, const platform::TStringList& lines, const std::string& folder)
-      : frame_(frame), in_(lines), folder_(folder) {}
+  TDesignBuilder(TFrame& frame, const std::string& folder) : frame_(frame), folder_(folder) {}
 
-  void ReadAll() {
-    if (in_.HeaderClass() != "TFrame") in_.Fail("the file does not begin with its frame");
-    while (!in_.AtEnd()) ReadBlock();
+  void BuildAll(const TDesign& design) {
+    for (const TDesignBlock& block : design.blocks) Build(block);
   }
 
  private:
-  void ReadBlock() {
-    const std::string name = in_.HeaderName();
-    const std::string className = in_.HeaderClass();
-    if (name.empty()) in_.Fail("a block header without a name");
-    if (std::find(std::begin(kBlockClasses), std::end(kBlockClasses), className) == std::end(kBlockClasses))
-      in_.Fail("\"" + className + "\" is no component class of a design");
-    if (className != "TFrame" && className != "TBBTN" && frame_.findChild<QObject*>(QString::fromStdString(name)) != nullptr)
-      in_.Fail("a second component named " + name);
-    in_.SkipHeader();
-    if (className == "TFrame") ReadFrame(name);
-    else if (className == "TButton") ReadButton(name);
-    else if (className == "TPanel") ReadPanel(name);
-    else if (className == "TTextField") ReadTextField(name);
-    else if (className == "TTextArea") ReadTextArea(name);
-    else if (className == "TLabel") ReadLabel(name);
-    else if (className == "TCheckBox") ReadCheck(name, new platform::TCheckBox(&frame_));
-    else if (className == "TRadioButton") ReadCheck(name, new platform::TRadioButton(&frame_));
-    else if (className == "TList") ReadList(name);
-    else if (className == "TChoice") ReadChoice(name);
-    else if (className == "TScrollBar") ReadScrollBar(name);
-    else if (className == "TMenuBar") ReadMenuBar(name);
-    else if (className == "TJMenuItem") ReadMenuItem(name);
-    else if (className == "TImage") ReadImage(name);
-    else if (className == "TOpenDlg") ReadFileDialog(name);
-    else ReadMenuBarMarker();
-    if (className == "TBBTN") return;
+  void Build(const TDesignBlock& block) {
+    // The text named no component twice; the frame's own parts hold names of their own.
+    if (block.className != "TFrame" && block.className != "TBBTN" &&
+        frame_.findChild<QObject*>(QString::fromStdString(block.name)) != nullptr)
+      FailAtLine(block.line, "a second component named " + block.name);
+    QObject* built = nullptr;
+    if (block.className == "TFrame") BuildFrame(block);
+    else if (block.className == "TMenuBar") built = BuildMenuBar(block);
+    else if (block.className == "TJMenuItem") built = BuildMenuItem(block);
+    else if (block.className == "TOpenDlg") built = BuildFileDialog(block);
+    else if (block.className == "TBBTN") BuildMenuBarMarker(block);
+    else built = BuildComponent(block, *ComponentKindOfClass(block.className));
     // The blocks stand in creation order: the components take it again.
-    QObject* read = frame_.findChild<QObject*>(QString::fromStdString(name));
-    if (className != "TFrame" && read != nullptr) frame_.InsertComponent(read);
-    if (className != "TJMenuItem") Listed(name, className);
+    if (built != nullptr) frame_.InsertComponent(built);
+    if (block.className != "TJMenuItem" && block.className != "TBBTN")
+      ObjInsForm->ComboBox1->addItem(QString::fromStdString(block.name + " : " + block.className));
   }
 
-  void Listed(const std::string& name, const std::string& className) {
-    ObjInsForm->ComboBox1->addItem(QString::fromStdString(name + " : " + className));
-  }
-
-  template <class T>
-  T* Control(T* control, const std::string& name) {
-    control->setObjectName(QString::fromStdString(name));
-    control->setFocusPolicy(Qt::NoFocus);
-    return control;
-  }
-
-  QFont Font() {
-    QFont face(QString::fromStdString(in_.Value("FontName")));
-    int size = in_.IntValue("FontSize");
+  static QFont Font(const TDesignBlock& block) {
+    QFont face(QString::fromStdString(block.Value("FontName")));
+    int size = block.IntValue("FontSize");
     if (size > 0) face.setPointSize(size);
-    unsigned styles = StrToFontStyle(in_.Value("FontStyle"));
+    unsigned styles = StrToFontStyle(block.Value("FontStyle"));
     face.setBold((styles & fsBold) != 0);
     face.setItalic((styles & fsItalic) != 0);
     return face;
   }
-  unsigned Colour(const std::string& name) { return JavaNameToColor(in_.Value(name)); }
+  static unsigned Colour(const TDesignBlock& block, const std::string& name) {
+    return JavaNameToColor(block.Value(name));
+  }
 
   // A control lies in the panel that Parent names, or on the frame; a panel naming itself lies on
   // the frame.
@@ -307,235 +265,93 @@ class TDesignReader {
     if (control->parentWidget() != parent) control->setParent(parent);
   }
 
-  // Height, Left, Parent, Tag, Top, Width.
-  TPlace Place(QWidget* control) {
-    TPlace p;
-    p.height = in_.IntValue("Height");
-    p.left = in_.IntValue("Left");
-    PlaceIn(control, in_.Value("Parent"));
-    SetDesignTag(control, in_.IntValue("Tag"));
-    p.top = in_.IntValue("Top");
-    p.width = in_.IntValue("Width");
-    return p;
-  }
-
-  void Finish(QWidget* control, const TPlace& p) {
-    control->setGeometry(p.left, p.top, std::max(p.width, 0), std::max(p.height, 0));
-    control->show();
-  }
-
   // The event lines become the component's section of the handler list.
-  void Events(const std::string& name) {
-    std::vector<std::string> bindings = in_.EventLines();
-    if (bindings.empty()) return;
+  void Events(const TDesignBlock& block) {
+    if (block.events.empty()) return;
     TEventHandlerList& list = frame_.FHandlerList;
-    list.Add("[" + name + "]");
-    for (const std::string& binding : bindings) list.Add(binding);
+    list.Add("[" + block.name + "]");
+    for (const std::string& binding : block.events) list.Add(binding);
     list.Add("");
   }
 
-  void ReadFrame(const std::string& name) {
-    if (name != frame_.Name()) in_.Fail("a second frame");
-    SetBackground(&frame_, Colour("Background"));
-    frame_.SetCaption(in_.Value("Caption"));
-    frame_.setFont(Font());
-    SetForeground(&frame_, Colour("Foreground"));
-    frame_.FrameId = in_.IntValueBetween("FrameId", fkApplication, fkSecondaryFrame);
-    int height = in_.IntValue("Height");
-    int left = in_.IntValue("Left");
-    frame_.Tag = in_.IntValue("Tag");
-    int top = in_.IntValue("Top");
-    int width = in_.IntValue("Width");
-    frame_.SetBounds(left, top, width, height);
-    Events(name);
+  void BuildFrame(const TDesignBlock& block) {
+    SetBackground(&frame_, Colour(block, "Background"));
+    frame_.SetCaption(block.Value("Caption"));
+    frame_.setFont(Font(block));
+    SetForeground(&frame_, Colour(block, "Foreground"));
+    frame_.FrameId = block.IntValue("FrameId");
+    frame_.Tag = block.IntValue("Tag");
+    frame_.SetBounds(block.IntValue("Left"), block.IntValue("Top"), block.IntValue("Width"), block.IntValue("Height"));
+    Events(block);
   }
 
-  void ReadButton(const std::string& name) {
-    auto* button = Control(new platform::TButton(&frame_), name);
-    button->setText(QString::fromStdString(in_.Value("Caption")));
-    button->setFont(Font());
-    Finish(button, Place(button));
-    Events(name);
+  // Every palette kind from its row: the properties its block holds say what the control takes.
+  QWidget* BuildComponent(const TDesignBlock& block, const TComponentKindInfo& info) {
+    QWidget* c = info.kind == ckImage ? new TImage(&frame_) : NewSurfaceControl(info.kind, &frame_);
+    c->setObjectName(QString::fromStdString(block.name));
+    if (info.kind != ckLabel && info.kind != ckImage) c->setFocusPolicy(Qt::NoFocus);
+    // A kind that keeps the default background (a scroll bar) shows it whatever its line says.
+    if (info.background != kKeepBackground)
+      SetBackground(c, block.Has("Background") ? Colour(block, "Background") : info.background);
+    if (block.Has("Caption")) SetComponentCaption(c, block.Value("Caption"));
+    if (block.Has("Text")) SetComponentCaption(c, block.Value("Text"));
+    if (block.Has("FontName")) c->setFont(Font(block));
+    if (block.Has("Foreground")) SetForeground(c, Colour(block, "Foreground"));
+    // A radio button takes its state while it still lies on the frame, so that checking it cannot
+    // uncheck a button already read into the panel it moves to.
+    SetKindValues(c, block);
+    if (block.Has("Parent")) PlaceIn(c, block.Value("Parent"));
+    SetDesignTag(c, block.IntValue("Tag"));
+    c->setGeometry(block.IntValue("Left"), block.IntValue("Top"), std::max(block.IntValue("Width"), 0),
+                   std::max(block.IntValue("Height"), 0));
+    c->show();
+    Events(block);
+    return c;
   }
 
-  void ReadPanel(const std::string& name) {
-    auto* panel = Control(new platform::TPanel(&frame_), name);
-    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SetBackground(panel, Colour("Background"));
-    panel->setFont(Font());
-    SetForeground(panel, Colour("Foreground"));
-    Finish(panel, Place(panel));
-    Events(name);
-  }
-
-  void ReadTextField(const std::string& name) {
-    auto* field = Control(new TTextField(&frame_), name);
-    field->setCursor(Qt::ArrowCursor);
-    SetBackground(field, Colour("Background"));
-    field->setFont(Font());
-    SetForeground(field, Colour("Foreground"));
-    TPlace p;
-    p.height = in_.IntValue("Height");
-    p.left = in_.IntValue("Left");
-    PlaceIn(field, in_.Value("Parent"));
-    int passwordChar = in_.IntValue("PasswdChar");
-    field->setProperty("PasswdChar", passwordChar);
-    if (passwordChar != 0) field->setEchoMode(QLineEdit::Password);
-    SetDesignTag(field, in_.IntValue("Tag"));
-    field->setText(QString::fromStdString(in_.Value("Text")));
-    p.top = in_.IntValue("Top");
-    p.width = in_.IntValue("Width");
-    Finish(field, p);
-    Events(name);
-  }
-
-  void ReadTextArea(const std::string& name) {
-    auto* area = Control(new TTextArea(&frame_), name);
-    area->viewport()->setCursor(Qt::ArrowCursor);
-    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    area->setTabChangesFocus(false);
-    area->setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetBackground(area, Colour("Background"));
-    area->setFont(Font());
-    SetForeground(area, Colour("Foreground"));
-    TPlace p = Place(area);
-    area->setPlainText(QString::fromStdString(JoinLines(in_.Items())));
-    Finish(area, p);
-    Events(name);
-  }
-
-  void ReadLabel(const std::string& name) {
-    auto* label = new platform::TLabel(&frame_);
-    label->setObjectName(QString::fromStdString(name));
-    label->setAlignment(QtAlignment(StrToAlignment(in_.Value("Align"))));
-    label->setText(QString::fromStdString(in_.Value("Caption")));
-    label->setFont(Font());
-    Finish(label, Place(label));
-    in_.EndOfBlock();
-  }
-
-  void ReadCheck(const std::string& name, QAbstractButton* check) {
-    Control(check, name);
-    SetBackground(check, Colour("Background"));
-    check->setText(QString::fromStdString(in_.Value("Caption")));
-    check->setChecked(TextToBool(in_.Value("Checked")));
-    check->setFont(Font());
-    Finish(check, Place(check));
-    Events(name);
-  }
-
-  void ReadList(const std::string& name) {
-    auto* list = Control(new TList(&frame_), name);
-    SetBackground(list, Colour("Background"));
-    list->setFont(Font());
-    SetForeground(list, Colour("Foreground"));
-    TPlace p;
-    p.height = in_.IntValue("Height");
-    p.left = in_.IntValue("Left");
-    bool multi = TextToBool(in_.Value("MultiSelect"));
-    list->setSelectionMode(multi ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
-    PlaceIn(list, in_.Value("Parent"));
-    SetDesignTag(list, in_.IntValue("Tag"));
-    p.top = in_.IntValue("Top");
-    p.width = in_.IntValue("Width");
-    for (const std::string& item : in_.Items()) list->addItem(QString::fromStdString(item));
-    Finish(list, p);
-    Events(name);
-  }
-
-  void ReadChoice(const std::string& name) {
-    auto* choice = Control(new TChoice(&frame_), name);
-    SetBackground(choice, 0xFFFFFF);
-    choice->setFont(Font());
-    TPlace p = Place(choice);
-    for (const std::string& item : in_.Items()) choice->addItem(QString::fromStdString(item));
-    if (choice->count() > 0) choice->setCurrentIndex(0);
-    Finish(choice, p);
-    Events(name);
-  }
-
-  void ReadScrollBar(const std::string& name) {
-    auto* bar = Control(new platform::TScrollBar(&frame_), name);
-    in_.Value("Background");  // a scroll bar always shows the default background
-    TPlace p;
-    p.height = in_.IntValue("Height");
-    p.left = in_.IntValue("Left");
-    int lineStep = in_.IntValue("LineInc");
-    int maximum = in_.IntValue("Max");
-    int minimum = in_.IntValue("Min");
-    bool vertical = StrToOrientation(in_.Value("Orientation"));
-    int pageStep = in_.IntValue("PageInc");
-    PlaceIn(bar, in_.Value("Parent"));
-    SetDesignTag(bar, in_.IntValue("Tag"));
-    p.top = in_.IntValue("Top");
-    int value = in_.IntValue("Value");
-    p.width = in_.IntValue("Width");
-    bar->setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
-    bar->setRange(minimum, std::max(minimum, maximum));
-    bar->setSingleStep(lineStep);
-    bar->setPageStep(pageStep);
-    bar->setValue(value);
-    Finish(bar, p);
-    Events(name);
-  }
-
-  void ReadMenuBar(const std::string& name) {
-    if (frame_.findChild<TMenuBar*>() != nullptr) in_.Fail("a second menu bar");
-    auto* bar = new TMenuBar(&frame_);
-    bar->setObjectName(QString::fromStdString(name));
-    in_.Value("Owner");  // the frame's own name
-    int menus = in_.ItemCount();
-    for (int i = 0; i < menus; ++i) {
-      std::string menuName = in_.Value("Items[" + platform::IntToStr(i) + "]", 4);
-      auto* menu = new TJMenuItem(in_.Value("Caption", 6), bar);
-      menu->setObjectName(QString::fromStdString(menuName));
-      menu->SetEnabled(TextToBool(in_.Value("Enabled", 6)));
-      SetDesignTag(menu, in_.IntValue("Tag", 6));
-      bar->addMenu(menu->SubMenu());
-      bar->Items.push_back(menu);
+  void SetKindValues(QWidget* c, const TDesignBlock& block) {
+    if (block.Has("Align"))
+      static_cast<QLabel*>(c)->setAlignment(QtAlignment(StrToAlignment(block.Value("Align"))));
+    if (block.Has("Checked")) static_cast<QAbstractButton*>(c)->setChecked(TextToBool(block.Value("Checked")));
+    if (block.Has("PasswdChar")) {
+      c->setProperty("PasswdChar", block.IntValue("PasswdChar"));
+      if (block.IntValue("PasswdChar") != 0) static_cast<QLineEdit*>(c)->setEchoMode(QLineEdit::Password);
     }
-    SetDesignTag(bar, -1);
-    in_.EndOfBlock();
+    if (block.Has("MultiSelect"))
+      static_cast<QListWidget*>(c)->setSelectionMode(TextToBool(block.Value("MultiSelect"))
+                                                         ? QAbstractItemView::MultiSelection
+                                                         : QAbstractItemView::SingleSelection);
+    if (block.Has("Orientation")) SetScrollValues(static_cast<QScrollBar&>(*c), block);
+    if (block.Has("Items")) SetItems(c, block.items);
+    if (block.Has("Picture")) SetPicture(static_cast<TImage&>(*c), block);
   }
 
-  void ReadMenuItem(const std::string& name) {
-    auto* bar = frame_.findChild<TMenuBar*>();
-    if (bar == nullptr) in_.Fail("a menu item before its menu bar");
-    auto* item = new TJMenuItem(in_.Value("Caption"), bar);
-    item->setObjectName(QString::fromStdString(name));
-    item->Checkable = TextToBool(in_.Value("Checkable"));
-    bool checked = TextToBool(in_.Value("Checked"));
-    if (checked || item->Checkable) item->SetChecked(checked);
-    item->SetEnabled(TextToBool(in_.Value("Enabled")));
-    platform::TMenuItem* parent = FindMenuItem(in_.Value("Parent"));
-    if (parent == nullptr) {
-      delete item;
-      in_.Fail("the menu item " + name + " names no item read before it as its parent");
+  static void SetScrollValues(QScrollBar& bar, const TDesignBlock& block) {
+    const int minimum = block.IntValue("Min");
+    bar.setOrientation(StrToOrientation(block.Value("Orientation")) ? Qt::Vertical : Qt::Horizontal);
+    bar.setRange(minimum, std::max(minimum, block.IntValue("Max")));
+    bar.setSingleStep(block.IntValue("LineInc"));
+    bar.setPageStep(block.IntValue("PageInc"));
+    bar.setValue(block.IntValue("Value"));
+  }
+
+  // A list's and a choice's entries; a text area's lines.
+  static void SetItems(QWidget* c, const std::vector<std::string>& items) {
+    if (auto* choice = qobject_cast<QComboBox*>(c)) {
+      for (const std::string& item : items) choice->addItem(QString::fromStdString(item));
+      if (choice->count() > 0) choice->setCurrentIndex(0);
+    } else if (auto* list = qobject_cast<QListWidget*>(c)) {
+      for (const std::string& item : items) list->addItem(QString::fromStdString(item));
+    } else {
+      SetComponentCaption(c, JoinLines(items));
     }
-    parent->Insert(parent->Count(), item);
-    in_.IntValue("Tag");
-    SetDesignTag(item, -1);
-    Events(name);
-    TFrame* frame = &frame_;
-    item->OnClick = [frame, item] { frame->MenuItemClick(item); };
   }
 
-  void ReadImage(const std::string& name) {
-    auto* image = new TImage(&frame_);
-    image->setObjectName(QString::fromStdString(name));
-    image->SetAutoSize(false);
-    image->FileName = in_.Value("FileName");
-    TPlace p;
-    p.height = in_.IntValue("Height");
-    p.left = in_.IntValue("Left");
-    LoadPicture(*image, in_.Value("Picture"));
-    SetDesignTag(image, in_.IntValue("Tag"));
-    p.top = in_.IntValue("Top");
-    p.width = in_.IntValue("Width");
-    image->SetStretch(true);
-    Finish(image, p);
-    in_.EndOfBlock();
+  void SetPicture(TImage& image, const TDesignBlock& block) {
+    image.SetAutoSize(false);
+    image.FileName = block.Value("FileName");
+    LoadPicture(image, block.Value("Picture"));
+    image.SetStretch(true);
   }
 
   // The picture is looked for beside the design file, under its stored file name. A picture that
@@ -560,31 +376,63 @@ class TDesignReader {
     image.SetAnimate(true);
   }
 
-  void ReadMenuBarMarker() {
-    QWidget* marker = frame_.MMB;
-    int left = in_.IntValue("Left");
-    int top = in_.IntValue("Top");
-    marker->move(left, top);
-    marker->setVisible(TextToBool(in_.Value("Visible")));
-    workbench::MainForm->CompoMenu->SetEnabled(marker->isHidden());
-    in_.EndOfBlock();
+  // The menus in the order the bar lists them: name, caption, state and tag each.
+  QObject* BuildMenuBar(const TDesignBlock& block) {
+    auto* bar = new TMenuBar(&frame_);
+    bar->setObjectName(QString::fromStdString(block.name));
+    const std::vector<TDesignLine>& lines = block.properties;
+    // After Owner and the count line, four lines a menu.
+    for (size_t i = 2; i + 3 < lines.size(); i += 4) {
+      auto* menu = new TJMenuItem(lines[i + 1].value, bar);
+      menu->setObjectName(QString::fromStdString(lines[i].value));
+      menu->SetEnabled(TextToBool(lines[i + 2].value));
+      SetDesignTag(menu, platform::StrToIntDef(lines[i + 3].value, 0));
+      bar->addMenu(menu->SubMenu());
+      bar->Items.push_back(menu);
+    }
+    SetDesignTag(bar, -1);
+    return bar;
   }
 
-  void ReadFileDialog(const std::string& name) {
-    if (frame_.findChild<TOpenDlg*>() != nullptr) in_.Fail("a second file dialog");
-    auto* dialog = Control(new TOpenDlg(&frame_), name);
-    dialog->FileName = in_.Value("FileName");
-    dialog->InitialDir = in_.Value("InitialDir");
-    int left = in_.IntValue("Left");
-    int top = in_.IntValue("Top");
+  QObject* BuildMenuItem(const TDesignBlock& block) {
+    platform::TMenuItem* parent = FindMenuItem(block.Value("Parent"));
+    if (parent == nullptr)
+      FailAtLine(block.line, "the menu item " + block.name + " names no item read before it as its parent");
+    auto* item = new TJMenuItem(block.Value("Caption"), frame_.findChild<TMenuBar*>());
+    item->setObjectName(QString::fromStdString(block.name));
+    item->Checkable = TextToBool(block.Value("Checkable"));
+    bool checked = TextToBool(block.Value("Checked"));
+    if (checked || item->Checkable) item->SetChecked(checked);
+    item->SetEnabled(TextToBool(block.Value("Enabled")));
+    parent->Insert(parent->Count(), item);
+    SetDesignTag(item, -1);
+    Events(block);
+    TFrame* frame = &frame_;
+    item->OnClick = [frame, item] { frame->MenuItemClick(item); };
+    return item;
+  }
+
+  void BuildMenuBarMarker(const TDesignBlock& block) {
+    QWidget* marker = frame_.MMB;
+    marker->move(block.IntValue("Left"), block.IntValue("Top"));
+    marker->setVisible(TextToBool(block.Value("Visible")));
+    workbench::MainForm->CompoMenu->setEnabled(marker->isHidden());
+  }
+
+  QObject* BuildFileDialog(const TDesignBlock& block) {
+    auto* dialog = new TOpenDlg(&frame_);
+    dialog->setObjectName(QString::fromStdString(block.name));
+    dialog->setFocusPolicy(Qt::NoFocus);
+    dialog->FileName = block.Value("FileName");
+    dialog->InitialDir = block.Value("InitialDir");
     dialog->setText({});
-    Finish(dialog, {left, top, kMarkerSize, kMarkerSize});
-    workbench::MainForm->CompoOpenDlg->SetEnabled(false);
-    in_.EndOfBlock();
+    dialog->setGeometry(block.IntValue("Left"), block.IntValue("Top"), kMarkerSize, kMarkerSize);
+    dialog->show();
+    workbench::MainForm->CompoOpenDlg->setEnabled(false);
+    return dialog;
   }
 
   TFrame& frame_;
-  TJfmReader in_;
   std::string folder_;
 };
 
@@ -594,13 +442,32 @@ void ReportUnreadable(const std::string& fileName, const std::string& reason) {
                        platform::mtError, platform::mbOK);
 }
 
+// The checked text of a design file; none after a file that cannot be read has been reported.
+std::optional<TDesign> ReadDesignFile(const std::string& fileName) {
+  platform::TStringList lines;
+  try {
+    lines.LoadFromFile(fileName);
+  } catch (const platform::Exception& failure) {
+    ReportUnreadable(fileName, failure.Message());
+    return std::nullopt;
+  }
+  if (lines.Empty()) {
+    ReportUnreadable(fileName, "it is empty");
+    return std::nullopt;
+  }
+  try {
+    return ReadDesignText(lines);
+  } catch (const EDesignFileError& failure) {
+    ReportUnreadable(fileName, failure.Message());
+    return std::nullopt;
+  }
+}
+
 }  // namespace
 
-platform::TStringList DesignText(TFrame& frame) {
-  platform::TStringList lines;
-  TDesignWriter(frame, lines).WriteAll();
-  return lines;
-}
+TDesign CollectDesign(TFrame& frame) { return TDesignCollector(frame).CollectAll(); }
+
+platform::TStringList DesignText(TFrame& frame) { return WriteDesignText(CollectDesign(frame)); }
 
 void SaveDesignFile(const std::string& folder, TFrame& frame) {
   platform::TStringList lines = DesignText(frame);
@@ -610,24 +477,14 @@ void SaveDesignFile(const std::string& folder, TFrame& frame) {
 
 TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {
   const std::string fileName = folder + name + ".jfm";
-  platform::TStringList lines;
-  try {
-    lines.LoadFromFile(fileName);
-  } catch (const platform::Exception& failure) {
-    ReportUnreadable(fileName, failure.Message());
-    return nullptr;
-  }
-  if (lines.Empty()) {
-    ReportUnreadable(fileName, "it is empty");
-    return nullptr;
-  }
+  std::optional<TDesign> design = ReadDesignFile(fileName);
+  if (!design) return nullptr;
   workbench::TMainForm& main = *workbench::MainForm;
   QPointer<TFrame> previous = main.FCurrentFrame;
-  QPointer<TFrame> frame = main.CreateDesignFrame(GetFirstWord(lines[0]), fkApplication);
-  QComboBox* inspector = ObjInsForm->ComboBox1;
-  inspector->clear();
+  QPointer<TFrame> frame = main.CreateDesignFrame(design->blocks.front().name, fkApplication);
+  ObjInsForm->ComboBox1->clear();
   try {
-    TDesignReader(*frame, lines, folder).ReadAll();
+    TDesignBuilder(*frame, folder).BuildAll(*design);
   } catch (const platform::Exception& failure) {
     // A half-built design is no design: nothing of it stays.
     delete frame.data();

@@ -4,13 +4,15 @@
 // as name + ".jfm" (the format is in JfmText.h). The source's first line names it.
 #include <string>
 
+#include "designer/DesignText.h"
 #include "platform/StringList.h"
 
 namespace designer {
 
 class TFrame;
 
-// The design text of the frame, block by block.
+// The frame's design, block by block, and its text.
+TDesign CollectDesign(TFrame& frame);
 platform::TStringList DesignText(TFrame& frame);
 // Writes folder + frame name + ".jfm" (the folder ends with a separator) with CR LF line ends. An
 // older file is replaced only by a complete new one; a file that cannot be written raises

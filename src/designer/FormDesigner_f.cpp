@@ -161,6 +161,44 @@ std::vector<int> GridLines(int from, int to, int spacing) {
   return lines;
 }
 
+QWidget* NewSurfaceControl(int kind, QWidget* container) {
+  switch (kind) {
+    case ckButton: return new platform::TButton(container);
+    case ckPanel: {
+      auto* panel = new platform::TPanel(container);
+      panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+      return panel;
+    }
+    case ckTextField: {
+      auto* field = new TTextField(container);
+      field->setCursor(Qt::ArrowCursor);
+      return field;
+    }
+    case ckTextArea: {
+      auto* area = new TTextArea(container);
+      area->viewport()->setCursor(Qt::ArrowCursor);
+      area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      area->setTabChangesFocus(false);
+      area->setLineWrapMode(QPlainTextEdit::NoWrap);
+      return area;
+    }
+    case ckLabel: return new platform::TLabel(container);
+    case ckCheckbox: return new platform::TCheckBox(container);
+    case ckRadioButton: return new platform::TRadioButton(container);
+    case ckChoice: return new TChoice(container);
+    case ckList: return new TList(container);
+    case ckScrollbar: {
+      auto* bar = new platform::TScrollBar(container);
+      bar->setPageStep(10);
+      bar->setSingleStep(1);
+      bar->setRange(0, 0);
+      return bar;
+    }
+    default: return nullptr;
+  }
+}
+
 TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
   // The hook watches from the start, so that a press on the frame while it is not the active
   // window can activate it (ActivateByPress); it acts only while the frame is active.
@@ -459,45 +497,9 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
   if (FSelected != this && GetComponentKind(FSelected) != ckPanel) place = FSelected->mapToParent(place);
   QPoint onFrame = container == this ? place : container->mapTo(this, place);
   const std::string name = GetPaletteClassName(tool);
-  QWidget* created = nullptr;
+  if (tool == ckRadioButton) UncheckRadioButtons(container);
+  QWidget* created = NewSurfaceControl(tool, container);
   switch (tool) {
-    case ckButton: created = new platform::TButton(container); break;
-    case ckPanel: {
-      auto* panel = new platform::TPanel(container);
-      panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-      created = panel;
-      break;
-    }
-    case ckTextField:
-      created = new TTextField(container);
-      created->setCursor(Qt::ArrowCursor);
-      break;
-    case ckTextArea: {
-      auto* area = new TTextArea(container);
-      area->viewport()->setCursor(Qt::ArrowCursor);
-      area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-      area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-      area->setTabChangesFocus(false);
-      area->setLineWrapMode(QPlainTextEdit::NoWrap);
-      created = area;
-      break;
-    }
-    case ckLabel: created = new platform::TLabel(container); break;
-    case ckCheckbox: created = new platform::TCheckBox(container); break;
-    case ckRadioButton:
-      UncheckRadioButtons(container);
-      created = new platform::TRadioButton(container);
-      break;
-    case ckChoice: created = new TChoice(container); break;
-    case ckList: created = new TList(container); break;
-    case ckScrollbar: {
-      auto* bar = new platform::TScrollBar(container);
-      bar->setPageStep(10);
-      bar->setSingleStep(1);
-      bar->setRange(0, 0);
-      created = bar;
-      break;
-    }
     case ckMenuBar: {
       auto* menuBar = new TMenuBar(this);
       menuBar->setObjectName("MenuBar1");
@@ -528,8 +530,9 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
       FSelected = dialog;
       return dialog;
     }
-    default: return nullptr;
+    default: break;
   }
+  if (created == nullptr) return nullptr;
   const TComponentKindInfo& info = *ComponentKindInfo(tool);
   if (info.background != kKeepBackground) SetBackground(created, info.background);
   // A captioned kind starts with an empty caption, which follows the name like any caption that

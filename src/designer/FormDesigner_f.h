@@ -52,6 +52,10 @@ int LabelAlignment(const QLabel& label);
 // Paints a designed control's background (and a text control's base) in a 0x00BBGGRR colour.
 void SetBackground(QWidget* widget, unsigned colour);
 
+// A control of a palette kind as the surface shows it, before its own properties are set; nullptr
+// for the kinds that are no such control (frame, menu bar, menu item, image, file dialog).
+QWidget* NewSurfaceControl(int kind, QWidget* container);
+
 class TFrame : public platform::TForm {
   Q_OBJECT
  public:

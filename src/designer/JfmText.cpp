@@ -26,9 +26,9 @@ const std::string& TJfmReader::Current(const std::string& expected) const {
   return lines_[position_];
 }
 
-void TJfmReader::Fail(const std::string& what) const {
-  throw EDesignFileError("line " + IntToStr(position_ + 1) + ": " + what);
-}
+void FailAtLine(int line, const std::string& what) { throw EDesignFileError("line " + IntToStr(line) + ": " + what); }
+
+void TJfmReader::Fail(const std::string& what) const { FailAtLine(position_ + 1, what); }
 
 std::string TJfmReader::HeaderName() const {
   const std::string& line = Current("a block header");

@@ -16,6 +16,9 @@ class EDesignFileError : public platform::Exception {
   using platform::Exception::Exception;
 };
 
+// The error of a design file at a 1-based line: "line n: what".
+[[noreturn]] void FailAtLine(int line, const std::string& what);
+
 class TJfmWriter {
  public:
   explicit TJfmWriter(platform::TStringList& lines) : lines_(lines) {}

@@ -217,31 +217,31 @@ constexpr unsigned kWhite = 0xFFFFFF;
 
 // clang-format off
 const TComponentKindInfo kComponentKinds[] = {
-    {ckFrame, "", "", "Frame", 0, 0, kKeepBackground, false, "", 14, 17},
-    {ckMenuBar, "", "", "MenuBar", 0, 0, kKeepBackground, false, "", 2, 0},
-    {ckFileDialog, "", "", "FileDialog", 0, 0, kKeepBackground, false, "", 1, 0},
-    {ckButton, "Button", "Button", "Button", 75, 25, kKeepBackground, true,
+    {ckFrame, "", "", "Frame", 0, 0, kKeepBackground, false, "TFrame", "", 14, 17},
+    {ckMenuBar, "", "", "MenuBar", 0, 0, kKeepBackground, false, "TMenuBar", "", 2, 0},
+    {ckFileDialog, "", "", "FileDialog", 0, 0, kKeepBackground, false, "TOpenDlg", "", 1, 0},
+    {ckButton, "Button", "Button", "Button", 75, 25, kKeepBackground, true, "TButton",
      "Caption FontName FontSize FontStyle Height Left Parent Tag Top Width", 11, 7},
-    {ckPanel, "Panel", "Panel", "Panel", 185, 41, kSilver, false,
+    {ckPanel, "Panel", "Panel", "Panel", 185, 41, kSilver, false, "TPanel",
      "Background FontName FontSize FontStyle Foreground Height Left Parent Tag Top Width", 12, 12},
-    {ckTextField, "TextField", "TextField", "TextField", 121, 25, kWhite, true,
+    {ckTextField, "TextField", "TextField", "TextField", 121, 25, kWhite, true, "TTextField",
      "Background FontName FontSize FontStyle Foreground Height Left Parent PasswdChar Tag Text Top Width", 14, 7},
-    {ckTextArea, "TextArea", "TextArea", "TextArea", 185, 89, kWhite, true,
+    {ckTextArea, "TextArea", "TextArea", "TextArea", 185, 89, kWhite, true, "TTextArea",
      "Background FontName FontSize FontStyle Foreground Height Left Parent Tag Top Width Items", 13, 6},
-    {ckLabel, "Label", "Label", "Label", 65, 17, kKeepBackground, true,
+    {ckLabel, "Label", "Label", "Label", 65, 17, kKeepBackground, true, "TLabel",
      "Align Caption FontName FontSize FontStyle Height Left Parent Tag Top Width", 11, 0},
-    {ckCheckbox, "CheckBox", "Checkbox", "CheckBox", 97, 17, kSilver, true,
+    {ckCheckbox, "CheckBox", "Checkbox", "CheckBox", 97, 17, kSilver, true, "TCheckBox",
      "Background Caption Checked FontName FontSize FontStyle Height Left Parent Tag Top Width", 13, 9},
-    {ckRadioButton, "RadioButton", "Checkbox", "CheckBox", 113, 17, kSilver, true,
+    {ckRadioButton, "RadioButton", "Checkbox", "CheckBox", 113, 17, kSilver, true, "TRadioButton",
      "Background Caption Checked FontName FontSize FontStyle Height Left Parent Tag Top Width", 13, 9},
-    {ckChoice, "Choice", "Choice", "Choice", 100, 25, kWhite, false,
+    {ckChoice, "Choice", "Choice", "Choice", 100, 25, kWhite, false, "TChoice",
      "FontName FontSize FontStyle Height Left Parent Tag Top Width Items", 11, 9},
-    {ckList, "List", "List", "List, List in java.awt.List", 121, 97, kWhite, false,
+    {ckList, "List", "List", "List, List in java.awt.List", 121, 97, kWhite, false, "TList",
      "Background FontName FontSize FontStyle Foreground Height Left MultiSelect Parent Tag Top Width Items", 14, 9},
-    {ckScrollbar, "ScrollBar", "Scrollbar", "ScrollBar", 121, 16, kKeepBackground, false,
+    {ckScrollbar, "ScrollBar", "Scrollbar", "ScrollBar", 121, 16, kKeepBackground, false, "TScrollBar",
      "Background Height Left LineInc Max Min Orientation PageInc Parent Tag Top Value Width", 14, 5},
-    {ckMenuItem, "", "", "", 0, 0, kKeepBackground, false, "", 5, 0},
-    {ckImage, "Image", "", "Image", 50, 50, kKeepBackground, false,
+    {ckMenuItem, "", "", "", 0, 0, kKeepBackground, false, "TJMenuItem", "", 5, 0},
+    {ckImage, "Image", "", "Image", 50, 50, kKeepBackground, false, "TImage",
      "FileName Height Left Picture Tag Top Width", 7, 0},
 };
 // clang-format on
@@ -340,6 +340,12 @@ constexpr std::array<unsigned, 16> kNamedColors = {
 const TComponentKindInfo* ComponentKindInfo(int kind) {
   for (const TComponentKindInfo& info : kComponentKinds)
     if (info.kind == kind) return &info;
+  return nullptr;
+}
+
+const TComponentKindInfo* ComponentKindOfClass(const std::string& designClass) {
+  for (const TComponentKindInfo& info : kComponentKinds)
+    if (designClass == info.designClass) return &info;
   return nullptr;
 }
 

@@ -116,12 +116,15 @@ struct TComponentKindInfo {
   int width, height;           // size of a palette component
   unsigned background;         // colour a palette component starts with; kKeepBackground: the default
   bool captioned;              // a palette component's caption follows its name
+  const char* designClass;     // the class its design-file block names
   const char* designProperties;  // the design-file lines of its block, in their order
   int properties, events;      // inspector rows
 };
 constexpr unsigned kKeepBackground = 0xFFFFFFFFu;
 // The row of a kind; nullptr for a kind without one.
 const TComponentKindInfo* ComponentKindInfo(int kind);
+// The row whose design-file block names that class; nullptr for another class.
+const TComponentKindInfo* ComponentKindOfClass(const std::string& designClass);
 
 // Inspector rows of a kind; another kind shows an error box and gives 0.
 int GetHowManyProperties(int kind);

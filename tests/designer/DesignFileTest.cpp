@@ -370,3 +370,27 @@ TEST_F(DesignFileTest, ASourceOfTheFirstReleaseIsCompletedAfterItsDesignIsRead) 
   EXPECT_NE(platform::ReadFileBytes(temp_.File("Frame1.java")).find("// End of paint()"), std::string::npos);
   EXPECT_FALSE(Active().Modified());
 }
+
+// Every seed of the design file's fuzz target through the real windows: a refused design leaves no
+// frame behind, an accepted one is written and read back to the same text.
+TEST_F(DesignFileTest, EverySeedDesignIsRefusedWholeOrReadBackTheSame) {
+  for (const auto& seed : std::filesystem::directory_iterator(TEST_DATA_DIR "/fuzz/jfm")) {
+    const std::string text = platform::ReadFileBytes(seed.path().string());
+    WriteText("Seed.jfm", text);
+    Modal().Queue(mrOk);
+    TFrame* frame = Load("Seed");
+    if (frame == nullptr) {
+      EXPECT_EQ(FrameCount(), 0) << seed.path();
+      Editor().ClosePage();
+      continue;
+    }
+    Modal().Reset();
+    const std::string written = DesignText(*frame).Text();
+    Editor().ClosePage();
+    WriteText("Seed.jfm", written);
+    frame = Load("Seed");
+    ASSERT_NE(frame, nullptr) << seed.path();
+    EXPECT_EQ(DesignText(*frame).Text(), written) << seed.path();
+    Editor().ClosePage();
+  }
+}

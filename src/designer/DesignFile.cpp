@@ -566,7 +566,7 @@ class TDesignReader {
     int top = in_.IntValue("Top");
     marker->move(left, top);
     marker->setVisible(TextToBool(in_.Value("Visible")));
-    workbench::MainForm->CompoMenu->SetEnabled(marker->isHidden());
+    workbench::MainForm->CompoMenu->setEnabled(marker->isHidden());
     in_.EndOfBlock();
   }
 
@@ -579,7 +579,7 @@ class TDesignReader {
     int top = in_.IntValue("Top");
     dialog->setText({});
     Finish(dialog, {left, top, kMarkerSize, kMarkerSize});
-    workbench::MainForm->CompoOpenDlg->SetEnabled(false);
+    workbench::MainForm->CompoOpenDlg->setEnabled(false);
     in_.EndOfBlock();
   }
 

@@ -148,12 +148,12 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   EXPECT_EQ(Viewer().StatusBar1->PanelText(0), "Class MyFrame");
   EXPECT_EQ(Listed(), (std::vector<std::string>{"void main(String[] args)", "int count", "String name"}));
   EXPECT_EQ(GridTexts(), Listed());
-  ASSERT_EQ(Viewer().ListBox1->Count(), 1);
+  ASSERT_EQ(Viewer().ListBox1->count(), 1);
   EXPECT_EQ(Viewer().ListBox1->Items(0), "Runnable");
   // The static public method goes with any of its three buttons up and comes back with them down.
   for (auto* button : {Viewer().SpeedButton1, Viewer().SpeedButton5, Viewer().SpeedButton7}) {
     button->click();
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isChecked());
     EXPECT_EQ(Listed(), (std::vector<std::string>{"int count", "String name"}));
     button->click();
     EXPECT_EQ(Listed().size(), 3u);
@@ -166,13 +166,13 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   Select("Runnable2");
   EXPECT_EQ(Viewer().StatusBar1->PanelText(0), "Interface Runnable2");
   EXPECT_EQ(Listed(), std::vector<std::string>{"void go()"});
-  EXPECT_EQ(Viewer().ListBox1->Count(), 0);
+  EXPECT_EQ(Viewer().ListBox1->count(), 0);
 
   Select("Button");
   EXPECT_EQ(Viewer().StatusBar1->PanelText(0), "Class Button");
   EXPECT_TRUE(Listed().empty());
   EXPECT_TRUE(GridTexts().empty());
-  EXPECT_EQ(Viewer().ListBox1->Count(), 0);
+  EXPECT_EQ(Viewer().ListBox1->count(), 0);
 
   Viewer().Close();
   EXPECT_EQ(NodeCount(), 193);
@@ -228,7 +228,7 @@ TEST_F(ClassViewerTest, TheCommandScansTheSavedFileAndShowsItsClasses) {
     Select("Demo");
     seen = {Path(Viewer().FindNode("Demo")), Viewer().StatusBar1->PanelText(0)};
     for (const std::string& text : GridTexts()) seen.push_back(text);
-    for (int i = 0; i < Viewer().ListBox1->Count(); ++i) seen.push_back(Viewer().ListBox1->Items(i));
+    for (int i = 0; i < Viewer().ListBox1->count(); ++i) seen.push_back(Viewer().ListBox1->Items(i));
     Viewer().Close();
   }});
   Main().BrowserButton->Click();

@@ -43,7 +43,7 @@ class EnvOptionsTest : public WorkbenchTest {
 
 TEST_F(EnvOptionsTest, OkWritesEverySettingAndTheSettingsFileHoldsThemAfterClosing) {
   RunDialog(mrOk, [](workbench::TEnvForm& env) {
-    EXPECT_EQ(env.EnvPage->ActivePageIndex(), 0);
+    EXPECT_EQ(env.EnvPage->currentIndex(), 0);
     EXPECT_EQ(env.tabsizeEdit->text().toStdString(), "8");
     EXPECT_EQ(env.ColorGrid1->ForegroundIndex(), 11);  // yellow text
     EXPECT_EQ(env.ColorGrid1->BackgroundIndex(), 4);   // on navy

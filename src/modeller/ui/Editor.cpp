@@ -130,7 +130,7 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   }
   compiler.Wait(true);
 
-  messages.Clear();
+  messages.clear();
   if (haveErrorFile) {
     platform::TStringList lines = ReadErrorLines(errorFile);
     for (int i = 0; i < lines.Count(); ++i) messages.AddItem(lines[i]);
@@ -293,7 +293,7 @@ void TEditorForm::FormCreate() { ReadToolPlace(*this, kEditorPlace); }
 
 void TEditorForm::FormShow() {
   UpdateMenus();
-  MessageWindow->Clear();
+  MessageWindow->clear();
 }
 
 // Every page is offered for saving; a page kept by Cancel stays, and the window closes all the same.

@@ -57,14 +57,14 @@ TEST_F(MainWindow, StartUpMakesTheWindowsInOrderWithTheSelectToolActive) {
 TEST_F(MainWindow, TheSymbolsMenuAndThePaletteActivateOneHandlerAtATime) {
   Main().SymbolsAggregation->Click();
   EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().AggregationHandler);
-  EXPECT_TRUE(Main().AggregationButton->Down());
-  EXPECT_FALSE(Main().SelectButton->Down());
+  EXPECT_TRUE(Main().AggregationButton->isChecked());
+  EXPECT_FALSE(Main().SelectButton->isChecked());
   Main().CommentLinkButton->Click();
   EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().CommentLinkHandler);
-  EXPECT_FALSE(Main().AggregationButton->Down());
+  EXPECT_FALSE(Main().AggregationButton->isChecked());
   Main().SymbolsSelect->Click();
   EXPECT_TRUE(SelectToolActive());
-  EXPECT_FALSE(Main().CommentLinkButton->Down());
+  EXPECT_FALSE(Main().CommentLinkButton->isChecked());
 }
 
 TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {

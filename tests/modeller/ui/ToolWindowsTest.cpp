@@ -175,7 +175,7 @@ TEST_F(ToolWindows, PackageAndDesignInformationReachTheGeneratedJavaWhichCompile
   Modal().Queue(Answer<TJavaCodeGenerator>(mrOk, [](TJavaCodeGenerator& generator) {
     generator.ListBox->item(0)->setSelected(true);
     generator.ListBox->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    ASSERT_EQ(generator.ListBox->ItemIndex(), -1);
+    ASSERT_EQ(generator.ListBox->currentRow(), -1);
     generator.GenerateOneButton->click();
   }));
   Modal().Queue(mrOk);  // the generate log

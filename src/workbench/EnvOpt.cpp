@@ -424,14 +424,14 @@ void TEnvForm::ColorGrid1Change() {
 
 void TEnvForm::filterComboBoxChange() {
   DescriptEdit->setText(FilterComboBox->currentText());
-  bool last = FilterComboBox->ItemIndex() == FilterComboBox->count() - 1;
-  extEdit->setText(last ? "*.*" : Q(designer::GetFilterMask(FilterComboBox->Filter(), FilterComboBox->ItemIndex() + 1)));
+  bool last = FilterComboBox->currentIndex() == FilterComboBox->count() - 1;
+  extEdit->setText(last ? "*.*" : Q(designer::GetFilterMask(FilterComboBox->Filter(), FilterComboBox->currentIndex() + 1)));
   removeButton->setEnabled(extEdit->text() != "*.*");
 }
 
 void TEnvForm::resetButtonClick() {
   FilterComboBox->SetFilter(EditorForm->GetFileFilter());
-  FilterComboBox->SetItemIndex(0);
+  FilterComboBox->setCurrentIndex(0);
   filterComboBoxChange();
 }
 

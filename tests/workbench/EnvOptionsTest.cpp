@@ -211,7 +211,7 @@ TEST_F(EnvOptionsTest, TheFilterEditorAddsBeforeAnyFileAndRemovesTheSelectedEntr
   EXPECT_EQ(Env().DescriptEdit->text().toStdString(), "Java files (*.java)");
   EXPECT_EQ(Env().extEdit->text().toStdString(), "*.java");
   EXPECT_TRUE(Env().removeButton->isEnabled());
-  Env().FilterComboBox->SetItemIndex(Env().FilterComboBox->count() - 1);
+  Env().FilterComboBox->setCurrentIndex(Env().FilterComboBox->count() - 1);
   EXPECT_EQ(Env().extEdit->text().toStdString(), "*.*");
   EXPECT_FALSE(Env().removeButton->isEnabled());
 
@@ -222,7 +222,7 @@ TEST_F(EnvOptionsTest, TheFilterEditorAddsBeforeAnyFileAndRemovesTheSelectedEntr
   EXPECT_EQ(Env().FilterComboBox->Filter(),
             "Java files (*.java)|*.java|HTML files (*.html)|*.html|Text files (*.txt)|*.txt|"
             "Led files (*.led)|*.led|Any file (*.*)|*.*");
-  Env().FilterComboBox->SetItemIndex(1);
+  Env().FilterComboBox->setCurrentIndex(1);
   EXPECT_EQ(Env().extEdit->text().toStdString(), "*.html");
   Env().removeButtonClick();
   EXPECT_EQ(Env().FilterComboBox->Filter(),

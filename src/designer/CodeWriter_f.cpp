@@ -213,7 +213,7 @@ std::string FrameFontLine(const TFrame& frame) {
 
 std::string FramePositionLine(const TFrame& frame, int kind) {
   using std::to_string;
-  if (kind == fkApplet) return "resize(" + to_string(frame.ClientWidth()) + "," + to_string(frame.ClientHeight()) + ");";
+  if (kind == fkApplet) return "resize(" + to_string(frame.width()) + "," + to_string(frame.height()) + ");";
   return "reshape(" + to_string(frame.Left()) + "," + to_string(frame.Top()) + "," + to_string(frame.Width()) + "," +
          to_string(frame.Height()) + ");";
 }

@@ -30,7 +30,7 @@ TArgForAppletForm::TArgForAppletForm() {
   platform::Connect(BitBtn1, &QPushButton::clicked, this, [this] {
     OKButtonClick();
     SetModalResult(platform::mrOk);
-    Close();
+    close();
   });
   ClearButton = new QPushButton("Clear", this);
   ClearButton->setGeometry(390, 84, 80, 26);

@@ -339,7 +339,7 @@ void TClassViewer::DrawRow(int row) {
 
 void TClassViewer::Header1Sizing(int section, int& width) {
   (void)section;
-  width = std::clamp(width, kMinHeaderSection, std::max(kMinHeaderSection, ClientWidth() - kMinHeaderSection));
+  width = std::clamp(width, kMinHeaderSection, std::max(kMinHeaderSection, this->width() - kMinHeaderSection));
 }
 
 // The tree takes the width of section 0; the page control beside it fills the rest, which is the

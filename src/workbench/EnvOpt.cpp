@@ -331,7 +331,7 @@ void TEnvForm::EnvOKBtnClick() {
 void TEnvForm::EnvOKBtnPressed() {
   EnvOKBtnClick();
   okPressed_ = true;
-  bool closed = Close();
+  bool closed = close();
   okPressed_ = false;
   if (closed) SetModalResult(platform::mrOk);
 }
@@ -356,7 +356,7 @@ bool TEnvForm::Edited(const QLineEdit* edit) const {
 }
 
 void TEnvForm::ApplySettings() {
-  Hide();
+  hide();
   EditorForm->SetFileFilter(FilterComboBox->Filter());
   if (S(workdirEdit->text()) != EditorForm->GetWorkingDir()) EditorForm->SetWorkingDir(S(workdirEdit->text()));
   EditorForm->SetDesktopMode(DesktopRadio->isChecked() ? 0 : 1);
@@ -382,7 +382,7 @@ void TEnvForm::ApplySettings() {
 }
 
 void TEnvForm::CancelClick() {
-  Hide();
+  hide();
   ClearOptionErrors();
   LoadControls();
 }

@@ -315,7 +315,7 @@ void TMainForm::FormClose(TCloseAction& action) {
     MessageDlg(failure.Message(), mtError, mbOK);
   }
   WorkbenchClosing = true;
-  EditorForm->Close();
+  EditorForm->close();
   action = caHide;
 }
 
@@ -630,7 +630,7 @@ void TMainForm::Print1Click() {
 
 void TMainForm::PrintSetup1Click() { ExecutePrinterSetupDialog(); }
 
-void TMainForm::Exit1Click() { Close(); }
+void TMainForm::Exit1Click() { close(); }
 
 // ---- Edit commands ----
 

@@ -443,8 +443,8 @@ bool TToolRuns::MakeAppletHtml(const std::string& sourcePath) {
   int width = EditorForm->GetAppletWidth();
   int height = EditorForm->GetAppletHeight();
   if (designer::TFrame* frame = FrameOfPage(sourcePath)) {
-    width = frame->ClientWidth();
-    height = frame->ClientHeight();
+    width = frame->width();
+    height = frame->height();
   }
   std::vector<std::pair<std::string, std::string>> params;
   const platform::TStringGrid& grid = *ArgForAppletForm->ArgGrid;

@@ -174,7 +174,7 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   EXPECT_TRUE(GridTexts().empty());
   EXPECT_EQ(Viewer().ListBox1->count(), 0);
 
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(NodeCount(), 193);
   EXPECT_EQ(Viewer().FindNode("Derived"), nullptr);
   EXPECT_FALSE(FileExists(src_ + "Tovik.out"));
@@ -183,7 +183,7 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   WriteFile(src_ + "Tovik.out", "Class = Again\nparent = java.applet.Applet\n");
   Viewer().Show();
   EXPECT_EQ(Path(Viewer().FindNode("Again")), "Object>Component>Container>Panel>Applet>Again");
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(NodeCount(), 193);
 }
 
@@ -194,7 +194,7 @@ TEST_F(ClassViewerTest, AReportThatCannotBeReadOrDeletedIsReportedAndTheViewerSt
   ASSERT_NE(Viewer().FindNode("Demo"), nullptr);
   std::filesystem::remove(src_ + "Tovik.out");
   Modal().Queue(platform::mrOk);
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(LastMessage(), "  Can't delete " + src_ + "Tovik.out  ");
   EXPECT_FALSE(Viewer().isVisible());
   EXPECT_EQ(NodeCount(), 193);
@@ -204,7 +204,7 @@ TEST_F(ClassViewerTest, AReportThatCannotBeReadOrDeletedIsReportedAndTheViewerSt
   EXPECT_EQ(NodeCount(), 193);
   EXPECT_TRUE(Viewer().Memo1->toPlainText().isEmpty());
   Modal().Queue(platform::mrOk);
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(LastMessage(), "  Can't delete " + src_ + "Tovik.out  ");
 }
 
@@ -229,7 +229,7 @@ TEST_F(ClassViewerTest, TheCommandScansTheSavedFileAndShowsItsClasses) {
     seen = {Path(Viewer().FindNode("Demo")), Viewer().StatusBar1->PanelText(0)};
     for (const std::string& text : GridTexts()) seen.push_back(text);
     for (int i = 0; i < Viewer().ListBox1->count(); ++i) seen.push_back(Viewer().ListBox1->Items(i));
-    Viewer().Close();
+    Viewer().close();
   }});
   Main().BrowserButton->Click();
   EXPECT_TRUE(reportThere);

@@ -170,10 +170,10 @@ TEST_F(WorkbenchTest, PageChangeEmptiesTheApplicationArguments) {
 TEST_F(WorkbenchTest, ExitAsksForEveryModifiedPageAndCancelKeepsRunning) {
   Active().Lines().Add("unsaved");
   Modal().Queue(mrCancel);
-  EXPECT_FALSE(Main().Close());
+  EXPECT_FALSE(Main().close());
   EXPECT_EQ(Modal().Log().back().text, "File noname01.java has been modified. Save file?");
   EXPECT_TRUE(Main().isVisible());
   Modal().Queue(mrNo);
-  EXPECT_TRUE(Main().Close());
+  EXPECT_TRUE(Main().close());
   EXPECT_TRUE(workbench::WorkbenchClosing);
 }

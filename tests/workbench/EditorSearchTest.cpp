@@ -88,7 +88,7 @@ TEST_F(EditorSearchTest, ClosingTheEditorWindowClosesTheFindDialogs) {
   Main().replaceButtonClick();
   ASSERT_TRUE(Editor().FindDialog1->isVisible());
   ASSERT_TRUE(Editor().ReplaceDialog1->isVisible());
-  Editor().Close();
+  Editor().close();
   EXPECT_FALSE(Editor().isVisible());
   EXPECT_FALSE(Editor().FindDialog1->isVisible());
   EXPECT_FALSE(Editor().ReplaceDialog1->isVisible());

@@ -78,7 +78,7 @@ TEST_F(EnvOptionsTest, OkWritesEverySettingAndTheSettingsFileHoldsThemAfterClosi
   EXPECT_EQ(Editor().GetAppletWidth(), 320);
   EXPECT_TRUE(Main().GetConsoleClosing());
 
-  Main().Close();
+  Main().close();
   EXPECT_EQ(IniValue("Save Desktop"), "1");
   EXPECT_EQ(IniValue("Tab Size"), "4");
   EXPECT_EQ(IniValue("Grid Size"), "12");
@@ -155,7 +155,7 @@ TEST_F(EnvOptionsTest, RefusedValuesKeepTheDialogOpenWithTheUsersInput) {
   Env().extEdit->clear();
   refuses(Env().DescriptEdit, "Led files (*.led)", "Fill Both fields in the \"Register file type\" section !");
   Env().DescriptEdit->setText("Led files (*.led)");
-  EXPECT_FALSE(Env().Close());  // the refused input still blocks the close box
+  EXPECT_FALSE(Env().close());  // the refused input still blocks the close box
   Env().DescriptEdit->clear();
 
   // Each check sets and clears its own flag: correcting the values lets OK close.
@@ -260,7 +260,7 @@ TEST_F(EnvOptionsTest, TheCloseBoxKeepsTheRunChoicesAColourBesideTheGridStaysAnd
   Env().Show();
   Env().JavahStub->setChecked(true);
   Env().OptionEdit->setText("-x");
-  Env().Close();
+  Env().close();
   EXPECT_TRUE(Env().JavahHeader->isChecked());
   EXPECT_EQ(Env().OptionEdit->text().toStdString(), "");
 

@@ -56,7 +56,7 @@ TEST_F(SmallDialogsTest, TheAppletGridAcceptsCompleteArgumentsAndClearsAnIncompl
   // Shown again and closed with the close box: the cells stay, but no argument is accepted.
   Applet().Show();
   EXPECT_EQ(Applet().FArgCount, 0);
-  Applet().Close();
+  Applet().close();
   EXPECT_EQ(Applet().FArgCount, 0);
   EXPECT_EQ(Grid().Cells(1, 1), "color");
 }
@@ -126,7 +126,7 @@ TEST_F(SmallDialogsTest, TheArgumentLineGoesToTheHistoryOnEveryCloseAndCancelEmp
   Modal().Queue(ModalAnswer{mrCancel, "", 0, [&](QWidget*) {
                               dialog.Show();
                               dialog.ArgComboBox->setEditText("one two");
-                              dialog.Close();
+                              dialog.close();
                             }});
   Main().ArgForApplication();
   EXPECT_EQ(dialog.ArgComboBox->currentText().toStdString(), "");
@@ -144,7 +144,7 @@ TEST_F(SmallDialogsTest, GoToLineOnAnEmptyPageAcceptsOnlyOne) {
   dialog.okButton->click();
   EXPECT_EQ(LastMessage(), "Line number should be between 1 and 1.");
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_FALSE(dialog.Close());  // the close box is refused too until a good number or Cancel
+  EXPECT_FALSE(dialog.close());  // the close box is refused too until a good number or Cancel
 
   dialog.ComboBox1->setEditText("x1");
   Modal().Queue(mrOk);

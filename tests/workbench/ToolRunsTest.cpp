@@ -81,7 +81,7 @@ class ToolRunsTest : public WorkbenchTest {
     return items;
   }
   void RestartWithSettings(const std::string& ini) {
-    Main().Close();
+    Main().close();
     workbench::DestroyWorkbenchWindows();
     WriteFile(temp_.File("config") + "/morvane/Morvane.ini", ini);
     workbench::CreateWorkbenchWindows();
@@ -218,7 +218,7 @@ TEST_F(ToolRunsTest, ResetEndsARunningToolWhileThePageAndTheWindowStayOpen) {
     int pages = Editor().GetPageCount();
     Main().CloseFile1Click();
     pageKept = Editor().GetPageCount() == pages;
-    windowKept = !Main().Close();
+    windowKept = !Main().close();
     Main().Reset1Click();
   });
   auto started = std::chrono::steady_clock::now();

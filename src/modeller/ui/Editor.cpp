@@ -124,7 +124,7 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   if (haveErrorFile) compiler.SetErrorFile(errorFile);
   if (!compiler.Start()) {
     platform::ShowMessage(command + ": can not run this program.");
-    CompileMsgForm->Close();
+    CompileMsgForm->close();
     if (haveErrorFile) QFile::remove(QString::fromStdString(errorFile));
     return;
   }
@@ -454,7 +454,7 @@ void TEditorForm::FilePrintItemClick() {
   if (sheet != nullptr && platform::ExecutePrintDialog()) sheet->PrintFile();
 }
 
-void TEditorForm::FileExitItemClick() { Close(); }
+void TEditorForm::FileExitItemClick() { close(); }
 
 void TEditorForm::EditUndoItemClick() {
   if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->undo();

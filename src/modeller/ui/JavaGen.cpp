@@ -173,7 +173,7 @@ void TJavaCodeGenerator::Generate(const std::function<void(platform::TStringList
   }
   OutputLines.reset();
   SetModalResult(platform::mrOk);
-  Hide();
+  hide();
   GenerateLogForm->Execute();
   EditorForm->Show();
   EditorForm->OpenFileInNewPage(path);

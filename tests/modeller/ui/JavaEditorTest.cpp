@@ -319,7 +319,7 @@ TEST_F(JavaEditor, ThePlaceIsKeptInTheSettingsFile) {
   Editor().FileNewItemClick();
   Type("unsaved");
   Modal().Queue(mrCancel);
-  EXPECT_TRUE(Editor().Close());
+  EXPECT_TRUE(Editor().close());
   EXPECT_EQ(Editor().PageCount(), 1) << "Cancel keeps the page, and the window closes all the same";
   platform::TIniFile ini(SettingsFileName());
   EXPECT_EQ(ini.ReadInteger("Editor", "Width", 0), 500);

@@ -448,7 +448,7 @@ bool TToolRuns::MakeAppletHtml(const std::string& sourcePath) {
   }
   std::vector<std::pair<std::string, std::string>> params;
   const platform::TStringGrid& grid = *ArgForAppletForm->ArgGrid;
-  for (int i = 1; i <= ArgForAppletForm->FArgCount && i < grid.ColCount(); ++i)
+  for (int i = 1; i <= ArgForAppletForm->FArgCount && i < grid.columnCount(); ++i)
     params.emplace_back(grid.Cells(i, 1), grid.Cells(i, 2));
   TStringList lines = designer::AppletHtmlLines(designer::GetVersionText(),
                                                 designer::RemoveFileExt(ExtractFileName(sourcePath)), width, height,

@@ -37,8 +37,8 @@ TEST_F(SmallDialogsTest, TheAppletGridAcceptsCompleteArgumentsAndClearsAnIncompl
   EXPECT_EQ(Grid().Cells(0, 2), " Value");
   EXPECT_EQ(Grid().columnWidth(0), 40);
   EXPECT_EQ(Grid().columnWidth(1), 60);
-  EXPECT_EQ(Grid().ColCount(), 10);
-  EXPECT_EQ(Grid().RowCount(), 3);
+  EXPECT_EQ(Grid().columnCount(), 10);
+  EXPECT_EQ(Grid().rowCount(), 3);
 
   FillArgument(1, "color", "red");
   ClickColumn(2);
@@ -50,7 +50,7 @@ TEST_F(SmallDialogsTest, TheAppletGridAcceptsCompleteArgumentsAndClearsAnIncompl
   EXPECT_EQ(Grid().Cells(2, 1), "");
   EXPECT_EQ(Applet().FArgCount, 1);
   EXPECT_FALSE(Applet().isVisible());
-  EXPECT_EQ(Grid().Col(), 1);
+  EXPECT_EQ(Grid().currentColumn(), 1);
   EXPECT_TRUE(Modal().Log().empty());
 
   // Shown again and closed with the close box: the cells stay, but no argument is accepted.
@@ -67,7 +67,7 @@ TEST_F(SmallDialogsTest, MovingRightPastAnIncompleteColumnIsReportedAndLeavingIt
   Modal().Queue(mrOk);
   ClickColumn(2);
   EXPECT_EQ(LastMessage(), "You didn't fill in both \"Name\" and \"Value\" fields in column 1 !");
-  EXPECT_EQ(Grid().Col(), 1);
+  EXPECT_EQ(Grid().currentColumn(), 1);
   EXPECT_EQ(Grid().Cells(2, 0), "");
   EXPECT_EQ(Grid().Cells(1, 1), "color");  // kept for the user to finish
 
@@ -76,7 +76,7 @@ TEST_F(SmallDialogsTest, MovingRightPastAnIncompleteColumnIsReportedAndLeavingIt
   Modal().Queue(mrOk);
   ClickColumn(3);
   EXPECT_EQ(LastMessage(), "You didn't fill in both \"Name\" and \"Value\" fields in column 2 !");
-  EXPECT_EQ(Grid().Col(), 2);
+  EXPECT_EQ(Grid().currentColumn(), 2);
   EXPECT_EQ(Applet().FArgColumn, 2);
 
   // Leaving an incomplete column to the left clears it.

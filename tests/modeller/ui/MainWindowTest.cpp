@@ -39,8 +39,8 @@ TEST_F(MainWindow, StartUpMakesTheWindowsInOrderWithTheSelectToolActive) {
   EXPECT_TRUE(SelectToolActive());
   EXPECT_EQ(Graph().HandlerGroup(), Main().HandlerGroup.get());
   EXPECT_EQ(Graph().PaintBox(), Main().PaintBox);
-  EXPECT_EQ(Main().PaintBox->Width(), 1500);
-  EXPECT_EQ(Main().PaintBox->Height(), 2000);
+  EXPECT_EQ(Main().PaintBox->width(), 1500);
+  EXPECT_EQ(Main().PaintBox->height(), 2000);
   EXPECT_EQ(Main().StatusBar->PanelText(0), "Filename:");
   EXPECT_EQ(Main().StatusBar->PanelText(2), "Title:");
   std::vector<std::string> captions;
@@ -72,12 +72,12 @@ TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {
   DiagramHeight = 700;
   Modal().Queue(mrCancel);
   Main().ToolsOptionsClick();
-  EXPECT_EQ(Main().PaintBox->Width(), 1500);
+  EXPECT_EQ(Main().PaintBox->width(), 1500);
   Modal().Queue(mrOk);
   Main().ToolsOptionsClick();
   EXPECT_EQ(Modal().Log().back().caption, "Options");
-  EXPECT_EQ(Main().PaintBox->Width(), 900);
-  EXPECT_EQ(Main().PaintBox->Height(), 700);
+  EXPECT_EQ(Main().PaintBox->width(), 900);
+  EXPECT_EQ(Main().PaintBox->height(), 700);
 }
 
 TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
@@ -95,7 +95,7 @@ TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
   EXPECT_EQ(Main().Width(), 820);
   EXPECT_EQ(IndentString, "    ");
   EXPECT_EQ(JavaCompilerPath, "/opt/jdk/bin/javac");
-  EXPECT_EQ(Main().PaintBox->Width(), 900);
+  EXPECT_EQ(Main().PaintBox->width(), 900);
   EXPECT_EQ(Main().PaintBox->Canvas()->Font.Name, "DejaVu Sans");
   EXPECT_TRUE(Main().close());
   const std::string text = SettingsText();

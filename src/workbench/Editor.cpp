@@ -665,7 +665,7 @@ void TEditorForm::PopupMenu1Popup() {
   Copy1->SetEnabled(selected);
   Cut1->SetEnabled(selected);
   Paste1->SetEnabled(Clipboard().HasText());
-  Undo1->SetEnabled(edit != nullptr && edit->CanUndo());
+  Undo1->SetEnabled(edit != nullptr && edit->document()->isUndoAvailable());
 }
 
 void TEditorForm::EditorChange() {

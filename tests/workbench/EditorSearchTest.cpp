@@ -171,7 +171,7 @@ TEST_F(EditorSearchTest, OnlyTheCommentIsColouredNotSlashesInAString) {
   EXPECT_FALSE(Commented(slashesInString));
   EXPECT_FALSE(Commented(start));
   EXPECT_FALSE(Active().Modified()) << "colouring is no edit";
-  EXPECT_FALSE(Active().CanUndo());
+  EXPECT_FALSE(Active().document()->isUndoAvailable());
 
   // Typing a second slash makes a comment; deleting it takes the colour away.
   Active().Lines().SetText("x = 1; /");

@@ -469,7 +469,7 @@ void TEditorForm::EditPasteItemClick() {
   if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->paste();
 }
 void TEditorForm::EditSelectAllItemClick() {
-  if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->SelectAll();
+  if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->selectAll();
 }
 
 void TEditorForm::SearchFindItemClick() {

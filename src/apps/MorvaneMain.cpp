@@ -13,14 +13,14 @@ int main(int argc, char** argv) {
   splash->Show();
   application.processEvents();
   workbench::CreateWorkbenchWindows();
-  splash->Close();
+  splash->close();
   // Until the settings place them: the strip along the top, the inspector on the left below it.
   workbench::MainForm->SetBounds(0, 0, 800, workbench::MainForm->Height());
   designer::ObjInsForm->SetBounds(0, 99, 170, 439);
   workbench::EditorForm->SetBounds(170, 99, 630, 439);
   designer::ObjInsForm->Show();
   workbench::MainForm->Show();
-  application.Run();
+  application.exec();
   workbench::DestroyWorkbenchWindows();
   return 0;
 }

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   application.HelpFile = application.ExeDir() + "Help/Zelvory.html";
   modeller::CreateModellerWindows();
   modeller::MainForm->Show();
-  application.Run();
+  application.exec();
   modeller::DestroyModellerWindows();
   modeller::DoneGlobals();
   return 0;

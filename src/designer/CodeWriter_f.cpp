@@ -213,7 +213,7 @@ std::string FrameFontLine(const TFrame& frame) {
 
 std::string FramePositionLine(const TFrame& frame, int kind) {
   using std::to_string;
-  if (kind == fkApplet) return "resize(" + to_string(frame.ClientWidth()) + "," + to_string(frame.ClientHeight()) + ");";
+  if (kind == fkApplet) return "resize(" + to_string(frame.width()) + "," + to_string(frame.height()) + ");";
   return "reshape(" + to_string(frame.Left()) + "," + to_string(frame.Top()) + "," + to_string(frame.Width()) + "," +
          to_string(frame.Height()) + ");";
 }
@@ -308,7 +308,7 @@ void SaveRescueCopy(const platform::TRichEdit& edit, const std::string& folder) 
 // Closes the frame's page without saving; its frame stays alive for the caller.
 void ClosePageUnsaved(int page) {
   workbench::TEditorForm& editor = *workbench::EditorForm;
-  if (editor.Page->ActivePageIndex() != page) editor.SelectPage(page);
+  if (editor.Page->currentIndex() != page) editor.SelectPage(page);
   editor.PageEditor(page)->SetModified(false);
   editor.Page->Pages(page)->SetTag(nullptr);
   editor.ClosePage();
@@ -368,7 +368,7 @@ const TStringList& CodeTemplate(int kind) {
 bool ActivateFrameSource(TFrame* frame) {
   int page = PageIndexOf(frame);
   if (page < 0) return false;
-  if (workbench::EditorForm->Page->ActivePageIndex() != page) workbench::EditorForm->SelectPage(page);
+  if (workbench::EditorForm->Page->currentIndex() != page) workbench::EditorForm->SelectPage(page);
   return true;
 }
 

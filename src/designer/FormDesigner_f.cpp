@@ -506,7 +506,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
       SetDesignTag(menuBar, -1);
       MMB->move(onFrame);
       MMB->show();
-      main.CompoMenu->SetEnabled(false);
+      main.CompoMenu->setEnabled(false);
       FSelected = menuBar;
       return menuBar;
     }
@@ -526,7 +526,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
       dialog->setGeometry(QRect(onFrame, QSize(kMarkerSize, kMarkerSize)));
       dialog->setFocusPolicy(Qt::NoFocus);
       dialog->show();
-      main.CompoOpenDlg->SetEnabled(false);
+      main.CompoOpenDlg->setEnabled(false);
       FSelected = dialog;
       return dialog;
     }
@@ -583,12 +583,12 @@ void TFrame::DeleteSelection() {
       return;
     }
     MMB->hide();
-    main.CompoMenu->SetEnabled(true);
+    main.CompoMenu->setEnabled(true);
     target = menuBar;
   }
   if (target != nullptr) {
     int kind = GetComponentKind(target);
-    if (kind == ckFileDialog) main.CompoOpenDlg->SetEnabled(true);
+    if (kind == ckFileDialog) main.CompoOpenDlg->setEnabled(true);
     RemoveInspectorEntry(target);
     WriteFrameSource(
         this,
@@ -807,11 +807,11 @@ void TFrame::FormActivate() {
     ShowInInspector(FSelected);
   }
   bool noMenuBar = FrameId == fkApplet || !MMB->isHidden();
-  if (noMenuBar && main.CompoMenu->Down()) main.UnSelect1Click();
-  main.CompoMenu->SetEnabled(!noMenuBar);
+  if (noMenuBar && main.CompoMenu->isChecked()) main.UnSelect1Click();
+  main.CompoMenu->setEnabled(!noMenuBar);
   bool hasFileDialog = findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
-  if (hasFileDialog && main.CompoOpenDlg->Down()) main.UnSelect1Click();
-  main.CompoOpenDlg->SetEnabled(!hasFileDialog);
+  if (hasFileDialog && main.CompoOpenDlg->isChecked()) main.UnSelect1Click();
+  main.CompoOpenDlg->setEnabled(!hasFileDialog);
   main.SwapButton->OnClick = [] { workbench::MainForm->FindEditor(); };
   if (!FSourcePage.isNull()) {
     main.FPageFrame = this;

@@ -111,7 +111,7 @@ int GetNonameNumber(const std::string& name) {
 
 std::string GetNextNonameNumber(const platform::TPageControl& pages) {
   int largest = 0;
-  for (int i = 0; i < pages.PageCount(); ++i) largest = std::max(largest, GetNonameNumber(pages.Pages(i)->Caption()));
+  for (int i = 0; i < pages.count(); ++i) largest = std::max(largest, GetNonameNumber(pages.Pages(i)->Caption()));
   std::string number = std::to_string(largest + 1);
   return number.size() == 1 ? "0" + number : number;
 }

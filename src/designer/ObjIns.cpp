@@ -83,10 +83,10 @@ std::string ValueOf(QWidget* c, int kind, int code) {
     case pcForeground: return ColorToJavaName(ColourOf(c, QPalette::WindowText));
     case pcHeight:
       if (frame == nullptr) return std::to_string(c->height());
-      return std::to_string(applet ? frame->ClientHeight() : frame->Height());
+      return std::to_string(applet ? frame->height() : frame->Height());
     case pcWidth:
       if (frame == nullptr) return std::to_string(c->width());
-      return std::to_string(applet ? frame->ClientWidth() : frame->Width());
+      return std::to_string(applet ? frame->width() : frame->Width());
     case pcLeft: return std::to_string(frame != nullptr ? frame->Left() : c->x());
     case pcTop: return std::to_string(frame != nullptr ? frame->Top() : c->y());
     case pcName: return Text(c->objectName());

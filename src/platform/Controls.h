@@ -26,9 +26,6 @@ class TSpeedButton : public QToolButton {
  public:
   TSpeedButton(QWidget* parent, const std::string& name, const std::string& hint, int groupIndex = 0);
   std::string Hint() const { return toolTip().toStdString(); }
-  bool Enabled() const { return isEnabled(); }
-  void SetEnabled(bool enabled) { setEnabled(enabled); }
-  bool Down() const { return isChecked(); }
   void SetDown(bool down);
   int GroupIndex() const { return groupIndex_; }
   void SetGlyph(const std::string& name);  // the picture (Glyph), before the caption if it has one
@@ -43,7 +40,6 @@ class TPanel : public QFrame {
   Q_OBJECT
  public:
   explicit TPanel(QWidget* parent, const std::string& name = {});
-  bool Visible() const { return isVisible(); }
 };
 
 class TTabSheet : public QWidget {
@@ -66,10 +62,8 @@ class TPageControl : public QTabWidget {
   Q_OBJECT
  public:
   explicit TPageControl(QWidget* parent);
-  int PageCount() const { return count(); }
   TTabSheet* Pages(int index) const { return qobject_cast<TTabSheet*>(widget(index)); }
   TTabSheet* ActivePage() const { return qobject_cast<TTabSheet*>(currentWidget()); }
-  int ActivePageIndex() const { return currentIndex(); }
   void SetActivePageIndex(int index);  // runs no OnChange, as a change made by the program
   TTabSheet* AddPage(const std::string& caption);
   std::function<void()> OnChange;  // the user picked another page
@@ -99,12 +93,8 @@ class TListBox : public QListWidget {
   Q_OBJECT
  public:
   explicit TListBox(QWidget* parent);
-  int Count() const { return count(); }
   std::string Items(int index) const;
   void AddItem(const std::string& text);
-  void Clear() { clear(); }
-  int ItemIndex() const { return currentRow(); }
-  void SetItemIndex(int index) { setCurrentRow(index); }
   std::function<void()> OnDblClick;
 
  protected:

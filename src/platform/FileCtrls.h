@@ -55,8 +55,6 @@ class TFilterComboBox : public QComboBox {
   void SetFilter(const std::string& filter);
   // The mask of the selected entry; empty when none is selected.
   std::string Mask() const;
-  int ItemIndex() const { return currentIndex(); }
-  void SetItemIndex(int index) { setCurrentIndex(index); }
   std::function<void()> OnChange;  // the user picked another entry
 
  private:

@@ -39,7 +39,7 @@ TFindDialog::TFindDialog(QWidget* owner, bool replacing) : QDialog(owner) {
   buttons->addWidget(CancelButton);
   buttons->addStretch(1);
   Connect(FindNextButton, &QPushButton::clicked, this, [this] { FindNextClick(); });
-  Connect(CancelButton, &QPushButton::clicked, this, [this] { CloseDialog(); });
+  Connect(CancelButton, &QPushButton::clicked, this, [this] { hide(); });
 }
 
 void TFindDialog::SetFindText(const std::string& text) {
@@ -72,8 +72,6 @@ void TFindDialog::Execute() {
   raise();
   activateWindow();
 }
-
-void TFindDialog::CloseDialog() { hide(); }
 
 void TFindDialog::FindNextClick() {
   FindText = FindEdit->text().toStdString();

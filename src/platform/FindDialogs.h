@@ -39,7 +39,6 @@ class TFindDialog : public QDialog {
   bool WholeWord() const { return (Options() & frWholeWord) != 0; }
 
   void Execute();      // shows the dialog, modeless
-  void CloseDialog();  // hides it
 
   QLineEdit* FindEdit;
   QCheckBox* WholeWordBox;

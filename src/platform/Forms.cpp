@@ -59,12 +59,6 @@ std::string TApplication::ExeName() const { return applicationFilePath().toStdSt
 
 std::string TApplication::ExeDir() const { return applicationDirPath().toStdString() + "/"; }
 
-void TApplication::Run() { exec(); }
-
-void TApplication::ProcessMessages() { processEvents(QEventLoop::AllEvents); }
-
-void TApplication::Terminate() { quit(); }
-
 TApplication* Application() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
 
 TForm::TForm(QWidget* owner) : QWidget(owner, Qt::Window) {}
@@ -102,8 +96,6 @@ void TForm::ShowNormal() {
   raise();
   activateWindow();
 }
-
-bool TForm::Close() { return close(); }
 
 int TForm::ShowModal() {
   modalResult_ = mrNone;

@@ -39,9 +39,6 @@ class TApplication : public QApplication {
   std::function<void()> OnActivate;  // the application became active
 
   TForm* MainForm = nullptr;  // closing it ends the message loop
-  void Run();
-  void ProcessMessages();
-  void Terminate();
 
  private:
   bool wasActive_ = false;
@@ -68,15 +65,9 @@ class TForm : public QWidget {
   void SetWidth(int width);
   void SetHeight(int height);
   void SetBounds(int left, int top, int width, int height);
-  int ClientWidth() const { return width(); }
-  int ClientHeight() const { return height(); }
 
-  bool Visible() const { return isVisible(); }
-  void SetVisible(bool visible) { setVisible(visible); }
   void Show();  // shows, raises and activates
   void ShowNormal();
-  void Hide() { hide(); }
-  bool Close();  // true when the window closed
 
   // Runs the window modally through the modal service: a scripted answer (its fill run on this
   // window) or, live, a nested loop until ModalResult is set.

@@ -51,7 +51,7 @@ void TStringGrid::CommitEditor() {
 void TStringGrid::SetCol(int col) {
   CommitEditor();
   movingByProgram_ = true;
-  setCurrentCell(std::max(Row(), fixedRows_), col);
+  setCurrentCell(std::max(currentRow(), fixedRows_), col);
   movingByProgram_ = false;
 }
 

@@ -15,16 +15,11 @@ class TStringGrid : public QTableWidget {
  public:
   TStringGrid(QWidget* parent, int colCount, int rowCount, int fixedCols = 1, int fixedRows = 1);
 
-  int ColCount() const { return columnCount(); }
-  int RowCount() const { return rowCount(); }
   std::string Cells(int col, int row) const;
   void SetCells(int col, int row, const std::string& text);
 
-  int Col() const { return currentColumn(); }
-  int Row() const { return currentRow(); }
   // Moves the current cell as the program does: OnClick does not run.
   void SetCol(int col);
-  void SetColWidth(int col, int width) { setColumnWidth(col, width); }
   void SetDefaultColWidth(int width);
   void SetDefaultRowHeight(int height);
 

@@ -19,9 +19,6 @@ class TPaintBox : public QWidget {
   TCanvas* Canvas() const { return canvas_.get(); }
   TColor Color = clWhite;  // the background a refresh starts from
 
-  int Width() const { return width(); }
-  int Height() const { return height(); }
-  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
   // Clears the canvas to Color and runs OnPaint at once.
   void Refresh();

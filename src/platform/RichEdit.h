@@ -51,7 +51,6 @@ class TRichEdit : public QPlainTextEdit {
   void SetSelLength(int length);
   std::string SelText() const;
   void SetSelText(const std::string& text);
-  void SelectAll() { selectAll(); }
   int TextLength() const;
 
   int LineFromChar(int position) const;  // the line holding a character position
@@ -59,7 +58,6 @@ class TRichEdit : public QPlainTextEdit {
 
   bool Modified() const;
   void SetModified(bool modified);
-  bool CanUndo() const { return document()->isUndoAvailable(); }
 
   int Tag = 0;
 

@@ -65,7 +65,7 @@ TAboutForm::TAboutForm() {
   OKButton->setDefault(true);
   platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
-    Hide();
+    hide();
   });
   MoreButton = new QPushButton("&More", this);
   MoreButton->setGeometry(218, 194, 80, 26);

@@ -30,7 +30,7 @@ TArgForAppletForm::TArgForAppletForm() {
   platform::Connect(BitBtn1, &QPushButton::clicked, this, [this] {
     OKButtonClick();
     SetModalResult(platform::mrOk);
-    Close();
+    close();
   });
   ClearButton = new QPushButton("Clear", this);
   ClearButton->setGeometry(390, 84, 80, 26);
@@ -61,7 +61,7 @@ void TArgForAppletForm::ClearIncompleteArgColumn() {
 void TArgForAppletForm::SetArgHeader(int col) { ArgGrid->SetCells(col, 0, "   Arg " + std::to_string(col)); }
 
 void TArgForAppletForm::FormShow() {
-  ArgGrid->SetColWidth(0, 40);
+  ArgGrid->setColumnWidth(0, 40);
   ArgGrid->SetCells(0, 1, " Name");
   ArgGrid->SetCells(0, 2, " Value");
   SetArgHeader(1);
@@ -70,7 +70,7 @@ void TArgForAppletForm::FormShow() {
 }
 
 void TArgForAppletForm::ArgGridClick() {
-  int col = ArgGrid->Col();
+  int col = ArgGrid->currentColumn();
   if (col > 1) {
     if (ColumnComplete(col - 1)) {
       SetArgHeader(col);
@@ -80,22 +80,22 @@ void TArgForAppletForm::ArgGridClick() {
       ArgGrid->SetCol(col - 1);
     }
   }
-  if (ArgGrid->Col() != FArgColumn) {
+  if (ArgGrid->currentColumn() != FArgColumn) {
     if (ColumnComplete(FArgColumn)) {
-      FArgColumn = ArgGrid->Col();
+      FArgColumn = ArgGrid->currentColumn();
       return;
     }
     ClearArgument(FArgColumn);
   }
-  FArgColumn = ArgGrid->Col();
+  FArgColumn = ArgGrid->currentColumn();
 }
 
 void TArgForAppletForm::OKButtonClick() {
-  ArgGrid->SetCol(ArgGrid->Col());  // takes in a cell still being typed
+  ArgGrid->SetCol(ArgGrid->currentColumn());  // takes in a cell still being typed
   ClearIncompleteArgColumn();
   // A kept header over an emptied column ends the arguments: the page gets no empty PARAM.
   int count = 0;
-  while (count + 1 < ArgGrid->ColCount() && count < kMaxArgs &&
+  while (count + 1 < ArgGrid->columnCount() && count < kMaxArgs &&
          ArgGrid->Cells(count + 1, 0).find("Arg") != std::string::npos && ColumnComplete(count + 1))
     ++count;
   FArgCount = count;
@@ -113,7 +113,7 @@ void TArgForAppletForm::FormClose(platform::TCloseAction&) {
 }
 
 void TArgForAppletForm::ClearButtonClick() {
-  for (int col = 1; col < ArgGrid->ColCount(); ++col) ClearColumn(col);
+  for (int col = 1; col < ArgGrid->columnCount(); ++col) ClearColumn(col);
   SetArgHeader(1);
   MoveToFirstColumn();
 }

@@ -25,7 +25,7 @@ TArgForApplicaForm::TArgForApplicaForm() {
   OKButton->setDefault(true);
   platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
-    Close();
+    close();
   });
   HelpButton = new QPushButton("Help", this);
   HelpButton->setGeometry(228, 64, 80, 26);

@@ -26,13 +26,13 @@ TBrowsingForm::TBrowsingForm() {
   OKButton->setDefault(true);
   platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
-    Hide();
+    hide();
   });
   CancelButton = new QPushButton("&Cancel", this);
   CancelButton->setGeometry(326, 264, 80, 26);
   platform::Connect(CancelButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrCancel);
-    Hide();
+    hide();
   });
   FolderChanged();
 }

@@ -241,7 +241,7 @@ std::string TClassViewer::ReportFileName() const {
 
 TScopeFilter TClassViewer::Filter() const {
   TScopeFilter filter{};
-  for (int flag = 0; flag < sfFlagCount; ++flag) filter[flag] = filterButtons_[flag]->Down();
+  for (int flag = 0; flag < sfFlagCount; ++flag) filter[flag] = filterButtons_[flag]->isChecked();
   return filter;
 }
 
@@ -280,7 +280,7 @@ void TClassViewer::MakeClassTree() {
 
 void TClassViewer::MakeTable(const std::string& key) {
   TClassTable table = ReadClassTable(reportLines_, key, Filter());
-  ListBox1->Clear();
+  ListBox1->clear();
   for (const std::string& name : table.Interfaces) ListBox1->AddItem(name);
   FScopeList = std::move(table.Members);
 }
@@ -300,7 +300,7 @@ void TClassViewer::TreeView1Change(QTreeWidgetItem* node) {
   FillScopeList();
   const std::string text = node->text(0).toStdString();
   StatusBar1->SetPanelText(0, (ImageIndex(node) == kInterfaceImage ? "Interface " : "Class ") + text);
-  if (ImageIndex(node) == kLibraryImage) ListBox1->Clear();
+  if (ImageIndex(node) == kLibraryImage) ListBox1->clear();
   ShowScopeList();
 }
 
@@ -339,7 +339,7 @@ void TClassViewer::DrawRow(int row) {
 
 void TClassViewer::Header1Sizing(int section, int& width) {
   (void)section;
-  width = std::clamp(width, kMinHeaderSection, std::max(kMinHeaderSection, ClientWidth() - kMinHeaderSection));
+  width = std::clamp(width, kMinHeaderSection, std::max(kMinHeaderSection, this->width() - kMinHeaderSection));
 }
 
 // The tree takes the width of section 0; the page control beside it fills the rest, which is the

@@ -145,9 +145,9 @@ TRichEdit* TEditorForm::PageEditor(int n) const {
   return sheet ? sheet->findChild<TRichEdit*>() : nullptr;
 }
 
-TRichEdit* TEditorForm::ActiveEditor() const { return PageEditor(Page->ActivePageIndex()); }
+TRichEdit* TEditorForm::ActiveEditor() const { return PageEditor(Page->currentIndex()); }
 
-std::string TEditorForm::ActiveFileName() const { return FFileNames.Get(Page->ActivePageIndex()); }
+std::string TEditorForm::ActiveFileName() const { return FFileNames.Get(Page->currentIndex()); }
 
 bool TEditorForm::IsPageModified(int n) const {
   TRichEdit* edit = PageEditor(n);
@@ -299,7 +299,7 @@ bool TEditorForm::WritePage(int n, const std::string& fileName) {
     return false;
   }
   edit->SetModified(false);
-  if (n == Page->ActivePageIndex()) SetModifiedMarker(false);
+  if (n == Page->currentIndex()) SetModifiedMarker(false);
   return true;
 }
 
@@ -324,12 +324,12 @@ bool TEditorForm::SavePageFiles(int n, const std::string& fileName) {
 void TEditorForm::RenamePageFile(int n, const std::string& fileName) {
   Page->Pages(n)->SetCaption(ExtractFileName(fileName));
   FFileNames.Put(n, fileName);
-  if (n == Page->ActivePageIndex()) SetCaption(fileName);
+  if (n == Page->currentIndex()) SetCaption(fileName);
 }
 
 bool TEditorForm::SaveFile() {
   ShowIfHidden();
-  int n = Page->ActivePageIndex();
+  int n = Page->currentIndex();
   if (n < 0) return false;
   if (!SavePage(n)) return false;
   FocusActiveEditor();
@@ -347,11 +347,11 @@ bool TEditorForm::SavePage(int n) {
   SelectFilterForExt(ExtractFileExt(sheet->Caption()));
   SaveDialog1->FileName = name;
   SaveDialog1->InitialDir = FWorkingDir;
-  return SaveAsFlow(n, n == Page->ActivePageIndex());
+  return SaveAsFlow(n, n == Page->currentIndex());
 }
 
 bool TEditorForm::SaveFileAs() {
-  int n = Page->ActivePageIndex();
+  int n = Page->currentIndex();
   if (n < 0) return false;
   return SaveAsFlow(n, true);
 }
@@ -381,7 +381,7 @@ bool TEditorForm::SaveAsFlow(int n, bool interactive) {
   if (HasFolder(oldName)) MainForm->AddReopenItem(0, oldName);
   Page->Pages(n)->SetCaption(ExtractFileName(name));
   FFileNames.Put(n, name);
-  if (n == Page->ActivePageIndex()) SetCaption(name);
+  if (n == Page->currentIndex()) SetCaption(name);
   MainForm->RemoveReopenItem(name);
   if (interactive) FocusActiveEditor();
   return true;
@@ -429,7 +429,7 @@ bool TEditorForm::IsHandlerBodyEmpty(const std::string& handler) const {
 }
 
 bool TEditorForm::SaveWithHandlerCleanup() {
-  int n = Page->ActivePageIndex();
+  int n = Page->currentIndex();
   auto* frame = n < 0 ? nullptr : qobject_cast<designer::TFrame*>(ActiveSheet()->Tag());
   if (frame == nullptr) return true;
   std::vector<TEmptyBinding> empty =
@@ -448,7 +448,7 @@ bool TEditorForm::SaveWithHandlerCleanup() {
 // ---- Closing ----
 
 void TEditorForm::ClosePage() {
-  int n = Page->ActivePageIndex();
+  int n = Page->currentIndex();
   if (n < 0) return;
   if (ActiveEditor()->Modified()) {
     int answer = MessageDlg(FormatText("File %s has been modified. Save file?", {FFileNames.Get(n)}), mtWarning,
@@ -484,7 +484,7 @@ void TEditorForm::PageChange() {
   if (sheet == nullptr) return;
   std::string name = ActiveFileName();
   SetCaption(name);
-  MainForm->BrowserButton->SetEnabled(HasFolder(name));
+  MainForm->BrowserButton->setEnabled(HasFolder(name));
   SetModifiedMarker(ActiveEditor()->Modified());
   ArgForApplicaForm->ArgComboBox->setEditText({});
   UpdateCaretStatus();
@@ -528,12 +528,12 @@ void TEditorForm::SelectFilterForExt(const std::string& ext) {
 
 int TEditorForm::ErrorLineOfMessage(int index) const {
   std::vector<std::string> messages;
-  for (int i = 0; i < MessageWindow->Count(); ++i) messages.push_back(MessageWindow->Items(i));
+  for (int i = 0; i < MessageWindow->count(); ++i) messages.push_back(MessageWindow->Items(i));
   return ErrorLineOfMessages(messages, index);
 }
 
 void TEditorForm::MessageWindowDblClick() {
-  int line = ErrorLineOfMessage(MessageWindow->ItemIndex());
+  int line = ErrorLineOfMessage(MessageWindow->currentRow());
   if (line == -1) ShowMessage("Can not find error line !");
   else designer::GotoEditorLine(line);
 }
@@ -665,7 +665,7 @@ void TEditorForm::PopupMenu1Popup() {
   Copy1->SetEnabled(selected);
   Cut1->SetEnabled(selected);
   Paste1->SetEnabled(Clipboard().HasText());
-  Undo1->SetEnabled(edit != nullptr && edit->CanUndo());
+  Undo1->SetEnabled(edit != nullptr && edit->document()->isUndoAvailable());
 }
 
 void TEditorForm::EditorChange() {

@@ -65,7 +65,7 @@ class TEditorForm : public platform::TForm {
   bool IsHandlerBodyEmpty(const std::string& handler) const;
   int FindOpenFile(const std::string& fileName);
   void SelectPage(int index);
-  int GetPageCount() const { return Page->PageCount(); }
+  int GetPageCount() const { return Page->count(); }
   std::string GetPageFileName(int n) const { return FFileNames.Get(n); }
   bool IsPageModified(int n) const;
   std::string FormLinkName();

@@ -164,7 +164,7 @@ void TEditorForm::EnableFindNext() {
 
 void TEditorForm::FindDialog1Find() {
   if (!FindInPage(*FindDialog1)) ShowNotFound(FindDialog1->FindText);
-  FindDialog1->CloseDialog();
+  FindDialog1->hide();
   EnableFindNext();
   ReplaceDialog1->SetFindText(FindDialog1->FindText);
 }
@@ -195,7 +195,7 @@ void TEditorForm::ReplaceOne() {
 
 void TEditorForm::ReplaceDialog1Replace() {
   if (ReplaceDialog1->Options() & frReplaceAll) {
-    ReplaceDialog1->CloseDialog();
+    ReplaceDialog1->hide();
     ReplaceAllMatches();
     return;
   }
@@ -531,8 +531,8 @@ void TEditorForm::KeyCodeListKeyDown(int& key) {
 // ---- Window ----
 
 void TEditorForm::FormClose(TCloseAction&) {
-  FindDialog1->CloseDialog();
-  ReplaceDialog1->CloseDialog();
+  FindDialog1->hide();
+  ReplaceDialog1->hide();
 }
 
 }  // namespace workbench

@@ -331,7 +331,7 @@ void TEnvForm::EnvOKBtnClick() {
 void TEnvForm::EnvOKBtnPressed() {
   EnvOKBtnClick();
   okPressed_ = true;
-  bool closed = Close();
+  bool closed = close();
   okPressed_ = false;
   if (closed) SetModalResult(platform::mrOk);
 }
@@ -356,7 +356,7 @@ bool TEnvForm::Edited(const QLineEdit* edit) const {
 }
 
 void TEnvForm::ApplySettings() {
-  Hide();
+  hide();
   EditorForm->SetFileFilter(FilterComboBox->Filter());
   if (S(workdirEdit->text()) != EditorForm->GetWorkingDir()) EditorForm->SetWorkingDir(S(workdirEdit->text()));
   EditorForm->SetDesktopMode(DesktopRadio->isChecked() ? 0 : 1);
@@ -382,7 +382,7 @@ void TEnvForm::ApplySettings() {
 }
 
 void TEnvForm::CancelClick() {
-  Hide();
+  hide();
   ClearOptionErrors();
   LoadControls();
 }
@@ -424,14 +424,14 @@ void TEnvForm::ColorGrid1Change() {
 
 void TEnvForm::filterComboBoxChange() {
   DescriptEdit->setText(FilterComboBox->currentText());
-  bool last = FilterComboBox->ItemIndex() == FilterComboBox->count() - 1;
-  extEdit->setText(last ? "*.*" : Q(designer::GetFilterMask(FilterComboBox->Filter(), FilterComboBox->ItemIndex() + 1)));
+  bool last = FilterComboBox->currentIndex() == FilterComboBox->count() - 1;
+  extEdit->setText(last ? "*.*" : Q(designer::GetFilterMask(FilterComboBox->Filter(), FilterComboBox->currentIndex() + 1)));
   removeButton->setEnabled(extEdit->text() != "*.*");
 }
 
 void TEnvForm::resetButtonClick() {
   FilterComboBox->SetFilter(EditorForm->GetFileFilter());
-  FilterComboBox->SetItemIndex(0);
+  FilterComboBox->setCurrentIndex(0);
   filterComboBoxChange();
 }
 

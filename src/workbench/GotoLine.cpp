@@ -29,14 +29,14 @@ TLineNumberForm::TLineNumberForm() {
   okButton->setDefault(true);
   platform::Connect(okButton, &QPushButton::clicked, this, [this] {
     okButtonClick();
-    if (Close()) SetModalResult(platform::mrOk);
+    if (close()) SetModalResult(platform::mrOk);
   });
   cancelButton = new QPushButton("&Cancel", this);
   cancelButton->setGeometry(172, 72, 80, 26);
   platform::Connect(cancelButton, &QPushButton::clicked, this, [this] {
     calcelButtonClick();
     SetModalResult(platform::mrCancel);
-    Close();
+    close();
   });
 }
 

@@ -128,11 +128,11 @@ void TMainForm::BuildSpeedBar() {
     grid->addWidget(button, index / 7, index % 7);
     ++index;
   }
-  copyButton->SetEnabled(false);
-  cutButton->SetEnabled(false);
-  pasteButton->SetEnabled(false);
-  undoButton->SetEnabled(false);
-  findnextButton->SetEnabled(false);
+  copyButton->setEnabled(false);
+  cutButton->setEnabled(false);
+  pasteButton->setEnabled(false);
+  undoButton->setEnabled(false);
+  findnextButton->setEnabled(false);
 }
 
 TSpeedButton* TMainForm::PaletteButton(QWidget* page, const std::string& name, const std::string& hint,
@@ -304,7 +304,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
   }
   if (!canClose) {
     EditorForm->activateWindow();
-    BrowserButton->SetEnabled(ActiveFileHasFolder());
+    BrowserButton->setEnabled(ActiveFileHasFolder());
   }
 }
 
@@ -315,7 +315,7 @@ void TMainForm::FormClose(TCloseAction& action) {
     MessageDlg(failure.Message(), mtError, mbOK);
   }
   WorkbenchClosing = true;
-  EditorForm->Close();
+  EditorForm->close();
   action = caHide;
 }
 
@@ -343,13 +343,13 @@ bool TMainForm::ActiveFileHasFolder() const {
 }
 
 void TMainForm::EnableFileCommands(bool enabled) {
-  saveButton->SetEnabled(enabled);
+  saveButton->setEnabled(enabled);
   for (TMenuItem* item : {SaveFile1, SaveFileAs1, CloseFile1, CloseAll1, Print1}) item->SetEnabled(enabled);
 }
 
 void TMainForm::EnableNewOpenCommands(bool enabled) {
-  newfileButton->SetEnabled(enabled);
-  openButton->SetEnabled(enabled);
+  newfileButton->setEnabled(enabled);
+  openButton->setEnabled(enabled);
   New1->SetEnabled(enabled);
   OpenFile1->SetEnabled(enabled);
   EditorForm->Open1->SetEnabled(enabled);
@@ -357,7 +357,7 @@ void TMainForm::EnableNewOpenCommands(bool enabled) {
 }
 
 void TMainForm::EnablePasteCommands(bool enabled) {
-  pasteButton->SetEnabled(enabled);
+  pasteButton->setEnabled(enabled);
   Paste1->SetEnabled(enabled);
 }
 
@@ -365,32 +365,32 @@ void TMainForm::UpdateClipboardCommands() {
   bool pages = PageCount() > 0;
   TRichEdit* edit = pages ? EditorForm->ActiveEditor() : nullptr;
   bool selected = edit != nullptr && edit->SelLength() > 0;
-  copyButton->SetEnabled(selected);
-  cutButton->SetEnabled(selected);
+  copyButton->setEnabled(selected);
+  cutButton->setEnabled(selected);
   for (TMenuItem* item : {Cut1, Copy1, Delete1}) item->SetEnabled(selected);
   EnablePasteCommands(pages && Clipboard().HasText());
 }
 
 void TMainForm::EnableUndoCommand(bool enabled) {
-  undoButton->SetEnabled(enabled);
+  undoButton->setEnabled(enabled);
   Undo1->SetEnabled(enabled);
 }
 
 void TMainForm::EnableSearchCommands(bool enabled) {
-  findButton->SetEnabled(enabled);
-  replaceButton->SetEnabled(enabled);
+  findButton->setEnabled(enabled);
+  replaceButton->setEnabled(enabled);
   for (TMenuItem* item : {Find1, Replace1, GotoLineNumber1}) item->SetEnabled(enabled);
   bool findNext = enabled && !EditorForm->FindDialog1->FindText.empty() && EditorForm->isVisible();
   FindNext1->SetEnabled(findNext);
-  findnextButton->SetEnabled(findNext);
+  findnextButton->setEnabled(findNext);
 }
 
 void TMainForm::EnableRunCommands(bool enabled) {
   bool on = enabled && PageCount() > 0;
-  runButton->SetEnabled(on);
+  runButton->setEnabled(on);
   for (TMenuItem* item : {Compile1, Run2, Arguments1, Java1, Javah1, Javap1, Javadoc1, JDB1, Appletviewer1})
     item->SetEnabled(on);
-  BrowserButton->SetEnabled(on && ActiveFileHasFolder());
+  BrowserButton->setEnabled(on && ActiveFileHasFolder());
 }
 
 // ---- Reopen list ----
@@ -454,8 +454,8 @@ void TMainForm::UnSelect1Click() {
 void TMainForm::ComponentPaletteChange() { UnSelect1Click(); }
 
 void TMainForm::EnableDesignTools() {
-  CompoMenu->SetEnabled(true);
-  CompoOpenDlg->SetEnabled(true);
+  CompoMenu->setEnabled(true);
+  CompoOpenDlg->setEnabled(true);
 }
 
 designer::TFrame* TMainForm::CreateDesignFrame(const std::string& name, int kind) {
@@ -519,7 +519,7 @@ void TMainForm::NewForm(int kind) {
   int number = designer::GetNonameNumber(EditorForm->Page->ActivePage()->Caption());
   std::string name = "noname" + std::to_string(number / 10) + std::to_string(number % 10);
   designer::TFrame* frame = CreateDesignFrame(name, kind);
-  if (kind == designer::fkApplet) CompoMenu->SetEnabled(false);  // an applet gets no menu bar
+  if (kind == designer::fkApplet) CompoMenu->setEnabled(false);  // an applet gets no menu bar
   TTabSheet* sheet = EditorForm->Page->ActivePage();
   sheet->SetTag(frame);
   frame->FSourcePage = sheet;
@@ -555,14 +555,14 @@ void TMainForm::OpenFile1Click() {
 
 void TMainForm::SaveFile1Click() {
   EditorForm->SaveFile();
-  BrowserButton->SetEnabled(ActiveFileHasFolder());
+  BrowserButton->setEnabled(ActiveFileHasFolder());
 }
 
 void TMainForm::SaveFileAs1Click() {
   std::string folder = ExtractFilePath(EditorForm->ActiveFileName());
   if (!folder.empty()) EditorForm->SaveDialog1->InitialDir = folder;
   EditorForm->SaveFileAs();
-  BrowserButton->SetEnabled(ActiveFileHasFolder());
+  BrowserButton->setEnabled(ActiveFileHasFolder());
 }
 
 void TMainForm::CloseFile1Click() {
@@ -630,7 +630,7 @@ void TMainForm::Print1Click() {
 
 void TMainForm::PrintSetup1Click() { ExecutePrinterSetupDialog(); }
 
-void TMainForm::Exit1Click() { Close(); }
+void TMainForm::Exit1Click() { close(); }
 
 // ---- Edit commands ----
 

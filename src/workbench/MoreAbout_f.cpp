@@ -38,7 +38,7 @@ TMoreAboutForm::TMoreAboutForm() {
   OKButton->setDefault(true);
   platform::Connect(OKButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrOk);
-    Hide();
+    hide();
   });
   Button2 = new QPushButton("to &English", this);
   Button2->setGeometry(248, 194, 80, 26);

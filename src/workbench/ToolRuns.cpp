@@ -49,7 +49,7 @@ bool MessagesHidden() { return EditorForm->MessageWindow->isHidden(); }
 
 // "Show messages": a hidden message window with lines is shown; "hide messages": a shown one hidden.
 void ShowMessages() {
-  if (MessagesHidden() && EditorForm->MessageWindow->Count() > 0) EditorForm->MessageWindow1Click();
+  if (MessagesHidden() && EditorForm->MessageWindow->count() > 0) EditorForm->MessageWindow1Click();
 }
 
 void HideMessages() {
@@ -70,7 +70,7 @@ TStringList ReadLines(const std::string& fileName) {
 }
 
 void LoadMessages(const std::string& errorFile) {
-  EditorForm->MessageWindow->Clear();
+  EditorForm->MessageWindow->clear();
   TStringList lines = ReadLines(errorFile);
   for (const std::string& line : lines.Lines()) AddMessage(line);
 }
@@ -246,7 +246,7 @@ bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName)
                  .classPath = true};
   if (!SplitTyped(call.title, EnvForm->GetCompileOptions(), call.arguments)) return false;
   call.arguments.push_back(fileName);
-  EditorForm->MessageWindow->Clear();
+  EditorForm->MessageWindow->clear();
   TToolEnd end = Execute(call);
   if (!end.started) return false;
   if (end.exitCode == 0) ShowCompilerOutput(folder + "error");
@@ -274,7 +274,7 @@ bool TToolRuns::RunAppletViewer(const std::string& folder, const std::string& ht
   }
   if (pageWritten) DeleteFile(folder + htmlName);
   Finish(folder);
-  return EditorForm->MessageWindow->Count() == 0;
+  return EditorForm->MessageWindow->count() == 0;
 }
 
 bool TToolRuns::RunJava(const std::string& folder, const std::string& className) {
@@ -290,7 +290,7 @@ bool TToolRuns::RunJava(const std::string& folder, const std::string& className)
   if (!end.started) return false;
   if (end.userBreak) AddMessage("User Break while running Application");
   Finish(folder);
-  return EditorForm->MessageWindow->Count() == 0;
+  return EditorForm->MessageWindow->count() == 0;
 }
 
 bool TToolRuns::RunJdb(const std::string& folder, const std::string& className) {
@@ -301,7 +301,7 @@ bool TToolRuns::RunJdb(const std::string& folder, const std::string& className) 
   if (!end.started) return false;
   if (end.userBreak) AddMessage("User Break while debugging");
   Finish(folder);
-  return EditorForm->MessageWindow->Count() == 0;
+  return EditorForm->MessageWindow->count() == 0;
 }
 
 bool TToolRuns::RunJavah(const std::string& folder, const std::string& fileName) {
@@ -375,7 +375,7 @@ bool TToolRuns::RunUserTool(const std::string& folder, const std::string& fileNa
   if (!end.started) return false;
   if (end.userBreak) AddMessage("User Break while running Application");
   Finish(folder);
-  return EditorForm->MessageWindow->Count() == 0;
+  return EditorForm->MessageWindow->count() == 0;
 }
 
 bool TToolRuns::RunScanner() {
@@ -443,12 +443,12 @@ bool TToolRuns::MakeAppletHtml(const std::string& sourcePath) {
   int width = EditorForm->GetAppletWidth();
   int height = EditorForm->GetAppletHeight();
   if (designer::TFrame* frame = FrameOfPage(sourcePath)) {
-    width = frame->ClientWidth();
-    height = frame->ClientHeight();
+    width = frame->width();
+    height = frame->height();
   }
   std::vector<std::pair<std::string, std::string>> params;
   const platform::TStringGrid& grid = *ArgForAppletForm->ArgGrid;
-  for (int i = 1; i <= ArgForAppletForm->FArgCount && i < grid.ColCount(); ++i)
+  for (int i = 1; i <= ArgForAppletForm->FArgCount && i < grid.columnCount(); ++i)
     params.emplace_back(grid.Cells(i, 1), grid.Cells(i, 2));
   TStringList lines = designer::AppletHtmlLines(designer::GetVersionText(),
                                                 designer::RemoveFileExt(ExtractFileName(sourcePath)), width, height,

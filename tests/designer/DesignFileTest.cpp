@@ -136,8 +136,8 @@ TEST_F(DesignFileTest, EveryKindOfBlockIsReadAndWrittenBackAsItWas) {
   ASSERT_NE(FindMenuItem("MenuBar1FileRecentOne"), nullptr);
   EXPECT_EQ(FindMenuItem("MenuBar1FileRecentOne")->parent(), FindMenuItem("MenuBar1FileRecent"));
   EXPECT_TRUE(static_cast<bool>(FindMenuItem("MenuBar1EditUndo")->OnClick));
-  EXPECT_FALSE(Main().CompoMenu->Enabled());
-  EXPECT_FALSE(Main().CompoOpenDlg->Enabled());
+  EXPECT_FALSE(Main().CompoMenu->isEnabled());
+  EXPECT_FALSE(Main().CompoOpenDlg->isEnabled());
 
   // Saving writes the same bytes, CR LF ended.
   std::filesystem::remove(temp_.File("Form1.jfm"));
@@ -239,13 +239,13 @@ TEST_F(DesignFileTest, AnApplicationsMenuBarMarkerComesBackAboveTheControls) {
   AnswerSaveDialog(temp_.File("Frame1.java"));
   ASSERT_TRUE(Editor().SaveFileAs());
   Editor().ClosePage();
-  EXPECT_TRUE(Main().CompoMenu->Enabled());
+  EXPECT_TRUE(Main().CompoMenu->isEnabled());
   Editor().OpenFileByName(temp_.File("Frame1.java"));
   TFrame* frame = Main().FCurrentFrame.data();
   ASSERT_NE(frame, nullptr);
   EXPECT_EQ(frame->MMB->pos(), QPoint(300, 10));
   EXPECT_FALSE(frame->MMB->isHidden());
-  EXPECT_FALSE(Main().CompoMenu->Enabled());
+  EXPECT_FALSE(Main().CompoMenu->isEnabled());
   ASSERT_NE(frame->findChild<TMenuBar*>("MenuBar1"), nullptr);
   // The marker, made with the frame, is raised over the button read after it.
   QObjectList children = frame->children();

@@ -268,12 +268,12 @@ TEST_F(SurfaceTest, ActivationBindsTheSwapButtonToTheEditorAndShowsTheFramesPage
   NewForm(fkApplet);
   EXPECT_FALSE(Main().CompoMenu->isEnabled());  // an applet has no menu bar
   Main().NewJavafileClick();
-  ASSERT_EQ(Editor().Page->ActivePageIndex(), 1);
+  ASSERT_EQ(Editor().Page->currentIndex(), 1);
   Editor().activateWindow();
   QApplication::processEvents();
   EXPECT_FALSE(Frame().HookInstalled());
   Activate();
-  EXPECT_EQ(Editor().Page->ActivePageIndex(), 0);
+  EXPECT_EQ(Editor().Page->currentIndex(), 0);
   EXPECT_EQ(Main().FPageFrame, &Frame());
   Main().SwapButton->Click();
   QApplication::processEvents();

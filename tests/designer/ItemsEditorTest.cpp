@@ -26,5 +26,5 @@ TEST_F(WorkbenchTest, ItemsEditorLabelCountsLines) {
   EXPECT_TRUE(form.windowFlags().testFlag(Qt::Tool));
   EXPECT_EQ(form.frameGeometry().center(), form.screen()->geometry().center());
   EXPECT_EQ(form.focusWidget(), form.Memo1);
-  form.Hide();
+  form.hide();
 }

@@ -121,7 +121,7 @@ TEST_F(WorkbenchTest, FindEditorShowsThePageOfTheCurrentFrame) {
   Main().forApplication1Click();
   designer::TFrame* first = Main().FCurrentFrame.data();
   Main().forAnotherFrame1Click();
-  Editor().Hide();
+  Editor().hide();
   Main().FCurrentFrame = first;
   Main().FindEditor();
   EXPECT_EQ(Editor().Page->ActivePage(), first->FSourcePage);

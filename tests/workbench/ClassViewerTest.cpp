@@ -148,12 +148,12 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   EXPECT_EQ(Viewer().StatusBar1->PanelText(0), "Class MyFrame");
   EXPECT_EQ(Listed(), (std::vector<std::string>{"void main(String[] args)", "int count", "String name"}));
   EXPECT_EQ(GridTexts(), Listed());
-  ASSERT_EQ(Viewer().ListBox1->Count(), 1);
+  ASSERT_EQ(Viewer().ListBox1->count(), 1);
   EXPECT_EQ(Viewer().ListBox1->Items(0), "Runnable");
   // The static public method goes with any of its three buttons up and comes back with them down.
   for (auto* button : {Viewer().SpeedButton1, Viewer().SpeedButton5, Viewer().SpeedButton7}) {
     button->click();
-    EXPECT_FALSE(button->Down());
+    EXPECT_FALSE(button->isChecked());
     EXPECT_EQ(Listed(), (std::vector<std::string>{"int count", "String name"}));
     button->click();
     EXPECT_EQ(Listed().size(), 3u);
@@ -166,15 +166,15 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   Select("Runnable2");
   EXPECT_EQ(Viewer().StatusBar1->PanelText(0), "Interface Runnable2");
   EXPECT_EQ(Listed(), std::vector<std::string>{"void go()"});
-  EXPECT_EQ(Viewer().ListBox1->Count(), 0);
+  EXPECT_EQ(Viewer().ListBox1->count(), 0);
 
   Select("Button");
   EXPECT_EQ(Viewer().StatusBar1->PanelText(0), "Class Button");
   EXPECT_TRUE(Listed().empty());
   EXPECT_TRUE(GridTexts().empty());
-  EXPECT_EQ(Viewer().ListBox1->Count(), 0);
+  EXPECT_EQ(Viewer().ListBox1->count(), 0);
 
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(NodeCount(), 193);
   EXPECT_EQ(Viewer().FindNode("Derived"), nullptr);
   EXPECT_FALSE(FileExists(src_ + "Tovik.out"));
@@ -183,7 +183,7 @@ TEST_F(ClassViewerTest, AReportExtendsTheLibraryTreeAndClosingRestoresIt) {
   WriteFile(src_ + "Tovik.out", "Class = Again\nparent = java.applet.Applet\n");
   Viewer().Show();
   EXPECT_EQ(Path(Viewer().FindNode("Again")), "Object>Component>Container>Panel>Applet>Again");
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(NodeCount(), 193);
 }
 
@@ -194,7 +194,7 @@ TEST_F(ClassViewerTest, AReportThatCannotBeReadOrDeletedIsReportedAndTheViewerSt
   ASSERT_NE(Viewer().FindNode("Demo"), nullptr);
   std::filesystem::remove(src_ + "Tovik.out");
   Modal().Queue(platform::mrOk);
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(LastMessage(), "  Can't delete " + src_ + "Tovik.out  ");
   EXPECT_FALSE(Viewer().isVisible());
   EXPECT_EQ(NodeCount(), 193);
@@ -204,7 +204,7 @@ TEST_F(ClassViewerTest, AReportThatCannotBeReadOrDeletedIsReportedAndTheViewerSt
   EXPECT_EQ(NodeCount(), 193);
   EXPECT_TRUE(Viewer().Memo1->toPlainText().isEmpty());
   Modal().Queue(platform::mrOk);
-  Viewer().Close();
+  Viewer().close();
   EXPECT_EQ(LastMessage(), "  Can't delete " + src_ + "Tovik.out  ");
 }
 
@@ -228,8 +228,8 @@ TEST_F(ClassViewerTest, TheCommandScansTheSavedFileAndShowsItsClasses) {
     Select("Demo");
     seen = {Path(Viewer().FindNode("Demo")), Viewer().StatusBar1->PanelText(0)};
     for (const std::string& text : GridTexts()) seen.push_back(text);
-    for (int i = 0; i < Viewer().ListBox1->Count(); ++i) seen.push_back(Viewer().ListBox1->Items(i));
-    Viewer().Close();
+    for (int i = 0; i < Viewer().ListBox1->count(); ++i) seen.push_back(Viewer().ListBox1->Items(i));
+    Viewer().close();
   }});
   Main().BrowserButton->Click();
   EXPECT_TRUE(reportThere);

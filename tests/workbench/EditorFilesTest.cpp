@@ -67,7 +67,7 @@ TEST_F(WorkbenchTest, DoubleClickOnARealJavacMessageJumpsToTheErrorLine) {
   for (const std::string& line : messages.Lines()) Editor().MessageWindow->AddItem(line);
   ASSERT_NE(Editor().MessageWindow->Items(0).find("Broken.java:3: error"), std::string::npos);
   // The caret line of a message is below the header: the search goes up to it.
-  Editor().MessageWindow->SetItemIndex(2);
+  Editor().MessageWindow->setCurrentRow(2);
   Editor().MessageWindowDblClick();
   EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 2);
   Editor().UpdateCaretStatus();
@@ -80,10 +80,10 @@ TEST_F(WorkbenchTest, MessagesWithoutANumberCannotFindTheErrorLine) {
   Editor().MessageWindow->AddItem("1 error");
   EXPECT_EQ(Editor().ErrorLineOfMessage(2), -1);
   Modal().Queue(mrOk);
-  Editor().MessageWindow->SetItemIndex(2);
+  Editor().MessageWindow->setCurrentRow(2);
   Editor().MessageWindowDblClick();
   EXPECT_EQ(LastMessage(), "Can not find error line !");
-  Editor().MessageWindow->Clear();
+  Editor().MessageWindow->clear();
   Editor().MessageWindow->AddItem("Applet1.java:27: error: ';' expected");
   EXPECT_EQ(Editor().ErrorLineOfMessage(0), 27);
 }

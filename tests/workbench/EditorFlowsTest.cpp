@@ -18,14 +18,14 @@ TEST_F(WorkbenchTest, OpenAskedAgainForAMissingFileAndActivatesAnOpenOne) {
   ASSERT_EQ(Editor().GetPageCount(), 2);
   EXPECT_EQ(Editor().Page->Pages(1)->Caption(), "A.java");
   EXPECT_EQ(Editor().Caption(), temp_.File("A.java"));
-  EXPECT_TRUE(Main().BrowserButton->Enabled());
+  EXPECT_TRUE(Main().BrowserButton->isEnabled());
   EXPECT_FALSE(Active().Modified());
   EXPECT_EQ(Editor().StatusBar->PanelText(1), "");
   // The same file again (named with other letter case) only activates its page.
   Editor().SelectPage(0);
   Editor().OpenFileByName(temp_.File("a.JAVA").substr(0, temp_.Path().size() + 1) + "A.java");
   EXPECT_EQ(Editor().GetPageCount(), 2);
-  EXPECT_EQ(Editor().Page->ActivePageIndex(), 1);
+  EXPECT_EQ(Editor().Page->currentIndex(), 1);
 }
 
 TEST_F(WorkbenchTest, TypedNameWithoutExtensionGetsTheFilterExtension) {
@@ -51,7 +51,7 @@ TEST_F(WorkbenchTest, SaveOfAnUntitledPageGoesThroughTheDialogFromTheWorkingFold
   EXPECT_EQ(Editor().Page->Pages(0)->Caption(), "Hello.java");
   EXPECT_EQ(Editor().Caption(), temp_.File("Hello.java"));
   EXPECT_EQ(Editor().StatusBar->PanelText(1), "");
-  EXPECT_TRUE(Main().BrowserButton->Enabled());
+  EXPECT_TRUE(Main().BrowserButton->isEnabled());
   // Saving again unmodified writes nothing and asks nothing.
   WriteFile(temp_.File("Hello.java"), "changed outside");
   EXPECT_TRUE(Editor().SaveFile());
@@ -101,10 +101,10 @@ TEST_F(WorkbenchTest, ClosingAPageActivatesThePageBeforeIt) {
   ASSERT_EQ(Editor().GetPageCount(), 5);
   Editor().SelectPage(3);
   Main().CloseFile1Click();
-  EXPECT_EQ(Editor().Page->ActivePageIndex(), 2);
+  EXPECT_EQ(Editor().Page->currentIndex(), 2);
   Editor().SelectPage(0);
   Main().CloseFile1Click();
-  EXPECT_EQ(Editor().Page->ActivePageIndex(), 0);
+  EXPECT_EQ(Editor().Page->currentIndex(), 0);
   EXPECT_EQ(Editor().Page->Pages(0)->Caption(), "noname02.java");
   EXPECT_EQ(Editor().Caption(), "noname02.java");
   // File names stay aligned with the tabs.
@@ -170,10 +170,10 @@ TEST_F(WorkbenchTest, PageChangeEmptiesTheApplicationArguments) {
 TEST_F(WorkbenchTest, ExitAsksForEveryModifiedPageAndCancelKeepsRunning) {
   Active().Lines().Add("unsaved");
   Modal().Queue(mrCancel);
-  EXPECT_FALSE(Main().Close());
+  EXPECT_FALSE(Main().close());
   EXPECT_EQ(Modal().Log().back().text, "File noname01.java has been modified. Save file?");
   EXPECT_TRUE(Main().isVisible());
   Modal().Queue(mrNo);
-  EXPECT_TRUE(Main().Close());
+  EXPECT_TRUE(Main().close());
   EXPECT_TRUE(workbench::WorkbenchClosing);
 }

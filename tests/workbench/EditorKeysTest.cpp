@@ -160,7 +160,7 @@ TEST_F(EditorKeysTest, F1AsksForHelpOnTheWordAtTheCaret) {
 TEST_F(EditorKeysTest, TheHiddenCodeListOpensAtTheCaretAndEscapeClosesIt) {
   EXPECT_FALSE(Editor().CodeAssistant->Visible());
   EXPECT_FALSE(Editor().CodeAssistant->Enabled());
-  ASSERT_EQ(Editor().KeyCodeList->Count(), 26);
+  ASSERT_EQ(Editor().KeyCodeList->count(), 26);
   EXPECT_EQ(Editor().KeyCodeList->Items(8), "Interface");
   EXPECT_FALSE(Editor().KeyCodeList->isVisible());
   Page("class A {}", 0, 3);

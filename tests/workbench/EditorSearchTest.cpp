@@ -48,7 +48,7 @@ class EditorSearchTest : public WorkbenchTest {
 TEST_F(EditorSearchTest, FindSelectsTheNextMatchAndReportsAMissingOne) {
   Active().Lines().SetText("int count;\ncount = Count + 1;\n");
   Active().SetSelStart(0);
-  EXPECT_FALSE(Main().findnextButton->Enabled());
+  EXPECT_FALSE(Main().findnextButton->isEnabled());
   Main().findButtonClick();
   EXPECT_TRUE(Editor().FindDialog1->isVisible());
   Editor().FindDialog1->FindEdit->setText("count");
@@ -56,7 +56,7 @@ TEST_F(EditorSearchTest, FindSelectsTheNextMatchAndReportsAMissingOne) {
   EXPECT_EQ(Active().SelStart(), 4);
   EXPECT_EQ(Active().SelText(), "count");
   EXPECT_FALSE(Editor().FindDialog1->isVisible()) << "a find closes the dialog";
-  EXPECT_TRUE(Main().findnextButton->Enabled());
+  EXPECT_TRUE(Main().findnextButton->isEnabled());
   EXPECT_TRUE(Main().FindNext1->Enabled());
   EXPECT_EQ(Editor().ReplaceDialog1->FindText, "count");
 
@@ -88,7 +88,7 @@ TEST_F(EditorSearchTest, ClosingTheEditorWindowClosesTheFindDialogs) {
   Main().replaceButtonClick();
   ASSERT_TRUE(Editor().FindDialog1->isVisible());
   ASSERT_TRUE(Editor().ReplaceDialog1->isVisible());
-  Editor().Close();
+  Editor().close();
   EXPECT_FALSE(Editor().isVisible());
   EXPECT_FALSE(Editor().FindDialog1->isVisible());
   EXPECT_FALSE(Editor().ReplaceDialog1->isVisible());
@@ -106,7 +106,7 @@ TEST_F(EditorSearchTest, ReplaceAllAsksAtEachMatchUntilAll) {
   EXPECT_EQ(Modal().Log().back().buttons, (std::vector<std::string>{"Yes", "No", "Cancel", "All"}));
   EXPECT_FALSE(Editor().ReplaceDialog1->isVisible());
   EXPECT_EQ(Editor().FindDialog1->FindText, "a");
-  EXPECT_TRUE(Main().findnextButton->Enabled());
+  EXPECT_TRUE(Main().findnextButton->isEnabled());
 
   Modal().Reset();
   StartReplace("x1 x2 x3\n", "X", "y");
@@ -171,7 +171,7 @@ TEST_F(EditorSearchTest, OnlyTheCommentIsColouredNotSlashesInAString) {
   EXPECT_FALSE(Commented(slashesInString));
   EXPECT_FALSE(Commented(start));
   EXPECT_FALSE(Active().Modified()) << "colouring is no edit";
-  EXPECT_FALSE(Active().CanUndo());
+  EXPECT_FALSE(Active().document()->isUndoAvailable());
 
   // Typing a second slash makes a comment; deleting it takes the colour away.
   Active().Lines().SetText("x = 1; /");

@@ -43,7 +43,7 @@ class EnvOptionsTest : public WorkbenchTest {
 
 TEST_F(EnvOptionsTest, OkWritesEverySettingAndTheSettingsFileHoldsThemAfterClosing) {
   RunDialog(mrOk, [](workbench::TEnvForm& env) {
-    EXPECT_EQ(env.EnvPage->ActivePageIndex(), 0);
+    EXPECT_EQ(env.EnvPage->currentIndex(), 0);
     EXPECT_EQ(env.tabsizeEdit->text().toStdString(), "8");
     EXPECT_EQ(env.ColorGrid1->ForegroundIndex(), 11);  // yellow text
     EXPECT_EQ(env.ColorGrid1->BackgroundIndex(), 4);   // on navy
@@ -78,7 +78,7 @@ TEST_F(EnvOptionsTest, OkWritesEverySettingAndTheSettingsFileHoldsThemAfterClosi
   EXPECT_EQ(Editor().GetAppletWidth(), 320);
   EXPECT_TRUE(Main().GetConsoleClosing());
 
-  Main().Close();
+  Main().close();
   EXPECT_EQ(IniValue("Save Desktop"), "1");
   EXPECT_EQ(IniValue("Tab Size"), "4");
   EXPECT_EQ(IniValue("Grid Size"), "12");
@@ -155,7 +155,7 @@ TEST_F(EnvOptionsTest, RefusedValuesKeepTheDialogOpenWithTheUsersInput) {
   Env().extEdit->clear();
   refuses(Env().DescriptEdit, "Led files (*.led)", "Fill Both fields in the \"Register file type\" section !");
   Env().DescriptEdit->setText("Led files (*.led)");
-  EXPECT_FALSE(Env().Close());  // the refused input still blocks the close box
+  EXPECT_FALSE(Env().close());  // the refused input still blocks the close box
   Env().DescriptEdit->clear();
 
   // Each check sets and clears its own flag: correcting the values lets OK close.
@@ -211,7 +211,7 @@ TEST_F(EnvOptionsTest, TheFilterEditorAddsBeforeAnyFileAndRemovesTheSelectedEntr
   EXPECT_EQ(Env().DescriptEdit->text().toStdString(), "Java files (*.java)");
   EXPECT_EQ(Env().extEdit->text().toStdString(), "*.java");
   EXPECT_TRUE(Env().removeButton->isEnabled());
-  Env().FilterComboBox->SetItemIndex(Env().FilterComboBox->count() - 1);
+  Env().FilterComboBox->setCurrentIndex(Env().FilterComboBox->count() - 1);
   EXPECT_EQ(Env().extEdit->text().toStdString(), "*.*");
   EXPECT_FALSE(Env().removeButton->isEnabled());
 
@@ -222,7 +222,7 @@ TEST_F(EnvOptionsTest, TheFilterEditorAddsBeforeAnyFileAndRemovesTheSelectedEntr
   EXPECT_EQ(Env().FilterComboBox->Filter(),
             "Java files (*.java)|*.java|HTML files (*.html)|*.html|Text files (*.txt)|*.txt|"
             "Led files (*.led)|*.led|Any file (*.*)|*.*");
-  Env().FilterComboBox->SetItemIndex(1);
+  Env().FilterComboBox->setCurrentIndex(1);
   EXPECT_EQ(Env().extEdit->text().toStdString(), "*.html");
   Env().removeButtonClick();
   EXPECT_EQ(Env().FilterComboBox->Filter(),
@@ -260,7 +260,7 @@ TEST_F(EnvOptionsTest, TheCloseBoxKeepsTheRunChoicesAColourBesideTheGridStaysAnd
   Env().Show();
   Env().JavahStub->setChecked(true);
   Env().OptionEdit->setText("-x");
-  Env().Close();
+  Env().close();
   EXPECT_TRUE(Env().JavahHeader->isChecked());
   EXPECT_EQ(Env().OptionEdit->text().toStdString(), "");
 

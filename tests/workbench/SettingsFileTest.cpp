@@ -53,7 +53,7 @@ class SettingsFileTest : public WorkbenchTest {
   std::string IniPath() { return temp_.File("config") + "/morvane/Morvane.ini"; }
   // Closes the workbench, which writes the file, and frees its windows; Start makes new ones.
   void Shutdown() {
-    Main().Close();
+    Main().close();
     workbench::DestroyWorkbenchWindows();
   }
   void Start() {

@@ -37,8 +37,8 @@ TEST_F(SmallDialogsTest, TheAppletGridAcceptsCompleteArgumentsAndClearsAnIncompl
   EXPECT_EQ(Grid().Cells(0, 2), " Value");
   EXPECT_EQ(Grid().columnWidth(0), 40);
   EXPECT_EQ(Grid().columnWidth(1), 60);
-  EXPECT_EQ(Grid().ColCount(), 10);
-  EXPECT_EQ(Grid().RowCount(), 3);
+  EXPECT_EQ(Grid().columnCount(), 10);
+  EXPECT_EQ(Grid().rowCount(), 3);
 
   FillArgument(1, "color", "red");
   ClickColumn(2);
@@ -50,13 +50,13 @@ TEST_F(SmallDialogsTest, TheAppletGridAcceptsCompleteArgumentsAndClearsAnIncompl
   EXPECT_EQ(Grid().Cells(2, 1), "");
   EXPECT_EQ(Applet().FArgCount, 1);
   EXPECT_FALSE(Applet().isVisible());
-  EXPECT_EQ(Grid().Col(), 1);
+  EXPECT_EQ(Grid().currentColumn(), 1);
   EXPECT_TRUE(Modal().Log().empty());
 
   // Shown again and closed with the close box: the cells stay, but no argument is accepted.
   Applet().Show();
   EXPECT_EQ(Applet().FArgCount, 0);
-  Applet().Close();
+  Applet().close();
   EXPECT_EQ(Applet().FArgCount, 0);
   EXPECT_EQ(Grid().Cells(1, 1), "color");
 }
@@ -67,7 +67,7 @@ TEST_F(SmallDialogsTest, MovingRightPastAnIncompleteColumnIsReportedAndLeavingIt
   Modal().Queue(mrOk);
   ClickColumn(2);
   EXPECT_EQ(LastMessage(), "You didn't fill in both \"Name\" and \"Value\" fields in column 1 !");
-  EXPECT_EQ(Grid().Col(), 1);
+  EXPECT_EQ(Grid().currentColumn(), 1);
   EXPECT_EQ(Grid().Cells(2, 0), "");
   EXPECT_EQ(Grid().Cells(1, 1), "color");  // kept for the user to finish
 
@@ -76,7 +76,7 @@ TEST_F(SmallDialogsTest, MovingRightPastAnIncompleteColumnIsReportedAndLeavingIt
   Modal().Queue(mrOk);
   ClickColumn(3);
   EXPECT_EQ(LastMessage(), "You didn't fill in both \"Name\" and \"Value\" fields in column 2 !");
-  EXPECT_EQ(Grid().Col(), 2);
+  EXPECT_EQ(Grid().currentColumn(), 2);
   EXPECT_EQ(Applet().FArgColumn, 2);
 
   // Leaving an incomplete column to the left clears it.
@@ -126,7 +126,7 @@ TEST_F(SmallDialogsTest, TheArgumentLineGoesToTheHistoryOnEveryCloseAndCancelEmp
   Modal().Queue(ModalAnswer{mrCancel, "", 0, [&](QWidget*) {
                               dialog.Show();
                               dialog.ArgComboBox->setEditText("one two");
-                              dialog.Close();
+                              dialog.close();
                             }});
   Main().ArgForApplication();
   EXPECT_EQ(dialog.ArgComboBox->currentText().toStdString(), "");
@@ -144,7 +144,7 @@ TEST_F(SmallDialogsTest, GoToLineOnAnEmptyPageAcceptsOnlyOne) {
   dialog.okButton->click();
   EXPECT_EQ(LastMessage(), "Line number should be between 1 and 1.");
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_FALSE(dialog.Close());  // the close box is refused too until a good number or Cancel
+  EXPECT_FALSE(dialog.close());  // the close box is refused too until a good number or Cancel
 
   dialog.ComboBox1->setEditText("x1");
   Modal().Queue(mrOk);

@@ -12,20 +12,20 @@ TEST_F(WorkbenchTest, StartsWithOneUntitledJavaPageAndTheGroupsAsAtStartUp) {
   EXPECT_EQ(Editor().Caption(), "noname01.java");
   EXPECT_TRUE(Editor().isVisible());
   EXPECT_EQ(Main().FSelectedTool, 100);
-  EXPECT_TRUE(Main().UnSelect1->Down());
+  EXPECT_TRUE(Main().UnSelect1->isChecked());
   // New/open, file, search and run groups on; undo off; clipboard off without a selection.
   EXPECT_TRUE(Main().OpenFile1->Enabled());
   EXPECT_TRUE(Main().SaveFile1->Enabled());
   EXPECT_TRUE(Main().Print1->Enabled());
   EXPECT_FALSE(Main().Undo1->Enabled());
   EXPECT_FALSE(Main().Copy1->Enabled());
-  EXPECT_FALSE(Main().copyButton->Enabled());
+  EXPECT_FALSE(Main().copyButton->isEnabled());
   EXPECT_TRUE(Main().Find1->Enabled());
   EXPECT_FALSE(Main().FindNext1->Enabled());
   EXPECT_TRUE(Main().Compile1->Enabled());
-  EXPECT_TRUE(Main().runButton->Enabled());
+  EXPECT_TRUE(Main().runButton->isEnabled());
   // An untitled page has no folder, so the class viewer stays off.
-  EXPECT_FALSE(Main().BrowserButton->Enabled());
+  EXPECT_FALSE(Main().BrowserButton->isEnabled());
   EXPECT_FALSE(Main().Reopen1->Enabled());
   EXPECT_FALSE(Main().Javap1->Visible());
   EXPECT_FALSE(Main().Evaluator1->Enabled());
@@ -43,7 +43,7 @@ TEST_F(WorkbenchTest, WithoutPagesTheClipboardAndRunGroupsStayOffWhateverTheyAre
   Main().EnableRunCommands(true);
   Main().UpdateClipboardCommands();
   EXPECT_FALSE(Main().Compile1->Enabled());
-  EXPECT_FALSE(Main().BrowserButton->Enabled());
+  EXPECT_FALSE(Main().BrowserButton->isEnabled());
   EXPECT_FALSE(Main().Paste1->Enabled());
   EXPECT_FALSE(Main().SaveFile1->Enabled());
   Main().Run1Click();
@@ -58,7 +58,7 @@ TEST_F(WorkbenchTest, WithoutPagesTheClipboardAndRunGroupsStayOffWhateverTheyAre
 TEST_F(WorkbenchTest, PaletteToolsSelectAndPageChangeReturnsToTheArrow) {
   Main().CompoButton->Click();
   EXPECT_EQ(Main().FSelectedTool, 102);
-  EXPECT_FALSE(Main().UnSelect1->Down());
+  EXPECT_FALSE(Main().UnSelect1->isChecked());
   Main().CompoAudioClip->Click();
   EXPECT_EQ(Main().FSelectedTool, 102);  // the audio clip selects nothing
   Main().Help2Click();
@@ -66,7 +66,7 @@ TEST_F(WorkbenchTest, PaletteToolsSelectAndPageChangeReturnsToTheArrow) {
   EXPECT_NE(Launcher::Instance().Launched().back().find("Morvane.html#Button"), std::string::npos);
   Main().ComponentPalette->setCurrentIndex(1);
   EXPECT_EQ(Main().FSelectedTool, 100);
-  EXPECT_TRUE(Main().Unselect2->Down());
+  EXPECT_TRUE(Main().Unselect2->isChecked());
   Main().Help2Click();
   EXPECT_EQ(Launcher::Instance().Launched().back().find('#'), std::string::npos);
 }

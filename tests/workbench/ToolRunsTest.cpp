@@ -77,11 +77,11 @@ class ToolRunsTest : public WorkbenchTest {
   std::vector<std::string> Lines(const std::string& fileName) { return platform::SplitLines(ReadFile(fileName)); }
   std::vector<std::string> Messages() {
     std::vector<std::string> items;
-    for (int i = 0; i < Editor().MessageWindow->Count(); ++i) items.push_back(Editor().MessageWindow->Items(i));
+    for (int i = 0; i < Editor().MessageWindow->count(); ++i) items.push_back(Editor().MessageWindow->Items(i));
     return items;
   }
   void RestartWithSettings(const std::string& ini) {
-    Main().Close();
+    Main().close();
     workbench::DestroyWorkbenchWindows();
     WriteFile(temp_.File("config") + "/morvane/Morvane.ini", ini);
     workbench::CreateWorkbenchWindows();
@@ -101,7 +101,7 @@ TEST_F(ToolRunsTest, CompileShowsTheCompilerMessagesAndJumpsToTheErrorLine) {
   ASSERT_FALSE(messages.empty());
   EXPECT_EQ(messages[0].rfind("Broken.java:3: error:", 0), 0u) << messages[0];
   EXPECT_FALSE(Editor().MessageWindow->isHidden());
-  Editor().MessageWindow->SetItemIndex(static_cast<int>(messages.size()) - 1);
+  Editor().MessageWindow->setCurrentRow(static_cast<int>(messages.size()) - 1);
   Editor().MessageWindowDblClick();
   EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 2);
   EXPECT_FALSE(FileExists(src_ + "error"));
@@ -218,7 +218,7 @@ TEST_F(ToolRunsTest, ResetEndsARunningToolWhileThePageAndTheWindowStayOpen) {
     int pages = Editor().GetPageCount();
     Main().CloseFile1Click();
     pageKept = Editor().GetPageCount() == pages;
-    windowKept = !Main().Close();
+    windowKept = !Main().close();
     Main().Reset1Click();
   });
   auto started = std::chrono::steady_clock::now();
@@ -305,7 +305,7 @@ TEST_F(ToolRunsTest, OpeningChecksRefuseEmptyPagesSecondaryFramesAndOtherFiles) 
   EXPECT_EQ(LastMessage(), "Sorry, this file has no content.");
 
   OpenSource("F.java", "class F {}\n");
-  Editor().Page->Pages(Editor().Page->ActivePageIndex())->SetTag(Main().CreateDesignFrame("F", 202));
+  Editor().Page->Pages(Editor().Page->currentIndex())->SetTag(Main().CreateDesignFrame("F", 202));
   Editor().PageChange();
   Modal().Queue(platform::mrOk);
   Main().Run2Click();
@@ -327,7 +327,7 @@ TEST_F(ToolRunsTest, TheAppletPageTakesTheSizeOfTheDesignFrame) {
   WriteFile(src_ + "Hi.class", "");
   designer::TFrame* frame = Main().CreateDesignFrame("Hi", 201);
   frame->resize(320, 200);
-  Editor().Page->Pages(Editor().Page->ActivePageIndex())->SetTag(frame);
+  Editor().Page->Pages(Editor().Page->currentIndex())->SetTag(frame);
   Editor().PageChange();
   Main().ManualAppletViewer();
   std::vector<std::string> page = Lines(bin_ + "page.copy");

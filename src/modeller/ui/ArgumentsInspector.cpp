@@ -21,7 +21,7 @@ void TArgumentsInspector::RefreshArguments() {
 }
 
 void TArgumentsInspector::ArgumentsListBoxDblClick() {
-  TGenericArgument* argument = Method()->Arguments(ArgumentsListBox->ItemIndex());
+  TGenericArgument* argument = Method()->Arguments(ArgumentsListBox->currentRow());
   if (argument == nullptr) return;
   if (ArgumentInspector->InspectElement(argument) == platform::mrOk) RefreshArguments();
 }
@@ -35,7 +35,7 @@ void TArgumentsInspector::ArgumentNewButtonClick() {
 }
 
 void TArgumentsInspector::ArgumentDeleteButtonClick() {
-  TGenericArgument* argument = Method()->Arguments(ArgumentsListBox->ItemIndex());
+  TGenericArgument* argument = Method()->Arguments(ArgumentsListBox->currentRow());
   if (argument == nullptr) return;
   Method()->RemoveArgument(argument);
   RefreshArguments();

@@ -72,13 +72,13 @@ void TClassInspector::RefreshMethods() {
 }
 
 void TClassInspector::AttributesListBoxDblClick() {
-  TGenericAttribute* attribute = Class()->Attributes(AttributesListBox->ItemIndex());
+  TGenericAttribute* attribute = Class()->Attributes(AttributesListBox->currentRow());
   if (attribute == nullptr) return;
   if (AttributeInspector->InspectElement(attribute) == platform::mrOk) RefreshAttributes();
 }
 
 void TClassInspector::MethodsListBoxDblClick() {
-  TGenericMethod* method = Class()->Methods(MethodsListBox->ItemIndex());
+  TGenericMethod* method = Class()->Methods(MethodsListBox->currentRow());
   if (method == nullptr) return;
   if (InspectMethod(method)) RefreshMethods();
 }
@@ -92,7 +92,7 @@ void TClassInspector::AttributeNewButtonClick() {
 }
 
 void TClassInspector::AttributeDeleteButtonClick() {
-  TGenericAttribute* attribute = Class()->Attributes(AttributesListBox->ItemIndex());
+  TGenericAttribute* attribute = Class()->Attributes(AttributesListBox->currentRow());
   if (attribute == nullptr) return;
   Class()->RemoveAttribute(attribute);
   RefreshAttributes();
@@ -114,7 +114,7 @@ void TClassInspector::MethodNewButtonClick() {
 void TClassInspector::ConstructorNewButtonClick() { AddNewMethod(new TJavaConstructor()); }
 
 void TClassInspector::MethodDeleteButtonClick() {
-  TGenericMethod* method = Class()->Methods(MethodsListBox->ItemIndex());
+  TGenericMethod* method = Class()->Methods(MethodsListBox->currentRow());
   if (method == nullptr) return;
   Class()->RemoveMethod(method);
   RefreshMethods();

@@ -20,7 +20,7 @@ TCompileMsgForm::TCompileMsgForm() {
   OKButton = new platform::TButton(this);
   OKButton->setObjectName("OKButton");
   OKButton->setText("OK");
-  platform::Connect(OKButton, &QPushButton::clicked, this, [this] { Close(); });
+  platform::Connect(OKButton, &QPushButton::clicked, this, [this] { close(); });
   layout->addWidget(StatusLabel);
   layout->addWidget(FilenameLabel);
   layout->addWidget(OKButton);

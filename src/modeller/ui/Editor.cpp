@@ -124,13 +124,13 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   if (haveErrorFile) compiler.SetErrorFile(errorFile);
   if (!compiler.Start()) {
     platform::ShowMessage(command + ": can not run this program.");
-    CompileMsgForm->Close();
+    CompileMsgForm->close();
     if (haveErrorFile) QFile::remove(QString::fromStdString(errorFile));
     return;
   }
   compiler.Wait(true);
 
-  messages.Clear();
+  messages.clear();
   if (haveErrorFile) {
     platform::TStringList lines = ReadErrorLines(errorFile);
     for (int i = 0; i < lines.Count(); ++i) messages.AddItem(lines[i]);
@@ -293,7 +293,7 @@ void TEditorForm::FormCreate() { ReadToolPlace(*this, kEditorPlace); }
 
 void TEditorForm::FormShow() {
   UpdateMenus();
-  MessageWindow->Clear();
+  MessageWindow->clear();
 }
 
 // Every page is offered for saving; a page kept by Cancel stays, and the window closes all the same.
@@ -454,7 +454,7 @@ void TEditorForm::FilePrintItemClick() {
   if (sheet != nullptr && platform::ExecutePrintDialog()) sheet->PrintFile();
 }
 
-void TEditorForm::FileExitItemClick() { Close(); }
+void TEditorForm::FileExitItemClick() { close(); }
 
 void TEditorForm::EditUndoItemClick() {
   if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->undo();
@@ -469,7 +469,7 @@ void TEditorForm::EditPasteItemClick() {
   if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->paste();
 }
 void TEditorForm::EditSelectAllItemClick() {
-  if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->SelectAll();
+  if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->selectAll();
 }
 
 void TEditorForm::SearchFindItemClick() {

@@ -56,7 +56,7 @@ class TEditorForm : public platform::TForm {
   platform::TFindDialog* FindDialog;
   platform::TReplaceDialog* ReplaceDialog;
 
-  int PageCount() const { return PageControl->PageCount(); }
+  int PageCount() const { return PageControl->count(); }
   TEditSheet* Pages(int index) const;
   TEditSheet* ActiveSheet() const;
 

@@ -47,8 +47,8 @@ int TFromAncestorDlg::ShowForClass(TJavaClass* type) {
 }
 
 void TFromAncestorDlg::FillSupertypes() {
-  SupertypesListBox->Clear();
-  MethodsListBox->Clear();
+  SupertypesListBox->clear();
+  MethodsListBox->clear();
   supertypes_.clear();
   methods_.clear();
   for (int i = 0; i < TheGraph->NodeCount(); ++i) {
@@ -60,9 +60,9 @@ void TFromAncestorDlg::FillSupertypes() {
 }
 
 void TFromAncestorDlg::FillMethods() {
-  int index = SupertypesListBox->ItemIndex();
+  int index = SupertypesListBox->currentRow();
   if (index < 0 || index >= static_cast<int>(supertypes_.size())) return;
-  MethodsListBox->Clear();
+  MethodsListBox->clear();
   methods_.clear();
   TGenericType* type = supertypes_[static_cast<size_t>(index)];
   for (int i = 0; i < type->MethodCount(); ++i) {
@@ -74,7 +74,7 @@ void TFromAncestorDlg::FillMethods() {
 }
 
 TGenericMethod* TFromAncestorDlg::SelectedMethod() const {
-  int index = MethodsListBox->ItemIndex();
+  int index = MethodsListBox->currentRow();
   if (index < 0 || index >= static_cast<int>(methods_.size())) return nullptr;
   return methods_[static_cast<size_t>(index)];
 }

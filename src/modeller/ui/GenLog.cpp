@@ -37,7 +37,7 @@ int TGenerateLogForm::Execute() {
 }
 
 void TGenerateLogForm::FormShow() {
-  LogListBox->Clear();
+  LogListBox->clear();
   for (const std::string& warning : GenerateWarnings.Lines()) LogListBox->AddItem(warning);
   int count = GenerateWarnings.Count();
   LogListBox->AddItem(count > 0 ? "Generated with " + platform::IntToStr(count) + " Warnnings." : "Generated Completely.");

@@ -35,7 +35,7 @@ TImportForm::TImportForm() {
 }
 
 void TImportForm::ImportListBoxClick() {
-  const int index = ImportListBox->ItemIndex();
+  const int index = ImportListBox->currentRow();
   if (index >= 0) ImportEdit->setText(QString::fromStdString(ImportListBox->Items(index)));
 }
 

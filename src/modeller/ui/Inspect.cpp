@@ -102,9 +102,9 @@ const std::vector<std::string>& TypeAccessItems() {
 
 void RefreshMemberList(platform::TListBox& list, QPushButton& deleteButton,
                        const std::vector<std::string>& declarations) {
-  list.Clear();
+  list.clear();
   for (const std::string& declaration : declarations) list.AddItem(declaration);
-  deleteButton.setEnabled(list.Count() > 0);
+  deleteButton.setEnabled(list.count() > 0);
 }
 
 int ExecuteDialog(platform::TForm& dialog, const std::function<void()>& load, const std::function<void()>& store) {

@@ -62,13 +62,13 @@ void TInterfaceInspector::RefreshOperations() {
 }
 
 void TInterfaceInspector::ConstantsListBoxDblClick() {
-  TGenericAttribute* constant = Interface()->Attributes(ConstantsListBox->ItemIndex());
+  TGenericAttribute* constant = Interface()->Attributes(ConstantsListBox->currentRow());
   if (constant == nullptr) return;
   if (ConstantInspector->InspectElement(constant) == platform::mrOk) RefreshConstants();
 }
 
 void TInterfaceInspector::OperationsListBoxDblClick() {
-  TGenericMethod* operation = Interface()->Methods(OperationsListBox->ItemIndex());
+  TGenericMethod* operation = Interface()->Methods(OperationsListBox->currentRow());
   if (operation == nullptr) return;
   if (OperationInspector->InspectElement(operation) == platform::mrOk) RefreshOperations();
 }
@@ -82,7 +82,7 @@ void TInterfaceInspector::ConstantNewButtonClick() {
 }
 
 void TInterfaceInspector::ConstantDeleteButtonClick() {
-  TGenericAttribute* constant = Interface()->Attributes(ConstantsListBox->ItemIndex());
+  TGenericAttribute* constant = Interface()->Attributes(ConstantsListBox->currentRow());
   if (constant == nullptr) return;
   Interface()->RemoveAttribute(constant);
   RefreshConstants();
@@ -97,7 +97,7 @@ void TInterfaceInspector::OperationNewButtonClick() {
 }
 
 void TInterfaceInspector::OperationDeleteButtonClick() {
-  TGenericMethod* operation = Interface()->Methods(OperationsListBox->ItemIndex());
+  TGenericMethod* operation = Interface()->Methods(OperationsListBox->currentRow());
   if (operation == nullptr) return;
   Interface()->RemoveMethod(operation);
   RefreshOperations();

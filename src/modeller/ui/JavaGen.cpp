@@ -110,7 +110,7 @@ int TJavaCodeGenerator::Execute() {
 }
 
 void TJavaCodeGenerator::FormShow() {
-  ListBox->Clear();
+  ListBox->clear();
   FillTypeList();
 }
 
@@ -132,7 +132,7 @@ void TJavaCodeGenerator::ListBoxClick() { UpdateButtons(); }
 // first selected one.
 int TJavaCodeGenerator::ItemToGenerate() const {
   const int count = static_cast<int>(types_.size());
-  if (ListBox->ItemIndex() >= 0 && ListBox->ItemIndex() < count) return ListBox->ItemIndex();
+  if (ListBox->currentRow() >= 0 && ListBox->currentRow() < count) return ListBox->currentRow();
   for (int i = 0; i < count; ++i)
     if (ListBox->item(i)->isSelected()) return i;
   return -1;
@@ -169,7 +169,7 @@ void TJavaCodeGenerator::Generate(const std::function<void(platform::TStringList
   }
   OutputLines.reset();
   SetModalResult(platform::mrOk);
-  Hide();
+  hide();
   GenerateLogForm->Execute();
   EditorForm->Show();
   EditorForm->OpenFileInNewPage(path);

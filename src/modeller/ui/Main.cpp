@@ -554,13 +554,13 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 void TMainForm::FormClose(TCloseAction& action) {
   (void)action;
   Reported([this] { SaveSettings(); });
-  EditorForm->Close();
-  BrowserForm->Close();
-  CodeViewerForm->Close();
-  TranslatorsForm->Close();
+  EditorForm->close();
+  BrowserForm->close();
+  CodeViewerForm->close();
+  TranslatorsForm->close();
 }
 
-void TMainForm::FileExitClick() { Close(); }
+void TMainForm::FileExitClick() { close(); }
 
 // ---- Patterns ---------------------------------------------------------------------------------
 

@@ -58,13 +58,13 @@ void TPackageForm::FormShow() { LoadPackageInfo(); }
 void TPackageForm::LoadPackageInfo() {
   SetEditText(*NameEdit, PackageName);
   SetEditText(*PathEdit, PackagePath);
-  ImportListBox->Clear();
+  ImportListBox->clear();
   for (const std::string& line : PackageImports.Lines()) ImportListBox->AddItem(line);
 }
 
 platform::TStringList TPackageForm::Imports() const {
   platform::TStringList lines;
-  for (int i = 0; i < ImportListBox->Count(); ++i) lines.Add(ImportListBox->Items(i));
+  for (int i = 0; i < ImportListBox->count(); ++i) lines.Add(ImportListBox->Items(i));
   return lines;
 }
 
@@ -96,8 +96,8 @@ void TPackageForm::AddButtonClick() {
 }
 
 void TPackageForm::DeleteButtonClick() {
-  const int index = ImportListBox->ItemIndex();
-  if (index >= 0 && index < ImportListBox->Count()) delete ImportListBox->takeItem(index);
+  const int index = ImportListBox->currentRow();
+  if (index >= 0 && index < ImportListBox->count()) delete ImportListBox->takeItem(index);
 }
 
 }  // namespace modeller

@@ -74,17 +74,17 @@ void TRunDialog::FormShow() {
 }
 
 void TRunDialog::FillFileList() {
-  FileListBox->Clear();
+  FileListBox->clear();
   QDir folder(QString::fromStdString(DirectoryListBox->Directory()));
   for (const QString& name : folder.entryList({"*.class", "*.html"}, QDir::Files, QDir::Name))
     FileListBox->AddItem(name.toStdString());
   UpdateRunButton();
 }
 
-void TRunDialog::UpdateRunButton() { RunButton->setEnabled(FileListBox->ItemIndex() >= 0); }
+void TRunDialog::UpdateRunButton() { RunButton->setEnabled(FileListBox->currentRow() >= 0); }
 
 std::string TRunDialog::SelectedFile() const {
-  int index = FileListBox->ItemIndex();
+  int index = FileListBox->currentRow();
   if (index < 0) return {};
   return DirectoryListBox->Directory() + "/" + FileListBox->Items(index);
 }

@@ -15,7 +15,7 @@ void ReadToolPlace(platform::TForm& form, const TToolPlace& place) {
   int width = place.withSize ? ini.ReadInteger(place.section, kWidthKey, form.Width()) : form.Width();
   int height = place.withSize ? ini.ReadInteger(place.section, kHeightKey, form.Height()) : form.Height();
   form.SetBounds(left, top, width, height);
-  if (ini.ReadBool(place.section, kVisibleKey, form.Visible())) form.Show();
+  if (ini.ReadBool(place.section, kVisibleKey, form.isVisible())) form.Show();
 }
 
 void WriteToolPlace(const platform::TForm& form, const TToolPlace& place) {
@@ -26,7 +26,7 @@ void WriteToolPlace(const platform::TForm& form, const TToolPlace& place) {
     ini.WriteInteger(place.section, kWidthKey, form.Width());
     ini.WriteInteger(place.section, kHeightKey, form.Height());
   }
-  ini.WriteBool(place.section, kVisibleKey, form.Visible());
+  ini.WriteBool(place.section, kVisibleKey, form.isVisible());
   std::error_code ignored;
   std::filesystem::create_directories(platform::ExtractFileDir(ini.FileName()), ignored);
   ini.UpdateFile();

@@ -18,7 +18,7 @@ TTypesDlg::TTypesDlg() {
   TypeListBox->setObjectName("TypeListBox");
   TypeListBox->setGeometry(10, 10, 200, 250);
   TypeListBox->OnDblClick = [this] {
-    if (TypeListBox->ItemIndex() >= 0) SetModalResult(platform::mrOk);
+    if (TypeListBox->currentRow() >= 0) SetModalResult(platform::mrOk);
   };
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
@@ -35,7 +35,7 @@ void TTypesDlg::FillTypeList() {
   static const char* const basicTypes[] = {"boolean", "char",    "byte",    "int",       "short",  "long",
                                            "float",   "double",  "String",  "Boolean",   "Character",
                                            "Number",  "Integer", "Long",    "Float",     "Double", "Class"};
-  TypeListBox->Clear();
+  TypeListBox->clear();
   for (const char* name : basicTypes) TypeListBox->AddItem(name);
   for (int i = 0; i < TheGraph->NodeCount(); ++i) {
     TObj* node = TheGraph->Nodes(i);
@@ -45,7 +45,7 @@ void TTypesDlg::FillTypeList() {
 }
 
 std::string TTypesDlg::SelectedType() const {
-  int index = TypeListBox->ItemIndex();
+  int index = TypeListBox->currentRow();
   return index >= 0 ? TypeListBox->Items(index) : std::string();
 }
 

@@ -53,12 +53,12 @@ class CodeGenerator : public ModellerTest {
     Modal().Queue(ModalAnswer{mrOk, {}, 0, [this](QWidget* window) {
                                 auto& log = *dynamic_cast<TGenerateLogForm*>(window);
                                 log_.clear();
-                                for (int i = 0; i < log.LogListBox->Count(); ++i) log_.push_back(log.LogListBox->Items(i));
+                                for (int i = 0; i < log.LogListBox->count(); ++i) log_.push_back(log.LogListBox->Items(i));
                               }});
   }
   static std::vector<std::string> Items(const TJavaCodeGenerator& generator) {
     std::vector<std::string> items;
-    for (int i = 0; i < generator.ListBox->Count(); ++i) items.push_back(generator.ListBox->Items(i));
+    for (int i = 0; i < generator.ListBox->count(); ++i) items.push_back(generator.ListBox->Items(i));
     return items;
   }
   static std::string Source(const std::function<void(platform::TStringList&)>& write) {

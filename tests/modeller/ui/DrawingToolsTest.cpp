@@ -18,7 +18,7 @@ TEST_F(DrawingTools, AClassIsPlacedAtTheDragStartNamedNonameAndTheSelectToolRetu
   EXPECT_EQ(box->Top, 42);
   EXPECT_EQ(box->Right, 162) << "the box takes the width of its content, 100 + 10";
   EXPECT_TRUE(SelectToolActive());
-  EXPECT_FALSE(Main().ClassButton->Down());
+  EXPECT_FALSE(Main().ClassButton->isChecked());
   EXPECT_TRUE(Graph().Modified);
 
   Draw(Main().InterfaceButton, 352, 242, 302, 202);

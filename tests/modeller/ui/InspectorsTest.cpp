@@ -45,7 +45,7 @@ TEST_F(Inspectors, NewAttributeFromTheClassInspectorIsStoredAndSaved) {
     ClassInspector->ClassNameEdit->setText("Account");
     ClassInspector->AbstractCheckBox->setChecked(true);
     ClassInspector->AttributeNewButton->click();
-    EXPECT_EQ(ClassInspector->AttributesListBox->Count(), 1);
+    EXPECT_EQ(ClassInspector->AttributesListBox->count(), 1);
     EXPECT_TRUE(ClassInspector->AttributeDeleteButton->isEnabled());
   });
   Answer(mrOk, [] {
@@ -85,7 +85,7 @@ TEST_F(Inspectors, CancelLeavesTheElementAsItWas) {
     ClassInspector->PackageCheckBox->setChecked(false);
     ClassInspector->ShowPublicCheckBox->setChecked(true);
     ClassInspector->AttributeNewButton->click();
-    EXPECT_EQ(ClassInspector->AttributesListBox->Count(), 0) << "a cancelled new attribute is dropped";
+    EXPECT_EQ(ClassInspector->AttributesListBox->count(), 0) << "a cancelled new attribute is dropped";
     EXPECT_FALSE(ClassInspector->AttributeDeleteButton->isEnabled());
   });
   Answer(mrCancel, [] { AttributeInspector->AttributeNameEdit->setText("lost"); });
@@ -131,7 +131,7 @@ TEST_F(Inspectors, MethodInspectorStoresFlagsArgumentsAndBody) {
 
   // A deleted argument stays deleted when the method inspector is cancelled.
   Answer(mrCancel, [] {
-    MethodInspector->ArgumentsListBox->SetItemIndex(0);
+    MethodInspector->ArgumentsListBox->setCurrentRow(0);
     MethodInspector->ArgumentDeleteButton->click();
     EXPECT_FALSE(MethodInspector->ArgumentDeleteButton->isEnabled());
     MethodInspector->MethodNameEdit->setText("withdraw");
@@ -145,7 +145,7 @@ TEST_F(Inspectors, ConstructorsAndMethodsOpenTheirOwnInspectors) {
   TJavaClass* type = DrawClass(102, 42);
   Answer(mrOk, [] {
     ClassInspector->ConstructorNewButton->click();
-    ClassInspector->MethodsListBox->SetItemIndex(0);
+    ClassInspector->MethodsListBox->setCurrentRow(0);
     ClassInspector->MethodsListBoxDblClick();
   });
   Answer(mrOk, [] { ConstructorInspector->ImplementationMemo->setPlainText("super();"); });
@@ -164,15 +164,15 @@ TEST_F(Inspectors, TypePickerListsBasicTypesAndEveryBoxName) {
   QLineEdit edit;
   edit.setText("int");
   Answer(mrOk, [] {
-    EXPECT_EQ(TypesDlg->TypeListBox->Count(), 19);
+    EXPECT_EQ(TypesDlg->TypeListBox->count(), 19);
     EXPECT_EQ(TypesDlg->TypeListBox->Items(16), "Class");
     EXPECT_EQ(TypesDlg->TypeListBox->Items(17), "Node");
     EXPECT_EQ(TypesDlg->TypeListBox->Items(18), "Node");
-    TypesDlg->TypeListBox->SetItemIndex(8);
+    TypesDlg->TypeListBox->setCurrentRow(8);
   });
   PickTypeInto(&edit);
   EXPECT_EQ(edit.text(), "String");
-  Answer(mrCancel, [] { TypesDlg->TypeListBox->SetItemIndex(0); });
+  Answer(mrCancel, [] { TypesDlg->TypeListBox->setCurrentRow(0); });
   PickTypeInto(&edit);
   EXPECT_EQ(edit.text(), "String");
   Answer(mrOk);
@@ -198,10 +198,10 @@ TEST_F(Inspectors, InheritedOperationBecomesAPublicMethodWithItsArguments) {
 
   Answer(mrCancel, [] { ClassInspector->FromAncestorButton->click(); });
   Answer(mrOk, [] {
-    EXPECT_EQ(FromAncestorDlg->SupertypesListBox->Count(), 1);
-    FromAncestorDlg->SupertypesListBox->SetItemIndex(0);
+    EXPECT_EQ(FromAncestorDlg->SupertypesListBox->count(), 1);
+    FromAncestorDlg->SupertypesListBox->setCurrentRow(0);
     FromAncestorDlg->FillMethods();
-    FromAncestorDlg->MethodsListBox->SetItemIndex(0);
+    FromAncestorDlg->MethodsListBox->setCurrentRow(0);
   });
   ClassInspector->InspectElement(sub);
   ASSERT_EQ(sub->MethodCount(), 1);

@@ -37,7 +37,7 @@ class JavaEditor : public ModellerTest {
   void Type(const std::string& text) { Active().Memo->insertPlainText(QString::fromStdString(text)); }
   std::vector<std::string> Messages() {
     std::vector<std::string> lines;
-    for (int i = 0; i < Editor().MessageWindow->Count(); ++i) lines.push_back(Editor().MessageWindow->Items(i));
+    for (int i = 0; i < Editor().MessageWindow->count(); ++i) lines.push_back(Editor().MessageWindow->Items(i));
     return lines;
   }
   static std::string Javac() {
@@ -124,10 +124,10 @@ TEST_F(JavaEditor, ClosingAsksForChangedPagesAndActivatesTheRightPage) {
   Editor().FileNewItemClick();
   Editor().FileNewItemClick();
   Editor().FileNewItemClick();
-  EXPECT_EQ(Editor().PageControl->ActivePageIndex(), 2);
+  EXPECT_EQ(Editor().PageControl->currentIndex(), 2);
   Editor().FileCloseItemClick();
   EXPECT_EQ(Editor().PageCount(), 2);
-  EXPECT_EQ(Editor().PageControl->ActivePageIndex(), 1) << "the page before the closed one";
+  EXPECT_EQ(Editor().PageControl->currentIndex(), 1) << "the page before the closed one";
 
   Type("changed");
   Modal().Queue(mrCancel);
@@ -142,7 +142,7 @@ TEST_F(JavaEditor, ClosingAsksForChangedPagesAndActivatesTheRightPage) {
   Editor().FileCloseItemClick();
   EXPECT_EQ(Modal().Pending(), 0);
   EXPECT_EQ(Editor().PageCount(), 1);
-  EXPECT_EQ(Editor().PageControl->ActivePageIndex(), 0);
+  EXPECT_EQ(Editor().PageControl->currentIndex(), 0);
 
   Type("more");
   const std::string saved = temp_.File("Saved.java");
@@ -277,15 +277,15 @@ TEST_F(JavaEditor, RunStartsTheInterpreterWithTheClassNameOrOpensThePage) {
   TRunDialog& run = *RunDialog;
   run.DirectoryListBox->SetDirectory(folder);
   run.FillFileList();
-  ASSERT_EQ(run.FileListBox->Count(), 2);
+  ASSERT_EQ(run.FileListBox->count(), 2);
   EXPECT_EQ(run.FileListBox->Items(0), "Hello.class");
   EXPECT_EQ(run.FileListBox->Items(1), "page.html");
   EXPECT_FALSE(run.RunButton->isEnabled());
 
-  run.FileListBox->SetItemIndex(0);
+  run.FileListBox->setCurrentRow(0);
   run.UpdateRunButton();
   run.RunButtonClick();
-  run.FileListBox->SetItemIndex(1);
+  run.FileListBox->setCurrentRow(1);
   run.RunButtonClick();
   EXPECT_EQ(platform::Launcher::Instance().Launched(),
             (std::vector<std::string>{"start /usr/bin/java Hello", "open " + folder + "/page.html"}));
@@ -319,7 +319,7 @@ TEST_F(JavaEditor, ThePlaceIsKeptInTheSettingsFile) {
   Editor().FileNewItemClick();
   Type("unsaved");
   Modal().Queue(mrCancel);
-  EXPECT_TRUE(Editor().Close());
+  EXPECT_TRUE(Editor().close());
   EXPECT_EQ(Editor().PageCount(), 1) << "Cancel keeps the page, and the window closes all the same";
   platform::TIniFile ini(SettingsFileName());
   EXPECT_EQ(ini.ReadInteger("Editor", "Width", 0), 500);

@@ -39,8 +39,8 @@ TEST_F(MainWindow, StartUpMakesTheWindowsInOrderWithTheSelectToolActive) {
   EXPECT_TRUE(SelectToolActive());
   EXPECT_EQ(Graph().HandlerGroup(), Main().HandlerGroup.get());
   EXPECT_EQ(Graph().PaintBox(), Main().PaintBox);
-  EXPECT_EQ(Main().PaintBox->Width(), 1500);
-  EXPECT_EQ(Main().PaintBox->Height(), 2000);
+  EXPECT_EQ(Main().PaintBox->width(), 1500);
+  EXPECT_EQ(Main().PaintBox->height(), 2000);
   EXPECT_EQ(Main().StatusBar->PanelText(0), "Filename:");
   EXPECT_EQ(Main().StatusBar->PanelText(2), "Title:");
   std::vector<std::string> captions;
@@ -57,14 +57,14 @@ TEST_F(MainWindow, StartUpMakesTheWindowsInOrderWithTheSelectToolActive) {
 TEST_F(MainWindow, TheSymbolsMenuAndThePaletteActivateOneHandlerAtATime) {
   Main().SymbolsAggregation->Click();
   EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().AggregationHandler);
-  EXPECT_TRUE(Main().AggregationButton->Down());
-  EXPECT_FALSE(Main().SelectButton->Down());
+  EXPECT_TRUE(Main().AggregationButton->isChecked());
+  EXPECT_FALSE(Main().SelectButton->isChecked());
   Main().CommentLinkButton->Click();
   EXPECT_EQ(Main().HandlerGroup->ActiveHandler(), Main().CommentLinkHandler);
-  EXPECT_FALSE(Main().AggregationButton->Down());
+  EXPECT_FALSE(Main().AggregationButton->isChecked());
   Main().SymbolsSelect->Click();
   EXPECT_TRUE(SelectToolActive());
-  EXPECT_FALSE(Main().CommentLinkButton->Down());
+  EXPECT_FALSE(Main().CommentLinkButton->isChecked());
 }
 
 TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {
@@ -72,12 +72,12 @@ TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {
   DiagramHeight = 700;
   Modal().Queue(mrCancel);
   Main().ToolsOptionsClick();
-  EXPECT_EQ(Main().PaintBox->Width(), 1500);
+  EXPECT_EQ(Main().PaintBox->width(), 1500);
   Modal().Queue(mrOk);
   Main().ToolsOptionsClick();
   EXPECT_EQ(Modal().Log().back().caption, "Options");
-  EXPECT_EQ(Main().PaintBox->Width(), 900);
-  EXPECT_EQ(Main().PaintBox->Height(), 700);
+  EXPECT_EQ(Main().PaintBox->width(), 900);
+  EXPECT_EQ(Main().PaintBox->height(), 700);
 }
 
 TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
@@ -95,9 +95,9 @@ TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
   EXPECT_EQ(Main().Width(), 820);
   EXPECT_EQ(IndentString, "    ");
   EXPECT_EQ(JavaCompilerPath, "/opt/jdk/bin/javac");
-  EXPECT_EQ(Main().PaintBox->Width(), 900);
+  EXPECT_EQ(Main().PaintBox->width(), 900);
   EXPECT_EQ(Main().PaintBox->Canvas()->Font.Name, "DejaVu Sans");
-  EXPECT_TRUE(Main().Close());
+  EXPECT_TRUE(Main().close());
   const std::string text = SettingsText();
   EXPECT_NE(text.find("Indentation=4\n"), std::string::npos);
   EXPECT_NE(text.find("JavaCompilerPath=/opt/jdk/bin/javac\n"), std::string::npos);
@@ -106,7 +106,7 @@ TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
 TEST_F(MainWindow, TheSplashGoesAtTheFirstTickOfItsTimer) {
   SplashForm = new TSplashForm();
   SplashForm->Show();
-  Main().Hide();
+  Main().hide();
   Main().Show();
   EXPECT_TRUE(Main().SplashTimer->Enabled());
   EXPECT_EQ(Main().SplashTimer->Interval(), 1000);
@@ -197,14 +197,14 @@ TEST_F(MainWindow, ClosingAModifiedModelStaysOpenUnlessTheSaveHappened) {
   DrawClass(102, 42);
   Modal().Queue(mrYes);
   Modal().Queue(mrCancel);
-  EXPECT_FALSE(Main().Close()) << "Yes and then a cancelled Save As keeps the window open";
+  EXPECT_FALSE(Main().close()) << "Yes and then a cancelled Save As keeps the window open";
   EXPECT_TRUE(Main().isVisible());
   Modal().Queue(mrCancel);
-  EXPECT_FALSE(Main().Close());
+  EXPECT_FALSE(Main().close());
 
   Modal().Queue(mrYes);
   Modal().Queue(ModalAnswer{mrOk, temp_.File("closed.zel"), 0, {}});
-  EXPECT_TRUE(Main().Close());
+  EXPECT_TRUE(Main().close());
   EXPECT_TRUE(std::filesystem::exists(temp_.File("closed.zel")));
 }
 
@@ -215,7 +215,7 @@ TEST_F(MainWindow, ASaveThatFailsKeepsTheWindowOpen) {
   Modal().Queue(mrYes);
   Modal().Queue(ModalAnswer{mrOk, temp_.File("locked/m.zel"), 0, {}});
   Modal().Queue(mrOk);
-  EXPECT_FALSE(Main().Close());
+  EXPECT_FALSE(Main().close());
   testsupport::MakeFolderWritable(temp_.File("locked"));
   EXPECT_TRUE(Graph().Modified);
   EXPECT_EQ(ModelFileName, "");
@@ -223,7 +223,7 @@ TEST_F(MainWindow, ASaveThatFailsKeepsTheWindowOpen) {
 
 TEST_F(MainWindow, ClosingWritesTheSettingsFileInItsOrder) {
   Main().SetBounds(10, 20, 900, 640);
-  EXPECT_TRUE(Main().Close());
+  EXPECT_TRUE(Main().close());
   // The tool windows closed with the main window write their places after these sections.
   const std::string mainSections =
             "[MainForm]\n"

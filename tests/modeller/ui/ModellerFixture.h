@@ -66,6 +66,6 @@ class ModellerTest : public testsupport::ScriptedTest {
   T* EdgeAs(int index) { return dynamic_cast<T*>(Graph().Edges(index)); }
 
   bool SelectToolActive() {
-    return Main().HandlerGroup->ActiveHandler() == Main().SelectHandler && Main().SelectButton->Down();
+    return Main().HandlerGroup->ActiveHandler() == Main().SelectHandler && Main().SelectButton->isChecked();
   }
 };

@@ -175,7 +175,7 @@ TEST_F(ToolWindows, PackageAndDesignInformationReachTheGeneratedJavaWhichCompile
   Modal().Queue(Answer<TJavaCodeGenerator>(mrOk, [](TJavaCodeGenerator& generator) {
     generator.ListBox->item(0)->setSelected(true);
     generator.ListBox->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    ASSERT_EQ(generator.ListBox->ItemIndex(), -1);
+    ASSERT_EQ(generator.ListBox->currentRow(), -1);
     generator.GenerateOneButton->click();
   }));
   Modal().Queue(mrOk);  // the generate log
@@ -221,7 +221,7 @@ TEST_F(ToolWindows, TheBrowserShowsTypesAndMembersAndForgetsDeletedOnes) {
   EXPECT_TRUE(stackNode->isExpanded());
 
   ClickNode(stackNode->child(0));
-  EXPECT_TRUE(CodeViewerForm->Visible());
+  EXPECT_TRUE(CodeViewerForm->isVisible());
   EXPECT_EQ(Viewer(), std::vector<std::string>{"        int top;"});
   ClickNode(stackNode);
   platform::TStringList text;
@@ -240,7 +240,7 @@ TEST_F(ToolWindows, TheBrowserShowsTypesAndMembersAndForgetsDeletedOnes) {
   EXPECT_EQ(tree.topLevelItemCount(), 0);
 
   BrowserForm->SetBounds(20, 30, 300, 400);
-  BrowserForm->Close();
+  BrowserForm->close();
   platform::TIniFile written(SettingsFileName());
   EXPECT_EQ(written.ReadInteger("Browser", "Top", 0), 30);
   EXPECT_EQ(written.ReadInteger("Browser", "Width", 0), 300);

@@ -42,7 +42,7 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   AddClass("bad name", 240, 40);
   GenerateWarnings.Add("left from an earlier run");
   Main().ToolsTranslators->Click();
-  ASSERT_TRUE(TranslatorsForm->Visible());
+  ASSERT_TRUE(TranslatorsForm->isVisible());
   EXPECT_EQ(TranslatorsForm->Caption(), "Translators");
   EXPECT_EQ(TranslatorsForm->CppButton->text().toStdString(), "C++");
   EXPECT_EQ(TranslatorsForm->DelphiButton->text().toStdString(), "Delphi Object Pascal");
@@ -52,7 +52,7 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   EXPECT_EQ(Modal().Log().back().kind, "Form");
   EXPECT_EQ(Modal().Log().back().caption, "Generate Log");
   EXPECT_EQ(GenerateWarnings.Lines(), std::vector<std::string>{"warning : \"bad name\" is invalid identifier."});
-  EXPECT_TRUE(CodeViewerForm->Visible());
+  EXPECT_TRUE(CodeViewerForm->isVisible());
   platform::TStringList expected;
   GenerateCppPrototypes(expected);
   EXPECT_EQ(ViewerLines(), expected.Lines());
@@ -123,16 +123,16 @@ TEST_F(Translators, PlacesAreReadWhenMadeAndWrittenWhenClosed) {
   EXPECT_EQ(viewer.Top(), 40);
   EXPECT_EQ(viewer.Width(), 500);
   EXPECT_EQ(viewer.Height(), 300);
-  EXPECT_TRUE(viewer.Visible());
+  EXPECT_TRUE(viewer.isVisible());
   EXPECT_EQ(translators.Left(), 60);
   EXPECT_EQ(translators.Top(), 70);
-  EXPECT_FALSE(translators.Visible());
+  EXPECT_FALSE(translators.isVisible());
 
   viewer.SetBounds(35, 45, 520, 310);
   translators.Show();
   translators.SetBounds(65, 75, translators.Width(), translators.Height());
-  viewer.Close();
-  translators.Close();
+  viewer.close();
+  translators.close();
   platform::TIniFile written(SettingsFileName());
   EXPECT_EQ(written.ReadInteger("CodeViewer", "Left", 0), 35);
   EXPECT_EQ(written.ReadInteger("CodeViewer", "Top", 0), 45);

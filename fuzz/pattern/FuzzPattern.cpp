@@ -47,17 +47,19 @@ void RequireWhole(const TGraph& graph, int nodesBefore, int edgesBefore) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool registered = (RegisterConceptClasses(), true);
   (void)registered;
-  static const std::string base = [] {
-    return WriteScratch("base.zel", platform::ReadFileBytes(BASE_MODEL));
-  }();
-  LoadModel(base);
+  static const std::string base = platform::ReadFileBytes(BASE_MODEL);
+  TRider baseRider;
+  baseRider.SetText(base);
+  LoadModel(baseRider, BASE_MODEL);
   TGraph& graph = *TheGraph;
   const int nodes = graph.NodeCount();
   const int edges = graph.EdgeCount();
-  const std::string before = TextOf(graph);
-  const std::string old = TextOfFirst(graph, nodes, edges);
+  // The same model loads the same diagram every time: its texts are taken once.
+  static const std::string before = TextOf(graph);
+  static const std::string old = TextOfFirst(graph, nodes, edges);
 
-  std::string input = WriteScratch("input.pat", std::string(reinterpret_cast<const char*>(data), size));
+  TRider input;
+  input.SetText(std::string(reinterpret_cast<const char*>(data), size));
   try {
     graph.InsertDesignPattern(input);
   } catch (const platform::Exception& failure) {

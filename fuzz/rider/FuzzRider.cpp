@@ -2,22 +2,17 @@
 // program's exceptions; whatever is read must hold together: edges name existing nodes, the text
 // stored again reads back to the same text, redrawing settles at once, and moving, dragging,
 // resizing, copying and pasting keep it whole.
-#include <cstdio>
-#include <cstdlib>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 
+#include "FuzzSupport.h"
 #include "modeller/core/GraphObj.h"
 
 using namespace modeller;
 
 namespace {
-
-void Require(bool condition, const char* what) {
-  if (condition) return;
-  std::fprintf(stderr, "broken invariant: %s\n", what);
-  std::abort();
-}
 
 std::string TextOf(const TGraph& graph) {
   TRider rider;

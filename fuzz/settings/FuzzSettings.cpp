@@ -15,7 +15,9 @@ using platform::TIniFile;
 namespace {
 
 TIniFile IniOf(const std::string& bytes) {
-  return TIniFile(WriteScratch("settings.ini", bytes));
+  TIniFile ini("");
+  ini.SetText(bytes);
+  return ini;
 }
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
@@ -51,7 +53,8 @@ std::string Summary(const modeller::TMainFormPlace& place, const modeller::TMode
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TIniFile ini = IniOf(std::string(reinterpret_cast<const char*>(data), size));
-  Require(IniOf(ini.Text()).Text() == ini.Text(), "a written settings file reads back the same");
+  const std::string text = ini.Text();
+  Require(IniOf(text).Text() == text, "a written settings file reads back the same");
 
   workbench::TWorkbenchSettings workbench = workbench::ReadWorkbenchSettings(ini, "Any (*.*)|*.*", "/home");
   if (!workbench.FirstRun) RequireUsable(workbench);

@@ -1,10 +1,14 @@
 #include "platform/IniFile.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "platform/SysUtils.h"
 
 namespace platform {
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
+  if (fileName_.empty()) return;
   std::string bytes;
   try {
     bytes = ReadFileBytes(fileName_);
@@ -12,17 +16,40 @@ TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
     return;
   }
   loaded_ = true;
+  SetText(bytes);
+}
+
+namespace {
+
+// Trim without a copy.
+std::string_view TrimView(std::string_view text) {
+  size_t first = 0;
+  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+  size_t last = text.size();
+  while (last > first && static_cast<unsigned char>(text[last - 1]) <= ' ') --last;
+  return text.substr(first, last - first);
+}
+
+}  // namespace
+
+// Lines end at CR LF, CR or LF. They are looked at in place in the text, so only the names and
+// values kept are copied.
+void TIniFile::SetText(const std::string& text) {
+  sections_.clear();
   Section* current = nullptr;
-  for (const std::string& raw : SplitLines(bytes)) {
-    std::string line = Trim(raw);
+  for (size_t start = 0; start < text.size();) {
+    size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    std::string_view raw(text.data() + start, end - start);
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    std::string_view line = TrimView(raw);
     if (line.empty() || line[0] == ';') continue;
     if (line.front() == '[' && line.back() == ']') {
-      current = &SectionFor(line.substr(1, line.size() - 2));
+      current = &SectionFor(std::string(line.substr(1, line.size() - 2)));
       continue;
     }
     size_t eq = raw.find('=');
-    if (eq == std::string::npos || current == nullptr) continue;
-    current->entries.push_back({Trim(raw.substr(0, eq)), raw.substr(eq + 1)});
+    if (eq == std::string_view::npos || current == nullptr) continue;
+    current->entries.push_back({std::string(TrimView(raw.substr(0, eq))), std::string(raw.substr(eq + 1))});
   }
 }
 
@@ -107,11 +134,17 @@ void TIniFile::EraseSection(const std::string& section) {
 }
 
 std::string TIniFile::Text() const {
+  size_t size = 0;
+  for (const Section& section : sections_) {
+    size += section.name.size() + 4;
+    for (const Entry& entry : section.entries) size += entry.key.size() + entry.value.size() + 2;
+  }
   std::string text;
+  text.reserve(size);
   for (size_t i = 0; i < sections_.size(); ++i) {
-    if (i > 0) text += "\n";
-    text += "[" + sections_[i].name + "]\n";
-    for (const Entry& entry : sections_[i].entries) text += entry.key + "=" + entry.value + "\n";
+    if (i > 0) text += '\n';
+    text.append("[").append(sections_[i].name).append("]\n");
+    for (const Entry& entry : sections_[i].entries) text.append(entry.key).append("=").append(entry.value).append("\n");
   }
   return text;
 }

@@ -12,6 +12,7 @@ namespace platform {
 
 class TIniFile {
  public:
+  // An empty file name reads nothing: a set built in memory.
   explicit TIniFile(std::string fileName);
 
   const std::string& FileName() const { return fileName_; }
@@ -31,6 +32,9 @@ class TIniFile {
   void ReadSection(const std::string& section, TStringList& keys) const;
   void EraseSection(const std::string& section);
 
+  // Takes the sections and keys of a file's text in place of those held; the constructor reads its
+  // file through this.
+  void SetText(const std::string& text);
   std::string Text() const;  // the file's text as UpdateFile writes it (LF line ends)
   void UpdateFile() const;   // raises EFCreateError
 

@@ -14,6 +14,8 @@
 namespace platform {
 
 namespace {
+char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
 size_t LastSeparator(const std::string& name) {
@@ -77,12 +79,23 @@ std::string UpperCase(const std::string& text) {
 
 std::string LowerCase(const std::string& text) {
   std::string result = text;
-  for (char& c : result)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (char& c : result) c = LowerLetter(c);
   return result;
 }
 
-bool SameText(const std::string& a, const std::string& b) { return LowerCase(a) == LowerCase(b); }
+// Compared letter by letter: settings and key-map look-ups call this for every line they pass, and
+// two lowered copies per call cost more than the comparison.
+bool SameText(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (LowerLetter(a[i]) != LowerLetter(b[i])) return false;
+  return true;
+}
+
+bool ContainsText(const std::string& text, const std::string& part) {
+  auto sameLetter = [](char a, char b) { return LowerLetter(a) == LowerLetter(b); };
+  return std::search(text.begin(), text.end(), part.begin(), part.end(), sameLetter) != text.end();
+}
 
 std::string Trim(const std::string& text) {
   size_t first = 0;

@@ -28,6 +28,7 @@ std::string IntToStr(long long value);
 std::string UpperCase(const std::string& text);  // ASCII letters only, as the ANSI routines here
 std::string LowerCase(const std::string& text);
 bool SameText(const std::string& a, const std::string& b);
+bool ContainsText(const std::string& text, const std::string& part);  // ignoring letter case
 std::string Trim(const std::string& text);
 
 // File names: both "/" and "\" separate folders, since stored names may come from old files.

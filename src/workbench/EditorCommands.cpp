@@ -468,7 +468,7 @@ void TEditorForm::LoadKeyMacroFile(const std::string& fileName, TStringList& tar
   lines.LoadFromFile(fileName);
   target.Clear();
   if (IsKeyMapFileValid(lines)) {
-    for (int key = 0; key < KeyMacroCount; ++key) target.Add(KeyTextFromLines(lines, KeyMacroName(key)));
+    target.Assign(KeyTextsFromLines(lines));
     return;
   }
   MessageDlg("Invalid file format !", mtError, mbOK);

@@ -24,6 +24,8 @@ platform::TStringList BuildKeyMapLines(const platform::TStringList& texts);
 // to the name (ignoring case; from the first line when there is none) up to the next line holding
 // a key name, joined with CR LF.
 std::string KeyTextFromLines(const platform::TStringList& lines, const std::string& keyName);
+// The 26 texts, as KeyTextFromLines gives them key by key, in one pass over the lines.
+platform::TStringList KeyTextsFromLines(const platform::TStringList& lines);
 
 // A file is taken only when it has more than 51 lines.
 bool IsKeyMapFileValid(const platform::TStringList& lines);

@@ -81,6 +81,17 @@ TEST_F(KeyMacroTemplatesTest, WrittenTextsReadBackTheSame) {
   EXPECT_EQ(read[0], "aa");
   EXPECT_EQ(read[25], "zz");
   EXPECT_EQ(Modal().Log().size(), 0u);
+
+  // Keys out of order or named twice read as each key's first name line gives them; a key with
+  // no name line takes the lines from the top.
+  TStringList shuffled;
+  shuffled.SetText("top\nCtrl-Shift-B\nb\nctrl-shift-a\na\nCTRL-SHIFT-B\nsecond b\nx Ctrl-Shift-Q\n");
+  TStringList texts = workbench::KeyTextsFromLines(shuffled);
+  ASSERT_EQ(texts.Count(), 26);
+  EXPECT_EQ(texts[0], "a");
+  EXPECT_EQ(texts[1], "b");
+  EXPECT_EQ(texts[2], "top");
+  EXPECT_EQ(texts[16], "top");
 }
 
 TEST_F(KeyMacroTemplatesTest, ShortFilesAreRefusedAndUnreadableOnesRaise) {

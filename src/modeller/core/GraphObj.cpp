@@ -416,6 +416,10 @@ void TGraph::SaveDesignPattern(const std::string& fileName) {
 
 void TGraph::InsertDesignPattern(const std::string& fileName) {
   TFileRider rider(fileName, rmRead);
+  InsertDesignPattern(rider);
+}
+
+void TGraph::InsertDesignPattern(TRider& rider) {
   DeselectAll();
   int nodesBefore = NodeCount();
   int edgesBefore = EdgeCount();

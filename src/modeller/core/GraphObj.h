@@ -159,6 +159,7 @@ class TGraph : public TStorable {
   void PasteClipboard();
   void SaveDesignPattern(const std::string& fileName);
   void InsertDesignPattern(const std::string& fileName);
+  void InsertDesignPattern(TRider& rider);  // the text of a pattern file already in a rider
 
   void PaintBoxMouseDown(TMouseButton button, TShiftState shift, int x, int y);
   void PaintBoxMouseMove(TShiftState shift, int x, int y);

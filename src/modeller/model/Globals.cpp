@@ -39,21 +39,6 @@ std::unique_ptr<platform::TIniFile>& SettingsSlot() {
   return settings;
 }
 
-void WriteModel(TRider& rider) {
-  rider.WriteString(DesignTitle);
-  rider.WriteString(DesignAuthor);
-  WriteLines(rider, DesignComments);
-  rider.WriteString(PackageName);
-  rider.WriteString(PackagePath);
-  WriteLines(rider, PackageImports);
-  if (TheGraph != nullptr) {
-    rider.WriteObject(TheGraph.get());
-  } else {
-    TGraph empty;
-    rider.WriteObject(&empty);
-  }
-}
-
 // A design as read from a file, before it replaces the current one.
 struct TModelRead {
   std::string Title;
@@ -166,6 +151,21 @@ void NewModel() {
   DesignComments.Clear();
 }
 
+void WriteModel(TRider& rider) {
+  rider.WriteString(DesignTitle);
+  rider.WriteString(DesignAuthor);
+  WriteLines(rider, DesignComments);
+  rider.WriteString(PackageName);
+  rider.WriteString(PackagePath);
+  WriteLines(rider, PackageImports);
+  if (TheGraph != nullptr) {
+    rider.WriteObject(TheGraph.get());
+  } else {
+    TGraph empty;
+    rider.WriteObject(&empty);
+  }
+}
+
 void SaveModel() { SaveModel(ModelFileName); }
 
 void SaveModel(const std::string& fileName) {
@@ -178,6 +178,10 @@ void SaveModel(const std::string& fileName) {
 
 void LoadModel(const std::string& fileName) {
   TFileRider rider(fileName, rmRead);
+  LoadModel(rider, fileName);
+}
+
+void LoadModel(TRider& rider, const std::string& fileName) {
   TModelRead model = ReadModel(rider);
   DesignTitle = std::move(model.Title);
   DesignAuthor = std::move(model.Author);

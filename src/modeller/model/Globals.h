@@ -63,6 +63,10 @@ void SaveModel(const std::string& fileName);
 // read; a failed load leaves the current model and ModelFileName as they were. The new diagram is
 // bound to no paint box and no handler group yet.
 void LoadModel(const std::string& fileName);
+// The same with the text of a model file already in a rider, which the file's name then names.
+void LoadModel(TRider& rider, const std::string& fileName);
+// The text SaveModel writes, appended to the rider.
+void WriteModel(TRider& rider);
 
 // Super is a direct supertype of Sub: a subclassing link runs from Sub to a junction from which a
 // link runs to Super. Empty nodes, or nodes outside the graph, are never related.

@@ -340,8 +340,8 @@ class TLzwDecoder {
 
  private:
   struct TEntry {
-    uint64_t tail;      // the last bytes of the string, from 1 to a whole block of them
-    uint16_t rest;      // the entry of the string without its tail
+    uint64_t tail;  // the last bytes of the string, from 1 to a whole block of them
+    uint16_t rest;  // the entry of the string without its tail
     uint16_t length;
     uint8_t first;  // the first byte of the string
   };
@@ -397,15 +397,16 @@ class TLzwDecoder {
   int bitCount_ = 0;
   const int codeSize_, clear_, end_;
   int width_ = 0, next_ = 0, limit_ = 0, previous_ = -1;
-  // On the heap, apart from the decoder: the decoder's few counters stay in registers only while
-  // its address is never taken outside this unit.
+  // On the heap: 64 KiB is much for the stack, where the decoder itself lives so that the compiler
+  // may keep its counters in registers.
   std::unique_ptr<TEntry[]> table_;
 };
 
 }  // namespace
 
-// Strings are written straight into the rows of the matrix when they end a block's bytes before
-// the row does (WriteString stores whole blocks); other strings go through a buffer and are split.
+// Strings are written straight into the rows of the matrix while a block's bytes of the row are
+// left after them, as WriteString stores whole blocks; other strings go through a buffer and are
+// split.
 // A row left partly filled when the data runs out is cleared, so only whole rows are ever kept.
 void TGifSubImage::DecodeLzw() {
   int s = LzwMinimumCodeSize;

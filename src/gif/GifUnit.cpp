@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -237,26 +238,62 @@ const std::string& TGifSubImage::GetBitmap() {
 
 namespace {
 
+// Eight bytes as one number, the first byte lowest: moved in one load or store where the processor
+// orders bytes that way, else byte by byte.
+constexpr int BlockBytes = 8;
+
+inline uint64_t LoadBlock(const uint8_t* from) {
+  uint64_t block = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&block, from, BlockBytes);
+  } else {
+    for (int i = 0; i < BlockBytes; ++i) block |= uint64_t{from[i]} << (8 * i);
+  }
+  return block;
+}
+
+inline void StoreBlock(uint8_t* at, uint64_t block) {
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(at, &block, BlockBytes);
+  } else {
+    for (int i = 0; i < BlockBytes; ++i) at[i] = static_cast<uint8_t>(block >> (8 * i));
+  }
+}
+
 // The LZW code reader and string table of one image. Codes are packed least significant bit first
 // across the data sub-blocks.
+//
+// Most strings of a photograph are a few bytes long, so each entry keeps the last bytes of its
+// string (up to a block of 8) itself, and points to the entry for the rest of the string, whose
+// length is a whole number of blocks. A short string is thus written in one store, without walking
+// a chain of entries whose length the processor cannot predict; a long one takes a store per block.
 class TLzwDecoder {
  public:
   TLzwDecoder(const std::vector<std::string_view>& chunks, int minimumCodeSize)
-      : chunks_(chunks), codeSize_(minimumCodeSize), clear_(1 << minimumCodeSize), end_(clear_ + 1) {
-    std::memset(prefix_, 0, sizeof prefix_);
-    std::memset(suffix_, 0, sizeof suffix_);
-    std::memset(first_, 0, sizeof first_);
-    for (int code = 0; code < LzwTableSize; ++code) length_[code] = 1;
-    for (int code = 0; code < clear_; ++code) suffix_[code] = first_[code] = static_cast<uint8_t>(code);
+      : chunks_(chunks),
+        codeSize_(minimumCodeSize),
+        clear_(1 << minimumCodeSize),
+        end_(clear_ + 1),
+        table_(std::make_unique_for_overwrite<TEntry[]>(LzwTableSize)) {
+    // Only the single-byte strings need setting: an entry above them is written before it is read.
+    for (int code = 0; code < clear_; ++code) table_[code] = {uint8_t(code), 0, 1, uint8_t(code)};
     StartTable();
   }
 
   // False when the data runs out.
   bool ReadCode(int& code) {
-    while (bitCount_ < width_) {
-      if (position_ == chunkEnd_ && !NextChunk()) return false;
-      bits_ |= uint32_t{*position_++} << bitCount_;
-      bitCount_ += 8;
+    if (chunkEnd_ - position_ >= BlockBytes) {
+      // Tops the bit buffer up to at least 56 bits from 8 bytes read at once; the bits past the
+      // whole bytes taken are the stream's next bits, so reading them again later does no harm.
+      bits_ |= LoadBlock(position_) << bitCount_;
+      position_ += (63 - bitCount_) >> 3;
+      bitCount_ |= 56;
+    } else {
+      while (bitCount_ < width_) {
+        if (position_ == chunkEnd_ && !NextChunk()) return false;
+        bits_ |= uint64_t{*position_++} << bitCount_;
+        bitCount_ += 8;
+      }
     }
     code = static_cast<int>(bits_ & ((1u << width_) - 1));
     bits_ >>= width_;
@@ -277,28 +314,38 @@ class TLzwDecoder {
     }
     if (previous_ < 0) return StartString(code);  // a stream that does not open with a clear code
     if (code < next_) {
-      AddEntry(first_[code]);
+      AddEntry(table_[code].first);
     } else {
       if (code != next_) throw EGifException("Bad code");
-      AddEntry(first_[previous_]);
+      AddEntry(table_[previous_].first);
     }
     previous_ = code;
     return code;
   }
 
   int End() const { return end_; }
-  int Length(int code) const { return length_[code]; }
+  int Length(int code) const { return table_[code].length; }
 
-  // Writes the string of the code backwards from `last`.
-  void WriteString(int code, uint8_t* last) const {
-    while (code >= clear_) {
-      *last-- = suffix_[code];
-      code = prefix_[code];
+  // Writes the string of the code from `at` on, and up to a block's bytes past its end.
+  void WriteString(int code, uint8_t* at) const {
+    const TEntry* entry = &table_[code];
+    uint8_t* block = at + ((entry->length - 1u) & ~(BlockBytes - 1u));
+    StoreBlock(block, entry->tail);
+    while (block != at) {
+      block -= BlockBytes;
+      entry = &table_[entry->rest];
+      StoreBlock(block, entry->tail);
     }
-    *last = static_cast<uint8_t>(code);
   }
 
  private:
+  struct TEntry {
+    uint64_t tail;  // the last bytes of the string, from 1 to a whole block of them
+    uint16_t rest;  // the entry of the string without its tail
+    uint16_t length;
+    uint8_t first;  // the first byte of the string
+  };
+
   bool NextChunk() {
     if (chunk_ >= chunks_.size()) return false;
     position_ = reinterpret_cast<const uint8_t*>(chunks_[chunk_].data());
@@ -323,10 +370,18 @@ class TLzwDecoder {
   // Once the table holds 4096 entries it stays as it is until the encoder sends a clear code.
   void AddEntry(uint8_t lastByte) {
     if (next_ >= LzwTableSize) return;
-    prefix_[next_] = static_cast<uint16_t>(previous_);
-    suffix_[next_] = lastByte;
-    first_[next_] = first_[previous_];
-    length_[next_] = static_cast<uint16_t>(length_[previous_] + 1);
+    const TEntry& previous = table_[previous_];
+    TEntry& entry = table_[next_];
+    const int used = previous.length % BlockBytes;  // bytes of the previous tail; 0 when it is whole
+    if (used == 0) {
+      entry.tail = lastByte;
+      entry.rest = static_cast<uint16_t>(previous_);
+    } else {
+      entry.tail = previous.tail | uint64_t{lastByte} << (8 * used);
+      entry.rest = previous.rest;
+    }
+    entry.length = static_cast<uint16_t>(previous.length + 1);
+    entry.first = previous.first;
     ++next_;
     if (next_ >= limit_ && width_ < 12) {
       limit_ *= 2;
@@ -338,21 +393,21 @@ class TLzwDecoder {
   size_t chunk_ = 0;
   const uint8_t* position_ = nullptr;
   const uint8_t* chunkEnd_ = nullptr;
-  uint32_t bits_ = 0;
+  uint64_t bits_ = 0;
   int bitCount_ = 0;
   const int codeSize_, clear_, end_;
   int width_ = 0, next_ = 0, limit_ = 0, previous_ = -1;
-  uint16_t prefix_[LzwTableSize];
-  uint8_t suffix_[LzwTableSize];
-  uint8_t first_[LzwTableSize];
-  uint16_t length_[LzwTableSize];
+  // On the heap: 64 KiB is much for the stack, where the decoder itself lives so that the compiler
+  // may keep its counters in registers.
+  std::unique_ptr<TEntry[]> table_;
 };
 
 }  // namespace
 
-// Strings are written straight into the rows of the matrix; one that runs over the end of a row
-// goes through a buffer and is split. A row left partly filled when the data runs out is cleared,
-// so only whole rows are ever kept.
+// Strings are written straight into the rows of the matrix while a block's bytes of the row are
+// left after them, as WriteString stores whole blocks; other strings go through a buffer and are
+// split.
+// A row left partly filled when the data runs out is cleared, so only whole rows are ever kept.
 void TGifSubImage::DecodeLzw() {
   int s = LzwMinimumCodeSize;
   if (s < 2 || s > 9) throw EGifException("Bad code Size");
@@ -360,8 +415,8 @@ void TGifSubImage::DecodeLzw() {
   const int width = Width(), height = Height();
   if (width == 0 || height == 0) return;
 
-  auto decoder = std::make_unique<TLzwDecoder>(Data.Chunks(), s);
-  uint8_t spill[LzwTableSize];
+  TLzwDecoder decoder(Data.Chunks(), s);
+  uint8_t spill[LzwTableSize + BlockBytes];
   int row = 0, pass = 1, column = 0;
   uint8_t* rowBytes = pixels_->RowData(1);
   // Moves on to the next row; false when every row is filled, so that surplus data is ignored.
@@ -376,17 +431,16 @@ void TGifSubImage::DecodeLzw() {
   auto dropPartialRow = [&] { std::memset(rowBytes, 0, column); };
 
   int code;
-  if (!decoder->ReadCode(code)) return;
-  while (code != decoder->End()) {
-    int output = decoder->Decode(code);
+  if (!decoder.ReadCode(code)) return;
+  while (code != decoder.End()) {
+    int output = decoder.Decode(code);
     if (output < 0) return dropPartialRow();
-    int length = decoder->Length(output);
-    if (column + length <= width) {
-      decoder->WriteString(output, rowBytes + column + length - 1);
+    int length = decoder.Length(output);
+    if (column + length + BlockBytes <= width) {
+      decoder.WriteString(output, rowBytes + column);
       column += length;
-      if (column == width && !nextRow()) return;
     } else {
-      decoder->WriteString(output, spill + length - 1);
+      decoder.WriteString(output, spill);
       for (int done = 0; done < length;) {
         int count = std::min(length - done, width - column);
         std::memcpy(rowBytes + column, spill + done, count);
@@ -395,7 +449,7 @@ void TGifSubImage::DecodeLzw() {
         if (column == width && !nextRow()) return;
       }
     }
-    if (!decoder->ReadCode(code)) return dropPartialRow();
+    if (!decoder.ReadCode(code)) return dropPartialRow();
   }
   dropPartialRow();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 
 #include "GifSamples.h"
 #include "gif/GifUnit.h"
@@ -37,6 +38,27 @@ std::vector<uint8_t> Alternating(size_t count) {
   std::vector<uint8_t> pixels(count);
   for (size_t i = 0; i < count; ++i) pixels[i] = static_cast<uint8_t>(i % 2);
   return pixels;
+}
+
+// Each code the longest string the table knows, as real encoders send them.
+std::string GreedyLzw(const std::vector<uint8_t>& pixels) {
+  LzwStream lzw(2);
+  lzw.Clear();
+  std::map<std::pair<int, uint8_t>, int> table;  // a string's code and one more pixel: its code
+  int current = pixels[0];
+  for (size_t i = 1; i < pixels.size(); ++i) {
+    auto known = table.find({current, pixels[i]});
+    if (known != table.end()) {
+      current = known->second;
+      continue;
+    }
+    lzw.Code(current);
+    table[{current, pixels[i]}] = lzw.NextCode();
+    current = pixels[i];
+  }
+  lzw.Code(current);
+  lzw.End();
+  return lzw.Bytes();
 }
 
 template <typename E>
@@ -267,6 +289,24 @@ TEST(Lzw, InterlacedRowsArriveInPassOrder) {
   TGifFile file;
   file.LoadFromBytes(OneImageGif(2, 3, LzwOfRoots({0, 0, 1, 1, 0, 1}), true));
   EXPECT_EQ(PixelsOf(file), (std::vector<uint8_t>{0, 0, 0, 1, 1, 1}));
+}
+
+TEST(Lzw, LongStringsLandWholeAcrossRowsInEitherRowOrder) {
+  // A repeating pattern gives strings of 1 to 10 pixels, which end at nearly every offset of a
+  // row; no pixel is 0, the byte a string's table entry holds past its end.
+  const int width = 37, height = 23;
+  std::vector<uint8_t> sent(width * height);
+  for (size_t i = 0; i < sent.size(); ++i) sent[i] = static_cast<uint8_t>((i / 3 + i / 7) % 3 + 1);
+  for (bool interlaced : {false, true}) {
+    std::vector<uint8_t> expected(sent.size());
+    for (int n = 0, row = 0, pass = 1; n < height; ++n) {
+      std::copy_n(sent.begin() + n * width, width, expected.begin() + row * width);
+      row = interlaced ? NextInterlaceRow(row, height, pass) : row + 1;
+    }
+    TGifFile file;
+    file.LoadFromBytes(OneImageGif(width, height, GreedyLzw(sent), interlaced));
+    EXPECT_EQ(PixelsOf(file), expected) << "interlaced " << interlaced;
+  }
 }
 
 TEST(ImageMemory, ArraysCheckBoundsAndHugeImagesAreRefused) {

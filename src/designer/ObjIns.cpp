@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 
 #include "designer/CodeWriter_f.h"
 #include "designer/ExtendedType.h"
@@ -215,11 +216,19 @@ const std::vector<std::string>& EventRowNames(int kind) {
 namespace {
 
 // The name column's least width: the widest row name of any kind, so that no name is cut off.
-int WidestRowName(const QFontMetrics& metrics) {
-  int widest = 0;
+// Every resize asks, and the names never change: they are measured once per font, each distinct
+// name once.
+int WidestRowName(const QFont& font) {
+  static QString measuredFont;
+  static int widest = 0;
+  if (font.key() == measuredFont) return widest;
+  std::set<std::string> distinct;
   for (int kind = ckFrame; kind <= ckFileDialog; ++kind)
-    for (const Names* names : {&PropertyRowNames(kind), &EventRowNames(kind)})
-      for (const std::string& name : *names) widest = std::max(widest, metrics.horizontalAdvance(QText(name)) + 2);
+    for (const Names* names : {&PropertyRowNames(kind), &EventRowNames(kind)}) distinct.insert(names->begin(), names->end());
+  const QFontMetrics metrics(font);
+  widest = 0;
+  for (const std::string& name : distinct) widest = std::max(widest, metrics.horizontalAdvance(QText(name)) + 2);
+  measuredFont = font.key();
   return widest;
 }
 
@@ -381,7 +390,7 @@ void TObjInsForm::ResizeForm() {
   Page1->setGeometry(0, 33, width(), std::max(height() - 33, 0));
   for (QFrame* back : {PropertyBackPanel, EventBackPanel}) back->setGeometry(Page1->currentWidget()->rect());
   const int w = PropertyBackPanel->width();
-  const int half = std::max(w / 2 - 4, WidestRowName(PropertyBackPanel->fontMetrics()));
+  const int half = std::max(w / 2 - 4, WidestRowName(PropertyBackPanel->font()));
   for (auto* rows : {&FPropNamePanels, &FEventNamePanels})
     for (TRowPanel* panel : *rows) panel->setGeometry(0, panel->y(), half, RowHeight);
   for (auto* rows : {&FPropValuePanels, &FEventValuePanels})

@@ -865,7 +865,7 @@ void TFrame::ShowMenuBar() {
 
 void TFrame::OpenMenuDesigner() {
   auto* menuBar = findChild<TMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
-  if (menuBar != nullptr && MenuDesigner != nullptr) MenuDesigner->Execute(this, menuBar);
+  if (menuBar != nullptr) MenuDesigner->Execute(this, menuBar);
 }
 
 void TFrame::MenuItemClick(platform::TMenuItem* item) {

@@ -7,7 +7,7 @@
 
 namespace designer {
 
-TItemsEditorForm* ItemsEditorForm = nullptr;
+platform::OnDemand<TItemsEditorForm> ItemsEditorForm;
 
 TItemsEditorForm::TItemsEditorForm() {
   SetCaption("Item Editor");

@@ -6,6 +6,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 #include "platform/StdCtrls.h"
 
 namespace designer {
@@ -29,6 +30,6 @@ class TItemsEditorForm : public platform::TForm {
   void FormShow() override;
 };
 
-extern TItemsEditorForm* ItemsEditorForm;
+extern platform::OnDemand<TItemsEditorForm> ItemsEditorForm;
 
 }  // namespace designer

@@ -26,7 +26,7 @@
 
 namespace designer {
 
-TMenuDesigner* MenuDesigner = nullptr;
+platform::OnDemand<TMenuDesigner> MenuDesigner;
 
 namespace {
 

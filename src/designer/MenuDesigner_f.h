@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 
 namespace platform {
 class TMenuItem;
@@ -93,6 +94,6 @@ void WriteMenuCode(const platform::TMenuItem& menu, const std::string& parentNam
 void WriteMenuItemCode(const platform::TMenuItem& item, const std::string& parentName);
 void RemoveMenuCode();
 
-extern TMenuDesigner* MenuDesigner;
+extern platform::OnDemand<TMenuDesigner> MenuDesigner;
 
 }  // namespace designer

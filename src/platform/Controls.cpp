@@ -2,14 +2,47 @@
 #include "platform/HandlerGuard.h"
 
 #include <QFile>
+#include <QIconEngine>
 #include <QMouseEvent>
+#include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace platform {
 
+namespace {
+
+// A button picture parsed when it is first drawn: a start-up builds hundreds of buttons and
+// parsing each picture at once costs more than drawing the few that show. The size asked for
+// is the size given, since every picture is square.
+class TDeferredGlyph : public QIconEngine {
+ public:
+  explicit TDeferredGlyph(QString resource) : resource_(std::move(resource)) {}
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Parsed().pixmap(size, mode, state);
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    Parsed().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QIconEngine* clone() const override { return new TDeferredGlyph(*this); }
+  QString key() const override { return QStringLiteral("TDeferredGlyph"); }
+  bool isNull() override { return false; }
+
+ private:
+  QIcon& Parsed() {
+    if (icon_.isNull()) icon_ = QIcon(resource_);
+    return icon_;
+  }
+  QString resource_;
+  QIcon icon_;
+};
+
+}  // namespace
+
 QIcon Glyph(const std::string& name) {
   const QString resource = ":/" + QString::fromStdString(name) + ".svg";
-  return QFile::exists(resource) ? QIcon(resource) : QIcon();
+  return QFile::exists(resource) ? QIcon(new TDeferredGlyph(resource)) : QIcon();
 }
 
 // A status panel keeps its whole text and shows as much of it as the panel's width holds.

@@ -10,7 +10,7 @@
 
 namespace workbench {
 
-TAboutForm* AboutForm = nullptr;
+platform::OnDemand<TAboutForm> AboutForm;
 
 namespace {
 

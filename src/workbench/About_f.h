@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -23,7 +24,7 @@ class TAboutForm : public platform::TForm {
   void Button1Click();
 };
 
-extern TAboutForm* AboutForm;
+extern platform::OnDemand<TAboutForm> AboutForm;
 
 // A read-only memo of the about and credits windows.
 QPlainTextEdit* MakeAboutMemo(QWidget* parent, const QString& text, const QRect& place);

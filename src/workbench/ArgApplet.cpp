@@ -6,7 +6,7 @@
 
 namespace workbench {
 
-TArgForAppletForm* ArgForAppletForm = nullptr;
+platform::OnDemand<TArgForAppletForm> ArgForAppletForm;
 
 namespace {
 

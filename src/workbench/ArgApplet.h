@@ -6,6 +6,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Grids.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -39,6 +40,6 @@ class TArgForAppletForm : public platform::TForm {
   void MoveToFirstColumn();
 };
 
-extern TArgForAppletForm* ArgForAppletForm;
+extern platform::OnDemand<TArgForAppletForm> ArgForAppletForm;
 
 }  // namespace workbench

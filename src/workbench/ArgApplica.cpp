@@ -7,7 +7,7 @@
 
 namespace workbench {
 
-TArgForApplicaForm* ArgForApplicaForm = nullptr;
+platform::OnDemand<TArgForApplicaForm> ArgForApplicaForm;
 
 TArgForApplicaForm::TArgForApplicaForm() {
   SetCaption("Arguments for application ");

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -19,6 +20,6 @@ class TArgForApplicaForm : public platform::TForm {
   void FormClose(platform::TCloseAction& action) override;
 };
 
-extern TArgForApplicaForm* ArgForApplicaForm;
+extern platform::OnDemand<TArgForApplicaForm> ArgForApplicaForm;
 
 }  // namespace workbench

@@ -5,7 +5,7 @@
 
 namespace workbench {
 
-TBrowsingForm* BrowsingForm = nullptr;
+platform::OnDemand<TBrowsingForm> BrowsingForm;
 
 TBrowsingForm::TBrowsingForm() {
   SetCaption("Browse ...");

@@ -6,6 +6,7 @@
 
 #include "platform/FileCtrls.h"
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -24,6 +25,6 @@ class TBrowsingForm : public platform::TForm {
   void FolderChanged();
 };
 
-extern TBrowsingForm* BrowsingForm;
+extern platform::OnDemand<TBrowsingForm> BrowsingForm;
 
 }  // namespace workbench

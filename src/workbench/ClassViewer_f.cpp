@@ -18,7 +18,7 @@
 
 namespace workbench {
 
-TClassViewer* ClassViewer = nullptr;
+platform::OnDemand<TClassViewer> ClassViewer;
 
 namespace {
 

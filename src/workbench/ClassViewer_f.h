@@ -13,6 +13,7 @@
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 #include "workbench/ScannerReport.h"
 
 namespace workbench {
@@ -78,6 +79,6 @@ class TClassViewer : public platform::TForm {
   std::vector<QTreeWidgetItem*> FAddedNodes;
 };
 
-extern TClassViewer* ClassViewer;
+extern platform::OnDemand<TClassViewer> ClassViewer;
 
 }  // namespace workbench

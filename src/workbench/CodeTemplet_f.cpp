@@ -14,7 +14,7 @@ namespace workbench {
 
 using namespace platform;
 
-TTempletForm* TempletForm = nullptr;
+platform::OnDemand<TTempletForm> TempletForm;
 
 namespace {
 

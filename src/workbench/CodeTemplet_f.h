@@ -11,6 +11,7 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 #include "platform/StringList.h"
 
 namespace workbench {
@@ -63,6 +64,6 @@ class TTempletForm : public platform::TForm {
   int FMemoKey = 0;  // the key whose text the memo holds
 };
 
-extern TTempletForm* TempletForm;
+extern platform::OnDemand<TTempletForm> TempletForm;
 
 }  // namespace workbench

@@ -6,7 +6,7 @@
 
 namespace workbench {
 
-TCompileMsgForm* CompileMsgForm = nullptr;
+platform::OnDemand<TCompileMsgForm> CompileMsgForm;
 
 namespace {
 

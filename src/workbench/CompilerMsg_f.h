@@ -2,6 +2,7 @@
 // TCompileMsgForm: the compile-message window: the standard error output of a successful compile,
 // below the version line and an empty line, in one read-only plain-text rich edit.
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 #include "platform/RichEdit.h"
 
 namespace workbench {
@@ -15,6 +16,6 @@ class TCompileMsgForm : public platform::TForm {
   void ShowBeside(const platform::TForm& window);
 };
 
-extern TCompileMsgForm* CompileMsgForm;
+extern platform::OnDemand<TCompileMsgForm> CompileMsgForm;
 
 }  // namespace workbench

@@ -486,7 +486,7 @@ void TEditorForm::PageChange() {
   SetCaption(name);
   MainForm->BrowserButton->setEnabled(HasFolder(name));
   SetModifiedMarker(ActiveEditor()->Modified());
-  ArgForApplicaForm->ArgComboBox->setEditText({});
+  if (ArgForApplicaForm.Made()) ArgForApplicaForm->ArgComboBox->setEditText({});
   UpdateCaretStatus();
   UpdateModeStatus();
   MainForm->FPageFrame = qobject_cast<designer::TFrame*>(sheet->Tag());

@@ -473,7 +473,7 @@ void TEditorForm::LoadKeyMacroFile(const std::string& fileName, TStringList& tar
   }
   MessageDlg("Invalid file format !", mtError, mbOK);
   FKeyMapFileName.clear();
-  if (TempletForm != nullptr) TempletForm->KM_Label->clear();
+  if (TempletForm.Made()) TempletForm->KM_Label->clear();  // a later-built one reads the name on show
   ClearKeyMacroTexts(target);
 }
 

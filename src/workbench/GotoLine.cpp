@@ -11,7 +11,7 @@
 
 namespace workbench {
 
-TLineNumberForm* LineNumberForm = nullptr;
+platform::OnDemand<TLineNumberForm> LineNumberForm;
 
 TLineNumberForm::TLineNumberForm() {
   SetCaption("Go to Line Number");

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -25,6 +26,6 @@ class TLineNumberForm : public platform::TForm {
   bool FKeepOpen = false;  // OK found a bad number
 };
 
-extern TLineNumberForm* LineNumberForm;
+extern platform::OnDemand<TLineNumberForm> LineNumberForm;
 
 }  // namespace workbench

@@ -7,7 +7,7 @@
 
 namespace workbench {
 
-TMoreAboutForm* MoreAboutForm = nullptr;
+platform::OnDemand<TMoreAboutForm> MoreAboutForm;
 
 namespace {
 

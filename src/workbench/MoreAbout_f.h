@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "platform/Forms.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -19,6 +20,6 @@ class TMoreAboutForm : public platform::TForm {
   void Button2Click();
 };
 
-extern TMoreAboutForm* MoreAboutForm;
+extern platform::OnDemand<TMoreAboutForm> MoreAboutForm;
 
 }  // namespace workbench

@@ -18,38 +18,29 @@
 
 namespace workbench {
 
+// The options window stays eager: the settings file is read into it at start-up. The other
+// dialogs are built when first used.
 void CreateWorkbenchWindows() {
   MainForm = new TMainForm();
   platform::Application()->MainForm = MainForm;
   designer::ObjInsForm = new designer::TObjInsForm();
   EditorForm = new TEditorForm();
   EnvForm = new TEnvForm();
-  LineNumberForm = new TLineNumberForm();
-  ArgForApplicaForm = new TArgForApplicaForm();
-  ArgForAppletForm = new TArgForAppletForm();
-  designer::MenuDesigner = new designer::TMenuDesigner();
-  designer::ItemsEditorForm = new designer::TItemsEditorForm();
-  BrowsingForm = new TBrowsingForm();
-  AboutForm = new TAboutForm();
-  ClassViewer = new TClassViewer();
-  TempletForm = new TTempletForm();
-  MoreAboutForm = new TMoreAboutForm();
-  CompileMsgForm = new TCompileMsgForm();
 }
 
 // Freed in reverse order; the main window goes last, with the design frames it owns.
 void DestroyWorkbenchWindows() {
-  delete CompileMsgForm;
-  delete MoreAboutForm;
-  delete TempletForm;
-  delete ClassViewer;
-  delete AboutForm;
-  delete BrowsingForm;
-  delete designer::ItemsEditorForm;
-  delete designer::MenuDesigner;
-  delete ArgForAppletForm;
-  delete ArgForApplicaForm;
-  delete LineNumberForm;
+  CompileMsgForm.Free();
+  MoreAboutForm.Free();
+  TempletForm.Free();
+  ClassViewer.Free();
+  AboutForm.Free();
+  BrowsingForm.Free();
+  designer::ItemsEditorForm.Free();
+  designer::MenuDesigner.Free();
+  ArgForAppletForm.Free();
+  ArgForApplicaForm.Free();
+  LineNumberForm.Free();
   delete EnvForm;
   delete EditorForm;
   delete designer::ObjInsForm;

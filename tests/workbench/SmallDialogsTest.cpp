@@ -1,5 +1,6 @@
 // The argument dialogs, the go-to-line dialog and the about box, driven as a user drives them.
 #include <QLineEdit>
+#include <QPointer>
 
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
@@ -212,4 +213,16 @@ TEST_F(SmallDialogsTest, TheAboutBoxSwitchesLanguagesAndShowsTheCredits) {
   auto& credits = *workbench::MoreAboutForm;
   credits.Button2->click();
   EXPECT_EQ(credits.Button2->text().toStdString(), "to &Korean");
+}
+
+TEST_F(SmallDialogsTest, ADialogIsBuiltWhenFirstUsedAndFreedAtClose) {
+  EXPECT_FALSE(workbench::AboutForm.Made());
+  Modal().Queue(mrOk);
+  Main().About1Click();
+  EXPECT_EQ(Modal().Log().back().caption, designer::GetVersionText());
+  QPointer<QWidget> about = workbench::AboutForm.Get();
+  workbench::DestroyWorkbenchWindows();
+  EXPECT_TRUE(about.isNull());
+  EXPECT_FALSE(workbench::AboutForm.Made());
+  workbench::CreateWorkbenchWindows();  // for the fixture to free
 }

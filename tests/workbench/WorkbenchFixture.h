@@ -1,6 +1,6 @@
 #pragma once
-// A fresh workbench per test: the fifteen windows created in order and the main window shown, as at
-// start-up, with every dialog scripted.
+// A fresh workbench per test: the start-up windows created and the main window shown, as at start-up,
+// with every dialog scripted.
 #include "TestSupport.h"
 #include "platform/RichEdit.h"
 #include "workbench/Editor.h"

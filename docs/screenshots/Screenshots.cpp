@@ -135,7 +135,7 @@ void ShootZelvory() {
                                                                    Shoot(form, "class-inspector.png");
                                                                    form->Hide();
                                                                  }});
-  ClassInspector->InspectElement(account);
+  ClassInspector()->InspectElement(account);
   DestroyModellerWindows();
   DoneGlobals();
 }

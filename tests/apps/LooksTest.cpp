@@ -18,13 +18,51 @@
 #include "designer/ObjIns.h"
 #include "modeller/model/Concepts.h"
 #include "modeller/model/Globals.h"
+#include "modeller/ui/About.h"
+#include "modeller/ui/ArgIns.h"
+#include "modeller/ui/AssoIns.h"
+#include "modeller/ui/AttrIns.h"
+#include "modeller/ui/Browser.h"
+#include "modeller/ui/ClassIns.h"
+#include "modeller/ui/CmmtIns.h"
+#include "modeller/ui/CnstrIns.h"
+#include "modeller/ui/CodeView.h"
+#include "modeller/ui/CompMsg.h"
+#include "modeller/ui/ConstIns.h"
+#include "modeller/ui/DirBrwsr.h"
+#include "modeller/ui/DsgnInfo.h"
+#include "modeller/ui/EditAbout.h"
+#include "modeller/ui/Editor.h"
+#include "modeller/ui/FrmAnDlg.h"
+#include "modeller/ui/GenLog.h"
+#include "modeller/ui/ImptForm.h"
+#include "modeller/ui/IntfIns.h"
+#include "modeller/ui/JavaGen.h"
 #include "modeller/ui/Main.h"
+#include "modeller/ui/MethIns.h"
+#include "modeller/ui/OperIns.h"
+#include "modeller/ui/Options.h"
+#include "modeller/ui/PackForm.h"
+#include "modeller/ui/RunForm.h"
+#include "modeller/ui/TextIns.h"
+#include "modeller/ui/Translators.h"
+#include "modeller/ui/TypeDlg.h"
 #include "modeller/ui/Program.h"
 #include "platform/Controls.h"
 #include "workbench/Main.h"
 #include "workbench/Program.h"
 
 namespace {
+
+// The modeller makes most of its windows on first use; every one is asked for so that all are seen.
+void MakeEveryModellerWindow() {
+  using namespace modeller;
+  ClassInspector(), AttributeInspector(), OperationInspector(), ArgumentInspector(), TextInspector();
+  CommentInspector(), AboutBox(), AssociationInspector(), MethodInspector(), InterfaceInspector();
+  ConstantInspector(), JavaCodeGenerator(), OptionsForm(), ConstructorInspector(), TypesDlg(), FromAncestorDlg();
+  BrowserForm(), DesignInfoForm(), PackageForm(), DirectoryBrowser(), ImportForm(), EditorForm();
+  EditorAboutForm(), CompileMsgForm(), CodeViewerForm(), RunDialog(), GenerateLogForm(), TranslatorsForm();
+}
 
 class BothPrograms : public testsupport::ScriptedTest {
  protected:
@@ -38,6 +76,7 @@ class BothPrograms : public testsupport::ScriptedTest {
     modeller::RegisterConceptClasses();
     modeller::InitGlobals();
     modeller::CreateModellerWindows();
+    MakeEveryModellerWindow();
     modeller::MainForm->Show();
   }
   void TearDown() override {

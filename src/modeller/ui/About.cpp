@@ -11,8 +11,6 @@
 
 namespace modeller {
 
-TAboutBox* AboutBox = nullptr;
-
 namespace {
 
 class TProgramIcon : public QWidget {

@@ -10,6 +10,6 @@ class TAboutBox : public platform::TForm {
   TAboutBox();
 };
 
-extern TAboutBox* AboutBox;
+TAboutBox* AboutBox();  // made on first use
 
 }  // namespace modeller

@@ -4,8 +4,6 @@
 
 namespace modeller {
 
-TArgumentInspector* ArgumentInspector = nullptr;
-
 TArgumentInspector::TArgumentInspector() {
   setObjectName("ArgumentInspector");
   SetCaption("Argument Inspector");

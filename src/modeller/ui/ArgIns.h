@@ -17,6 +17,6 @@ class TArgumentInspector : public TInspector {
   QPushButton* TypeButton;
 };
 
-extern TArgumentInspector* ArgumentInspector;
+TArgumentInspector* ArgumentInspector();  // made on first use
 
 }  // namespace modeller

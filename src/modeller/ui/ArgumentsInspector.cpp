@@ -23,13 +23,13 @@ void TArgumentsInspector::RefreshArguments() {
 void TArgumentsInspector::ArgumentsListBoxDblClick() {
   TGenericArgument* argument = Method()->Arguments(ArgumentsListBox->currentRow());
   if (argument == nullptr) return;
-  if (ArgumentInspector->InspectElement(argument) == platform::mrOk) RefreshArguments();
+  if (ArgumentInspector()->InspectElement(argument) == platform::mrOk) RefreshArguments();
 }
 
 void TArgumentsInspector::ArgumentNewButtonClick() {
   auto argument = std::make_unique<TJavaArgument>();
   argument->SetName("noname");
-  if (ArgumentInspector->InspectElement(argument.get()) != platform::mrOk) return;
+  if (ArgumentInspector()->InspectElement(argument.get()) != platform::mrOk) return;
   Method()->AddArgument(argument.release());
   RefreshArguments();
 }

@@ -5,8 +5,6 @@
 
 namespace modeller {
 
-TAssociationInspector* AssociationInspector = nullptr;
-
 namespace {
 
 QGroupBox* AddGroup(QWidget* parent, const char* name, const char* caption, int left) {

@@ -28,6 +28,6 @@ class TAssociationInspector : public TInspector {
   void FromClassRadioGroupClick();
 };
 
-extern TAssociationInspector* AssociationInspector;
+TAssociationInspector* AssociationInspector();  // made on first use
 
 }  // namespace modeller

@@ -4,8 +4,6 @@
 
 namespace modeller {
 
-TAttributeInspector* AttributeInspector = nullptr;
-
 TAttributeInspector::TAttributeInspector() {
   setObjectName("AttributeInspector");
   SetCaption("Attribute Inspector");

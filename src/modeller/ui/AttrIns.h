@@ -21,6 +21,6 @@ class TAttributeInspector : public TInspector {
   TRadioGroup* AccessModifier;
 };
 
-extern TAttributeInspector* AttributeInspector;
+TAttributeInspector* AttributeInspector();  // made on first use
 
 }  // namespace modeller

@@ -14,10 +14,6 @@
 
 namespace modeller {
 
-constexpr TToolPlace kBrowserPlace{"Browser", true};
-
-TBrowserForm* BrowserForm = nullptr;
-
 namespace {
 
 constexpr int kIconSize = 16;
@@ -173,14 +169,14 @@ const TStorable* TBrowserForm::ElementOf(const QTreeWidgetItem* node) const {
 // A node whose element was deleted, or replaced by a New or an Open, shows nothing: the tree is
 // rebuilt from the model as it is now.
 void TBrowserForm::TypeTreeViewClick() {
-  CodeViewerForm->Show();
+  CodeViewerForm()->Show();
   platform::TStringList text;
   QTreeWidgetItem* node = TypeTreeView->currentItem();
   if (node != nullptr && node->isSelected()) {
     if (const TStorable* element = ElementOf(node)) ElementJavaText(text, *element);
     else RebuildTree();
   }
-  CodeViewerForm->CodeViewMemo->Lines().Assign(text);
+  CodeViewerForm()->CodeViewMemo->Lines().Assign(text);
 }
 
 }  // namespace modeller

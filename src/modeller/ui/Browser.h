@@ -50,6 +50,6 @@ class TBrowserForm : public platform::TForm {
   QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const std::string& text, const TStorable& element);
 };
 
-extern TBrowserForm* BrowserForm;
+TBrowserForm* BrowserForm();  // made on first use
 
 }  // namespace modeller

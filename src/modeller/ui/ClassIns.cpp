@@ -9,8 +9,6 @@
 
 namespace modeller {
 
-TClassInspector* ClassInspector = nullptr;
-
 TClassInspector::TClassInspector() {
   setObjectName("ClassInspector");
   SetCaption("Class Inspector");
@@ -74,7 +72,7 @@ void TClassInspector::RefreshMethods() {
 void TClassInspector::AttributesListBoxDblClick() {
   TGenericAttribute* attribute = Class()->Attributes(AttributesListBox->currentRow());
   if (attribute == nullptr) return;
-  if (AttributeInspector->InspectElement(attribute) == platform::mrOk) RefreshAttributes();
+  if (AttributeInspector()->InspectElement(attribute) == platform::mrOk) RefreshAttributes();
 }
 
 void TClassInspector::MethodsListBoxDblClick() {
@@ -86,7 +84,7 @@ void TClassInspector::MethodsListBoxDblClick() {
 void TClassInspector::AttributeNewButtonClick() {
   auto attribute = std::make_unique<TJavaAttribute>();
   attribute->SetName("noname");
-  if (AttributeInspector->InspectElement(attribute.get()) != platform::mrOk) return;
+  if (AttributeInspector()->InspectElement(attribute.get()) != platform::mrOk) return;
   Class()->AddAttribute(attribute.release());
   RefreshAttributes();
 }
@@ -121,8 +119,8 @@ void TClassInspector::MethodDeleteButtonClick() {
 }
 
 void TClassInspector::FromAncestorButtonClick() {
-  if (FromAncestorDlg->ShowForClass(Class()) != platform::mrOk) return;
-  std::unique_ptr<TJavaMethod> copy = CopyInheritedMethod(FromAncestorDlg->SelectedMethod());
+  if (FromAncestorDlg()->ShowForClass(Class()) != platform::mrOk) return;
+  std::unique_ptr<TJavaMethod> copy = CopyInheritedMethod(FromAncestorDlg()->SelectedMethod());
   if (copy == nullptr) return;
   Class()->AddMethod(copy.release());
   RefreshMethods();
@@ -130,8 +128,8 @@ void TClassInspector::FromAncestorButtonClick() {
 
 bool InspectMethod(TGenericMethod* method) {
   if (dynamic_cast<TJavaConstructor*>(method) != nullptr)
-    return ConstructorInspector->InspectElement(method) == platform::mrOk;
-  return MethodInspector->InspectElement(method) == platform::mrOk;
+    return ConstructorInspector()->InspectElement(method) == platform::mrOk;
+  return MethodInspector()->InspectElement(method) == platform::mrOk;
 }
 
 std::vector<std::string> AttributeDeclarations(const TGenericType& type) {

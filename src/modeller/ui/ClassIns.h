@@ -46,7 +46,7 @@ class TClassInspector : public TInspector {
   void AddNewMethod(TGenericMethod* method);
 };
 
-extern TClassInspector* ClassInspector;
+TClassInspector* ClassInspector();  // made on first use
 
 // The inspector of a method or a constructor, by its class; OK when it returned OK.
 bool InspectMethod(TGenericMethod* method);

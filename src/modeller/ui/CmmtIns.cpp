@@ -4,8 +4,6 @@
 
 namespace modeller {
 
-TCommentInspector* CommentInspector = nullptr;
-
 TCommentInspector::TCommentInspector() {
   setObjectName("CommentInspector");
   SetCaption("Comment Inspector");

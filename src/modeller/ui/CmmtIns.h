@@ -16,6 +16,6 @@ class TCommentInspector : public TInspector {
   QPlainTextEdit* CommentMemo;
 };
 
-extern TCommentInspector* CommentInspector;
+TCommentInspector* CommentInspector();  // made on first use
 
 }  // namespace modeller

@@ -2,8 +2,6 @@
 
 namespace modeller {
 
-TConstructorInspector* ConstructorInspector = nullptr;
-
 TConstructorInspector::TConstructorInspector() {
   setObjectName("ConstructorInspector");
   SetCaption("Constructor Inspector");

@@ -15,6 +15,6 @@ class TConstructorInspector : public TArgumentsInspector {
   QPlainTextEdit* ImplementationMemo;
 };
 
-extern TConstructorInspector* ConstructorInspector;
+TConstructorInspector* ConstructorInspector();  // made on first use
 
 }  // namespace modeller

@@ -11,10 +11,6 @@
 
 namespace modeller {
 
-constexpr TToolPlace kCodeViewerPlace{"CodeViewer", true};
-
-TCodeViewerForm* CodeViewerForm = nullptr;
-
 TCodeViewerForm::TCodeViewerForm() {
   setObjectName("CodeViewerForm");
   SetCaption("Code Viewer");
@@ -79,8 +75,8 @@ void TCodeViewerForm::CopyButtonClick() {
 }
 
 void TCodeViewerForm::EditButtonClick() {
-  EditorForm->Show();
-  TEditSheet* sheet = EditorForm->NewPage();
+  EditorForm()->Show();
+  TEditSheet* sheet = EditorForm()->NewPage();
   sheet->Memo->Lines().Assign(CodeViewMemo->Lines().ToStringList());
 }
 

@@ -32,6 +32,6 @@ class TCodeViewerForm : public platform::TForm {
   void FormClose(platform::TCloseAction& action) override;
 };
 
-extern TCodeViewerForm* CodeViewerForm;
+TCodeViewerForm* CodeViewerForm();  // made on first use
 
 }  // namespace modeller

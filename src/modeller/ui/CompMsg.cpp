@@ -5,8 +5,6 @@
 
 namespace modeller {
 
-TCompileMsgForm* CompileMsgForm = nullptr;
-
 TCompileMsgForm::TCompileMsgForm() {
   setObjectName("CompileMsgForm");
   SetCaption("Compile");

@@ -19,6 +19,6 @@ class TCompileMsgForm : public platform::TForm {
   void ShowCompileResult(const std::string& text);
 };
 
-extern TCompileMsgForm* CompileMsgForm;
+TCompileMsgForm* CompileMsgForm();  // made on first use
 
 }  // namespace modeller

@@ -4,8 +4,6 @@
 
 namespace modeller {
 
-TConstantInspector* ConstantInspector = nullptr;
-
 TConstantInspector::TConstantInspector() {
   setObjectName("ConstantInspector");
   SetCaption("Constant Inspector");

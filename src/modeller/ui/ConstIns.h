@@ -18,6 +18,6 @@ class TConstantInspector : public TInspector {
   QLineEdit* InitialValueEdit;
 };
 
-extern TConstantInspector* ConstantInspector;
+TConstantInspector* ConstantInspector();  // made on first use
 
 }  // namespace modeller

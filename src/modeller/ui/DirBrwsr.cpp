@@ -9,8 +9,6 @@
 
 namespace modeller {
 
-TDirectoryBrowser* DirectoryBrowser = nullptr;
-
 TDirectoryBrowser::TDirectoryBrowser() {
   setObjectName("DirectoryBrowser");
   setWindowFlag(Qt::Dialog);

@@ -26,6 +26,6 @@ class TDirectoryBrowser : public platform::TForm {
   std::string SelectedFolder() const;
 };
 
-extern TDirectoryBrowser* DirectoryBrowser;
+TDirectoryBrowser* DirectoryBrowser();  // made on first use
 
 }  // namespace modeller

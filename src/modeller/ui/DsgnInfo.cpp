@@ -14,8 +14,6 @@
 
 namespace modeller {
 
-TDesignInfoForm* DesignInfoForm = nullptr;
-
 namespace {
 
 enum TDesignCount { dcClasses, dcInterfaces, dcTotalClasses, dcTotalInterfaces, dcAssociations, dcInheritances,

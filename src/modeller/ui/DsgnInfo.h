@@ -40,6 +40,6 @@ class TDesignInfoForm : public platform::TForm {
   void StoreDesignInfo();
 };
 
-extern TDesignInfoForm* DesignInfoForm;
+TDesignInfoForm* DesignInfoForm();  // made on first use
 
 }  // namespace modeller

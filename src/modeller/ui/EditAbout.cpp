@@ -9,8 +9,6 @@
 
 namespace modeller {
 
-TEditorAboutForm* EditorAboutForm = nullptr;
-
 TEditorAboutForm::TEditorAboutForm() {
   setObjectName("EditorAboutForm");
   SetCaption("About Java Editor");

@@ -10,6 +10,6 @@ class TEditorAboutForm : public platform::TForm {
   TEditorAboutForm();
 };
 
-extern TEditorAboutForm* EditorAboutForm;
+TEditorAboutForm* EditorAboutForm();  // made on first use
 
 }  // namespace modeller

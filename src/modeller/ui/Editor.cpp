@@ -25,10 +25,6 @@
 
 namespace modeller {
 
-constexpr TToolPlace kEditorPlace{"Editor", true};
-
-TEditorForm* EditorForm = nullptr;
-
 namespace {
 
 constexpr const char* kNoName = "noname.java";
@@ -116,7 +112,7 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   const bool haveErrorFile = CreateErrorFile(errorFile);
   if (!haveErrorFile) platform::ShowMessage("File Handle Error!");
 
-  CompileMsgForm->ShowCompiling(path);
+  CompileMsgForm()->ShowCompiling(path);
   platform::ProcessRunner compiler;
   const std::string command = JavaCompilerCommand();
   compiler.SetProgram(command, {path});
@@ -124,7 +120,7 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   if (haveErrorFile) compiler.SetErrorFile(errorFile);
   if (!compiler.Start()) {
     platform::ShowMessage(command + ": can not run this program.");
-    CompileMsgForm->close();
+    CompileMsgForm()->close();
     if (haveErrorFile) QFile::remove(QString::fromStdString(errorFile));
     return;
   }
@@ -141,9 +137,9 @@ void TEditSheet::CompileFile(platform::TListBox& messages) {
   // Exit code 0 is a success even when the compiler wrote notes or warnings; a compiler that fails
   // without a word has not compiled the file either.
   if (exitCode == 0 || exitCode == 1)
-    CompileMsgForm->ShowCompileResult(exitCode == 1 ? "errors!" : "compile successfully!");
+    CompileMsgForm()->ShowCompileResult(exitCode == 1 ? "errors!" : "compile successfully!");
   else
-    CompileMsgForm->ShowCompileResult("terminated abnormally!");
+    CompileMsgForm()->ShowCompileResult("terminated abnormally!");
 }
 
 std::string JavaCompilerCommand() { return JavaCompilerPath.empty() ? "javac" : JavaCompilerPath; }
@@ -531,10 +527,10 @@ void TEditorForm::CompileCompileItemClick() {
 }
 
 void TEditorForm::CompileRunItemClick() {
-  RunDialog->FillFileList();
-  RunDialog->ShowModal();
+  RunDialog()->FillFileList();
+  RunDialog()->ShowModal();
 }
 
-void TEditorForm::HelpAboutItemClick() { EditorAboutForm->ShowModal(); }
+void TEditorForm::HelpAboutItemClick() { EditorAboutForm()->ShowModal(); }
 
 }  // namespace modeller

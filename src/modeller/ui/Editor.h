@@ -118,6 +118,6 @@ bool FindInEdit(platform::TRichEdit& edit, const std::string& text, unsigned opt
 std::string JavaCompilerCommand();
 std::string JavaInterpreterCommand();
 
-extern TEditorForm* EditorForm;
+TEditorForm* EditorForm();  // made on first use
 
 }  // namespace modeller

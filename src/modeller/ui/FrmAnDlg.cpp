@@ -8,8 +8,6 @@
 
 namespace modeller {
 
-TFromAncestorDlg* FromAncestorDlg = nullptr;
-
 namespace {
 
 platform::TListBox* AddLabelledList(QWidget* parent, const char* name, const char* label, int left) {

@@ -33,7 +33,7 @@ class TFromAncestorDlg : public platform::TForm {
   std::vector<TGenericMethod*> methods_;
 };
 
-extern TFromAncestorDlg* FromAncestorDlg;
+TFromAncestorDlg* FromAncestorDlg();  // made on first use
 
 // A new method with the inherited one's heading and copies of its arguments, never its body; an
 // interface operation becomes a public method. Empty for no method.

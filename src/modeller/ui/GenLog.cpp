@@ -12,8 +12,6 @@
 
 namespace modeller {
 
-TGenerateLogForm* GenerateLogForm = nullptr;
-
 TGenerateLogForm::TGenerateLogForm() {
   setObjectName("GenerateLogForm");
   setWindowFlag(Qt::Dialog);

@@ -19,6 +19,6 @@ class TGenerateLogForm : public platform::TForm {
   void FormShow() override;
 };
 
-extern TGenerateLogForm* GenerateLogForm;
+TGenerateLogForm* GenerateLogForm();  // made on first use
 
 }  // namespace modeller

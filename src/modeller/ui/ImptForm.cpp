@@ -10,8 +10,6 @@
 
 namespace modeller {
 
-TImportForm* ImportForm = nullptr;
-
 TImportForm::TImportForm() {
   setObjectName("ImportForm");
   setWindowFlag(Qt::Dialog);

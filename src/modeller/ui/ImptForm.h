@@ -22,6 +22,6 @@ class TImportForm : public platform::TForm {
   void ImportListBoxClick();
 };
 
-extern TImportForm* ImportForm;
+TImportForm* ImportForm();  // made on first use
 
 }  // namespace modeller

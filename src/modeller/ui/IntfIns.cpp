@@ -8,8 +8,6 @@
 
 namespace modeller {
 
-TInterfaceInspector* InterfaceInspector = nullptr;
-
 TInterfaceInspector::TInterfaceInspector() {
   setObjectName("InterfaceInspector");
   SetCaption("Interface Inspector");
@@ -64,19 +62,19 @@ void TInterfaceInspector::RefreshOperations() {
 void TInterfaceInspector::ConstantsListBoxDblClick() {
   TGenericAttribute* constant = Interface()->Attributes(ConstantsListBox->currentRow());
   if (constant == nullptr) return;
-  if (ConstantInspector->InspectElement(constant) == platform::mrOk) RefreshConstants();
+  if (ConstantInspector()->InspectElement(constant) == platform::mrOk) RefreshConstants();
 }
 
 void TInterfaceInspector::OperationsListBoxDblClick() {
   TGenericMethod* operation = Interface()->Methods(OperationsListBox->currentRow());
   if (operation == nullptr) return;
-  if (OperationInspector->InspectElement(operation) == platform::mrOk) RefreshOperations();
+  if (OperationInspector()->InspectElement(operation) == platform::mrOk) RefreshOperations();
 }
 
 void TInterfaceInspector::ConstantNewButtonClick() {
   auto constant = std::make_unique<TJavaConstant>();
   constant->SetName("noname");
-  if (ConstantInspector->InspectElement(constant.get()) != platform::mrOk) return;
+  if (ConstantInspector()->InspectElement(constant.get()) != platform::mrOk) return;
   Interface()->AddAttribute(constant.release());
   RefreshConstants();
 }
@@ -91,7 +89,7 @@ void TInterfaceInspector::ConstantDeleteButtonClick() {
 void TInterfaceInspector::OperationNewButtonClick() {
   auto operation = std::make_unique<TJavaOperation>();
   operation->SetName("noname");
-  if (OperationInspector->InspectElement(operation.get()) != platform::mrOk) return;
+  if (OperationInspector()->InspectElement(operation.get()) != platform::mrOk) return;
   Interface()->AddMethod(operation.release());
   RefreshOperations();
 }

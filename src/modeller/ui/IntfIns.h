@@ -36,6 +36,6 @@ class TInterfaceInspector : public TInspector {
   void RefreshOperations();
 };
 
-extern TInterfaceInspector* InterfaceInspector;
+TInterfaceInspector* InterfaceInspector();  // made on first use
 
 }  // namespace modeller

@@ -15,8 +15,6 @@
 
 namespace modeller {
 
-TJavaCodeGenerator* JavaCodeGenerator = nullptr;
-
 // ---- TDirectoryListBox -----------------------------------------------------------------------
 
 TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
@@ -170,9 +168,9 @@ void TJavaCodeGenerator::Generate(const std::function<void(platform::TStringList
   OutputLines.reset();
   SetModalResult(platform::mrOk);
   hide();
-  GenerateLogForm->Execute();
-  EditorForm->Show();
-  EditorForm->OpenFileInNewPage(path);
+  GenerateLogForm()->Execute();
+  EditorForm()->Show();
+  EditorForm()->OpenFileInNewPage(path);
 }
 
 }  // namespace modeller

@@ -63,6 +63,6 @@ class TJavaCodeGenerator : public platform::TForm {
   std::vector<const TGenericType*> types_;  // the model node of each list item
 };
 
-extern TJavaCodeGenerator* JavaCodeGenerator;
+TJavaCodeGenerator* JavaCodeGenerator();  // made on first use
 
 }  // namespace modeller

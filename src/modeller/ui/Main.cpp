@@ -24,6 +24,7 @@
 #include "modeller/ui/JavaGen.h"
 #include "modeller/ui/Options.h"
 #include "modeller/ui/PackForm.h"
+#include "modeller/ui/Program.h"
 #include "modeller/ui/SettingsFile.h"
 #include "modeller/ui/Splash.h"
 #include "modeller/ui/TextIns.h"
@@ -470,8 +471,7 @@ void TMainForm::ApplyOptions() {
   PaintBox->Canvas()->Font = DiagramFont;
   PaintBox->setFixedSize(DiagramWidth, DiagramHeight);
   TheGraph->Refresh();
-  CodeViewerForm->SetViewerFont(BrowserFont, BrowserColor);
-  EditorForm->SetPagesFont();
+  ApplyOptionsToToolWindows();
 }
 
 // ---- Model commands ---------------------------------------------------------------------------
@@ -554,10 +554,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 void TMainForm::FormClose(TCloseAction& action) {
   (void)action;
   Reported([this] { SaveSettings(); });
-  EditorForm->close();
-  BrowserForm->close();
-  CodeViewerForm->close();
-  TranslatorsForm->close();
+  CloseToolWindows();
 }
 
 void TMainForm::FileExitClick() { close(); }
@@ -576,24 +573,24 @@ void TMainForm::PatternsInsertDesignPatternClick() {
 
 // ---- Other windows ----------------------------------------------------------------------------
 
-void TMainForm::ViewBrowserClick() { BrowserForm->Show(); }
-void TMainForm::ViewPackageClick() { PackageForm->Execute(); }
+void TMainForm::ViewBrowserClick() { BrowserForm()->Show(); }
+void TMainForm::ViewPackageClick() { PackageForm()->Execute(); }
 
 void TMainForm::ViewDesignInformationClick() {
-  DesignInfoForm->Execute();
+  DesignInfoForm()->Execute();
   UpdateStatusBar();
 }
 
 void TMainForm::ToolsOptionsClick() {
-  if (OptionsForm->Execute() == mrOk) ApplyOptions();
+  if (OptionsForm()->Execute() == mrOk) ApplyOptions();
 }
 
-void TMainForm::ToolsJavaEditorClick() { EditorForm->Show(); }
-void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator->Execute(); }
-void TMainForm::ToolsTranslatorsClick() { TranslatorsForm->Show(); }
+void TMainForm::ToolsJavaEditorClick() { EditorForm()->Show(); }
+void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator()->Execute(); }
+void TMainForm::ToolsTranslatorsClick() { TranslatorsForm()->Show(); }
 
 void TMainForm::HelpContentsClick() { Launcher::Instance().OpenDocument(Application()->HelpFile, "IDH_MAIN"); }
-void TMainForm::HelpAboutClick() { AboutBox->ShowModal(); }
+void TMainForm::HelpAboutClick() { AboutBox()->ShowModal(); }
 
 // ---- Inspection -------------------------------------------------------------------------------
 
@@ -610,15 +607,15 @@ TObj* TMainForm::SelectedObject() const {
 void TMainForm::InspectSelected() {
   TObj* object = SelectedObject();
   if (dynamic_cast<TJavaClass*>(object) != nullptr) {
-    ClassInspector->InspectElement(object);
+    ClassInspector()->InspectElement(object);
   } else if (dynamic_cast<TJavaInterface*>(object) != nullptr) {
-    InterfaceInspector->InspectElement(object);
+    InterfaceInspector()->InspectElement(object);
   } else if (dynamic_cast<TAssociation*>(object) != nullptr) {
-    AssociationInspector->InspectElement(object);
+    AssociationInspector()->InspectElement(object);
   } else if (auto* comment = dynamic_cast<TComment*>(object)) {
-    if (CommentInspector->InspectElement(comment) == platform::mrOk) comment->SetLines(CommentInspector->Lines());
+    if (CommentInspector()->InspectElement(comment) == platform::mrOk) comment->SetLines(CommentInspector()->Lines());
   } else if (dynamic_cast<TText*>(object) != nullptr) {
-    TextInspector->InspectElement(object);
+    TextInspector()->InspectElement(object);
   }
   TheGraph->Refresh();
 }

@@ -4,8 +4,6 @@
 
 namespace modeller {
 
-TMethodInspector* MethodInspector = nullptr;
-
 TMethodInspector::TMethodInspector() {
   setObjectName("MethodInspector");
   SetCaption("Method Inspector");

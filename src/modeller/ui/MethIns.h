@@ -24,6 +24,6 @@ class TMethodInspector : public TArgumentsInspector {
   QPlainTextEdit* ImplementationMemo;
 };
 
-extern TMethodInspector* MethodInspector;
+TMethodInspector* MethodInspector();  // made on first use
 
 }  // namespace modeller

@@ -4,8 +4,6 @@
 
 namespace modeller {
 
-TOperationInspector* OperationInspector = nullptr;
-
 TOperationInspector::TOperationInspector() {
   setObjectName("OperationInspector");
   SetCaption("Operation Inspector");

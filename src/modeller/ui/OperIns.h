@@ -17,6 +17,6 @@ class TOperationInspector : public TArgumentsInspector {
   QPushButton* TypeButton;
 };
 
-extern TOperationInspector* OperationInspector;
+TOperationInspector* OperationInspector();  // made on first use
 
 }  // namespace modeller

@@ -15,8 +15,6 @@
 
 namespace modeller {
 
-TOptionsForm* OptionsForm = nullptr;
-
 namespace {
 
 constexpr const char* kPreviewText = "AaBbCc123";

@@ -84,6 +84,6 @@ class TOptionsForm : public platform::TForm {
   platform::TColor editorColor_ = platform::clWhite;
 };
 
-extern TOptionsForm* OptionsForm;
+TOptionsForm* OptionsForm();  // made on first use
 
 }  // namespace modeller

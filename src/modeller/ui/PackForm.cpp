@@ -16,8 +16,6 @@
 
 namespace modeller {
 
-TPackageForm* PackageForm = nullptr;
-
 TPackageForm::TPackageForm() {
   setObjectName("PackageForm");
   setWindowFlag(Qt::Dialog);
@@ -80,14 +78,14 @@ void TPackageForm::StorePackageInfo() {
 }
 
 void TPackageForm::PathBrowseButtonClick() {
-  DirectoryBrowser->SetDirectory(EditText(*PathEdit));
-  if (DirectoryBrowser->ShowModal() == platform::mrOk) SetEditText(*PathEdit, DirectoryBrowser->SelectedFolder());
+  DirectoryBrowser()->SetDirectory(EditText(*PathEdit));
+  if (DirectoryBrowser()->ShowModal() == platform::mrOk) SetEditText(*PathEdit, DirectoryBrowser()->SelectedFolder());
 }
 
 // An empty import would be written as "import ;", which no compiler takes: it is refused.
 void TPackageForm::AddButtonClick() {
-  if (ImportForm->ShowModal() != platform::mrOk) return;
-  const std::string import = platform::Trim(EditText(*ImportForm->ImportEdit));
+  if (ImportForm()->ShowModal() != platform::mrOk) return;
+  const std::string import = platform::Trim(EditText(*ImportForm()->ImportEdit));
   if (import.empty()) {
     platform::ShowMessage("Enter the package or class to import.");
     return;

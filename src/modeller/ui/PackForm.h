@@ -39,6 +39,6 @@ class TPackageForm : public platform::TForm {
   platform::TStringList Imports() const;
 };
 
-extern TPackageForm* PackageForm;
+TPackageForm* PackageForm();  // made on first use
 
 }  // namespace modeller

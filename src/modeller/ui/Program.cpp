@@ -20,6 +20,7 @@
 #include "modeller/ui/ImptForm.h"
 #include "modeller/ui/IntfIns.h"
 #include "modeller/ui/JavaGen.h"
+#include "modeller/model/Globals.h"
 #include "modeller/ui/Main.h"
 #include "modeller/ui/MethIns.h"
 #include "modeller/ui/OperIns.h"
@@ -28,45 +29,27 @@
 #include "modeller/ui/RunForm.h"
 #include "modeller/ui/Splash.h"
 #include "modeller/ui/TextIns.h"
+#include "modeller/ui/ToolPlace.h"
 #include "modeller/ui/Translators.h"
 #include "modeller/ui/TypeDlg.h"
 
 namespace modeller {
 
-void CreateModellerWindows() {
-  MainForm = new TMainForm();
-  platform::Application()->MainForm = MainForm;
-  ClassInspector = new TClassInspector();
-  AttributeInspector = new TAttributeInspector();
-  OperationInspector = new TOperationInspector();
-  ArgumentInspector = new TArgumentInspector();
-  TextInspector = new TTextInspector();
-  CommentInspector = new TCommentInspector();
-  AboutBox = new TAboutBox();
-  AssociationInspector = new TAssociationInspector();
-  MethodInspector = new TMethodInspector();
-  InterfaceInspector = new TInterfaceInspector();
-  ConstantInspector = new TConstantInspector();
-  JavaCodeGenerator = new TJavaCodeGenerator();
-  OptionsForm = new TOptionsForm();
-  ConstructorInspector = new TConstructorInspector();
-  TypesDlg = new TTypesDlg();
-  FromAncestorDlg = new TFromAncestorDlg();
-  BrowserForm = new TBrowserForm();
-  DesignInfoForm = new TDesignInfoForm();
-  PackageForm = new TPackageForm();
-  DirectoryBrowser = new TDirectoryBrowser();
-  ImportForm = new TImportForm();
-  EditorForm = new TEditorForm();
-  EditorAboutForm = new TEditorAboutForm();
-  CompileMsgForm = new TCompileMsgForm();
-  CodeViewerForm = new TCodeViewerForm();
-  RunDialog = new TRunDialog();
-  GenerateLogForm = new TGenerateLogForm();
-  TranslatorsForm = new TTranslatorsForm();
+namespace {
+
+// The one window of each kind, or null while it has not been made.
+template <class T>
+T*& Slot() {
+  static T* window = nullptr;
+  return window;
 }
 
-namespace {
+template <class T>
+T* Made() {
+  T*& window = Slot<T>();
+  if (window == nullptr) window = new T();
+  return window;
+}
 
 template <class T>
 void Free(T*& window) {
@@ -74,39 +57,108 @@ void Free(T*& window) {
   window = nullptr;
 }
 
+// A tool window never made is closed only when its place in the settings file lacks a key, so the
+// file gets the window's own bounds as before; a complete place stays as it was read.
+template <class T>
+void CloseToolWindow(const TToolPlace& place) {
+  if (Slot<T>() == nullptr && ToolPlaceComplete(place)) return;
+  Made<T>()->close();
+}
+
 }  // namespace
 
-// Freed in reverse order; the main window, which owns the handlers, goes last. A splash still up
-// goes with them.
+TClassInspector* ClassInspector() { return Made<TClassInspector>(); }
+TAttributeInspector* AttributeInspector() { return Made<TAttributeInspector>(); }
+TOperationInspector* OperationInspector() { return Made<TOperationInspector>(); }
+TArgumentInspector* ArgumentInspector() { return Made<TArgumentInspector>(); }
+TTextInspector* TextInspector() { return Made<TTextInspector>(); }
+TCommentInspector* CommentInspector() { return Made<TCommentInspector>(); }
+TAboutBox* AboutBox() { return Made<TAboutBox>(); }
+TAssociationInspector* AssociationInspector() { return Made<TAssociationInspector>(); }
+TMethodInspector* MethodInspector() { return Made<TMethodInspector>(); }
+TInterfaceInspector* InterfaceInspector() { return Made<TInterfaceInspector>(); }
+TConstantInspector* ConstantInspector() { return Made<TConstantInspector>(); }
+TJavaCodeGenerator* JavaCodeGenerator() { return Made<TJavaCodeGenerator>(); }
+TOptionsForm* OptionsForm() { return Made<TOptionsForm>(); }
+TConstructorInspector* ConstructorInspector() { return Made<TConstructorInspector>(); }
+TTypesDlg* TypesDlg() { return Made<TTypesDlg>(); }
+TFromAncestorDlg* FromAncestorDlg() { return Made<TFromAncestorDlg>(); }
+TBrowserForm* BrowserForm() { return Made<TBrowserForm>(); }
+TDesignInfoForm* DesignInfoForm() { return Made<TDesignInfoForm>(); }
+TPackageForm* PackageForm() { return Made<TPackageForm>(); }
+TDirectoryBrowser* DirectoryBrowser() { return Made<TDirectoryBrowser>(); }
+TImportForm* ImportForm() { return Made<TImportForm>(); }
+TEditorForm* EditorForm() { return Made<TEditorForm>(); }
+TEditorAboutForm* EditorAboutForm() { return Made<TEditorAboutForm>(); }
+TCompileMsgForm* CompileMsgForm() { return Made<TCompileMsgForm>(); }
+TRunDialog* RunDialog() { return Made<TRunDialog>(); }
+TGenerateLogForm* GenerateLogForm() { return Made<TGenerateLogForm>(); }
+TTranslatorsForm* TranslatorsForm() { return Made<TTranslatorsForm>(); }
+
+// The viewer shows the browser font from the start, as the main window gives it to a made viewer.
+TCodeViewerForm* CodeViewerForm() {
+  TCodeViewerForm*& viewer = Slot<TCodeViewerForm>();
+  if (viewer == nullptr) {
+    viewer = new TCodeViewerForm();
+    viewer->SetViewerFont(BrowserFont, BrowserColor);
+  }
+  return viewer;
+}
+
+// The main window and the tool windows the settings file shows are made now, in their fixed order;
+// every other window waits until it is first asked for.
+void CreateModellerWindows() {
+  MainForm = new TMainForm();
+  platform::Application()->MainForm = MainForm;
+  if (ToolPlaceVisible(kBrowserPlace)) BrowserForm();
+  if (ToolPlaceVisible(kEditorPlace)) EditorForm();
+  if (ToolPlaceVisible(kCodeViewerPlace)) CodeViewerForm();
+  if (ToolPlaceVisible(kTranslatorsPlace)) TranslatorsForm();
+}
+
+void ApplyOptionsToToolWindows() {
+  if (Slot<TCodeViewerForm>() != nullptr) CodeViewerForm()->SetViewerFont(BrowserFont, BrowserColor);
+  if (Slot<TEditorForm>() != nullptr) EditorForm()->SetPagesFont();
+}
+
+void CloseToolWindows() {
+  CloseToolWindow<TEditorForm>(kEditorPlace);
+  CloseToolWindow<TBrowserForm>(kBrowserPlace);
+  CloseToolWindow<TCodeViewerForm>(kCodeViewerPlace);
+  CloseToolWindow<TTranslatorsForm>(kTranslatorsPlace);
+}
+
+// Freed in reverse order of the start-up order; the main window, which owns the handlers, goes last.
+// A splash still up goes with them.
 void DestroyModellerWindows() {
-  Free(TranslatorsForm);
-  Free(GenerateLogForm);
-  Free(RunDialog);
-  Free(CodeViewerForm);
-  Free(CompileMsgForm);
-  Free(EditorAboutForm);
-  Free(EditorForm);
-  Free(ImportForm);
-  Free(DirectoryBrowser);
-  Free(PackageForm);
-  Free(DesignInfoForm);
-  Free(BrowserForm);
-  Free(FromAncestorDlg);
-  Free(TypesDlg);
-  Free(ConstructorInspector);
-  Free(OptionsForm);
-  Free(JavaCodeGenerator);
-  Free(ConstantInspector);
-  Free(InterfaceInspector);
-  Free(MethodInspector);
-  Free(AssociationInspector);
-  Free(AboutBox);
-  Free(CommentInspector);
-  Free(TextInspector);
-  Free(ArgumentInspector);
-  Free(OperationInspector);
-  Free(AttributeInspector);
-  Free(ClassInspector);
+  Free(Slot<TTranslatorsForm>());
+  Free(Slot<TGenerateLogForm>());
+  Free(Slot<TRunDialog>());
+  Free(Slot<TCodeViewerForm>());
+  Free(Slot<TCompileMsgForm>());
+  Free(Slot<TEditorAboutForm>());
+  Free(Slot<TEditorForm>());
+  Free(Slot<TImportForm>());
+  Free(Slot<TDirectoryBrowser>());
+  Free(Slot<TPackageForm>());
+  Free(Slot<TDesignInfoForm>());
+  Free(Slot<TBrowserForm>());
+  Free(Slot<TFromAncestorDlg>());
+  Free(Slot<TTypesDlg>());
+  Free(Slot<TConstructorInspector>());
+  Free(Slot<TOptionsForm>());
+  Free(Slot<TJavaCodeGenerator>());
+  Free(Slot<TConstantInspector>());
+  Free(Slot<TInterfaceInspector>());
+  Free(Slot<TMethodInspector>());
+  Free(Slot<TAssociationInspector>());
+  Free(Slot<TAboutBox>());
+  Free(Slot<TCommentInspector>());
+  Free(Slot<TTextInspector>());
+  Free(Slot<TArgumentInspector>());
+  Free(Slot<TOperationInspector>());
+  Free(Slot<TAttributeInspector>());
+  Free(Slot<TClassInspector>());
   platform::Application()->MainForm = nullptr;
   Free(MainForm);
   Free(SplashForm);

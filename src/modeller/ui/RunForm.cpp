@@ -13,8 +13,6 @@
 
 namespace modeller {
 
-TRunDialog* RunDialog = nullptr;
-
 namespace {
 
 platform::TButton* Button(QWidget* parent, const char* name, const char* text) {

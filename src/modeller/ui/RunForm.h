@@ -31,6 +31,6 @@ class TRunDialog : public platform::TForm {
   void FormShow() override;
 };
 
-extern TRunDialog* RunDialog;
+TRunDialog* RunDialog();  // made on first use
 
 }  // namespace modeller

@@ -2,8 +2,6 @@
 
 namespace modeller {
 
-TTextInspector* TextInspector = nullptr;
-
 TTextInspector::TTextInspector() {
   setObjectName("TextInspector");
   SetCaption("Text Inspector");

@@ -15,6 +15,6 @@ class TTextInspector : public TInspector {
   QLineEdit* TextEdit;
 };
 
-extern TTextInspector* TextInspector;
+TTextInspector* TextInspector();  // made on first use
 
 }  // namespace modeller

@@ -1,6 +1,8 @@
 #include "modeller/ui/ToolPlace.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "modeller/model/Globals.h"
 #include "modeller/ui/SettingsFile.h"
@@ -30,6 +32,17 @@ void WriteToolPlace(const platform::TForm& form, const TToolPlace& place) {
   std::error_code ignored;
   std::filesystem::create_directories(platform::ExtractFileDir(ini.FileName()), ignored);
   ini.UpdateFile();
+}
+
+bool ToolPlaceVisible(const TToolPlace& place) {
+  return SettingsIniFile().ReadBool(place.section, kVisibleKey, false);
+}
+
+bool ToolPlaceComplete(const TToolPlace& place) {
+  const platform::TIniFile& ini = SettingsIniFile();
+  std::vector<const char*> keys{kLeftKey, kTopKey, kVisibleKey};
+  if (place.withSize) keys.insert(keys.end(), {kWidthKey, kHeightKey});
+  return std::all_of(keys.begin(), keys.end(), [&](const char* key) { return ini.ValueExists(place.section, key); });
 }
 
 }  // namespace modeller

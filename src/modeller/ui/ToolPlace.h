@@ -11,9 +11,19 @@ struct TToolPlace {
   bool withSize;
 };
 
+inline constexpr TToolPlace kBrowserPlace{"Browser", true};
+inline constexpr TToolPlace kCodeViewerPlace{"CodeViewer", true};
+inline constexpr TToolPlace kEditorPlace{"Editor", true};
+inline constexpr TToolPlace kTranslatorsPlace{"Translators", false};
+
 // Left, Top and Visible of the section, and Width and Height too when `withSize`.
 void ReadToolPlace(platform::TForm& form, const TToolPlace& place);
 // Writes the same keys and updates the settings file, making its folder when needed.
 void WriteToolPlace(const platform::TForm& form, const TToolPlace& place);
+// Whether the settings file shows the window at start-up.
+bool ToolPlaceVisible(const TToolPlace& place);
+// Whether the settings file holds every key of the place. A window never made leaves such a place as
+// it was read; a place that lacks a key needs the window, whose own bounds fill the gap.
+bool ToolPlaceComplete(const TToolPlace& place);
 
 }  // namespace modeller

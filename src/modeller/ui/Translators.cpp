@@ -14,10 +14,6 @@
 
 namespace modeller {
 
-constexpr TToolPlace kTranslatorsPlace{"Translators", false};
-
-TTranslatorsForm* TranslatorsForm = nullptr;
-
 TTranslatorsForm::TTranslatorsForm() {
   setObjectName("TranslatorsForm");
   SetCaption("Translators");
@@ -56,9 +52,9 @@ void TTranslatorsForm::Translate(const std::function<void(platform::TStringList&
   GenerateWarnings.Clear();
   platform::TStringList lines;
   generate(lines);
-  GenerateLogForm->Execute();
-  CodeViewerForm->Show();
-  CodeViewerForm->CodeViewMemo->Lines().Assign(lines);
+  GenerateLogForm()->Execute();
+  CodeViewerForm()->Show();
+  CodeViewerForm()->CodeViewMemo->Lines().Assign(lines);
 }
 
 void TTranslatorsForm::JavaButtonClick() { Translate(GeneratePackageSource); }

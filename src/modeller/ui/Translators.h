@@ -37,6 +37,6 @@ class TTranslatorsForm : public platform::TForm {
   void Translate(const std::function<void(platform::TStringList&)>& generate);
 };
 
-extern TTranslatorsForm* TranslatorsForm;
+TTranslatorsForm* TranslatorsForm();  // made on first use
 
 }  // namespace modeller

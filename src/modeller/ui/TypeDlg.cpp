@@ -8,8 +8,6 @@
 
 namespace modeller {
 
-TTypesDlg* TypesDlg = nullptr;
-
 TTypesDlg::TTypesDlg() {
   setObjectName("TypesDlg");
   SetCaption("Types");
@@ -50,9 +48,9 @@ std::string TTypesDlg::SelectedType() const {
 }
 
 void PickTypeInto(QLineEdit* edit) {
-  TypesDlg->FillTypeList();
-  if (TypesDlg->ShowModal() != platform::mrOk || TypesDlg->SelectedType().empty()) return;
-  edit->setText(QString::fromStdString(TypesDlg->SelectedType()));
+  TypesDlg()->FillTypeList();
+  if (TypesDlg()->ShowModal() != platform::mrOk || TypesDlg()->SelectedType().empty()) return;
+  edit->setText(QString::fromStdString(TypesDlg()->SelectedType()));
 }
 
 }  // namespace modeller

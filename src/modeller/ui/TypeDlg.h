@@ -21,7 +21,7 @@ class TTypesDlg : public platform::TForm {
   platform::TListBox* TypeListBox;
 };
 
-extern TTypesDlg* TypesDlg;
+TTypesDlg* TypesDlg();  // made on first use
 
 // Lets the user pick a type into the edit box; Cancel, or OK with nothing chosen, keeps its text.
 void PickTypeInto(QLineEdit* edit);

@@ -42,20 +42,20 @@ TEST_F(Inspectors, NewAttributeFromTheClassInspectorIsStoredAndSaved) {
   TJavaClass* type = DrawClass(102, 42);
   Graph().Modified = false;
   Answer(mrOk, [this] {
-    ClassInspector->ClassNameEdit->setText("Account");
-    ClassInspector->AbstractCheckBox->setChecked(true);
-    ClassInspector->AttributeNewButton->click();
-    EXPECT_EQ(ClassInspector->AttributesListBox->count(), 1);
-    EXPECT_TRUE(ClassInspector->AttributeDeleteButton->isEnabled());
+    ClassInspector()->ClassNameEdit->setText("Account");
+    ClassInspector()->AbstractCheckBox->setChecked(true);
+    ClassInspector()->AttributeNewButton->click();
+    EXPECT_EQ(ClassInspector()->AttributesListBox->count(), 1);
+    EXPECT_TRUE(ClassInspector()->AttributeDeleteButton->isEnabled());
   });
   Answer(mrOk, [] {
-    EXPECT_EQ(AttributeInspector->AttributeNameEdit->text(), "noname");
-    EXPECT_EQ(AttributeInspector->AccessModifier->ItemIndex(), maPackage);
-    AttributeInspector->AttributeNameEdit->setText("balance");
-    AttributeInspector->AttributeTypeEdit->setText("long");
-    AttributeInspector->InitialValueEdit->setText("0");
-    AttributeInspector->StaticCheckBox->setChecked(true);
-    AttributeInspector->AccessModifier->SetItemIndex(maPrivate);
+    EXPECT_EQ(AttributeInspector()->AttributeNameEdit->text(), "noname");
+    EXPECT_EQ(AttributeInspector()->AccessModifier->ItemIndex(), maPackage);
+    AttributeInspector()->AttributeNameEdit->setText("balance");
+    AttributeInspector()->AttributeTypeEdit->setText("long");
+    AttributeInspector()->InitialValueEdit->setText("0");
+    AttributeInspector()->StaticCheckBox->setChecked(true);
+    AttributeInspector()->AccessModifier->SetItemIndex(maPrivate);
   });
   DoubleClick(112, 47);
   EXPECT_EQ(Modal().Pending(), 0);
@@ -81,14 +81,14 @@ TEST_F(Inspectors, CancelLeavesTheElementAsItWas) {
   TJavaClass* type = DrawClass(102, 42);
   const std::string name = type->Name();
   Answer(mrCancel, [] {
-    ClassInspector->ClassNameEdit->setText("Other");
-    ClassInspector->PackageCheckBox->setChecked(false);
-    ClassInspector->ShowPublicCheckBox->setChecked(true);
-    ClassInspector->AttributeNewButton->click();
-    EXPECT_EQ(ClassInspector->AttributesListBox->count(), 0) << "a cancelled new attribute is dropped";
-    EXPECT_FALSE(ClassInspector->AttributeDeleteButton->isEnabled());
+    ClassInspector()->ClassNameEdit->setText("Other");
+    ClassInspector()->PackageCheckBox->setChecked(false);
+    ClassInspector()->ShowPublicCheckBox->setChecked(true);
+    ClassInspector()->AttributeNewButton->click();
+    EXPECT_EQ(ClassInspector()->AttributesListBox->count(), 0) << "a cancelled new attribute is dropped";
+    EXPECT_FALSE(ClassInspector()->AttributeDeleteButton->isEnabled());
   });
-  Answer(mrCancel, [] { AttributeInspector->AttributeNameEdit->setText("lost"); });
+  Answer(mrCancel, [] { AttributeInspector()->AttributeNameEdit->setText("lost"); });
   DoubleClick(112, 47);
   EXPECT_EQ(type->Name(), name);
   EXPECT_TRUE(type->PackageMember());
@@ -98,22 +98,22 @@ TEST_F(Inspectors, CancelLeavesTheElementAsItWas) {
 
 TEST_F(Inspectors, MethodInspectorStoresFlagsArgumentsAndBody) {
   TJavaClass* type = DrawClass(102, 42);
-  Answer(mrOk, [] { ClassInspector->MethodNewButton->click(); });
+  Answer(mrOk, [] { ClassInspector()->MethodNewButton->click(); });
   Answer(mrOk, [] {
-    MethodInspector->MethodNameEdit->setText("deposit");
-    MethodInspector->ReturnTypeEdit->setText("void");
-    MethodInspector->ThrowsEdit->setText("IOException");
-    MethodInspector->StaticCheckBox->setChecked(true);
-    MethodInspector->FinalCheckBox->setChecked(true);
-    MethodInspector->AccessModifier->SetItemIndex(maPublic);
-    MethodInspector->ImplementationMemo->setPlainText("int a;\n\treturn;");
-    MethodInspector->ArgumentNewButton->click();
-    EXPECT_EQ(MethodInspector->ArgumentsListBox->Items(0), "long amount");
+    MethodInspector()->MethodNameEdit->setText("deposit");
+    MethodInspector()->ReturnTypeEdit->setText("void");
+    MethodInspector()->ThrowsEdit->setText("IOException");
+    MethodInspector()->StaticCheckBox->setChecked(true);
+    MethodInspector()->FinalCheckBox->setChecked(true);
+    MethodInspector()->AccessModifier->SetItemIndex(maPublic);
+    MethodInspector()->ImplementationMemo->setPlainText("int a;\n\treturn;");
+    MethodInspector()->ArgumentNewButton->click();
+    EXPECT_EQ(MethodInspector()->ArgumentsListBox->Items(0), "long amount");
   });
   Answer(mrOk, [] {
-    EXPECT_EQ(ArgumentInspector->ArgumentNameEdit->text(), "noname");
-    ArgumentInspector->ArgumentNameEdit->setText("amount");
-    ArgumentInspector->ArgumentTypeEdit->setText("long");
+    EXPECT_EQ(ArgumentInspector()->ArgumentNameEdit->text(), "noname");
+    ArgumentInspector()->ArgumentNameEdit->setText("amount");
+    ArgumentInspector()->ArgumentTypeEdit->setText("long");
   });
   DoubleClick(112, 47);
   ASSERT_EQ(type->MethodCount(), 1);
@@ -131,12 +131,12 @@ TEST_F(Inspectors, MethodInspectorStoresFlagsArgumentsAndBody) {
 
   // A deleted argument stays deleted when the method inspector is cancelled.
   Answer(mrCancel, [] {
-    MethodInspector->ArgumentsListBox->setCurrentRow(0);
-    MethodInspector->ArgumentDeleteButton->click();
-    EXPECT_FALSE(MethodInspector->ArgumentDeleteButton->isEnabled());
-    MethodInspector->MethodNameEdit->setText("withdraw");
+    MethodInspector()->ArgumentsListBox->setCurrentRow(0);
+    MethodInspector()->ArgumentDeleteButton->click();
+    EXPECT_FALSE(MethodInspector()->ArgumentDeleteButton->isEnabled());
+    MethodInspector()->MethodNameEdit->setText("withdraw");
   });
-  MethodInspector->InspectElement(method);
+  MethodInspector()->InspectElement(method);
   EXPECT_EQ(method->ArgumentCount(), 0);
   EXPECT_EQ(method->Name(), "deposit");
 }
@@ -144,12 +144,12 @@ TEST_F(Inspectors, MethodInspectorStoresFlagsArgumentsAndBody) {
 TEST_F(Inspectors, ConstructorsAndMethodsOpenTheirOwnInspectors) {
   TJavaClass* type = DrawClass(102, 42);
   Answer(mrOk, [] {
-    ClassInspector->ConstructorNewButton->click();
-    ClassInspector->MethodsListBox->setCurrentRow(0);
-    ClassInspector->MethodsListBoxDblClick();
+    ClassInspector()->ConstructorNewButton->click();
+    ClassInspector()->MethodsListBox->setCurrentRow(0);
+    ClassInspector()->MethodsListBoxDblClick();
   });
-  Answer(mrOk, [] { ConstructorInspector->ImplementationMemo->setPlainText("super();"); });
-  Answer(mrCancel, [] { EXPECT_EQ(ConstructorInspector->ImplementationMemo->toPlainText(), "super();"); });
+  Answer(mrOk, [] { ConstructorInspector()->ImplementationMemo->setPlainText("super();"); });
+  Answer(mrCancel, [] { EXPECT_EQ(ConstructorInspector()->ImplementationMemo->toPlainText(), "super();"); });
   DoubleClick(112, 47);
   EXPECT_EQ(Modal().Log().back().caption, "Constructor Inspector");
   ASSERT_EQ(type->MethodCount(), 1);
@@ -164,15 +164,15 @@ TEST_F(Inspectors, TypePickerListsBasicTypesAndEveryBoxName) {
   QLineEdit edit;
   edit.setText("int");
   Answer(mrOk, [] {
-    EXPECT_EQ(TypesDlg->TypeListBox->count(), 19);
-    EXPECT_EQ(TypesDlg->TypeListBox->Items(16), "Class");
-    EXPECT_EQ(TypesDlg->TypeListBox->Items(17), "Node");
-    EXPECT_EQ(TypesDlg->TypeListBox->Items(18), "Node");
-    TypesDlg->TypeListBox->setCurrentRow(8);
+    EXPECT_EQ(TypesDlg()->TypeListBox->count(), 19);
+    EXPECT_EQ(TypesDlg()->TypeListBox->Items(16), "Class");
+    EXPECT_EQ(TypesDlg()->TypeListBox->Items(17), "Node");
+    EXPECT_EQ(TypesDlg()->TypeListBox->Items(18), "Node");
+    TypesDlg()->TypeListBox->setCurrentRow(8);
   });
   PickTypeInto(&edit);
   EXPECT_EQ(edit.text(), "String");
-  Answer(mrCancel, [] { TypesDlg->TypeListBox->setCurrentRow(0); });
+  Answer(mrCancel, [] { TypesDlg()->TypeListBox->setCurrentRow(0); });
   PickTypeInto(&edit);
   EXPECT_EQ(edit.text(), "String");
   Answer(mrOk);
@@ -196,14 +196,14 @@ TEST_F(Inspectors, InheritedOperationBecomesAPublicMethodWithItsArguments) {
   Draw(Main().InheritanceButton, 152, 312, 152, 52);
   ASSERT_TRUE(IsAncestor(super, sub));
 
-  Answer(mrCancel, [] { ClassInspector->FromAncestorButton->click(); });
+  Answer(mrCancel, [] { ClassInspector()->FromAncestorButton->click(); });
   Answer(mrOk, [] {
-    EXPECT_EQ(FromAncestorDlg->SupertypesListBox->count(), 1);
-    FromAncestorDlg->SupertypesListBox->setCurrentRow(0);
-    FromAncestorDlg->FillMethods();
-    FromAncestorDlg->MethodsListBox->setCurrentRow(0);
+    EXPECT_EQ(FromAncestorDlg()->SupertypesListBox->count(), 1);
+    FromAncestorDlg()->SupertypesListBox->setCurrentRow(0);
+    FromAncestorDlg()->FillMethods();
+    FromAncestorDlg()->MethodsListBox->setCurrentRow(0);
   });
-  ClassInspector->InspectElement(sub);
+  ClassInspector()->InspectElement(sub);
   ASSERT_EQ(sub->MethodCount(), 1);
   auto* method = dynamic_cast<TJavaMethod*>(sub->Methods(0));
   ASSERT_NE(method, nullptr);
@@ -216,16 +216,16 @@ TEST_F(Inspectors, InterfaceInspectorAddsConstantsAndOperations) {
   Draw(Main().InterfaceButton, 102, 42, 102, 42);
   auto* type = NodeAs<TJavaInterface>(0);
   Answer(mrOk, [] {
-    InterfaceInspector->InterfaceNameEdit->setText("Limits");
-    InterfaceInspector->AccessModifier->SetItemIndex(taPublic);
-    InterfaceInspector->ConstantNewButton->click();
-    InterfaceInspector->OperationNewButton->click();
+    InterfaceInspector()->InterfaceNameEdit->setText("Limits");
+    InterfaceInspector()->AccessModifier->SetItemIndex(taPublic);
+    InterfaceInspector()->ConstantNewButton->click();
+    InterfaceInspector()->OperationNewButton->click();
   });
   Answer(mrOk, [] {
-    ConstantInspector->ConstantTypeEdit->setText("int");
-    ConstantInspector->InitialValueEdit->setText("10");
+    ConstantInspector()->ConstantTypeEdit->setText("int");
+    ConstantInspector()->InitialValueEdit->setText("10");
   });
-  Answer(mrOk, [] { OperationInspector->ReturnTypeEdit->setText("int"); });
+  Answer(mrOk, [] { OperationInspector()->ReturnTypeEdit->setText("int"); });
   DoubleClick(112, 47);
   EXPECT_EQ(type->Name(), "Limits");
   EXPECT_EQ(type->Access(), taPublic);
@@ -243,16 +243,16 @@ TEST_F(Inspectors, AssociationInspectorOpensTheCountOnlyForMany) {
   auto* association = EdgeAs<TAssociation>(0);
   ASSERT_NE(association, nullptr);
   Answer(mrOk, [] {
-    EXPECT_FALSE(AssociationInspector->FromClassMultiplicitySpinEdit->isEnabled());
-    AssociationInspector->FromClassRadioGroup->findChildren<QAbstractButton*>()[1]->click();
-    EXPECT_TRUE(AssociationInspector->FromClassMultiplicitySpinEdit->isEnabled());
-    EXPECT_TRUE(AssociationInspector->FromClassMultiplicityLabel->isEnabled());
-    AssociationInspector->FromClassMultiplicitySpinEdit->setValue(-3);
-    AssociationInspector->FromClassRoleNameEdit->setText("owner");
-    AssociationInspector->ToClassAccessModifier->SetItemIndex(maProtected);
-    AssociationInspector->ToClassRadioGroup->SetItemIndex(akAggregates);
+    EXPECT_FALSE(AssociationInspector()->FromClassMultiplicitySpinEdit->isEnabled());
+    AssociationInspector()->FromClassRadioGroup->findChildren<QAbstractButton*>()[1]->click();
+    EXPECT_TRUE(AssociationInspector()->FromClassMultiplicitySpinEdit->isEnabled());
+    EXPECT_TRUE(AssociationInspector()->FromClassMultiplicityLabel->isEnabled());
+    AssociationInspector()->FromClassMultiplicitySpinEdit->setValue(-3);
+    AssociationInspector()->FromClassRoleNameEdit->setText("owner");
+    AssociationInspector()->ToClassAccessModifier->SetItemIndex(maProtected);
+    AssociationInspector()->ToClassRadioGroup->SetItemIndex(akAggregates);
   });
-  AssociationInspector->InspectElement(association);
+  AssociationInspector()->InspectElement(association);
   EXPECT_EQ(association->Multiplicity(), mtMany);
   EXPECT_EQ(association->Count(), -3);
   EXPECT_EQ(association->FromRole(), "owner");
@@ -260,31 +260,31 @@ TEST_F(Inspectors, AssociationInspectorOpensTheCountOnlyForMany) {
   EXPECT_EQ(association->Kind(), akAggregates);
 
   Answer(mrCancel, [] {
-    EXPECT_TRUE(AssociationInspector->FromClassMultiplicitySpinEdit->isEnabled());
-    AssociationInspector->ToClassRoleNameEdit->setText("lost");
+    EXPECT_TRUE(AssociationInspector()->FromClassMultiplicitySpinEdit->isEnabled());
+    AssociationInspector()->ToClassRoleNameEdit->setText("lost");
   });
-  AssociationInspector->InspectElement(association);
+  AssociationInspector()->InspectElement(association);
   EXPECT_EQ(association->ToRole(), "");
 }
 
 TEST_F(Inspectors, CommentAndTextTakeTheirNewText) {
   Draw(Main().CommentButton, 102, 42, 102, 42);
   auto* comment = NodeAs<TComment>(0);
-  Answer(mrOk, [] { CommentInspector->CommentMemo->setPlainText("first\nsecond"); });
+  Answer(mrOk, [] { CommentInspector()->CommentMemo->setPlainText("first\nsecond"); });
   DoubleClick(106, 46);
   ASSERT_EQ(comment->Lines().Count(), 2);
   EXPECT_EQ(comment->Lines()[1], "second");
 
   Draw(Main().TextButton, 302, 242, 302, 242);
   auto* text = NodeAs<TText>(1);
-  Answer(mrOk, [] { TextInspector->TextEdit->setText("  "); });
-  TextInspector->InspectElement(text);
+  Answer(mrOk, [] { TextInspector()->TextEdit->setText("  "); });
+  TextInspector()->InspectElement(text);
   EXPECT_EQ(text->Text(), "notext");
-  Answer(mrCancel, [] { TextInspector->TextEdit->setText("gone"); });
-  TextInspector->InspectElement(text);
+  Answer(mrCancel, [] { TextInspector()->TextEdit->setText("gone"); });
+  TextInspector()->InspectElement(text);
   EXPECT_EQ(text->Text(), "notext");
-  Answer(mrOk, [] { TextInspector->TextEdit->setText("Bank"); });
-  TextInspector->InspectElement(text);
+  Answer(mrOk, [] { TextInspector()->TextEdit->setText("Bank"); });
+  TextInspector()->InspectElement(text);
   EXPECT_EQ(text->Text(), "Bank");
 }
 

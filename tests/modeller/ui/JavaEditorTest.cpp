@@ -25,7 +25,7 @@ namespace {
 
 class JavaEditor : public ModellerTest {
  protected:
-  TEditorForm& Editor() { return *EditorForm; }
+  TEditorForm& Editor() { return *EditorForm(); }
   TEditSheet& Active() { return *Editor().ActiveSheet(); }
   std::string Caption(int index) { return Editor().Pages(index)->Caption(); }
 
@@ -45,7 +45,7 @@ class JavaEditor : public ModellerTest {
       if (std::filesystem::exists(path)) return path;
     return {};
   }
-  std::string Status() { return CompileMsgForm->StatusLabel->text().toStdString(); }
+  std::string Status() { return CompileMsgForm()->StatusLabel->text().toStdString(); }
 };
 
 TEST_F(JavaEditor, NewPageIsUnnamedAndThePageCommandsFollowThePageCount) {
@@ -116,7 +116,7 @@ TEST_F(JavaEditor, AFailedWriteKeepsThePageAndIsNotCompiled) {
   EXPECT_NE(LastMessage().find("C.java"), std::string::npos) << LastMessage();
   EXPECT_TRUE(sheet.IsModified());
   EXPECT_EQ(sheet.FilePath, path);
-  EXPECT_FALSE(CompileMsgForm->isVisible()) << "no compile follows a failed save";
+  EXPECT_FALSE(CompileMsgForm()->isVisible()) << "no compile follows a failed save";
   EXPECT_EQ(ReadFile(path), "class C {}\n");
 }
 
@@ -225,8 +225,8 @@ TEST_F(JavaEditor, CompileShowsTheCompilerMessagesOrSuccess) {
   ASSERT_FALSE(messages.empty());
   EXPECT_NE(messages[0].find("Broken.java:2: error"), std::string::npos) << messages[0];
   EXPECT_EQ(Status(), "errors!");
-  EXPECT_EQ(CompileMsgForm->FilenameLabel->text().toStdString(), broken);
-  EXPECT_TRUE(CompileMsgForm->OKButton->isEnabled());
+  EXPECT_EQ(CompileMsgForm()->FilenameLabel->text().toStdString(), broken);
+  EXPECT_TRUE(CompileMsgForm()->OKButton->isEnabled());
   EXPECT_FALSE(std::filesystem::exists(package + "/err.tmp"));
 
   Active().Memo->Lines().Put(1, "  int x = 1;");
@@ -247,7 +247,7 @@ TEST_F(JavaEditor, CompilerFailuresAreReportedAsSuch) {
   Modal().Queue(mrOk);
   Editor().CompileCompileItemClick();
   EXPECT_EQ(LastMessage(), JavaCompilerPath + ": can not run this program.");
-  EXPECT_FALSE(CompileMsgForm->isVisible());
+  EXPECT_FALSE(CompileMsgForm()->isVisible());
 
   // A compiler that fails without a word, and one that dies of a signal.
   JavaCompilerPath = "/bin/false";
@@ -274,7 +274,7 @@ TEST_F(JavaEditor, RunStartsTheInterpreterWithTheClassNameOrOpensThePage) {
   std::filesystem::create_directory(folder);
   for (const char* name : {"Hello.class", "page.html", "old.htm", "Hello.java"}) WriteFile(folder + "/" + name, "");
   JavaInterpreterPath = "/usr/bin/java";
-  TRunDialog& run = *RunDialog;
+  TRunDialog& run = *RunDialog();
   run.DirectoryListBox->SetDirectory(folder);
   run.FillFileList();
   ASSERT_EQ(run.FileListBox->count(), 2);

@@ -47,10 +47,10 @@ class ToolWindows : public ModellerTest {
     box.AddAttribute(attribute);
     return attribute;
   }
-  static std::vector<std::string> Viewer() { return CodeViewerForm->CodeViewMemo->Lines().ToStringList().Lines(); }
+  static std::vector<std::string> Viewer() { return CodeViewerForm()->CodeViewMemo->Lines().ToStringList().Lines(); }
   static void ClickNode(QTreeWidgetItem* node) {
-    BrowserForm->TypeTreeView->setCurrentItem(node);
-    BrowserForm->TypeTreeViewClick();
+    BrowserForm()->TypeTreeView->setCurrentItem(node);
+    BrowserForm()->TypeTreeViewClick();
   }
   static void ChooseFont(QPushButton& button, const QFont& font) {
     platform::ModalService::Instance().Queue(
@@ -92,8 +92,8 @@ TEST_F(ToolWindows, OptionsOkAndCancelRoundTripThroughTheSettingsFile) {
   EXPECT_EQ(EditorColor, platform::RGB(255, 255, 0));
   EXPECT_TRUE(DiagramFont.Bold);
   EXPECT_EQ(Main().PaintBox->width(), 1800) << "OK applies the options";
-  EXPECT_EQ(CodeViewerForm->CodeViewMemo->font().family().toStdString(), "DejaVu Sans Mono");
-  EXPECT_EQ(EditorForm->NewPage()->Memo->palette().color(QPalette::Base), QColor(255, 255, 0));
+  EXPECT_EQ(CodeViewerForm()->CodeViewMemo->font().family().toStdString(), "DejaVu Sans Mono");
+  EXPECT_EQ(EditorForm()->NewPage()->Memo->palette().color(QPalette::Base), QColor(255, 255, 0));
 
   Modal().Queue(Answer<TOptionsForm>(mrCancel, [](TOptionsForm& options) {
     options.JavaCompilerPathEdit->setText("other");
@@ -184,8 +184,8 @@ TEST_F(ToolWindows, PackageAndDesignInformationReachTheGeneratedJavaWhichCompile
   for (const char* line : {"\n * Author : Ann\n", "\n * Title : Stacks\n", "\npackage stacks;\n",
                            "\nimport java.util.*;\n", "\n * A stack of things *\\/ to compile.\n"})
     EXPECT_NE(source.find(line), std::string::npos) << line << " in\n" << source;
-  EditorForm->CompileCompileItemClick();
-  EXPECT_EQ(CompileMsgForm->StatusLabel->text().toStdString(), "compile successfully!");
+  EditorForm()->CompileCompileItemClick();
+  EXPECT_EQ(CompileMsgForm()->StatusLabel->text().toStdString(), "compile successfully!");
   EXPECT_TRUE(std::filesystem::exists(folder + "/Stack.class"));
 }
 
@@ -210,18 +210,18 @@ TEST_F(ToolWindows, TheBrowserShowsTypesAndMembersAndForgetsDeletedOnes) {
   shape->Place(300, 40, 300, 40);
   shape->SetName("Shape");
   Main().ViewBrowser->Click();
-  QTreeWidget& tree = *BrowserForm->TypeTreeView;
+  QTreeWidget& tree = *BrowserForm()->TypeTreeView;
   ASSERT_EQ(tree.topLevelItemCount(), 2);
   QTreeWidgetItem* stackNode = tree.topLevelItem(0);
   ASSERT_EQ(stackNode->childCount(), 2);
   EXPECT_EQ(stackNode->child(0)->text(0).toStdString(), top->Declaration());
   EXPECT_EQ(BrowserImageOf(*push), biMethod);
   EXPECT_EQ(BrowserImageOf(*shape), biInterface);
-  BrowserForm->ExpandButton->click();
+  BrowserForm()->ExpandButton->click();
   EXPECT_TRUE(stackNode->isExpanded());
 
   ClickNode(stackNode->child(0));
-  EXPECT_TRUE(CodeViewerForm->isVisible());
+  EXPECT_TRUE(CodeViewerForm()->isVisible());
   EXPECT_EQ(Viewer(), std::vector<std::string>{"        int top;"});
   ClickNode(stackNode);
   platform::TStringList text;
@@ -239,8 +239,8 @@ TEST_F(ToolWindows, TheBrowserShowsTypesAndMembersAndForgetsDeletedOnes) {
   ClickNode(tree.topLevelItem(0));
   EXPECT_EQ(tree.topLevelItemCount(), 0);
 
-  BrowserForm->SetBounds(20, 30, 300, 400);
-  BrowserForm->close();
+  BrowserForm()->SetBounds(20, 30, 300, 400);
+  BrowserForm()->close();
   platform::TIniFile written(SettingsFileName());
   EXPECT_EQ(written.ReadInteger("Browser", "Top", 0), 30);
   EXPECT_EQ(written.ReadInteger("Browser", "Width", 0), 300);

@@ -26,7 +26,7 @@ class Translators : public ModellerTest {
     return cls;
   }
   static std::vector<std::string> ViewerLines() {
-    return CodeViewerForm->CodeViewMemo->Lines().ToStringList().Lines();
+    return CodeViewerForm()->CodeViewMemo->Lines().ToStringList().Lines();
   }
   // True when a line of the viewer begins with the text.
   static bool ViewerShows(const std::string& text) {
@@ -42,24 +42,24 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
   AddClass("bad name", 240, 40);
   GenerateWarnings.Add("left from an earlier run");
   Main().ToolsTranslators->Click();
-  ASSERT_TRUE(TranslatorsForm->isVisible());
-  EXPECT_EQ(TranslatorsForm->Caption(), "Translators");
-  EXPECT_EQ(TranslatorsForm->CppButton->text().toStdString(), "C++");
-  EXPECT_EQ(TranslatorsForm->DelphiButton->text().toStdString(), "Delphi Object Pascal");
+  ASSERT_TRUE(TranslatorsForm()->isVisible());
+  EXPECT_EQ(TranslatorsForm()->Caption(), "Translators");
+  EXPECT_EQ(TranslatorsForm()->CppButton->text().toStdString(), "C++");
+  EXPECT_EQ(TranslatorsForm()->DelphiButton->text().toStdString(), "Delphi Object Pascal");
 
   Modal().Queue(mrOk);
-  TranslatorsForm->CppButton->Click();
+  TranslatorsForm()->CppButton->Click();
   EXPECT_EQ(Modal().Log().back().kind, "Form");
   EXPECT_EQ(Modal().Log().back().caption, "Generate Log");
   EXPECT_EQ(GenerateWarnings.Lines(), std::vector<std::string>{"warning : \"bad name\" is invalid identifier."});
-  EXPECT_TRUE(CodeViewerForm->isVisible());
+  EXPECT_TRUE(CodeViewerForm()->isVisible());
   platform::TStringList expected;
   GenerateCppPrototypes(expected);
   EXPECT_EQ(ViewerLines(), expected.Lines());
   EXPECT_TRUE(ViewerShows("class Shape {"));
 
   Modal().Queue(mrOk);
-  TranslatorsForm->EiffelButton->Click();
+  TranslatorsForm()->EiffelButton->Click();
   EXPECT_EQ(GenerateWarnings.Count(), 1) << GenerateWarnings.Text();
   expected.Clear();
   GenerateEiffelPrototypes(expected);
@@ -67,27 +67,27 @@ TEST_F(Translators, AButtonShowsTheLogThenTheTextInTheViewer) {
 
   // "Java" shows the text Generate All would write, and its log lists the warnings.
   Modal().Queue(mrOk);
-  TranslatorsForm->JavaButton->Click();
+  TranslatorsForm()->JavaButton->Click();
   expected.Clear();
   GeneratePackageSource(expected);
   EXPECT_EQ(ViewerLines(), expected.Lines());
   EXPECT_TRUE(ViewerShows("class Shape {"));
-  EXPECT_EQ(GenerateLogForm->LogListBox->Items(0), "Messages : Java Code Generator");
+  EXPECT_EQ(GenerateLogForm()->LogListBox->Items(0), "Messages : Java Code Generator");
 }
 
 TEST_F(Translators, TheViewerSavesAndCopiesItsTextUnchanged) {
-  CodeViewerForm->CodeViewMemo->Lines().Assign(platform::TStringList({"class A {", "};"}));
+  CodeViewerForm()->CodeViewMemo->Lines().Assign(platform::TStringList({"class A {", "};"}));
   Modal().Queue(ModalAnswer{mrOk, temp_.File("a.h"), 0, {}});
-  CodeViewerForm->SaveButton->Click();
+  CodeViewerForm()->SaveButton->Click();
   EXPECT_EQ(Modal().Log().back().kind, "SaveDialog");
   platform::TStringList saved;
   saved.LoadFromFile(temp_.File("a.h"));
   EXPECT_EQ(saved.Lines(), (std::vector<std::string>{"class A {", "};"}));
 
-  CodeViewerForm->CopyButton->Click();
+  CodeViewerForm()->CopyButton->Click();
   EXPECT_EQ(platform::Clipboard().AsText(), "class A {\n};\n");
   EXPECT_EQ(ViewerLines(), (std::vector<std::string>{"class A {", "};"}));
-  EXPECT_TRUE(CodeViewerForm->CodeViewMemo->isReadOnly());
+  EXPECT_TRUE(CodeViewerForm()->CodeViewMemo->isReadOnly());
 }
 
 TEST_F(Translators, TheViewerTakesTheCodeViewerFontFromTheOptions) {
@@ -95,7 +95,7 @@ TEST_F(Translators, TheViewerTakesTheCodeViewerFontFromTheOptions) {
   BrowserColor = platform::RGB(255, 255, 0);
   Modal().Queue(mrOk);
   Main().ToolsOptionsClick();
-  QWidget& memo = *CodeViewerForm->CodeViewMemo;
+  QWidget& memo = *CodeViewerForm()->CodeViewMemo;
   EXPECT_EQ(memo.font().family().toStdString(), "DejaVu Sans Mono");
   EXPECT_EQ(memo.font().pointSize(), 14);
   EXPECT_EQ(memo.palette().color(QPalette::Base), QColor(255, 255, 0));

@@ -14,7 +14,7 @@
 
 namespace workbench {
 
-TEnvForm* EnvForm = nullptr;
+platform::OnDemand<TEnvForm> EnvForm;
 
 namespace {
 
@@ -32,6 +32,8 @@ constexpr const char* kSampleText =
     "}\n";
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+TToolChoices& Choices() { return MainForm->ToolRuns.Choices; }
 std::string S(const QString& text) { return text.toStdString(); }
 
 QColor ToQColor(unsigned color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
@@ -91,6 +93,7 @@ TEnvForm::TEnvForm() {
     CancelClick();
   });
   HelpBtn = Button(this, "&Help", 380, 386);
+  LoadAcceptedChoices();
 }
 
 void TEnvForm::BuildPreferencesPage(QWidget* page) {
@@ -237,8 +240,10 @@ void TEnvForm::BuildCompileOptions() {
   if (coTurnOffWarning->isChecked()) options += "-nowarn ";
   else if (coDeprecated->isChecked()) options += "-deprecation ";
   if (!options.empty()) options.pop_back();
-  FCompileOptions = options;
+  Choices().CompileOptions = options;
 }
+
+std::string TEnvForm::GetCompileOptions() const { return Choices().CompileOptions; }
 
 // The string read from the settings file stays the option string until OK builds a new one, so a
 // run without OK neither compiles without the stored options nor writes them back empty.
@@ -249,13 +254,7 @@ void TEnvForm::SetCompileOptions(const std::string& options) {
   coTurnOnVerboseMode->setChecked(has("-verbose"));
   coTurnOffWarning->setChecked(has("-nowarn"));
   coDeprecated->setChecked(has("-deprecation"));
-  FCompileOptions = options;
-}
-
-void TEnvForm::SetUserTool(const std::string& name, const std::string& variable, const std::string& options,
-                           const std::string& argument) {
-  acceptedUserTool_ = {name, variable, options, argument};
-  LoadAcceptedChoices();
+  Choices().CompileOptions = options;
 }
 
 // ---- Showing and loading ----
@@ -468,20 +467,25 @@ void TEnvForm::BButtonClick() {
 
 // ---- Choices that Cancel must leave as they were ----
 
-// The compile boxes, the Javah choice and the user tool are read by the runs and the settings file
-// straight from the controls, so every showing, Cancel and close box puts back the accepted ones.
+// The compile boxes, the Javah choice and the user tool show the runs' choices: every showing,
+// Cancel and close box puts them back, and only OK changes them.
 void TEnvForm::LoadAcceptedChoices() {
-  SetCompileOptions(FCompileOptions);
-  (acceptedJavahStub_ ? JavahStub : JavahHeader)->setChecked(true);
-  AppNameEdit->setText(Q(acceptedUserTool_[0]));
-  EnvVarEdit->setText(Q(acceptedUserTool_[1]));
-  OptionEdit->setText(Q(acceptedUserTool_[2]));
-  ArgEdit->setText(Q(acceptedUserTool_[3]));
+  const TToolChoices& accepted = Choices();
+  SetCompileOptions(accepted.CompileOptions);
+  (accepted.JavahStub ? JavahStub : JavahHeader)->setChecked(true);
+  AppNameEdit->setText(Q(accepted.UserToolName));
+  EnvVarEdit->setText(Q(accepted.UserToolVariable));
+  OptionEdit->setText(Q(accepted.UserToolOptions));
+  ArgEdit->setText(Q(accepted.UserToolArgument));
 }
 
 void TEnvForm::AcceptChoices() {
-  acceptedJavahStub_ = JavahStub->isChecked();
-  acceptedUserTool_ = {S(AppNameEdit->text()), S(EnvVarEdit->text()), S(OptionEdit->text()), S(ArgEdit->text())};
+  TToolChoices& accepted = Choices();
+  accepted.JavahStub = JavahStub->isChecked();
+  accepted.UserToolName = S(AppNameEdit->text());
+  accepted.UserToolVariable = S(EnvVarEdit->text());
+  accepted.UserToolOptions = S(OptionEdit->text());
+  accepted.UserToolArgument = S(ArgEdit->text());
 }
 
 // ---- Colours ----

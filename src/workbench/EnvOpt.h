@@ -1,7 +1,7 @@
 #pragma once
 // TEnvForm: the environment-options dialog. Five pages loaded from the editor's settings and the
-// main window when shown, checked on OK and written back only when it closes with OK. It also
-// holds the compiler option string, the Javah choice and the user tool's fields.
+// main window when shown, checked on OK and written back only when it closes with OK. The compiler
+// option string, the Javah choice and the user tool's fields it writes are the tool runs' choices.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +18,7 @@
 #include "platform/FileCtrls.h"
 #include "platform/Forms.h"
 #include "platform/Grids.h"
+#include "platform/OnDemand.h"
 
 namespace workbench {
 
@@ -26,13 +27,11 @@ class TEnvForm : public platform::TForm {
  public:
   TEnvForm();
 
-  std::string GetCompileOptions() const { return FCompileOptions; }
+  std::string GetCompileOptions() const;
   // Checks the option boxes found in `options` and keeps it as the option string until the next OK.
   void SetCompileOptions(const std::string& options);
   void BuildCompileOptions();
   void LoadControls();
-  void SetUserTool(const std::string& name, const std::string& variable, const std::string& options,
-                   const std::string& argument);
 
   void EnvOKBtnClick();
   void CancelClick();
@@ -121,15 +120,11 @@ class TEnvForm : public platform::TForm {
   void TakeGridChoices();
 
   std::array<bool, ocCount> FOptionError{};
-  std::string FCompileOptions;
   std::string sampleFontName_;
   int sampleFontSize_ = 10;
   bool okPressed_ = false;
   // The texts LoadControls put in the edits whose values are written only when edited.
   std::string loadedTabSize_, loadedGridSize_, loadedCompilerName_, loadedAppletHeight_, loadedAppletWidth_;
-  // The Javah choice and the user tool's program, variable, options and arguments last accepted.
-  bool acceptedJavahStub_ = false;
-  std::array<std::string, 4> acceptedUserTool_;
   // The colours chosen, and the grid cells last shown, so that only a pick in the grid changes them.
   unsigned textChoice_ = 0;
   unsigned backgroundChoice_ = 0;
@@ -137,6 +132,6 @@ class TEnvForm : public platform::TForm {
   int gridBackground_ = 0;
 };
 
-extern TEnvForm* EnvForm;
+extern platform::OnDemand<TEnvForm> EnvForm;
 
 }  // namespace workbench

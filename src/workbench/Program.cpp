@@ -18,14 +18,13 @@
 
 namespace workbench {
 
-// The options window stays eager: the settings file is read into it at start-up. The other
-// dialogs are built when first used.
+// The main window, the inspector and the editor are shown at start-up; every other window is built
+// when first used.
 void CreateWorkbenchWindows() {
   MainForm = new TMainForm();
   platform::Application()->MainForm = MainForm;
   designer::ObjInsForm = new designer::TObjInsForm();
   EditorForm = new TEditorForm();
-  EnvForm = new TEnvForm();
 }
 
 // Freed in reverse order; the main window goes last, with the design frames it owns.
@@ -41,7 +40,7 @@ void DestroyWorkbenchWindows() {
   ArgForAppletForm.Free();
   ArgForApplicaForm.Free();
   LineNumberForm.Free();
-  delete EnvForm;
+  EnvForm.Free();
   delete EditorForm;
   delete designer::ObjInsForm;
   delete MainForm;

@@ -6,7 +6,6 @@
 #include "platform/IniFile.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
-#include "workbench/EnvOpt.h"
 #include "workbench/Main.h"
 
 namespace workbench {
@@ -43,7 +42,6 @@ void HandOut(const TWorkbenchSettings& v) {
   EditorForm->SetGridSize(v.GridSize);
   EditorForm->SetClassPath(v.ClassPath);
   EditorForm->SetCompilerName(v.CompilerName);
-  EnvForm->SetCompileOptions(v.CompileOption);
   EditorForm->SetShowCompileProgress(v.ShowCompileProgress);
   EditorForm->SetFontName(v.FontName);
   EditorForm->SetFontSize(v.FontSize);
@@ -54,7 +52,11 @@ void HandOut(const TWorkbenchSettings& v) {
   EditorForm->SetAppletHeight(v.DefaultAppletHeight);
   EditorForm->SetAppletWidth(v.DefaultAppletWidth);
   MainForm->SetConsoleClosing(v.ConsoleClosing);
-  EnvForm->SetUserTool(v.UserToolName, v.UserToolWorkingDir, v.UserToolOptions, v.UserToolArgument);
+  MainForm->ToolRuns.Choices = {.CompileOptions = v.CompileOption,
+                                .UserToolName = v.UserToolName,
+                                .UserToolVariable = v.UserToolWorkingDir,
+                                .UserToolOptions = v.UserToolOptions,
+                                .UserToolArgument = v.UserToolArgument};
   if (!v.FirstRun) {
     EditorForm->SetOpenFileList(v.EditorFiles);
     MainForm->StringToReopenList(v.ReopenFiles);
@@ -79,7 +81,8 @@ TWorkbenchSettings Collect() {
   v.TabSize = EditorForm->GetTabSize();
   v.ClassPath = EditorForm->GetClassPath();
   v.CompilerName = EditorForm->GetCompilerName();
-  v.CompileOption = EnvForm->GetCompileOptions();
+  const TToolChoices& tool = MainForm->ToolRuns.Choices;
+  v.CompileOption = tool.CompileOptions;
   v.ShowCompileProgress = EditorForm->GetShowCompileProgress();
   v.FontName = EditorForm->GetFontName();
   v.FontSize = EditorForm->GetFontSize();
@@ -90,10 +93,10 @@ TWorkbenchSettings Collect() {
   v.DefaultAppletHeight = EditorForm->GetAppletHeight();
   v.DefaultAppletWidth = EditorForm->GetAppletWidth();
   v.ConsoleClosing = MainForm->GetConsoleClosing();
-  v.UserToolName = EnvForm->AppNameEdit->text().toStdString();
-  v.UserToolWorkingDir = EnvForm->EnvVarEdit->text().toStdString();
-  v.UserToolOptions = EnvForm->OptionEdit->text().toStdString();
-  v.UserToolArgument = EnvForm->ArgEdit->text().toStdString();
+  v.UserToolName = tool.UserToolName;
+  v.UserToolWorkingDir = tool.UserToolVariable;
+  v.UserToolOptions = tool.UserToolOptions;
+  v.UserToolArgument = tool.UserToolArgument;
   v.EditorFiles = EditorForm->GetOpenFileList();
   v.ReopenFiles = MainForm->ReopenListToString();
   v.KeyMapFileName = EditorForm->GetKeyMapFileName();

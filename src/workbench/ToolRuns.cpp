@@ -13,7 +13,6 @@
 #include "workbench/ArgApplica.h"
 #include "workbench/CompilerMsg_f.h"
 #include "workbench/Editor.h"
-#include "workbench/EnvOpt.h"
 #include "workbench/Main.h"
 #include "workbench/Settings.h"
 #include "workbench/SettingsExchange.h"
@@ -244,7 +243,7 @@ bool TToolRuns::RunJavac(const std::string& folder, const std::string& fileName)
                  .status = "  Compiling ...",
                  .statusBeforeStart = true,
                  .classPath = true};
-  if (!SplitTyped(call.title, EnvForm->GetCompileOptions(), call.arguments)) return false;
+  if (!SplitTyped(call.title, Choices.CompileOptions, call.arguments)) return false;
   call.arguments.push_back(fileName);
   EditorForm->MessageWindow->clear();
   TToolEnd end = Execute(call);
@@ -318,7 +317,7 @@ bool TToolRuns::RunJavah(const std::string& folder, const std::string& fileName)
   }
   DeleteFile(folder + className + ".h");
   std::vector<std::string> arguments;
-  bool stub = EnvForm->JavahStub->isChecked();
+  bool stub = Choices.JavahStub;
   if (stub) arguments.push_back("-stubs");
   arguments.insert(arguments.end(), {"-classpath", ToolClassPath(EditorForm->GetClassPath()), className});
   std::string status = stub ? "  Generating C stub file ..." : "  Generating C header file ...";
@@ -355,10 +354,10 @@ bool TToolRuns::RunJavadoc(const std::string& folder, const std::string& fileNam
 }
 
 bool TToolRuns::RunUserTool(const std::string& folder, const std::string& fileName) {
-  std::string name = EnvForm->AppNameEdit->text().toStdString();
-  std::string variable = EnvForm->EnvVarEdit->text().toStdString();
-  std::string options = EnvForm->OptionEdit->text().toStdString();
-  std::string argument = EnvForm->ArgEdit->text().toStdString();
+  const std::string& name = Choices.UserToolName;
+  const std::string& variable = Choices.UserToolVariable;
+  const std::string& options = Choices.UserToolOptions;
+  const std::string& argument = Choices.UserToolArgument;
   TToolCall call{.title = "Lc",
                  .folder = folder,
                  .status = "  Running ...",

@@ -8,6 +8,17 @@
 
 namespace workbench {
 
+// The options window's choices that the runs and the settings file read. They are kept here, not
+// in that window, so that the window is built only when first shown.
+struct TToolChoices {
+  std::string CompileOptions;
+  bool JavahStub = false;
+  std::string UserToolName;
+  std::string UserToolVariable;  // the environment-variable line: name and value
+  std::string UserToolOptions;
+  std::string UserToolArgument;
+};
+
 class TToolRuns {
  public:
   // Run-menu commands.
@@ -31,6 +42,7 @@ class TToolRuns {
   bool RunScanner();  // the class viewer's report of the active page
   // The scanner program; empty means "tovik" in the workbench program's folder.
   std::string ScannerProgram;
+  TToolChoices Choices;
 
   // Source tests: 1 yes, 0 no, -1 when the pre-check has reported an error.
   int IsAppletSource(const std::string& sourcePath);

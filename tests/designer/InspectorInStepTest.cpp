@@ -70,7 +70,9 @@ TEST_F(InspectorInStepTest, ColumnsFillTheSheetFromTheFirstShowAndF1AsksAboutThe
     // The name column is half the sheet, or wider where a row name would not fit in half.
     const int half = Ins().FPropNamePanels[0]->width();
     EXPECT_GE(half, w / 2 - 4);
-    if (width > 0) EXPECT_EQ(half, w / 2 - 4);
+    if (width > 0) {
+      EXPECT_EQ(half, w / 2 - 4);
+    }
     EXPECT_EQ(Cell("FontName")->geometry(), QRect(half, 4 * 18, w - half - 4, 18));
     if (width == 0) Ins().Child1Click(Cell("FontName"));
   }

@@ -156,7 +156,8 @@ TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {
   EXPECT_EQ(Main().Left(), 0);  // any "Save Desktop" but 0 takes the default layout
   EXPECT_EQ(Editor().GetClassPath(), ".");
   EXPECT_EQ(Editor().GetCompilerName(), "\"my javac\"");
-  EXPECT_EQ(workbench::EnvForm->GetCompileOptions(), "-g;-nowarn \"q\"");
+  EXPECT_EQ(Main().ToolRuns.Choices.CompileOptions, "-g;-nowarn \"q\"");
+  EXPECT_FALSE(workbench::EnvForm.Made());  // the options window is built when first shown
   EXPECT_TRUE(workbench::EnvForm->coMakeDebuggingTable->isChecked());
   EXPECT_TRUE(workbench::EnvForm->coTurnOffWarning->isChecked());
   EXPECT_FALSE(workbench::EnvForm->coOptimizedCode->isChecked());

@@ -16,7 +16,6 @@
 #include "workbench/ArgApplet.h"
 #include "workbench/ArgApplica.h"
 #include "workbench/CompilerMsg_f.h"
-#include "workbench/EnvOpt.h"
 
 using platform::FileExists;
 using testsupport::ReadFile;
@@ -269,10 +268,11 @@ TEST_F(ToolRunsTest, ToolsMissingFromThePathGiveTheCanNotRunMessage) {
 TEST_F(ToolRunsTest, TheUserToolRunsOnLedFilesWithItsVariableAndOptions) {
   FakeTool("x-terminal-emulator", "echo \"$@\" > \"$BIN/terminal-args\"\nshift\nexec \"$@\"\n");
   FakeTool("ledc", "echo \"$@ $LEDHOME\" > \"$BIN/ledc-args\"\n");
-  workbench::EnvForm->AppNameEdit->setText("ledc");
-  workbench::EnvForm->OptionEdit->setText("-v");
-  workbench::EnvForm->ArgEdit->setText("out");
-  workbench::EnvForm->EnvVarEdit->setText("LEDHOME /opt/led");
+  workbench::TToolChoices& tool = Main().ToolRuns.Choices;
+  tool.UserToolName = "ledc";
+  tool.UserToolVariable = "LEDHOME /opt/led";
+  tool.UserToolOptions = "-v";
+  tool.UserToolArgument = "out";
   OpenSource("X.led", "led text\n");
   Main().Run2Click();
   EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh " + src_ + "run.sh\n");
@@ -343,7 +343,7 @@ TEST_F(ToolRunsTest, HeaderDocumentAndDebuggerRunsTakeTheirCommandLines) {
   OpenSource("N.java", "public class N {\n  int n;\n}\n");
   WriteFile(src_ + "N.class", "");
   Editor().SetClassPath(".;/opt/lib");
-  workbench::EnvForm->JavahStub->setChecked(true);
+  Main().ToolRuns.Choices.JavahStub = true;
   Main().Javah1Click();
   EXPECT_EQ(ReadFile(bin_ + "javah-args"), "-stubs -classpath .:/opt/lib N\n");
 

@@ -32,23 +32,22 @@
 #include "modeller/ui/ToolPlace.h"
 #include "modeller/ui/Translators.h"
 #include "modeller/ui/TypeDlg.h"
+#include "platform/OnDemand.h"
 
 namespace modeller {
 
 namespace {
 
-// The one window of each kind, or null while it has not been made.
+// The one window of each kind, made when first asked for.
 template <class T>
-T*& Slot() {
-  static T* window = nullptr;
+platform::OnDemand<T>& Window() {
+  static platform::OnDemand<T> window;
   return window;
 }
 
 template <class T>
 T* Made() {
-  T*& window = Slot<T>();
-  if (window == nullptr) window = new T();
-  return window;
+  return Window<T>().Get();
 }
 
 template <class T>
@@ -61,7 +60,7 @@ void Free(T*& window) {
 // file gets the window's own bounds as before; a complete place stays as it was read.
 template <class T>
 void CloseToolWindow(const TToolPlace& place) {
-  if (Slot<T>() == nullptr && ToolPlaceComplete(place)) return;
+  if (!Window<T>().Made() && ToolPlaceComplete(place)) return;
   Made<T>()->close();
 }
 
@@ -97,12 +96,9 @@ TTranslatorsForm* TranslatorsForm() { return Made<TTranslatorsForm>(); }
 
 // The viewer shows the browser font from the start, as the main window gives it to a made viewer.
 TCodeViewerForm* CodeViewerForm() {
-  TCodeViewerForm*& viewer = Slot<TCodeViewerForm>();
-  if (viewer == nullptr) {
-    viewer = new TCodeViewerForm();
-    viewer->SetViewerFont(BrowserFont, BrowserColor);
-  }
-  return viewer;
+  platform::OnDemand<TCodeViewerForm>& viewer = Window<TCodeViewerForm>();
+  if (!viewer.Made()) viewer->SetViewerFont(BrowserFont, BrowserColor);
+  return viewer.Get();
 }
 
 // The main window and the tool windows the settings file shows are made now, in their fixed order;
@@ -117,8 +113,8 @@ void CreateModellerWindows() {
 }
 
 void ApplyOptionsToToolWindows() {
-  if (Slot<TCodeViewerForm>() != nullptr) CodeViewerForm()->SetViewerFont(BrowserFont, BrowserColor);
-  if (Slot<TEditorForm>() != nullptr) EditorForm()->SetPagesFont();
+  if (Window<TCodeViewerForm>().Made()) CodeViewerForm()->SetViewerFont(BrowserFont, BrowserColor);
+  if (Window<TEditorForm>().Made()) EditorForm()->SetPagesFont();
 }
 
 void CloseToolWindows() {
@@ -131,34 +127,34 @@ void CloseToolWindows() {
 // Freed in reverse order of the start-up order; the main window, which owns the handlers, goes last.
 // A splash still up goes with them.
 void DestroyModellerWindows() {
-  Free(Slot<TTranslatorsForm>());
-  Free(Slot<TGenerateLogForm>());
-  Free(Slot<TRunDialog>());
-  Free(Slot<TCodeViewerForm>());
-  Free(Slot<TCompileMsgForm>());
-  Free(Slot<TEditorAboutForm>());
-  Free(Slot<TEditorForm>());
-  Free(Slot<TImportForm>());
-  Free(Slot<TDirectoryBrowser>());
-  Free(Slot<TPackageForm>());
-  Free(Slot<TDesignInfoForm>());
-  Free(Slot<TBrowserForm>());
-  Free(Slot<TFromAncestorDlg>());
-  Free(Slot<TTypesDlg>());
-  Free(Slot<TConstructorInspector>());
-  Free(Slot<TOptionsForm>());
-  Free(Slot<TJavaCodeGenerator>());
-  Free(Slot<TConstantInspector>());
-  Free(Slot<TInterfaceInspector>());
-  Free(Slot<TMethodInspector>());
-  Free(Slot<TAssociationInspector>());
-  Free(Slot<TAboutBox>());
-  Free(Slot<TCommentInspector>());
-  Free(Slot<TTextInspector>());
-  Free(Slot<TArgumentInspector>());
-  Free(Slot<TOperationInspector>());
-  Free(Slot<TAttributeInspector>());
-  Free(Slot<TClassInspector>());
+  Window<TTranslatorsForm>().Free();
+  Window<TGenerateLogForm>().Free();
+  Window<TRunDialog>().Free();
+  Window<TCodeViewerForm>().Free();
+  Window<TCompileMsgForm>().Free();
+  Window<TEditorAboutForm>().Free();
+  Window<TEditorForm>().Free();
+  Window<TImportForm>().Free();
+  Window<TDirectoryBrowser>().Free();
+  Window<TPackageForm>().Free();
+  Window<TDesignInfoForm>().Free();
+  Window<TBrowserForm>().Free();
+  Window<TFromAncestorDlg>().Free();
+  Window<TTypesDlg>().Free();
+  Window<TConstructorInspector>().Free();
+  Window<TOptionsForm>().Free();
+  Window<TJavaCodeGenerator>().Free();
+  Window<TConstantInspector>().Free();
+  Window<TInterfaceInspector>().Free();
+  Window<TMethodInspector>().Free();
+  Window<TAssociationInspector>().Free();
+  Window<TAboutBox>().Free();
+  Window<TCommentInspector>().Free();
+  Window<TTextInspector>().Free();
+  Window<TArgumentInspector>().Free();
+  Window<TOperationInspector>().Free();
+  Window<TAttributeInspector>().Free();
+  Window<TClassInspector>().Free();
   platform::Application()->MainForm = nullptr;
   Free(MainForm);
   Free(SplashForm);

@@ -103,7 +103,6 @@ TEditorForm::TEditorForm() {
   OpenDialog1 = new TOpenDialog(this);
   SaveDialog1 = new TSaveDialog(this);
   OpenDialog1->Filter = SaveDialog1->Filter = kFileFilter;
-  BuildFindDialogs();
   BuildKeyCodeList();
   ClearKeyMacroTexts(FKeyMacros);
 

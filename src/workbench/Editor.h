@@ -25,8 +25,11 @@ class TEditorForm : public platform::TForm {
   platform::TStatusBar* StatusBar;
   platform::TOpenDialog* OpenDialog1;
   platform::TSaveDialog* SaveDialog1;
-  platform::TFindDialog* FindDialog1;
-  platform::TReplaceDialog* ReplaceDialog1;
+  // The find and replace dialogs, built together when either is first used.
+  platform::TFindDialog* FindDialog1();
+  platform::TReplaceDialog* ReplaceDialog1();
+  // The text of the last find; empty before the first.
+  std::string LastFindText() const;
   platform::TPopupMenu* PopupMenu1;
   platform::TMenuItem* CodeAssistant;
   platform::TMenuItem* Open1;
@@ -247,6 +250,8 @@ class TEditorForm : public platform::TForm {
   unsigned FCommentColor = 0x808080;
   unsigned FTextColor = 0;
   platform::TStringList FFileNames;
+  platform::TFindDialog* findDialog_ = nullptr;
+  platform::TReplaceDialog* replaceDialog_ = nullptr;
   platform::TStringList FOpenFileList;
   platform::TStringList FKeyMacros;
 };

@@ -117,25 +117,37 @@ void TEditorForm::BindEditingKeys(TRichEdit* edit) {
 // ---- Find and replace ----
 
 void TEditorForm::BuildFindDialogs() {
-  FindDialog1 = new TFindDialog(this);
-  FindDialog1->SetOptions(frDown | frDisableUpDown);
-  FindDialog1->OnFind = [this] { FindDialog1Find(); };
-  ReplaceDialog1 = new TReplaceDialog(this);
-  ReplaceDialog1->SetOptions(frDown);
-  ReplaceDialog1->OnFind = [this] { ReplaceDialog1Find(); };
-  ReplaceDialog1->OnReplace = [this] { ReplaceDialog1Replace(); };
+  findDialog_ = new TFindDialog(this);
+  findDialog_->SetOptions(frDown | frDisableUpDown);
+  findDialog_->OnFind = [this] { FindDialog1Find(); };
+  replaceDialog_ = new TReplaceDialog(this);
+  replaceDialog_->SetOptions(frDown);
+  replaceDialog_->OnFind = [this] { ReplaceDialog1Find(); };
+  replaceDialog_->OnReplace = [this] { ReplaceDialog1Replace(); };
 }
+
+TFindDialog* TEditorForm::FindDialog1() {
+  if (findDialog_ == nullptr) BuildFindDialogs();
+  return findDialog_;
+}
+
+TReplaceDialog* TEditorForm::ReplaceDialog1() {
+  if (replaceDialog_ == nullptr) BuildFindDialogs();
+  return replaceDialog_;
+}
+
+std::string TEditorForm::LastFindText() const { return findDialog_ == nullptr ? std::string() : findDialog_->FindText; }
 
 void TEditorForm::ShowFindDialog() {
   ShowIfHidden();
   FocusActiveEditor();
-  FindDialog1->Execute();
+  FindDialog1()->Execute();
 }
 
 void TEditorForm::ShowReplaceDialog() {
   ShowIfHidden();
   FocusActiveEditor();
-  ReplaceDialog1->Execute();
+  ReplaceDialog1()->Execute();
 }
 
 bool TEditorForm::FindInPage(TFindDialog& dialog) {
@@ -163,21 +175,21 @@ void TEditorForm::EnableFindNext() {
 }
 
 void TEditorForm::FindDialog1Find() {
-  if (!FindInPage(*FindDialog1)) ShowNotFound(FindDialog1->FindText);
-  FindDialog1->hide();
+  if (!FindInPage(*FindDialog1())) ShowNotFound(FindDialog1()->FindText);
+  FindDialog1()->hide();
   EnableFindNext();
-  ReplaceDialog1->SetFindText(FindDialog1->FindText);
+  ReplaceDialog1()->SetFindText(FindDialog1()->FindText);
 }
 
 void TEditorForm::FindNext() {
   ShowIfHidden();
   FocusActiveEditor();
-  if (!FindInPage(*FindDialog1)) ShowNotFound(FindDialog1->FindText);
+  if (!FindInPage(*FindDialog1())) ShowNotFound(FindDialog1()->FindText);
 }
 
 void TEditorForm::ReplaceDialog1Find() {
-  if (!FindInPage(*ReplaceDialog1)) ShowNotFound(ReplaceDialog1->FindText);
-  FindDialog1->SetFindText(ReplaceDialog1->FindText);
+  if (!FindInPage(*ReplaceDialog1())) ShowNotFound(ReplaceDialog1()->FindText);
+  FindDialog1()->SetFindText(ReplaceDialog1()->FindText);
   EnableFindNext();
 }
 
@@ -185,22 +197,22 @@ void TEditorForm::ReplaceOne() {
   TRichEdit* edit = ActiveEditor();
   if (edit == nullptr) return;
   std::string selected = edit->SelText();
-  std::string wanted = ReplaceDialog1->FindText;
-  bool same = ReplaceDialog1->MatchCase() ? selected == wanted : UpperCase(selected) == UpperCase(wanted);
-  if (!same && !FindInPage(*ReplaceDialog1)) return;
+  std::string wanted = ReplaceDialog1()->FindText;
+  bool same = ReplaceDialog1()->MatchCase() ? selected == wanted : UpperCase(selected) == UpperCase(wanted);
+  if (!same && !FindInPage(*ReplaceDialog1())) return;
   // A read-only page is searched but never changed.
   if (edit->isReadOnly()) return;
-  edit->SetSelText(ReplaceDialog1->ReplaceText);
+  edit->SetSelText(ReplaceDialog1()->ReplaceText);
 }
 
 void TEditorForm::ReplaceDialog1Replace() {
-  if (ReplaceDialog1->Options() & frReplaceAll) {
-    ReplaceDialog1->hide();
+  if (ReplaceDialog1()->Options() & frReplaceAll) {
+    ReplaceDialog1()->hide();
     ReplaceAllMatches();
     return;
   }
   ReplaceOne();
-  FindDialog1->SetFindText(ReplaceDialog1->FindText);
+  FindDialog1()->SetFindText(ReplaceDialog1()->FindText);
   EnableFindNext();
 }
 
@@ -211,8 +223,8 @@ void TEditorForm::ReplaceAllMatches() {
   if (edit == nullptr) return;
   edit->SetSelLength(0);
   for (;;) {
-    if (!FindInPage(*ReplaceDialog1)) {
-      ShowNotFound(ReplaceDialog1->FindText);
+    if (!FindInPage(*ReplaceDialog1())) {
+      ShowNotFound(ReplaceDialog1()->FindText);
       return;
     }
     int answer = MessageDlg("Replace ?", mtConfirmation, mbYes | mbNo | mbCancel | mbAll);
@@ -220,11 +232,11 @@ void TEditorForm::ReplaceAllMatches() {
     if (answer == mrYes) ReplaceOne();
     if (answer == mrAll) {
       ReplaceOne();
-      while (FindInPage(*ReplaceDialog1)) ReplaceOne();
+      while (FindInPage(*ReplaceDialog1())) ReplaceOne();
       break;
     }
   }
-  FindDialog1->SetFindText(ReplaceDialog1->FindText);
+  FindDialog1()->SetFindText(ReplaceDialog1()->FindText);
   EnableFindNext();
 }
 
@@ -531,8 +543,9 @@ void TEditorForm::KeyCodeListKeyDown(int& key) {
 // ---- Window ----
 
 void TEditorForm::FormClose(TCloseAction&) {
-  FindDialog1->hide();
-  ReplaceDialog1->hide();
+  if (findDialog_ == nullptr) return;
+  findDialog_->hide();
+  replaceDialog_->hide();
 }
 
 }  // namespace workbench

@@ -380,7 +380,7 @@ void TMainForm::EnableSearchCommands(bool enabled) {
   findButton->setEnabled(enabled);
   replaceButton->setEnabled(enabled);
   for (TMenuItem* item : {Find1, Replace1, GotoLineNumber1}) item->SetEnabled(enabled);
-  bool findNext = enabled && !EditorForm->FindDialog1->FindText.empty() && EditorForm->isVisible();
+  bool findNext = enabled && !EditorForm->LastFindText().empty() && EditorForm->isVisible();
   FindNext1->SetEnabled(findNext);
   findnextButton->setEnabled(findNext);
 }

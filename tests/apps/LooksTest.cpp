@@ -15,6 +15,8 @@
 #include <limits>
 
 #include "TestSupport.h"
+#include "designer/ItemsEditor_f.h"
+#include "designer/MenuDesigner_f.h"
 #include "designer/ObjIns.h"
 #include "modeller/model/Concepts.h"
 #include "modeller/model/Globals.h"
@@ -49,10 +51,29 @@
 #include "modeller/ui/TypeDlg.h"
 #include "modeller/ui/Program.h"
 #include "platform/Controls.h"
+#include "workbench/About_f.h"
+#include "workbench/ArgApplet.h"
+#include "workbench/ArgApplica.h"
+#include "workbench/BrowsingForm_f.h"
+#include "workbench/ClassViewer_f.h"
+#include "workbench/CodeTemplet_f.h"
+#include "workbench/CompilerMsg_f.h"
+#include "workbench/Editor.h"
+#include "workbench/EnvOpt.h"
+#include "workbench/GotoLine.h"
 #include "workbench/Main.h"
+#include "workbench/MoreAbout_f.h"
 #include "workbench/Program.h"
 
 namespace {
+
+// Both programs make most of their windows on first use; every one is asked for so that all are seen.
+void MakeEveryWorkbenchWindow() {
+  using namespace workbench;
+  AboutForm.Get(), ArgForAppletForm.Get(), ArgForApplicaForm.Get(), BrowsingForm.Get(), ClassViewer.Get();
+  TempletForm.Get(), CompileMsgForm.Get(), EnvForm.Get(), LineNumberForm.Get(), MoreAboutForm.Get();
+  designer::ItemsEditorForm.Get(), designer::MenuDesigner.Get(), EditorForm->FindDialog1();
+}
 
 // The modeller makes most of its windows on first use; every one is asked for so that all are seen.
 void MakeEveryModellerWindow() {
@@ -73,6 +94,7 @@ class BothPrograms : public testsupport::ScriptedTest {
     designer::ObjInsForm->Show();
     designer::ObjInsForm->SetBounds(0, 99, 170, 439);  // as the program places it at start-up
     workbench::MainForm->forApplication1Click();  // a design surface, and the inspector's rows in use
+    MakeEveryWorkbenchWindow();
     modeller::RegisterConceptClasses();
     modeller::InitGlobals();
     modeller::CreateModellerWindows();

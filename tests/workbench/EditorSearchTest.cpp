@@ -27,8 +27,8 @@ class EditorSearchTest : public WorkbenchTest {
     Active().Lines().SetText(text);
     Active().SetSelStart(0);
     Main().replaceButtonClick();
-    Editor().ReplaceDialog1->FindEdit->setText(QString::fromStdString(find));
-    Editor().ReplaceDialog1->ReplaceEdit->setText(QString::fromStdString(replace));
+    Editor().ReplaceDialog1()->FindEdit->setText(QString::fromStdString(find));
+    Editor().ReplaceDialog1()->ReplaceEdit->setText(QString::fromStdString(replace));
   }
   // The colour of the character at a position of the active page.
   QColor ColourAt(int position) {
@@ -50,15 +50,15 @@ TEST_F(EditorSearchTest, FindSelectsTheNextMatchAndReportsAMissingOne) {
   Active().SetSelStart(0);
   EXPECT_FALSE(Main().findnextButton->isEnabled());
   Main().findButtonClick();
-  EXPECT_TRUE(Editor().FindDialog1->isVisible());
-  Editor().FindDialog1->FindEdit->setText("count");
-  Editor().FindDialog1->FindNextClick();
+  EXPECT_TRUE(Editor().FindDialog1()->isVisible());
+  Editor().FindDialog1()->FindEdit->setText("count");
+  Editor().FindDialog1()->FindNextClick();
   EXPECT_EQ(Active().SelStart(), 4);
   EXPECT_EQ(Active().SelText(), "count");
-  EXPECT_FALSE(Editor().FindDialog1->isVisible()) << "a find closes the dialog";
+  EXPECT_FALSE(Editor().FindDialog1()->isVisible()) << "a find closes the dialog";
   EXPECT_TRUE(Main().findnextButton->isEnabled());
   EXPECT_TRUE(Main().FindNext1->Enabled());
-  EXPECT_EQ(Editor().ReplaceDialog1->FindText, "count");
+  EXPECT_EQ(Editor().ReplaceDialog1()->FindText, "count");
 
   Main().findnextButtonClick();
   EXPECT_EQ(Active().SelStart(), 11);
@@ -69,14 +69,14 @@ TEST_F(EditorSearchTest, FindSelectsTheNextMatchAndReportsAMissingOne) {
   EXPECT_EQ(LastMessage(), "\"count\" not found");
   EXPECT_EQ(Modal().Log().back().caption, "Information");
 
-  Editor().FindDialog1->MatchCaseBox->setChecked(true);
+  Editor().FindDialog1()->MatchCaseBox->setChecked(true);
   Active().SetSelStart(12);
   Modal().Queue(mrOk);
   Main().findnextButtonClick();
   EXPECT_EQ(LastMessage(), "\"count\" not found");
 
-  Editor().FindDialog1->WholeWordBox->setChecked(true);
-  Editor().FindDialog1->MatchCaseBox->setChecked(false);
+  Editor().FindDialog1()->WholeWordBox->setChecked(true);
+  Editor().FindDialog1()->MatchCaseBox->setChecked(false);
   Active().Lines().SetText("counter count");
   Active().SetSelStart(0);
   Main().findnextButtonClick();
@@ -86,12 +86,12 @@ TEST_F(EditorSearchTest, FindSelectsTheNextMatchAndReportsAMissingOne) {
 TEST_F(EditorSearchTest, ClosingTheEditorWindowClosesTheFindDialogs) {
   Main().findButtonClick();
   Main().replaceButtonClick();
-  ASSERT_TRUE(Editor().FindDialog1->isVisible());
-  ASSERT_TRUE(Editor().ReplaceDialog1->isVisible());
+  ASSERT_TRUE(Editor().FindDialog1()->isVisible());
+  ASSERT_TRUE(Editor().ReplaceDialog1()->isVisible());
   Editor().close();
   EXPECT_FALSE(Editor().isVisible());
-  EXPECT_FALSE(Editor().FindDialog1->isVisible());
-  EXPECT_FALSE(Editor().ReplaceDialog1->isVisible());
+  EXPECT_FALSE(Editor().FindDialog1()->isVisible());
+  EXPECT_FALSE(Editor().ReplaceDialog1()->isVisible());
   EXPECT_EQ(Editor().GetPageCount(), 1) << "the pages stay open in the hidden window";
 }
 
@@ -99,13 +99,13 @@ TEST_F(EditorSearchTest, ReplaceAllAsksAtEachMatchUntilAll) {
   StartReplace("a1 a2 a3 a4\n", "a", "bb");
   Modal().Queue(mrNo);
   Modal().Queue(mrAll);
-  Editor().ReplaceDialog1->ReplaceAllClick();
+  Editor().ReplaceDialog1()->ReplaceAllClick();
   EXPECT_EQ(Active().Lines().Text(), "a1 bb2 bb3 bb4\n");
   EXPECT_EQ(CountRequests("Replace ?"), 2) << "All asks no more";
   EXPECT_EQ(CountRequests("\"a\" not found"), 0);
   EXPECT_EQ(Modal().Log().back().buttons, (std::vector<std::string>{"Yes", "No", "Cancel", "All"}));
-  EXPECT_FALSE(Editor().ReplaceDialog1->isVisible());
-  EXPECT_EQ(Editor().FindDialog1->FindText, "a");
+  EXPECT_FALSE(Editor().ReplaceDialog1()->isVisible());
+  EXPECT_EQ(Editor().FindDialog1()->FindText, "a");
   EXPECT_TRUE(Main().findnextButton->isEnabled());
 
   Modal().Reset();
@@ -114,32 +114,32 @@ TEST_F(EditorSearchTest, ReplaceAllAsksAtEachMatchUntilAll) {
   Modal().Queue(mrNo);
   Modal().Queue(mrYes);
   Modal().Queue(mrOk);  // not found at the end
-  Editor().ReplaceDialog1->ReplaceAllClick();
+  Editor().ReplaceDialog1()->ReplaceAllClick();
   EXPECT_EQ(Active().Lines().Text(), "y1 x2 y3\n");
   EXPECT_EQ(CountRequests("\"X\" not found"), 1);
 
   Modal().Reset();
   StartReplace("x1 x2\n", "x", "y");
   Modal().Queue(mrCancel);
-  Editor().ReplaceDialog1->ReplaceAllClick();
+  Editor().ReplaceDialog1()->ReplaceAllClick();
   EXPECT_EQ(Active().Lines().Text(), "x1 x2\n");
 }
 
 TEST_F(EditorSearchTest, ReplaceReplacesTheSelectedMatchOrTheNextOne) {
   StartReplace("Foo foo foo\n", "foo", "bar");
-  Editor().ReplaceDialog1->ReplaceClick();
+  Editor().ReplaceDialog1()->ReplaceClick();
   EXPECT_EQ(Active().Lines().Text(), "bar foo foo\n");
-  Editor().ReplaceDialog1->MatchCaseBox->setChecked(true);
+  Editor().ReplaceDialog1()->MatchCaseBox->setChecked(true);
   Active().SetSelStart(0);
-  Editor().ReplaceDialog1->FindNextClick();
+  Editor().ReplaceDialog1()->FindNextClick();
   EXPECT_EQ(Active().SelStart(), 4);
-  Editor().ReplaceDialog1->ReplaceClick();
+  Editor().ReplaceDialog1()->ReplaceClick();
   EXPECT_EQ(Active().Lines().Text(), "bar bar foo\n");
-  EXPECT_EQ(Editor().FindDialog1->FindText, "foo");
+  EXPECT_EQ(Editor().FindDialog1()->FindText, "foo");
 
   // A read-only page is never changed.
   Editor().ReadOnly1Click();
-  Editor().ReplaceDialog1->ReplaceClick();
+  Editor().ReplaceDialog1()->ReplaceClick();
   EXPECT_EQ(Active().Lines().Text(), "bar bar foo\n");
 }
 

@@ -32,9 +32,9 @@ constexpr const char* kSampleText =
     "}\n";
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string S(const QString& text) { return text.toStdString(); }
 
 TToolChoices& Choices() { return MainForm->ToolRuns.Choices; }
-std::string S(const QString& text) { return text.toStdString(); }
 
 QColor ToQColor(unsigned color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPalette>
-#include <QShortcut>
 #include <QStandardItemModel>
 #include <algorithm>
 #include <cctype>
@@ -359,9 +358,6 @@ void TObjInsForm::FormCreate() {
                                                           miniArrow2, miniList2})
     editor->hide();
   setMinimumWidth(MinimumWidth - 2 * platform::WindowMetricsConst::FrameWidth);
-  // F1 here is the workbench's help command, which asks about the open row first.
-  platform::Connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-          [] { workbench::MainForm->Help2Click(); });
   SetBounds(0, 99, 170, 439);
 }
 

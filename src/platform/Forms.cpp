@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "platform/Dialogs.h"
+#include "platform/Menus.h"
 #include "platform/ModalService.h"
 
 namespace platform {
@@ -154,6 +155,11 @@ void TForm::closeEvent(QCloseEvent* event) {
 void TForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   HandleEvent([&] { FormResize(); });
+}
+
+// A key that no control of the window used is a shortcut key for the menus.
+void TForm::keyPressEvent(QKeyEvent* event) {
+  if (!TakeMenuKey(this, *event)) QWidget::keyPressEvent(event);
 }
 
 void TForm::changeEvent(QEvent* event) {

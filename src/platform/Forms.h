@@ -91,6 +91,7 @@ class TForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
   TCloseAction DefaultCloseAction = caHide;
 

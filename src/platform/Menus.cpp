@@ -1,12 +1,45 @@
 #include "platform/Menus.h"
 #include "platform/HandlerGuard.h"
 
+#include <QApplication>
 #include <QKeySequence>
+#include <QShortcutEvent>
+
+#include "platform/Forms.h"
 
 namespace platform {
 
+namespace {
+
+// A menu item's action: its shortcut runs the item through its menus, not straight away.
+class TMenuAction final : public QAction {
+ public:
+  TMenuAction(const QString& caption, TMenuItem* item) : QAction(caption, item), item_(item) {}
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+      return QAction::event(event);
+    HandleEvent([this] { item_->ClickByShortCut(); });
+    return true;
+  }
+
+ private:
+  TMenuItem* item_;
+};
+
+TMenuItem* MenuBarItemWithKey(QWidget* window, const QKeySequence& key) {
+  if (window == nullptr) return nullptr;
+  for (TMainMenu* bar : window->findChildren<TMainMenu*>(Qt::FindDirectChildrenOnly))
+    for (TMenuItem* menu : bar->Items)
+      if (TMenuItem* item = menu->FindShortCut(key)) return item;
+  return nullptr;
+}
+
+}  // namespace
+
 TMenuItem::TMenuItem(const std::string& caption, QObject* owner)
-    : QObject(owner), action_(new QAction(QString::fromStdString(caption), this)) {
+    : QObject(owner), action_(new TMenuAction(QString::fromStdString(caption), this)) {
   Connect(action_, &QAction::triggered, this, [this] { Click(); });
 }
 
@@ -20,7 +53,6 @@ std::string TMenuItem::ShortCut() const { return action_->shortcut().toString().
 
 void TMenuItem::SetShortCut(const std::string& keys) {
   action_->setShortcut(QKeySequence(QString::fromStdString(keys)));
-  action_->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void TMenuItem::SetChecked(bool checked) {
@@ -78,6 +110,25 @@ void TMenuItem::Click() {
   if (OnClick) OnClick();
 }
 
+TMenuItem* TMenuItem::ParentItem() const { return qobject_cast<TMenuItem*>(parent()); }
+
+void TMenuItem::ClickByShortCut() {
+  std::vector<TMenuItem*> menus;
+  for (TMenuItem* menu = ParentItem(); menu != nullptr; menu = menu->ParentItem()) menus.insert(menus.begin(), menu);
+  for (TMenuItem* menu : menus) {
+    if (!menu->Enabled() || !menu->Visible()) return;
+    menu->Click();
+  }
+  if (Enabled() && Visible()) Click();
+}
+
+TMenuItem* TMenuItem::FindShortCut(const QKeySequence& key) {
+  if (!action_->shortcut().isEmpty() && action_->shortcut() == key) return this;
+  for (TMenuItem* item : items_)
+    if (TMenuItem* found = item->FindShortCut(key)) return found;
+  return nullptr;
+}
+
 TMainMenu::TMainMenu(QWidget* owner) : QMenuBar(owner) {}
 
 TMenuItem* TMainMenu::Add(const std::string& caption, std::function<void()> onOpen) {
@@ -88,11 +139,23 @@ TMenuItem* TMainMenu::Add(const std::string& caption, std::function<void()> onOp
   return item;
 }
 
+bool TakeMenuKey(QWidget* window, const QKeyEvent& event) {
+  const QKeySequence key(QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key())));
+  TMenuItem* item = MenuBarItemWithKey(window, key);
+  TForm* main = Application() != nullptr ? Application()->MainForm : nullptr;
+  if (item == nullptr && window != main && main != nullptr && main->isEnabled() &&
+      QApplication::activeModalWidget() == nullptr)
+    item = MenuBarItemWithKey(main, key);
+  if (item == nullptr) return false;
+  HandleEvent([item] { item->ClickByShortCut(); });
+  return true;
+}
+
 TPopupMenu::TPopupMenu(QWidget* owner) : QObject(owner), owner_(owner), root_("", this) {}
 
 TMenuItem* TPopupMenu::Add(const std::string& caption, std::function<void()> onClick, const std::string& keys) {
-  // The shortcut is shown in the menu only: the same keys belong to the main menu, whose items
-  // answer them in every window.
+  // The shortcut is shown in the menu only: the window's menu bar, the main form's menu or the
+  // control itself answers the same key.
   TMenuItem* item = root_.Add(caption, std::move(onClick), keys);
   item->Action()->setShortcutContext(Qt::WidgetShortcut);
   return item;

@@ -1,7 +1,14 @@
 #pragma once
 // Menus: TMenuItem is an action that becomes a submenu as soon as it has items. Captions use "&"
 // for the access key and shortcuts are key sequences ("Ctrl+O", "F9"), as the menus show them.
+//
+// Shortcut keys go first to the active window's own menu bar: its items' keys are live in that
+// window only, so two windows may use one key. A key that no control of the active window used
+// then reaches the application main form's menu (TakeMenuKey), unless a modal window is open.
+// Either way the item runs as a click through its menus would: their opening handlers first.
+// A context menu's keys are only shown beside its items.
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <functional>
@@ -40,11 +47,19 @@ class TMenuItem : public QObject {
 
   std::function<void()> OnClick;  // runs on activation; a submenu's item runs it when the menu opens
   void Click();
+  // The item reached by its key: each menu above it, from the menu bar down, opens as a click
+  // would (running its OnClick, which may enable the item), then the item runs if it is enabled
+  // and shown. A disabled item reached by its key does nothing.
+  void ClickByShortCut();
+  // This item or an item below it whose shortcut is the key, in any state; none if there is none.
+  TMenuItem* FindShortCut(const QKeySequence& key);
 
   QAction* Action() const { return action_; }
   QMenu* SubMenu();  // made on first use
 
  private:
+  TMenuItem* ParentItem() const;
+
   QAction* action_;
   QMenu* menu_ = nullptr;
   std::vector<TMenuItem*> items_;
@@ -58,6 +73,12 @@ class TMainMenu : public QMenuBar {
   TMenuItem* Add(const std::string& caption, std::function<void()> onOpen = {});
   std::vector<TMenuItem*> Items;
 };
+
+// A key press that no control of the window used, offered to the menus: the window's own menu bar
+// takes a key one of its items has (the shortcut map passes over a disabled item, whose menus may
+// still enable it), else the application main form's menu takes it, unless the window is that form
+// or a modal window is open. Returns whether a menu took the key.
+bool TakeMenuKey(QWidget* window, const QKeyEvent& event);
 
 // A context menu.
 class TPopupMenu : public QObject {

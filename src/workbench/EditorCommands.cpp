@@ -71,21 +71,6 @@ int CommentStart(const std::string& line) {
   return at == std::string::npos ? 0 : static_cast<int>(at) + 1;
 }
 
-// F1 in a page asks for keyword help rather than the main window's help command, and F12 finds
-// the page's frame rather than showing the editor window.
-class PageKeys : public QObject {
- public:
-  explicit PageKeys(QObject* edit) : QObject(edit) { edit->installEventFilter(this); }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::ShortcutOverride) return false;
-    int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_F1 || key == Qt::Key_F12) event->accept();
-    return false;
-  }
-};
-
 // The code list hides again when it loses the focus or gets Escape.
 class CodeListEvents : public QObject {
  public:
@@ -111,7 +96,6 @@ class CodeListEvents : public QObject {
 void TEditorForm::BindEditingKeys(TRichEdit* edit) {
   edit->OnKeyDown = [this](int& key, Qt::KeyboardModifiers shift) { EditorKeyDown(key, shift); };
   edit->OnKeyUp = [this](int& key, Qt::KeyboardModifiers shift) { EditorKeyUp(key, shift); };
-  new PageKeys(edit);
 }
 
 // ---- Find and replace ----

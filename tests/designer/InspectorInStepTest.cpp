@@ -1,8 +1,8 @@
 // The object inspector in step with the design surface: its cells after every gesture, its columns,
 // help, chooser and creation order, and what it shows after a design is read or a page closed.
 #include <QKeyEvent>
-#include <QShortcut>
 
+#include "Keys.h"
 #include "SurfaceFixture.h"
 #include "designer/ObjIns.h"
 #include "platform/Launcher.h"
@@ -79,7 +79,7 @@ TEST_F(InspectorInStepTest, ColumnsFillTheSheetFromTheFirstShowAndF1AsksAboutThe
   const QRect cell = Cell("FontName")->geometry();
   EXPECT_EQ(Ins().miniEdit1->geometry(), QRect(cell.x(), cell.y(), cell.width() - 17, 17));
   const std::string help = "open " + platform::Application()->HelpFile + "#";
-  Ins().findChild<QShortcut*>()->activated();
+  testsupport::TypeKey(Ins(), Qt::Key_F1);
   EXPECT_EQ(platform::Launcher::Instance().Launched().back(), help + "property FontName");
 }
 

@@ -1,4 +1,5 @@
 // Start-up state, the command groups, the reopen list and the strip's fixed geometry.
+#include "Keys.h"
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
 #include "platform/Launcher.h"
@@ -53,6 +54,13 @@ TEST_F(WorkbenchTest, WithoutPagesTheClipboardAndRunGroupsStayOffWhateverTheyAre
   EXPECT_EQ(Editor().Page->Pages(0)->Caption(), "noname01.java");
   EXPECT_TRUE(Main().SaveFile1->Enabled());
   EXPECT_TRUE(Main().Compile1->Enabled());
+}
+
+TEST_F(WorkbenchTest, F12InTheStripShowsTheHiddenEditor) {
+  Editor().close();
+  ASSERT_FALSE(Editor().isVisible());
+  testsupport::TypeKey(Main(), Qt::Key_F12);
+  EXPECT_TRUE(Editor().isVisible());
 }
 
 TEST_F(WorkbenchTest, PaletteToolsSelectAndPageChangeReturnsToTheArrow) {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "Keys.h"
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
 #include "platform/ConsoleTerminal.h"
@@ -232,6 +233,17 @@ TEST_F(ToolRunsTest, ResetEndsARunningToolWhileThePageAndTheWindowStayOpen) {
   EXPECT_FALSE(Main().FUserBreak);
   EXPECT_TRUE(Main().Run2->Enabled());
   EXPECT_TRUE(Main().isVisible());
+}
+
+TEST_F(ToolRunsTest, F9AndCtrlF2TypedInTheEditorRunThePageAndStopTheRun) {
+  FakeTool("appletviewer", "exec sleep 30\n");
+  OpenSource("Page.html", "<HTML></HTML>\n");
+  Main().Run1Click();  // the Run menu opened before the run turns Reset off
+  QTimer::singleShot(300, [&] { testsupport::TypeKey(Editor(), Qt::Key_F2, Qt::ControlModifier); });
+  auto started = std::chrono::steady_clock::now();
+  testsupport::TypeKey(Editor(), Qt::Key_F9);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+  EXPECT_EQ(Messages(), std::vector<std::string>{"User Break while running Applet"});
 }
 
 TEST_F(ToolRunsTest, ToolsMissingFromThePathGiveTheCanNotRunMessage) {

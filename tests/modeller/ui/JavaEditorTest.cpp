@@ -4,6 +4,7 @@
 #include <QFile>
 #include <filesystem>
 
+#include "Keys.h"
 #include "ModellerFixture.h"
 #include "modeller/ui/CompMsg.h"
 #include "modeller/ui/Editor.h"
@@ -19,6 +20,7 @@ using platform::mrNo;
 using platform::mrOk;
 using platform::mrYes;
 using testsupport::ReadFile;
+using testsupport::TypeKey;
 using testsupport::WriteFile;
 
 namespace {
@@ -311,6 +313,49 @@ TEST_F(JavaEditor, GenerateOpensTheNewFileInANewPage) {
   EXPECT_EQ(Active().Caption(), "Circle.java");
   EXPECT_EQ(Active().Memo->toPlainText().toStdString(), ReadFile(package + "/Circle.java"));
   EXPECT_FALSE(Active().IsModified());
+}
+
+TEST_F(JavaEditor, CtrlOCtrlSAndF8AnswerTheMenuOfTheWindowTheyAreTypedIn) {
+  Draw(Main().ClassButton, 102, 42, 102, 42);
+  Editor().Show();
+  TypeKey(Editor(), Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(Editor().PageCount(), 1);
+  Modal().Queue(mrOk);
+  TypeKey(Editor(), Qt::Key_F8);
+  EXPECT_EQ(LastMessage(), "Save it, first!");
+  platform::TCanvas& diagram = *Main().PaintBox->Canvas();
+  diagram.Clear(platform::clWhite);
+  TypeKey(Main(), Qt::Key_F8);
+  EXPECT_EQ(diagram.Pixels(102, 60), platform::clBlack) << "the class box's left edge is drawn anew";
+
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("Page.java"), 0, {}});
+  TypeKey(Editor(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(Active().FilePath, temp_.File("Page.java"));
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("model.zel"), 0, {}});
+  TypeKey(Main(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(ModelFileName, temp_.File("model.zel"));
+
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("Page.java"), 0, {}});
+  TypeKey(Editor(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Editor().PageCount(), 2);
+  Draw(Main().ClassButton, 302, 42, 302, 42);
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("model.zel"), 0, {}});
+  Modal().Queue(mrNo);  // the changed model is not saved
+  TypeKey(Main(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Graph().NodeCount(), 1);
+}
+
+TEST_F(JavaEditor, CtrlCAndCtrlVInTheMainWindowCopyTheSelectedClassWhileTheEditorIsShown) {
+  Editor().Show();
+  Editor().FileNewItemClick();
+  Type("text");
+  Active().Memo->selectAll();
+  Draw(Main().ClassButton, 102, 42, 102, 42);
+  Click(112, 47);
+  TypeKey(Main(), Qt::Key_C, Qt::ControlModifier);
+  TypeKey(Main(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Graph().NodeCount(), 2);
+  EXPECT_EQ(Active().Memo->toPlainText(), "text");
 }
 
 TEST_F(JavaEditor, ThePlaceIsKeptInTheSettingsFile) {

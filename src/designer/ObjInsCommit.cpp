@@ -247,12 +247,14 @@ std::string TObjInsForm::NameRefusal(QWidget* component, const std::string& name
     if (taken) return "A component named " + candidate + " already exists";
   }
   if (!isFrame) return {};
-  const workbench::TEditorForm& editor = *workbench::EditorForm;
-  const std::string folder =
-      platform::ExtractFilePath(editor.GetPageFileName(editor.Page->indexOf(frame->FSourcePage.data())));
+  workbench::TEditorForm& editor = *workbench::EditorForm;
+  const std::string pageFile = editor.GetPageFileName(editor.Page->indexOf(frame->FSourcePage.data()));
+  const std::string folder = platform::ExtractFilePath(pageFile);
   for (const char* extension : {".java", ".jfm"}) {
     const std::string file = folder + name + extension;
-    if ((!folder.empty() && platform::FileExists(file)) || workbench::EditorForm->FindOpenFile(file) >= 0)
+    // The page's own file (saved as the new name already) takes the new class; another one stays.
+    if (file == pageFile) continue;
+    if ((!folder.empty() && platform::FileExists(file)) || editor.FindOpenFile(file) >= 0)
       return "A file named " + file + " already exists";
   }
   return {};

@@ -458,20 +458,18 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
   TFrame* frame = FrameOf(component);
   const bool applet = frame != nullptr && frame->FrameId == fkApplet;
 
-  std::vector<TPiece> declaration{{" ", ";"}};
-  if (group) declaration.push_back({"CheckboxGroup CheckboxGrpIn", ""});
-  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, declaration, o, newName)) return;
+  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, {{" ", ";"}}, o, newName)) return;
 
   std::vector<TPiece> initialization;
   if (image) initialization.push_back({" ", applet ? " = getImage(" : " = Toolkit.getDefaultToolkit().getImage("});
   else initialization = {{" ", " = new"}, {" ", "."}};
-  if (group) {
-    initialization.push_back({"CheckboxGrpIn", ""});
-    initialization.push_back({"// CheckboxGroup in ", ""});
-  }
   if (!RenameInSection(kInitializationMarker, kInitializationEndMarker, initialization, o,
                        newName))
     return;
+  if (group) {
+    RenameRadioGroupCode(o, newName);
+    if (workbench::MarkerLost) return;
+  }
   if (image) {
     RenameInSection(kPaintMarker, kPaintEndMarker, {{"g.drawImage(", ","}}, o, newName);
     return;
@@ -480,6 +478,14 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
   if (!RenameInSection(kPositionsMarker, kPositionsEndMarker, {{" ", ".reshape"}}, o, newName))
     return;
   RenameEventCode(o, newName);
+}
+
+void RenameRadioGroupCode(const std::string& oldContainer, const std::string& newContainer) {
+  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, {{"CheckboxGroup CheckboxGrpIn", ""}}, oldContainer,
+                       newContainer))
+    return;
+  RenameInSection(kInitializationMarker, kInitializationEndMarker, {{"CheckboxGrpIn", ""}, {"// CheckboxGroup in ", ""}},
+                  oldContainer, newContainer);
 }
 
 void RenameMenuCode(const std::string& oldName, const std::string& newName) {

@@ -340,3 +340,35 @@ TEST_F(PropertyCommitTest, MenuItemsCheckedOnlyWhenCheckableAndHandlersSortedByN
   EXPECT_TRUE(HasPageLine("MenuBar1File0Open0 = new MenuItem(\"Open\");"));
   EXPECT_EQ(Active().Lines().Text().find("setState"), std::string::npos);
 }
+
+TEST_F(PropertyCommitTest, AFrameTakesTheNameItsPageWasSavedAsAndItsRadioGroupFollows) {
+  NewForm(fkApplication);
+  AnswerSaveDialog(temp_.File("Greeter.java"));
+  ASSERT_TRUE(Editor().SaveFileAs());
+  QWidget* first = Drop(ckRadioButton, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Inspector().SelectComponent(&Frame());
+  testsupport::WriteFile(temp_.File("Other.java"), "class Other {}\n");
+  Modal().Queue(platform::mrOk);
+  Commit("Name", "Other");
+  EXPECT_EQ(LastMessage(), "A file named " + temp_.File("Other.java") + " already exists");
+
+  Commit("Name", "Greeter");
+  EXPECT_EQ(Frame().Name(), "Greeter");
+  EXPECT_TRUE(HasPageLine("public CheckboxGroup CheckboxGrpInGreeter;"));
+  EXPECT_TRUE(HasPageLine("CheckboxGrpInGreeter = new CheckboxGroup(); // CheckboxGroup in Greeter"));
+  // The group is found by its new name when a radio button joins it and when the last one goes.
+  QWidget* second = Drop(ckRadioButton, {10, 40});
+  Main().FSelectedTool = ptNoTool;
+  EXPECT_TRUE(HasPageLine("RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInGreeter,true);"));
+  ASSERT_TRUE(Editor().SaveFile());
+  EXPECT_EQ(testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn Greeter.java 2> javac.err"), 0)
+      << testsupport::ReadFile(temp_.File("javac.err"));
+  for (QWidget* radio : {second, first}) {
+    Click(radio, {5, 5});
+    KeyDown(Qt::Key_Delete);
+    KeyUp(Qt::Key_Delete);
+  }
+  ASSERT_EQ(Editor().GetPageCount(), 1);
+  EXPECT_EQ(Active().Lines().Text().find("CheckboxGrp"), std::string::npos);
+}

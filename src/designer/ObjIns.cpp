@@ -113,11 +113,11 @@ std::string ValueOf(QWidget* c, int kind, int code) {
   if (auto* bar = qobject_cast<QScrollBar*>(c)) {
     switch (code) {
       case pcLineInc: return std::to_string(bar->singleStep());
-      case pcMax: return std::to_string(bar->maximum());
-      case pcMin: return std::to_string(bar->minimum());
+      case pcMax: return std::to_string(ScrollValues(bar).maximum);
+      case pcMin: return std::to_string(ScrollValues(bar).minimum);
       case pcOrientation: return OrientationToStr(bar->orientation() == Qt::Vertical);
       case pcPageInc: return std::to_string(bar->pageStep());
-      case pcValue: return std::to_string(bar->value());
+      case pcValue: return std::to_string(ScrollValues(bar).value);
       default: break;
     }
   }

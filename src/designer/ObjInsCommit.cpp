@@ -148,20 +148,22 @@ int ScrollValueOf(const QScrollBar& bar, int code) {
   switch (code) {
     case pcLineInc: return bar.singleStep();
     case pcPageInc: return bar.pageStep();
-    case pcMax: return bar.maximum();
-    case pcMin: return bar.minimum();
-    default: return bar.value();
+    case pcMax: return ScrollValues(&bar).maximum;
+    case pcMin: return ScrollValues(&bar).minimum;
+    default: return ScrollValues(&bar).value;
   }
 }
 
 void SetScrollValue(QScrollBar& bar, int code, int value) {
+  TScrollValues values = ScrollValues(&bar);
   switch (code) {
-    case pcLineInc: bar.setSingleStep(value); break;
-    case pcPageInc: bar.setPageStep(value); break;
-    case pcMax: bar.setMaximum(value); break;
-    case pcMin: bar.setMinimum(value); break;
-    default: bar.setValue(value);
+    case pcLineInc: bar.setSingleStep(value); return;
+    case pcPageInc: bar.setPageStep(value); return;
+    case pcMax: values.maximum = value; break;
+    case pcMin: values.minimum = value; break;
+    default: values.value = value;
   }
+  SetScrollValues(&bar, values);
 }
 
 void WriteScrollProperty(QWidget* bar, int code, const std::string& value) {
@@ -174,16 +176,14 @@ void WriteScrollProperty(QWidget* bar, int code, const std::string& value) {
   }
 }
 
+// The rows whose numbers have a range: sizes and steps are never negative.
 const char* RowName(int code) {
   switch (code) {
     case pcFontSize: return "FontSize";
     case pcHeight: return "Height";
     case pcWidth: return "Width";
     case pcLineInc: return "LineInc";
-    case pcPageInc: return "PageInc";
-    case pcMax: return "Max";
-    case pcMin: return "Min";
-    default: return "Value";
+    default: return "PageInc";
   }
 }
 
@@ -212,11 +212,6 @@ std::string TObjInsForm::ValueRefusal(int code, const std::string& text, int& va
   bool inRange = true;
   if (code == pcFontSize) inRange = value >= 1;
   else if (code == pcWidth || code == pcHeight || code == pcLineInc || code == pcPageInc) inRange = value >= 0;
-  if (const auto* bar = qobject_cast<const QScrollBar*>(shown_)) {
-    if (code == pcMax) inRange = value >= bar->minimum() && value >= bar->value();
-    if (code == pcMin) inRange = value <= bar->maximum() && value <= bar->value();
-    if (code == pcValue) inRange = value >= bar->minimum() && value <= bar->maximum();
-  }
   return inRange ? std::string() : "'" + text + "' is out of range for " + RowName(code);
 }
 

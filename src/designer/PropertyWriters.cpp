@@ -326,18 +326,20 @@ void WritePageIncrement(QWidget* scrollbar, const std::string& newValue) {
 }
 
 void WriteMaximum(QWidget* scrollbar, const std::string& newValue) {
-  const std::string oldMaximum = std::to_string(Bar(scrollbar).maximum());
+  const std::string oldMaximum = std::to_string(ScrollValues(scrollbar).maximum);
   WriteValuesArgument(scrollbar, "," + oldMaximum + ")", "," + newValue + ")", TValueAt::After);
 }
 
 void WriteMinimum(QWidget* scrollbar, const std::string& newValue) {
-  const std::string maximum = "," + std::to_string(Bar(scrollbar).maximum()) + ")";
-  WriteValuesArgument(scrollbar, "," + std::to_string(Bar(scrollbar).minimum()) + maximum, "," + newValue + maximum,
+  const TScrollValues old = ScrollValues(scrollbar);
+  const std::string maximum = "," + std::to_string(old.maximum) + ")";
+  WriteValuesArgument(scrollbar, "," + std::to_string(old.minimum) + maximum, "," + newValue + maximum,
                       TValueAt::After);
 }
 
 void WriteScrollValue(QWidget* scrollbar, const std::string& newValue) {
-  WriteValuesArgument(scrollbar, std::to_string(Bar(scrollbar).value()) + ",", newValue + ",", TValueAt::KeyEnd);
+  WriteValuesArgument(scrollbar, std::to_string(ScrollValues(scrollbar).value) + ",", newValue + ",",
+                      TValueAt::KeyEnd);
 }
 
 std::string JavaCharLiteral(const std::string& character) {

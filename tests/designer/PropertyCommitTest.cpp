@@ -372,3 +372,16 @@ TEST_F(PropertyCommitTest, AFrameTakesTheNameItsPageWasSavedAsAndItsRadioGroupFo
   ASSERT_EQ(Editor().GetPageCount(), 1);
   EXPECT_EQ(Active().Lines().Text().find("CheckboxGrp"), std::string::npos);
 }
+
+TEST_F(PropertyCommitTest, ScrollbarValuesAreWrittenAsTypedWhateverTheirOrder) {
+  NewForm(fkApplication);
+  Drop(ckScrollbar, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  const std::pair<const char*, const char*> steps[] = {
+      {"Max", "100"}, {"Min", "10"}, {"Value", "5"}, {"Max", "3"}, {"Value", "50"}, {"Min", "-2"}};
+  for (const auto& [row, value] : steps) Commit(row, value);
+  EXPECT_TRUE(HasPageLine("ScrollBar1.setValues(50,22,-2,3);"));
+  EXPECT_EQ(Value("Min") + " " + Value("Max") + " " + Value("Value"), "-2 3 50");
+  EXPECT_FALSE(workbench::MarkerLost);
+  EXPECT_EQ(Compile("noname01"), 0) << testsupport::ReadFile(temp_.File("javac.err"));
+}

@@ -384,6 +384,15 @@ void TObjInsForm::FollowFontSize(QWidget* s, QSize before) {
     WriteWidth(s, std::to_string(before.width()), std::to_string(s->width()));
 }
 
+// A Label whose caption followed a rename grows to show the whole new caption.
+void TObjInsForm::WidenToCaption(QWidget* label) {
+  const int before = label->width();
+  if (label->sizeHint().width() <= before) return;
+  label->resize(label->sizeHint().width(), label->height());
+  WriteWidth(label, std::to_string(before), std::to_string(label->width()));
+  if (CurrentFrame()->FSelected == label) CurrentFrame()->ShowHandles();
+}
+
 // ---- Commit ----
 
 void TObjInsForm::CommitProperty() {
@@ -547,7 +556,10 @@ void TObjInsForm::CommitRename(int row, const std::string& typed) {
       RenameComponentHandlers(frame->FHandlerList, oldName, t);
       SetComponentName(s, t);
     }
-    if (captionFollows && !workbench::MarkerLost) WriteCaption(s);
+    if (captionFollows && !workbench::MarkerLost) {
+      WriteCaption(s);
+      if (GetComponentKind(s) == ckLabel) WidenToCaption(s);
+    }
   }, false);
   if (Released(frame) || shown_ == nullptr) return;
   if (isFrame) RenameFramePage(frame, t);

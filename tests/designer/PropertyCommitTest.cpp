@@ -385,3 +385,14 @@ TEST_F(PropertyCommitTest, ScrollbarValuesAreWrittenAsTypedWhateverTheirOrder) {
   EXPECT_FALSE(workbench::MarkerLost);
   EXPECT_EQ(Compile("noname01"), 0) << testsupport::ReadFile(temp_.File("javac.err"));
 }
+
+TEST_F(PropertyCommitTest, ALabelWidensToTheNameItsCaptionFollows) {
+  NewForm(fkApplication);
+  QWidget* label = Drop(ckLabel, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Commit("Name", "GreetingForTheWholeWorld");
+  const int width = label->width();
+  EXPECT_GE(width, label->sizeHint().width()) << "the caption is cut";
+  EXPECT_TRUE(HasPageLine("GreetingForTheWholeWorld.reshape(14,33+MenuBarHeight," + std::to_string(width) + ",17);"));
+  EXPECT_EQ(Value("Width"), std::to_string(width));
+}

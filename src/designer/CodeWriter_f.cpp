@@ -10,6 +10,7 @@
 #include "designer/JavaType.h"
 #include "designer/Lib.h"
 #include "designer/ObjIns.h"
+#include "designer/PropertyWriters.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/SysUtils.h"
@@ -406,7 +407,12 @@ void WriteFrameInitialization(int kind) {
 
 void RenameClassCode(int kind, const std::string& oldName, const std::string& newName) {
   if (ActivePage() == nullptr || CodeTemplate(kind).Empty()) return;
-  if (!RenameClassSteps(kind, oldName, newName)) LoseMarker();
+  if (!RenameClassSteps(kind, oldName, newName)) {
+    LoseMarker();
+    return;
+  }
+  // The group of the radio buttons placed on the frame itself is named after the class.
+  if (HasRadioButton(CurrentFrame())) RenameRadioGroupCode(oldName, newName);
 }
 
 // ---- Write protocol ----

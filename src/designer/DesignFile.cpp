@@ -327,12 +327,10 @@ class TDesignBuilder {
   }
 
   static void SetScrollValues(QScrollBar& bar, const TDesignBlock& block) {
-    const int minimum = block.IntValue("Min");
     bar.setOrientation(StrToOrientation(block.Value("Orientation")) ? Qt::Vertical : Qt::Horizontal);
-    bar.setRange(minimum, std::max(minimum, block.IntValue("Max")));
+    designer::SetScrollValues(&bar, {block.IntValue("Value"), block.IntValue("Min"), block.IntValue("Max")});
     bar.setSingleStep(block.IntValue("LineInc"));
     bar.setPageStep(block.IntValue("PageInc"));
-    bar.setValue(block.IntValue("Value"));
   }
 
   // A list's and a choice's entries; a text area's lines.

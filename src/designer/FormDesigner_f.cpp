@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QScrollBar>
 #include <algorithm>
 #include <set>
 
@@ -131,6 +132,22 @@ int DesignTag(const QObject* component) {
 void SetDesignTag(QObject* component, int tag) {
   if (auto* form = qobject_cast<platform::TForm*>(component)) form->Tag = tag;
   else component->setProperty("Tag", tag);
+}
+
+TScrollValues ScrollValues(const QWidget* scrollbar) {
+  const auto& bar = static_cast<const QScrollBar&>(*scrollbar);
+  const QVariant value = bar.property("ScrollValue");
+  if (!value.isValid()) return {bar.value(), bar.minimum(), bar.maximum()};
+  return {value.toInt(), bar.property("ScrollMin").toInt(), bar.property("ScrollMax").toInt()};
+}
+
+void SetScrollValues(QWidget* scrollbar, const TScrollValues& values) {
+  auto& bar = static_cast<QScrollBar&>(*scrollbar);
+  bar.setProperty("ScrollValue", values.value);
+  bar.setProperty("ScrollMin", values.minimum);
+  bar.setProperty("ScrollMax", values.maximum);
+  bar.setRange(values.minimum, std::max(values.minimum, values.maximum));
+  bar.setValue(values.value);
 }
 
 std::string ComponentCaption(const QWidget* component) {

@@ -24,6 +24,17 @@ namespace designer {
 int DesignTag(const QObject* component);
 void SetDesignTag(QObject* component, int tag);
 
+// A scroll bar's value, minimum and maximum as its setValues line holds them. AWT brings them into
+// order only when the program runs, so the design keeps each as it was set and the surface shows
+// them brought into order.
+struct TScrollValues {
+  int value = 0;
+  int minimum = 0;
+  int maximum = 0;
+};
+TScrollValues ScrollValues(const QWidget* scrollbar);
+void SetScrollValues(QWidget* scrollbar, const TScrollValues& values);
+
 // A component's caption or text (a button's, a label's, a text field's or text area's); "" for
 // kinds without one.
 std::string ComponentCaption(const QWidget* component);

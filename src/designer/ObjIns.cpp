@@ -112,11 +112,11 @@ std::string ValueOf(QWidget* c, int kind, int code) {
   if (auto* bar = qobject_cast<QScrollBar*>(c)) {
     switch (code) {
       case pcLineInc: return std::to_string(bar->singleStep());
-      case pcMax: return std::to_string(bar->maximum());
-      case pcMin: return std::to_string(bar->minimum());
+      case pcMax: return std::to_string(ScrollValues(bar).maximum);
+      case pcMin: return std::to_string(ScrollValues(bar).minimum);
       case pcOrientation: return OrientationToStr(bar->orientation() == Qt::Vertical);
       case pcPageInc: return std::to_string(bar->pageStep());
-      case pcValue: return std::to_string(bar->value());
+      case pcValue: return std::to_string(ScrollValues(bar).value);
       default: break;
     }
   }
@@ -287,6 +287,7 @@ TObjInsForm::~TObjInsForm() {
   // The editors' leaving must not commit into a window that is going away.
   miniEdit1->OnExit = nullptr;
   miniEdit2->OnExit = nullptr;
+  miniList1->removeEventFilter(this);
   delete FEventTaps;
 }
 
@@ -344,6 +345,7 @@ void TObjInsForm::FormCreate() {
   OpenPictureDialog1->Title = "Open Picture";
   miniList1 = new QListWidget(PropertyBackPanel);
   platform::Connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
+  miniList1->installEventFilter(this);  // its leaving closes it
   miniEdit2 = new TMiniEdit(EventBackPanel);
   miniEdit2->setFrame(false);
   miniEdit2->setFixedHeight(17);
@@ -396,6 +398,7 @@ void TObjInsForm::ResizeForm() {
 
 bool TObjInsForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Resize && (watched == ProPage || watched == EvePage)) ResizeForm();
+  if (event->type() == QEvent::FocusOut && watched == miniList1) platform::HandleEvent([this] { miniList1Exit(); });
   return platform::TForm::eventFilter(watched, event);
 }
 
@@ -622,8 +625,10 @@ void TObjInsForm::ComboBox1Change() {
 
 // ---- Opening an editor ----
 
+// The value lists go too: a list left open would give its value to the component shown next.
 void TObjInsForm::HideEditors() {
-  for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniEdit2, miniArrow2})
+  for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniList1, miniEdit2,
+                                                          miniArrow2, miniList2})
     editor->hide();
 }
 
@@ -750,10 +755,12 @@ void TObjInsForm::Page1Change() {
     CommitHandler();  // a handler typed and left by changing the page is bound, not dropped
     miniEdit2->hide();
     miniArrow2->hide();
+    miniList2->hide();
   } else {
     miniEdit1->hide();
     miniArrow1->hide();
     miniDots1->hide();
+    miniList1->hide();
   }
 }
 

@@ -202,6 +202,7 @@ class TObjInsForm : public platform::TForm {
   bool ApplyListValue(QWidget* s, int code, const std::string& value);
   void ApplyCheckedState(QWidget* s, const std::string& value);
   void FollowFontSize(QWidget* s, QSize before);
+  void WidenToCaption(QWidget* label);
   void CommitFontSize(int value, const std::string& text);
   void CommitScrollValue(int code, int value, const std::string& text);
   void CommitEchoCharacter(const std::string& text);

@@ -148,20 +148,22 @@ int ScrollValueOf(const QScrollBar& bar, int code) {
   switch (code) {
     case pcLineInc: return bar.singleStep();
     case pcPageInc: return bar.pageStep();
-    case pcMax: return bar.maximum();
-    case pcMin: return bar.minimum();
-    default: return bar.value();
+    case pcMax: return ScrollValues(&bar).maximum;
+    case pcMin: return ScrollValues(&bar).minimum;
+    default: return ScrollValues(&bar).value;
   }
 }
 
 void SetScrollValue(QScrollBar& bar, int code, int value) {
+  TScrollValues values = ScrollValues(&bar);
   switch (code) {
-    case pcLineInc: bar.setSingleStep(value); break;
-    case pcPageInc: bar.setPageStep(value); break;
-    case pcMax: bar.setMaximum(value); break;
-    case pcMin: bar.setMinimum(value); break;
-    default: bar.setValue(value);
+    case pcLineInc: bar.setSingleStep(value); return;
+    case pcPageInc: bar.setPageStep(value); return;
+    case pcMax: values.maximum = value; break;
+    case pcMin: values.minimum = value; break;
+    default: values.value = value;
   }
+  SetScrollValues(&bar, values);
 }
 
 void WriteScrollProperty(QWidget* bar, int code, const std::string& value) {
@@ -174,16 +176,14 @@ void WriteScrollProperty(QWidget* bar, int code, const std::string& value) {
   }
 }
 
+// The rows whose numbers have a range: sizes and steps are never negative.
 const char* RowName(int code) {
   switch (code) {
     case pcFontSize: return "FontSize";
     case pcHeight: return "Height";
     case pcWidth: return "Width";
     case pcLineInc: return "LineInc";
-    case pcPageInc: return "PageInc";
-    case pcMax: return "Max";
-    case pcMin: return "Min";
-    default: return "Value";
+    default: return "PageInc";
   }
 }
 
@@ -212,11 +212,6 @@ std::string TObjInsForm::ValueRefusal(int code, const std::string& text, int& va
   bool inRange = true;
   if (code == pcFontSize) inRange = value >= 1;
   else if (code == pcWidth || code == pcHeight || code == pcLineInc || code == pcPageInc) inRange = value >= 0;
-  if (const auto* bar = qobject_cast<const QScrollBar*>(shown_)) {
-    if (code == pcMax) inRange = value >= bar->minimum() && value >= bar->value();
-    if (code == pcMin) inRange = value <= bar->maximum() && value <= bar->value();
-    if (code == pcValue) inRange = value >= bar->minimum() && value <= bar->maximum();
-  }
   return inRange ? std::string() : "'" + text + "' is out of range for " + RowName(code);
 }
 
@@ -247,12 +242,14 @@ std::string TObjInsForm::NameRefusal(QWidget* component, const std::string& name
     if (taken) return "A component named " + candidate + " already exists";
   }
   if (!isFrame) return {};
-  const workbench::TEditorForm& editor = *workbench::EditorForm;
-  const std::string folder =
-      platform::ExtractFilePath(editor.GetPageFileName(editor.Page->indexOf(frame->FSourcePage.data())));
+  workbench::TEditorForm& editor = *workbench::EditorForm;
+  const std::string pageFile = editor.GetPageFileName(editor.Page->indexOf(frame->FSourcePage.data()));
+  const std::string folder = platform::ExtractFilePath(pageFile);
   for (const char* extension : {".java", ".jfm"}) {
     const std::string file = folder + name + extension;
-    if ((!folder.empty() && platform::FileExists(file)) || workbench::EditorForm->FindOpenFile(file) >= 0)
+    // The page's own file (saved as the new name already) takes the new class; another one stays.
+    if (file == pageFile) continue;
+    if ((!folder.empty() && platform::FileExists(file)) || editor.FindOpenFile(file) >= 0)
       return "A file named " + file + " already exists";
   }
   return {};
@@ -385,6 +382,15 @@ void TObjInsForm::FollowFontSize(QWidget* s, QSize before) {
   if (s->height() != before.height()) WriteHeight(s, std::to_string(before.height()), std::to_string(s->height()));
   if (kind == ckLabel && s->width() != before.width())
     WriteWidth(s, std::to_string(before.width()), std::to_string(s->width()));
+}
+
+// A Label whose caption followed a rename grows to show the whole new caption.
+void TObjInsForm::WidenToCaption(QWidget* label) {
+  const int before = label->width();
+  if (label->sizeHint().width() <= before) return;
+  label->resize(label->sizeHint().width(), label->height());
+  WriteWidth(label, std::to_string(before), std::to_string(label->width()));
+  if (CurrentFrame()->FSelected == label) CurrentFrame()->ShowHandles();
 }
 
 // ---- Commit ----
@@ -550,7 +556,10 @@ void TObjInsForm::CommitRename(int row, const std::string& typed) {
       RenameComponentHandlers(frame->FHandlerList, oldName, t);
       SetComponentName(s, t);
     }
-    if (captionFollows && !workbench::MarkerLost) WriteCaption(s);
+    if (captionFollows && !workbench::MarkerLost) {
+      WriteCaption(s);
+      if (GetComponentKind(s) == ckLabel) WidenToCaption(s);
+    }
   }, false);
   if (Released(frame) || shown_ == nullptr) return;
   if (isFrame) RenameFramePage(frame, t);

@@ -326,18 +326,20 @@ void WritePageIncrement(QWidget* scrollbar, const std::string& newValue) {
 }
 
 void WriteMaximum(QWidget* scrollbar, const std::string& newValue) {
-  const std::string oldMaximum = std::to_string(Bar(scrollbar).maximum());
+  const std::string oldMaximum = std::to_string(ScrollValues(scrollbar).maximum);
   WriteValuesArgument(scrollbar, "," + oldMaximum + ")", "," + newValue + ")", TValueAt::After);
 }
 
 void WriteMinimum(QWidget* scrollbar, const std::string& newValue) {
-  const std::string maximum = "," + std::to_string(Bar(scrollbar).maximum()) + ")";
-  WriteValuesArgument(scrollbar, "," + std::to_string(Bar(scrollbar).minimum()) + maximum, "," + newValue + maximum,
+  const TScrollValues old = ScrollValues(scrollbar);
+  const std::string maximum = "," + std::to_string(old.maximum) + ")";
+  WriteValuesArgument(scrollbar, "," + std::to_string(old.minimum) + maximum, "," + newValue + maximum,
                       TValueAt::After);
 }
 
 void WriteScrollValue(QWidget* scrollbar, const std::string& newValue) {
-  WriteValuesArgument(scrollbar, std::to_string(Bar(scrollbar).value()) + ",", newValue + ",", TValueAt::KeyEnd);
+  WriteValuesArgument(scrollbar, std::to_string(ScrollValues(scrollbar).value) + ",", newValue + ",",
+                      TValueAt::KeyEnd);
 }
 
 std::string JavaCharLiteral(const std::string& character) {
@@ -458,20 +460,18 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
   TFrame* frame = FrameOf(component);
   const bool applet = frame != nullptr && frame->FrameId == fkApplet;
 
-  std::vector<TPiece> declaration{{" ", ";"}};
-  if (group) declaration.push_back({"CheckboxGroup CheckboxGrpIn", ""});
-  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, declaration, o, newName)) return;
+  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, {{" ", ";"}}, o, newName)) return;
 
   std::vector<TPiece> initialization;
   if (image) initialization.push_back({" ", applet ? " = getImage(" : " = Toolkit.getDefaultToolkit().getImage("});
   else initialization = {{" ", " = new"}, {" ", "."}};
-  if (group) {
-    initialization.push_back({"CheckboxGrpIn", ""});
-    initialization.push_back({"// CheckboxGroup in ", ""});
-  }
   if (!RenameInSection(kInitializationMarker, kInitializationEndMarker, initialization, o,
                        newName))
     return;
+  if (group) {
+    RenameRadioGroupCode(o, newName);
+    if (workbench::MarkerLost) return;
+  }
   if (image) {
     RenameInSection(kPaintMarker, kPaintEndMarker, {{"g.drawImage(", ","}}, o, newName);
     return;
@@ -480,6 +480,14 @@ void RenameComponentCode(QWidget* component, const std::string& newName) {
   if (!RenameInSection(kPositionsMarker, kPositionsEndMarker, {{" ", ".reshape"}}, o, newName))
     return;
   RenameEventCode(o, newName);
+}
+
+void RenameRadioGroupCode(const std::string& oldContainer, const std::string& newContainer) {
+  if (!RenameInSection(kDeclarationMarker, kDeclarationEndMarker, {{"CheckboxGroup CheckboxGrpIn", ""}}, oldContainer,
+                       newContainer))
+    return;
+  RenameInSection(kInitializationMarker, kInitializationEndMarker, {{"CheckboxGrpIn", ""}, {"// CheckboxGroup in ", ""}},
+                  oldContainer, newContainer);
 }
 
 void RenameMenuCode(const std::string& oldName, const std::string& newName) {

@@ -61,6 +61,10 @@ std::string JavaCharLiteral(const std::string& character);
 // Replaces the old name by the new one in the declaration, initialization, add, position, dispatch
 // and routine lines of a component that still carries its old name.
 void RenameComponentCode(QWidget* component, const std::string& newName);
+// Renames the CheckboxGroup that the radio buttons directly in a container (the frame or a Panel)
+// share, which is named after the container: its declaration, its construction line with the
+// comment that finds it, and the radio buttons' construction lines.
+void RenameRadioGroupCode(const std::string& oldContainer, const std::string& newContainer);
 // Renames the current frame's menu bar and with it every menu and menu item, whose names begin with
 // the bar's: declarations, the menu lines up to setMenuBar, dispatch clauses and routines.
 void RenameMenuCode(const std::string& oldName, const std::string& newName);

@@ -1,10 +1,12 @@
 #include "platform/ConsoleTerminal.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace platform {
 
@@ -91,6 +93,21 @@ std::optional<TTerminal> FindTerminal(const std::string& terminalVariable, const
 }
 
 std::optional<TTerminal> FindTerminal() { return FindTerminal(EnvironmentValue("TERMINAL"), EnvironmentValue("PATH")); }
+
+std::string RecordConsolePid() { return std::string("{ echo $$ > ") + ConsolePidFile + "; } 2>/dev/null"; }
+
+bool EndConsoleProgram(const std::string& pidFile) {
+  long id = 0;
+  std::ifstream(pidFile) >> id;
+  std::error_code failed;
+  std::filesystem::remove(pidFile, failed);
+  if (id <= 1) return false;
+  const auto shell = static_cast<pid_t>(id);
+  const pid_t group = getpgid(shell);
+  if (group < 0) return true;  // the shell has ended already
+  kill(group > 1 && group != getpgrp() ? -group : shell, SIGTERM);
+  return true;
+}
 
 std::string NoTerminalMessage(const std::string& terminalVariable) {
   std::string names = terminalVariable.empty() ? std::string() : "TERMINAL (" + terminalVariable + "), ";

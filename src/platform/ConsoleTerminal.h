@@ -28,6 +28,17 @@ std::optional<TTerminal> FindTerminal(const std::string& terminalVariable, const
 // The same with this process's TERMINAL and PATH.
 std::optional<TTerminal> FindTerminal();
 
+// A terminal may hand its command to a process of its own (a terminal server) that ending the
+// terminal does not end. The shell that runs a console program therefore records its process id
+// in ConsolePidFile of the program's folder (RecordConsolePid, a shell command run in that folder),
+// and EndConsoleProgram ends that shell's process group, in which the program runs.
+inline constexpr const char* ConsolePidFile = "run.pid";
+// Writes the shell's id; where the folder takes no file it says nothing and the shell goes on.
+std::string RecordConsolePid();
+// Sends SIGTERM to the process group of the shell whose id the file holds, or to that shell alone
+// when the group is this program's own; the file is removed. False when it held no id.
+bool EndConsoleProgram(const std::string& pidFile);
+
 // The message for a desktop without any terminal: what was looked for, and how to name one.
 std::string NoTerminalMessage(const std::string& terminalVariable);
 // The same with this process's TERMINAL.

@@ -26,8 +26,11 @@ namespace {
 constexpr const char* kTempPage = "MorvaneTemp.html";
 constexpr const char* kRunScript = "run.sh";
 // Run in the terminal for a console that closes with the program: the program in its folder, with
-// its standard error added to the file "error" when that file could be made there.
-constexpr const char* kConsoleStart = "cd \"$1\" || exit; shift; [ -w error ] && exec 2>>error; exec \"$@\"";
+// its standard error added to the file "error" when that file could be made there, and its process
+// id recorded for Reset.
+std::string ConsoleStart() {
+  return "cd \"$1\" || exit; shift; " + RecordConsolePid() + "; [ -w error ] && exec 2>>error; exec \"$@\"";
+}
 constexpr int kNotFoundInPath = 60;
 constexpr int kNotUnderstood = 42;
 constexpr int kFileRemoved = 43;
@@ -170,6 +173,11 @@ class TToolRuns::TRunGroupLock {
 TToolRuns::TToolEnd TToolRuns::Execute(const TToolCall& call) {
   std::string errorFile = call.folder + "error";
   DeleteFile(errorFile);
+  // Reset ends a console program itself before its terminal, which may run it out of its reach: by
+  // the record its script makes, never by one an earlier run left.
+  const std::string pidFile = call.folder + ConsolePidFile;
+  if (call.console) DeleteFile(pidFile);
+  const bool endsProgram = call.console && !FileExists(pidFile);
   ProcessRunner runner;
   runner.SetProgram(call.program, call.arguments);
   runner.SetWorkingDirectory(call.folder);
@@ -187,10 +195,14 @@ TToolRuns::TToolEnd TToolRuns::Execute(const TToolCall& call) {
   if (!call.statusBeforeStart) SetStatus(call.status);
   if (call.interruptible) MainForm->FUserBreak = false;
   std::function<bool()> userBreak;
-  if (call.interruptible) userBreak = [] { return MainForm->FUserBreak; };
+  if (call.interruptible) userBreak = [&] {
+    if (MainForm->FUserBreak && endsProgram) EndConsoleProgram(pidFile);
+    return MainForm->FUserBreak;
+  };
   TToolEnd end;
   end.started = true;
   end.userBreak = runner.Wait(call.pumpMessages, userBreak) == ProcessRunner::WaitEnd::Broken;
+  if (endsProgram) DeleteFile(pidFile);
   end.exitCode = end.userBreak ? 0 : runner.ExitCode();
   if (!end.userBreak) LoadMessages(errorFile);
   return end;
@@ -214,12 +226,13 @@ bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& 
   call.program = terminal->Program;
   call.console = true;
   if (!leaveOpen) {
-    call.arguments = terminal->Arguments(Joined({"sh", "-c", kConsoleStart, "sh", call.folder}, command));
+    call.arguments = terminal->Arguments(Joined({"sh", "-c", ConsoleStart(), "sh", call.folder}, command));
     return true;
   }
   TStringList script;
   script.LineBreak = "\n";
   script.Add("cd " + ShellQuote(call.folder));
+  script.Add(RecordConsolePid());
   script.Add(ScriptLine(command));
   script.Add("echo \"Press Enter to continue . . .\"");
   script.Add("read answer");

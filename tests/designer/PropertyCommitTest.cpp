@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QTest>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -339,4 +341,121 @@ TEST_F(PropertyCommitTest, MenuItemsCheckedOnlyWhenCheckableAndHandlersSortedByN
   WriteFrameSource(&Frame(), [&] { WriteMenuItemCode(item, "MenuBar1File0"); }, false);
   EXPECT_TRUE(HasPageLine("MenuBar1File0Open0 = new MenuItem(\"Open\");"));
   EXPECT_EQ(Active().Lines().Text().find("setState"), std::string::npos);
+}
+
+TEST_F(PropertyCommitTest, AFrameTakesTheNameItsPageWasSavedAsAndItsRadioGroupFollows) {
+  NewForm(fkApplication);
+  AnswerSaveDialog(temp_.File("Greeter.java"));
+  ASSERT_TRUE(Editor().SaveFileAs());
+  QWidget* first = Drop(ckRadioButton, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Inspector().SelectComponent(&Frame());
+  testsupport::WriteFile(temp_.File("Other.java"), "class Other {}\n");
+  Modal().Queue(platform::mrOk);
+  Commit("Name", "Other");
+  EXPECT_EQ(LastMessage(), "A file named " + temp_.File("Other.java") + " already exists");
+
+  Commit("Name", "Greeter");
+  EXPECT_EQ(Frame().Name(), "Greeter");
+  EXPECT_TRUE(HasPageLine("public CheckboxGroup CheckboxGrpInGreeter;"));
+  EXPECT_TRUE(HasPageLine("CheckboxGrpInGreeter = new CheckboxGroup(); // CheckboxGroup in Greeter"));
+  // The group is found by its new name when a radio button joins it and when the last one goes.
+  QWidget* second = Drop(ckRadioButton, {10, 40});
+  Main().FSelectedTool = ptNoTool;
+  EXPECT_TRUE(HasPageLine("RadioButton2 = new Checkbox(\"RadioButton2\",CheckboxGrpInGreeter,true);"));
+  ASSERT_TRUE(Editor().SaveFile());
+  EXPECT_EQ(testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn Greeter.java 2> javac.err"), 0)
+      << testsupport::ReadFile(temp_.File("javac.err"));
+  for (QWidget* radio : {second, first}) {
+    Click(radio, {5, 5});
+    KeyDown(Qt::Key_Delete);
+    KeyUp(Qt::Key_Delete);
+  }
+  ASSERT_EQ(Editor().GetPageCount(), 1);
+  EXPECT_EQ(Active().Lines().Text().find("CheckboxGrp"), std::string::npos);
+}
+
+TEST_F(PropertyCommitTest, ScrollbarValuesAreWrittenAsTypedWhateverTheirOrder) {
+  NewForm(fkApplication);
+  Drop(ckScrollbar, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  const std::pair<const char*, const char*> steps[] = {
+      {"Max", "100"}, {"Min", "10"}, {"Value", "5"}, {"Max", "3"}, {"Value", "50"}, {"Min", "-2"}};
+  for (const auto& [row, value] : steps) Commit(row, value);
+  EXPECT_TRUE(HasPageLine("ScrollBar1.setValues(50,22,-2,3);"));
+  EXPECT_EQ(Value("Min") + " " + Value("Max") + " " + Value("Value"), "-2 3 50");
+  EXPECT_FALSE(workbench::MarkerLost);
+  EXPECT_EQ(Compile("noname01"), 0) << testsupport::ReadFile(temp_.File("javac.err"));
+}
+
+TEST_F(PropertyCommitTest, ALabelWidensToTheNameItsCaptionFollows) {
+  NewForm(fkApplication);
+  QWidget* label = Drop(ckLabel, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Commit("Name", "GreetingForTheWholeWorld");
+  const int width = label->width();
+  EXPECT_GE(width, label->sizeHint().width()) << "the caption is cut";
+  EXPECT_TRUE(HasPageLine("GreetingForTheWholeWorld.reshape(14,33+MenuBarHeight," + std::to_string(width) + ",17);"));
+  EXPECT_EQ(Value("Width"), std::to_string(width));
+}
+
+// The value list, opened by the hand on the inspector window, closes as soon as the inspector shows
+// another component or page or the list loses the focus: a value chosen there later would reach a
+// component, or a row, it was not opened for.
+TEST_F(PropertyCommitTest, TheValueListClosesWhenTheInspectorTurnsAwayFromIt) {
+  NewForm(fkApplication);
+  Drop(ckButton, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  TObjInsForm& inspector = Inspector();
+  QWidget* window = inspector.window();
+  window->show();
+  window->activateWindow();
+  QApplication::processEvents();
+  auto click = [&](QWidget* widget, QPoint at) {
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, widget->mapTo(window, at));
+    QApplication::processEvents();
+  };
+  auto center = [](QWidget* widget) { return widget->rect().center(); };
+  QPoint red;
+  auto openBackgroundList = [&] {
+    inspector.SelectComponent(&Frame());
+    click(inspector.FPropValuePanels[Row("Background")], {5, 5});
+    click(inspector.miniArrow1, center(inspector.miniArrow1));
+    ASSERT_TRUE(inspector.miniList1->isVisible());
+    QListWidget* list = inspector.miniList1;
+    red = list->viewport()->mapTo(window, list->visualItemRect(list->findItems("red", Qt::MatchExactly)[0]).center());
+  };
+  auto clickWhereRedWas = [&] {
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, red);
+    QApplication::processEvents();
+  };
+  auto clickTab = [&](int tab) { click(inspector.Page1->tabBar(), inspector.Page1->tabBar()->tabRect(tab).center()); };
+  clickTab(1);  // both pages laid out once
+  clickTab(0);
+
+  openBackgroundList();
+  click(inspector.ComboBox1, center(inspector.ComboBox1));
+  QWidget* popup = QApplication::activePopupWidget();
+  ASSERT_NE(popup, nullptr);
+  QTest::keyClick(popup->windowHandle(), Qt::Key_Home);
+  for (int i = inspector.ComboBox1->findText("Button1 : TButton"); i > 0; --i)
+    QTest::keyClick(popup->windowHandle(), Qt::Key_Down);
+  QTest::keyClick(popup->windowHandle(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(inspector.Shown()->objectName(), "Button1");
+  EXPECT_FALSE(inspector.miniList1->isVisible()) << "another component";
+  clickWhereRedWas();
+
+  openBackgroundList();
+  clickTab(1);
+  clickTab(0);
+  EXPECT_FALSE(inspector.miniList1->isVisible()) << "another page";
+  clickWhereRedWas();
+
+  openBackgroundList();
+  click(inspector.FPropNamePanels[Row("Caption")], {5, 5});  // beside the list, which covers its value
+  EXPECT_FALSE(inspector.miniList1->isVisible()) << "the focus left it";
+  clickWhereRedWas();
+
+  EXPECT_EQ(Active().Lines().Text().find("Color.red"), std::string::npos) << Active().Lines().Text();
 }

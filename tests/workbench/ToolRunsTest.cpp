@@ -1,11 +1,13 @@
 // The Java tool runs with real processes: the real javac and java where their results matter,
 // and small fake tools (shell scripts first on PATH) that record what they were given.
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "Keys.h"
 #include "WorkbenchFixture.h"
@@ -30,6 +32,20 @@ constexpr const char* kArgsProgram =
     "public class Args {\n  public static void main(String[] args) {\n"
     "    for (String a : args) System.err.println(\"[\" + a + \"]\");\n"
     "    if (args.length > 0 && args[0].equals(\"throw\")) throw new IllegalStateException(\"boom\");\n  }\n}\n";
+
+// Records its process id in "sleeper.pid" and sleeps for a minute.
+constexpr const char* kSleeperProgram =
+    "public class Sleeper {\n  public static void main(String[] args) throws Exception {\n"
+    "    java.nio.file.Files.writeString(java.nio.file.Path.of(\"sleeper.pid\"),\n"
+    "                                    ProcessHandle.current().pid() + \"\\n\");\n"
+    "    Thread.sleep(60000);\n  }\n}\n";
+
+// A process that has not ended; one that ended but was not yet reaped by its parent counts as ended.
+bool ProcessRuns(pid_t pid) {
+  std::string stat = testsupport::ReadFile("/proc/" + std::to_string(pid) + "/stat");
+  size_t state = stat.rfind(") ");
+  return state != std::string::npos && stat[state + 2] != 'Z';
+}
 
 }  // namespace
 
@@ -152,7 +168,8 @@ TEST_F(ToolRunsTest, RunCompilesAnApplicationAndRunsItThroughRunShInATerminal) {
   workbench::ArgForApplicaForm->ArgComboBox->setEditText("one two");
   Main().Run2Click();
   EXPECT_EQ(ReadFile(bin_ + "terminal-args"), "-e sh " + src_ + "run.sh\n");
-  std::vector<std::string> script = {"cd " + platform::ShellQuote(src_), "java Hello one two 2>>error",
+  std::vector<std::string> script = {"cd " + platform::ShellQuote(src_), "{ echo $$ > run.pid; } 2>/dev/null",
+                                     "java Hello one two 2>>error",
                                      "echo \"Press Enter to continue . . .\"", "read answer"};
   EXPECT_EQ(Lines(bin_ + "run.sh.copy"), script);
   EXPECT_EQ(ReadFile(src_ + "ran.txt"), "one two");
@@ -244,6 +261,38 @@ TEST_F(ToolRunsTest, F9AndCtrlF2TypedInTheEditorRunThePageAndStopTheRun) {
   testsupport::TypeKey(Editor(), Qt::Key_F9);
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
   EXPECT_EQ(Messages(), std::vector<std::string>{"User Break while running Applet"});
+}
+
+TEST_F(ToolRunsTest, ResetEndsTheJavaProgramOfATerminalThatRunsItOutOfItsOwnReach) {
+  // As a terminal that hands its command to a server: the command runs in a session of its own,
+  // which ending the terminal does not reach, and the terminal waits until it ends.
+  FakeTool("x-terminal-emulator", "shift\nsetsid \"$@\" < /dev/null > /dev/null 2>&1 &\nwait\n");
+  OpenSource("Sleeper.java", kSleeperProgram);
+  for (bool closing : {false, true}) {
+    SCOPED_TRACE(closing ? "console closing" : "through run.sh");
+    Main().SetConsoleClosing(closing);
+    std::filesystem::remove(src_ + "sleeper.pid");
+    Editor().MessageWindow->clear();
+    pid_t program = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      const std::string record = ReadFile(src_ + "sleeper.pid");
+      if (program > 0 || !record.ends_with("\n")) return;
+      program = static_cast<pid_t>(std::atol(record.c_str()));
+      Main().Reset1Click();
+    });
+    poll.start(100);
+    Main().Run2Click();
+    poll.stop();
+    ASSERT_GT(program, 0) << "the program did not start";
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (ProcessRuns(program) && std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(ProcessRuns(program));
+    if (ProcessRuns(program)) kill(program, SIGKILL);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"User Break while running Application"});
+    EXPECT_FALSE(FileExists(src_ + "run.pid"));
+  }
 }
 
 TEST_F(ToolRunsTest, ToolsMissingFromThePathGiveTheCanNotRunMessage) {

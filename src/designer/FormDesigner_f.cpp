@@ -607,6 +607,12 @@ void TFrame::DeleteSelection() {
 
 // ---- The message hook ----
 
+void TFrame::CaptureMouse() { grabMouse(); }
+
+void TFrame::ReleaseCapture() {
+  if (mouseGrabber() == this) releaseMouse();
+}
+
 void TFrame::InstallHook() { hookInstalled_ = true; }
 
 void TFrame::RemoveHook() { hookInstalled_ = false; }
@@ -652,7 +658,9 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
       if (mouse->button() != Qt::LeftButton || (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0)
         return true;
       FDoubleClicked = true;
-      if (receiver == MMB) OpenMenuDesigner();
+      // What follows may open a dialog or another window, which must have the mouse.
+      ReleaseCapture();
+      if (FSelected == MMB) OpenMenuDesigner();
       else if (GetComponentKind(FSelected) == ckImage) ObjInsForm->miniDots1Click();
       else EditDefaultHandler();
       // The handler's page took the input: the button-up of this gesture comes to the frame no more.
@@ -671,6 +679,7 @@ bool TFrame::MousePress(QWidget* receiver, QMouseEvent* event) {
   QPoint global = event->globalPosition().toPoint();
   QWidget* hit = ComponentAt(receiver, global);
   if (hit == nullptr) return true;
+  CaptureMouse();
   FButtonDown = true;
   if (IsHandlePanel(hit)) {
     std::string name = hit->objectName().toStdString();
@@ -714,6 +723,7 @@ void TFrame::MouseMove(QMouseEvent* event) {
 }
 
 bool TFrame::MouseRelease(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) ReleaseCapture();
   if ((event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0) return false;
   bool wasDown = FButtonDown;
   FButtonDown = false;
@@ -819,7 +829,10 @@ void TFrame::FormActivate() {
   }
 }
 
-void TFrame::FormDeactivate() { RemoveHook(); }
+void TFrame::FormDeactivate() {
+  ReleaseCapture();
+  RemoveHook();
+}
 
 void TFrame::moveEvent(QMoveEvent* event) {
   platform::TForm::moveEvent(event);

@@ -128,6 +128,10 @@ class TFrame : public platform::TForm {
   bool MouseRelease(QMouseEvent* event);
   void KeyDown(QKeyEvent* event);
   void KeyUp(QKeyEvent* event);
+  // The mouse is captured by the frame from a press on the surface to its release, so that the
+  // drag's moves and release come here whatever widget lies under the mouse or is hidden meanwhile.
+  void CaptureMouse();
+  void ReleaseCapture();
   void CreateFromPalette();
   void EndGestureWrites(bool resized);
   void WriteGeometryChange(QWidget* component, const TGeometry& before, bool position, bool size);

@@ -42,9 +42,7 @@ class MenuDesignerTest : public SurfaceTest {
   void DesignMenu(const std::function<void(TMenuDesigner&)>& play, int result = platform::mrOk) {
     Modal().Queue(platform::ModalAnswer{result, {}, 0, [play](QWidget* w) { play(*static_cast<TMenuDesigner*>(w)); }});
     QWidget* marker = Frame().MMB;
-    Click(marker, {4, 4});
-    Mouse(QEvent::MouseButtonDblClick, marker, {4, 4}, Qt::LeftButton);
-    Release(marker, {4, 4});
+    DoubleClick(marker, {4, 4});
     ASSERT_EQ(Modal().Log().back().kind, "Form");
   }
   // The File menu with Open, a separator and Save as...

@@ -307,9 +307,7 @@ TEST_F(PropertyCommitTest, DotsButtonEditsItemsAndSetsAPicture) {
   EXPECT_NE(LastMessage().find("pic.bmp"), std::string::npos);
   EXPECT_EQ(image->FileName, "pic\"1.gif");
   Modal().Queue(platform::mrCancel);
-  Click(image, {4, 4});
-  Mouse(QEvent::MouseButtonDblClick, image, {4, 4}, Qt::LeftButton);
-  Release(image, {4, 4});
+  DoubleClick(image, {4, 4});
   EXPECT_EQ(Modal().Log().back().kind, "OpenDialog") << "a double-click on an Image opens the picture dialog";
 
   // Items for a List whose construction line was removed by hand: the page is rescued and closed.

@@ -242,12 +242,26 @@ TEST_F(MenuDesignerTest, HandlersFollowTheItemsAndLeaveSubmenus) {
   EXPECT_EQ(MenuLines()[5], "        MenuBar1File0Open0Recent0 = new MenuItem(\"Recent\");");
 }
 
-TEST_F(MenuDesignerTest, TheDesignedMenuBarShowsOnTheFrameAndTakesItsOwnPresses) {
+TEST_F(MenuDesignerTest, TheDesignedMenuBarLiesAboveTheSurfaceAndTakesItsOwnPresses) {
   FormWithMenuBar();
+  QWidget* top = Drop(ckButton, {10, 2});
+  Main().FSelectedTool = ptNoTool;
+  const QRect outer(Frame().Left(), Frame().Top(), Frame().Width(), Frame().Height());
   EXPECT_TRUE(Bar().isHidden()) << "a bar without menus shows nothing";
   DesignFileMenu();
   EXPECT_EQ(Bar().geometry(), QRect(0, 0, Frame().width(), 19));
-  QWidget* selected = Frame().FSelected;
-  Press(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
-  EXPECT_EQ(Frame().FSelected.data(), selected) << "the surface took the press";
+  // The surface begins below the bar; the window and the places on the surface stay as they were.
+  EXPECT_EQ(top->mapTo(&Frame(), QPoint(0, 0)), QPoint(10, 21));
+  EXPECT_EQ(QRect(Frame().Left(), Frame().Top(), Frame().Width(), Frame().Height()), outer);
+  EXPECT_EQ(Positions()[1], "        Button1.reshape(14,25+MenuBarHeight,75,25);");
+  // The hand picks the button where it shows and places a label right below the bar.
+  Click(top, {3, 3});
+  EXPECT_EQ(Frame().FSelected.data(), top);
+  QWidget* label = Drop(ckLabel, {200, 20}, &Frame());
+  EXPECT_EQ(label->pos(), QPoint(200, 1));
+  // A press on a menu's title opens the menu and is no gesture of the surface.
+  Click(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
+  EXPECT_EQ(Frame().FSelected.data(), label) << "the surface took the press";
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  QApplication::activePopupWidget()->close();
 }

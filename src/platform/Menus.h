@@ -1,6 +1,7 @@
 #pragma once
 // Menus: TMenuItem is an action that becomes a submenu as soon as it has items. Captions use "&"
-// for the access key and shortcuts are key sequences ("Ctrl+O", "F9"), as the menus show them.
+// for the access key, a caption "-" makes the item a separator line that is never clicked, and
+// shortcuts are key sequences ("Ctrl+O", "F9"), as the menus show them.
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>

@@ -265,3 +265,26 @@ TEST_F(MenuDesignerTest, TheDesignedMenuBarLiesAboveTheSurfaceAndTakesItsOwnPres
   ASSERT_NE(QApplication::activePopupWidget(), nullptr);
   QApplication::activePopupWidget()->close();
 }
+
+TEST_F(MenuDesignerTest, ASeparatorOfTheDesignedMenuIsALineThatNoClickWrites) {
+  FormWithMenuBar();
+  DesignFileMenu();
+  // Clicks the item of the File menu, opened by a click on its title.
+  auto clickItem = [this](int index) {
+    Click(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 3);
+    Click(menu, menu->actionGeometry(menu->actions()[index]).center());
+  };
+  const std::string before = Active().Lines().Text();
+  clickItem(1);
+  EXPECT_EQ(Active().Lines().Text(), before);
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "MenuBar1File0_separator_1", "OnAction"), "");
+  clickItem(0);
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "MenuBar1File0Open0", "OnAction"), "MenuBar1File0Open0_Action");
+
+  testsupport::WriteFile(temp_.File("noname01.java"), Active().Lines().Text());
+  int status = testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn noname01.java 2> javac.err");
+  EXPECT_EQ(status, 0) << testsupport::ReadFile(temp_.File("javac.err"));
+}

@@ -341,7 +341,8 @@ void TObjInsForm::FormCreate() {
   platform::Connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
   platform::Connect(miniDots1, &QToolButton::clicked, this, [this] { miniDots1Click(); });
   OpenPictureDialog1 = new platform::TOpenDialog(this);
-  OpenPictureDialog1->Filter = "GIF Image (*.gif)|*.gif|All files (*.*)|*.*";
+  OpenPictureDialog1->Filter = "GIF files [*.gif]|*.gif|All files [*.*]|*.*";
+  OpenPictureDialog1->DefaultExt = "gif";
   OpenPictureDialog1->Title = "Open Picture";
   miniList1 = new QListWidget(PropertyBackPanel);
   platform::Connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });

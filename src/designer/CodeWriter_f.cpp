@@ -652,7 +652,7 @@ int GroupLineIndex(const std::string& containerName) {
 
 // Writes the group of a container's first radio button, or finds the one its others share.
 std::string RadioGroupFor(const QWidget& radio) {
-  const std::string container = NameOf(radio.parentWidget());
+  const std::string container = ContainerName(&radio);
   if (HasRadioGroup(radio.parentWidget())) {
     std::string group = GetGroupNameFromComment(container);
     if (group.empty()) LoseMarker();
@@ -956,7 +956,7 @@ void RemoveComponentCode(QWidget* component) {
   if (kind == ckFileDialog) return;
   std::string group;
   if (kind == ckRadioButton && !HasRadioGroup(component->parentWidget())) {
-    group = GetGroupNameFromComment(NameOf(component->parentWidget()));
+    group = GetGroupNameFromComment(ContainerName(component));
     if (group.empty()) {
       LoseMarker();
       return;

@@ -87,7 +87,8 @@ class TDesignCollector {
     for (QWidget* component : frame_.Components())
       if (!frame_.IsHandlePanel(component) && !component->inherits("platform::TBitBtn")) CollectComponent(component);
     CollectMenuBarMarker();
-    if (auto* dialog = frame_.findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly)) CollectFileDialog(*dialog);
+    if (auto* dialog = frame_.ClientArea()->findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly))
+      CollectFileDialog(*dialog);
     return design_;
   }
 
@@ -147,7 +148,7 @@ class TDesignCollector {
   }
 
   static void DesignLine(TDesignBlock& block, QWidget* c, int kind, const std::string& property) {
-    if (property == "Parent") block.Add("Parent", NameOf(c->parentWidget()));
+    if (property == "Parent") block.Add("Parent", ContainerName(c));
     else if (property == "Tag") block.Add("Tag", DesignTag(c));
     else if (property == "PasswdChar") block.Add("PasswdChar", c->property("PasswdChar").toInt());
     else if (property == "Picture") block.Add("Picture", static_cast<TImage&>(*c).PicturePath);
@@ -257,7 +258,7 @@ class TDesignBuilder {
   // A control lies in the panel that Parent names, or on the frame; a panel naming itself lies on
   // the frame.
   void PlaceIn(QWidget* control, const std::string& parentName) {
-    QWidget* parent = &frame_;
+    QWidget* parent = frame_.ClientArea();
     for (QWidget* component : frame_.Components())
       if (component != control && NameOf(component) == parentName && GetComponentKind(component) == ckPanel &&
           !frame_.IsHandlePanel(component))
@@ -287,7 +288,7 @@ class TDesignBuilder {
 
   // Every palette kind from its row: the properties its block holds say what the control takes.
   QWidget* BuildComponent(const TDesignBlock& block, const TComponentKindInfo& info) {
-    QWidget* c = info.kind == ckImage ? new TImage(&frame_) : NewSurfaceControl(info.kind, &frame_);
+    QWidget* c = info.kind == ckImage ? new TImage(frame_.ClientArea()) : NewSurfaceControl(info.kind, frame_.ClientArea());
     c->setObjectName(QString::fromStdString(block.name));
     if (info.kind != ckLabel && info.kind != ckImage) c->setFocusPolicy(Qt::NoFocus);
     // A kind that keeps the default background (a scroll bar) shows it whatever its line says.
@@ -418,7 +419,7 @@ class TDesignBuilder {
   }
 
   QObject* BuildFileDialog(const TDesignBlock& block) {
-    auto* dialog = new TOpenDlg(&frame_);
+    auto* dialog = new TOpenDlg(frame_.ClientArea());
     dialog->setObjectName(QString::fromStdString(block.name));
     dialog->setFocusPolicy(Qt::NoFocus);
     dialog->FileName = block.Value("FileName");

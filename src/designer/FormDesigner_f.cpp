@@ -85,6 +85,20 @@ QRect ParentAreaOnScreen(const QWidget* component) {
   return {parent->mapToGlobal(QPoint(0, 0)), parent->size()};
 }
 
+// The frame's drawing area, on which the grid is drawn.
+class TClientArea : public QWidget {
+ public:
+  explicit TClientArea(TFrame* frame) : QWidget(frame), frame_(frame) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    platform::HandleEvent([&] { frame_->FormPaint(event); });
+  }
+
+ private:
+  TFrame* frame_;
+};
+
 }  // namespace
 
 std::string NameOf(const QObject* component) { return component->objectName().toStdString(); }
@@ -101,6 +115,13 @@ TFrame* FrameOf(QWidget* component) {
   for (QWidget* widget = component; widget != nullptr; widget = widget->parentWidget())
     if (auto* frame = qobject_cast<TFrame*>(widget)) return frame;
   return nullptr;
+}
+
+std::string ContainerName(const QWidget* component) {
+  const QWidget* container = component->parentWidget();
+  if (auto* frame = qobject_cast<const TFrame*>(container->parentWidget()); frame && frame->ClientArea() == container)
+    return frame->Name();
+  return NameOf(container);
 }
 
 unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role) {
@@ -223,8 +244,9 @@ TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
   SetBounds(kNewFrameLeft, kNewFrameTop, kNewFrameWidth, kNewFrameHeight);
   // Buttons on the surface stand raised like the AWT buttons they become, whatever the desktop style.
   setStyleSheet("QPushButton { background: #c0c0c0; border: 2px outset #f0f0f0; }");
+  FClientArea = new TClientArea(this);
   for (size_t i = 0; i < FHandles.size(); ++i) {
-    auto* handle = new platform::TPanel(this, std::string(kHandles[i].name) + "_Dot_Panel");
+    auto* handle = new platform::TPanel(FClientArea, std::string(kHandles[i].name) + "_Dot_Panel");
     handle->setGeometry(0, 0, kHandleSize, kHandleSize);
     QPalette colours = handle->palette();
     colours.setColor(QPalette::Window, Qt::black);
@@ -235,12 +257,13 @@ TFrame::TFrame(QWidget* owner) : platform::TForm(owner) {
     handle->hide();
     FHandles[i] = handle;
   }
-  MMB = new platform::TBitBtn(this);
+  MMB = new platform::TBitBtn(FClientArea);
   MMB->setObjectName("MMB");
   MMB->setGeometry(0, 0, kMarkerSize, kMarkerSize);
   MMB->SetGlyph("morvane/menubar");
   MMB->setFocusPolicy(Qt::NoFocus);
   MMB->hide();
+  ShowMenuBar();
   FormCreate();
 }
 
@@ -279,7 +302,7 @@ bool TFrame::IsDesignComponent(const QWidget* widget) const {
   if (widget == nullptr || widget == this || widget->objectName().isEmpty()) return false;
   if (GetComponentKind(widget) == ckNone) return false;
   const QWidget* parent = widget->parentWidget();
-  if (parent == this) return true;
+  if (parent == this || parent == FClientArea) return true;  // the menu bar, the rest
   return GetComponentKind(parent) == ckPanel && !IsHandlePanel(parent) && IsDesignComponent(parent);
 }
 
@@ -288,6 +311,7 @@ std::vector<QWidget*> TFrame::Components() const {
   std::function<void(const QWidget*)> walk = [&](const QWidget* parent) {
     for (QObject* child : parent->children()) {
       auto* widget = qobject_cast<QWidget*>(child);
+      if (widget == FClientArea) walk(widget);
       if (!IsDesignComponent(widget)) continue;
       found.push_back(widget);
       if (GetComponentKind(widget) == ckPanel) walk(widget);
@@ -331,8 +355,8 @@ void TFrame::SetGeometryOf(QWidget* component, const TGeometry& g) {
 }
 
 QWidget* TFrame::ComponentAt(QWidget* receiver, QPoint globalPoint) {
-  if (receiver == this) {
-    QWidget* child = childAt(mapFromGlobal(globalPoint));
+  if (receiver == this || receiver == FClientArea) {
+    QWidget* child = FClientArea->childAt(FClientArea->mapFromGlobal(globalPoint));
     if (child == nullptr) return this;
     receiver = child;
   }
@@ -342,7 +366,7 @@ QWidget* TFrame::ComponentAt(QWidget* receiver, QPoint globalPoint) {
 }
 
 void TFrame::RaiseMarkers() {
-  for (QObject* child : children()) {
+  for (QObject* child : FClientArea->children()) {
     auto* widget = qobject_cast<QWidget*>(child);
     if (IsBitmapButton(widget) && !widget->isHidden()) widget->raise();
   }
@@ -353,7 +377,7 @@ void TFrame::RaiseMarkers() {
 void TFrame::ShowHandles() {
   if (FCtrlMoving || FShiftSizing || FButtonDown || FSelected.isNull() || FSelected == this) return;
   if (GetComponentKind(FSelected) == ckMenuBar && FSelected != MMB) FSelected = MMB;
-  QPoint origin = FSelected->parentWidget()->mapTo(this, FSelected->pos());
+  QPoint origin = FSelected->parentWidget()->mapTo(FClientArea, FSelected->pos());
   int left = origin.x() - 2;
   int top = origin.y() - 2;
   int right = origin.x() + FSelected->width() - 3;
@@ -475,8 +499,9 @@ void TFrame::EndGestureWrites(bool resized) {
 }
 
 void TFrame::CreateFromPalette() {
-  QWidget* container =
-      FSelected == this || GetComponentKind(FSelected) == ckPanel ? FSelected.data() : FSelected->parentWidget();
+  QWidget* container = FSelected == this                     ? FClientArea
+                       : GetComponentKind(FSelected) == ckPanel ? FSelected.data()
+                                                                 : FSelected->parentWidget();
   QWidget* created = nullptr;
   WriteFrameSource(
       this,
@@ -512,7 +537,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
   int tool = main.FSelectedTool;
   QPoint place(FGrabX, FGrabY);
   if (FSelected != this && GetComponentKind(FSelected) != ckPanel) place = FSelected->mapToParent(place);
-  QPoint onFrame = container == this ? place : container->mapTo(this, place);
+  QPoint onFrame = container == FClientArea ? place : container->mapTo(FClientArea, place);
   const std::string name = GetPaletteClassName(tool);
   if (tool == ckRadioButton) UncheckRadioButtons(container);
   QWidget* created = NewSurfaceControl(tool, container);
@@ -528,7 +553,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
       return menuBar;
     }
     case ckImage: {
-      auto* image = new TImage(this);
+      auto* image = new TImage(FClientArea);
       image->setObjectName(QString::fromStdString(name));
       image->setGeometry(QRect(onFrame, PaletteSize(tool)));
       image->SetAnimate(false);
@@ -538,7 +563,7 @@ QWidget* TFrame::CreatePaletteComponent(QWidget* container) {
       return image;
     }
     case ckFileDialog: {
-      auto* dialog = new TOpenDlg(this);
+      auto* dialog = new TOpenDlg(FClientArea);
       dialog->setObjectName("OpenDlg1");
       dialog->setGeometry(QRect(onFrame, QSize(kMarkerSize, kMarkerSize)));
       dialog->setFocusPolicy(Qt::NoFocus);
@@ -624,6 +649,12 @@ void TFrame::DeleteSelection() {
 
 // ---- The message hook ----
 
+void TFrame::CaptureMouse() { grabMouse(); }
+
+void TFrame::ReleaseCapture() {
+  if (mouseGrabber() == this) releaseMouse();
+}
+
 void TFrame::InstallHook() { hookInstalled_ = true; }
 
 void TFrame::RemoveHook() { hookInstalled_ = false; }
@@ -669,7 +700,9 @@ bool TFrame::Hook(QWidget* receiver, QEvent* event) {
       if (mouse->button() != Qt::LeftButton || (mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0)
         return true;
       FDoubleClicked = true;
-      if (receiver == MMB) OpenMenuDesigner();
+      // What follows may open a dialog or another window, which must have the mouse.
+      ReleaseCapture();
+      if (FSelected == MMB) OpenMenuDesigner();
       else if (GetComponentKind(FSelected) == ckImage) ObjInsForm->miniDots1Click();
       else EditDefaultHandler();
       // The handler's page took the input: the button-up of this gesture comes to the frame no more.
@@ -688,6 +721,7 @@ bool TFrame::MousePress(QWidget* receiver, QMouseEvent* event) {
   QPoint global = event->globalPosition().toPoint();
   QWidget* hit = ComponentAt(receiver, global);
   if (hit == nullptr) return true;
+  CaptureMouse();
   FButtonDown = true;
   if (IsHandlePanel(hit)) {
     std::string name = hit->objectName().toStdString();
@@ -706,7 +740,7 @@ bool TFrame::MousePress(QWidget* receiver, QMouseEvent* event) {
   bool arrow = workbench::MainForm->FSelectedTool == ptNoTool;
   if (changed && arrow) ShowInInspector(hit);
   HideHandles();
-  QPoint grab = hit->mapFromGlobal(global);
+  QPoint grab = (hit == this ? FClientArea : hit)->mapFromGlobal(global);
   FGrabX = grab.x();
   FGrabY = grab.y();
   // With a palette tool the press only marks where the new component goes: nothing is dragged.
@@ -731,6 +765,7 @@ void TFrame::MouseMove(QMouseEvent* event) {
 }
 
 bool TFrame::MouseRelease(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) ReleaseCapture();
   if ((event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0) return false;
   bool wasDown = FButtonDown;
   FButtonDown = false;
@@ -826,7 +861,7 @@ void TFrame::FormActivate() {
   bool noMenuBar = FrameId == fkApplet || !MMB->isHidden();
   if (noMenuBar && main.CompoMenu->isChecked()) main.UnSelect1Click();
   main.CompoMenu->setEnabled(!noMenuBar);
-  bool hasFileDialog = findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+  bool hasFileDialog = FClientArea->findChild<TOpenDlg*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
   if (hasFileDialog && main.CompoOpenDlg->isChecked()) main.UnSelect1Click();
   main.CompoOpenDlg->setEnabled(!hasFileDialog);
   main.SwapButton->OnClick = [] { workbench::MainForm->FindEditor(); };
@@ -836,7 +871,10 @@ void TFrame::FormActivate() {
   }
 }
 
-void TFrame::FormDeactivate() { RemoveHook(); }
+void TFrame::FormDeactivate() {
+  ReleaseCapture();
+  RemoveHook();
+}
 
 void TFrame::moveEvent(QMoveEvent* event) {
   platform::TForm::moveEvent(event);
@@ -858,14 +896,10 @@ void TFrame::FormResize() {
   if (!Released()) ObjInsForm->RefreshSize();
 }
 
-void TFrame::paintEvent(QPaintEvent* event) {
-  platform::HandleEvent([&] { FormPaint(event); });
-}
-
 void TFrame::FormPaint(QPaintEvent* event) {
   int spacing = workbench::EditorForm != nullptr ? workbench::EditorForm->GetGridSize() : 1;
   const QRect& clip = event->rect();
-  QPainter painter(this);
+  QPainter painter(FClientArea);
   painter.setPen(Qt::black);
   std::vector<int> rows = GridLines(clip.top(), clip.top() + clip.height(), spacing);
   for (int x : GridLines(clip.left(), clip.left() + clip.width(), spacing))
@@ -874,10 +908,15 @@ void TFrame::FormPaint(QPaintEvent* event) {
 
 void TFrame::ShowMenuBar() {
   auto* bar = findChild<TMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
-  if (bar == nullptr) return;
-  bar->setGeometry(0, 0, width(), platform::WindowMetricsConst::MenuHeight);
-  bar->setVisible(!bar->Items.empty());
-  bar->raise();
+  const bool shown = bar != nullptr && !bar->Items.empty();
+  if (bar != nullptr) {
+    bar->setGeometry(0, 0, width(), platform::WindowMetricsConst::MenuHeight);
+    bar->setVisible(shown);
+  }
+  // The window keeps its size: the menu bar takes its height from the client area, as the running
+  // window's does.
+  const int top = shown ? platform::WindowMetricsConst::MenuHeight : 0;
+  FClientArea->setGeometry(0, top, width(), std::max(height() - top, 0));
 }
 
 void TFrame::OpenMenuDesigner() {

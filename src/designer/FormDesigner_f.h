@@ -55,6 +55,9 @@ std::string InspectorEntry(const QObject* component);
 class TFrame;
 // The frame itself, or the frame the component lies on; nullptr outside any frame.
 TFrame* FrameOf(QWidget* component);
+// The name of the component's container as the source and the design file give it: the frame's
+// own name for a component on the frame's client area.
+std::string ContainerName(const QWidget* component);
 // A colour role of a control as 0x00BBGGRR.
 unsigned ColourOf(const QWidget* widget, QPalette::ColorRole role);
 // A label's alignment: 0 left, 1 right, 2 centre.
@@ -83,6 +86,9 @@ class TFrame : public platform::TForm {
   int FGrabX = 0;
   int FGrabY = 0;
   platform::TBitBtn* MMB;  // the marker that stands for the menu bar on the surface
+  // The drawing area below the designed menu bar: the components, the handles and the markers lie
+  // on it, and positions on the frame are its coordinates.
+  QWidget* ClientArea() const { return FClientArea; }
 
   // Design components in creation order, so a panel comes before the components it holds.
   std::vector<QWidget*> Components() const;
@@ -100,8 +106,8 @@ class TFrame : public platform::TForm {
   // Shows the menu designer for the frame's menu bar (a double-click on its marker).
   void OpenMenuDesigner();
   void RaiseMarkers();
-  // The designed menu bar across the top of the surface while it has menus, so that a click on a
-  // menu item reaches MenuItemClick as in the running window.
+  // The designed menu bar across the top of the window while it has menus, so that a click on a
+  // menu item reaches MenuItemClick as in the running window; the client area takes the rest.
   void ShowMenuBar();
   // Takes the window's present geometry as the last one written, as after a design was read.
   void KeepFrameGeometry() { FFrameGeometry = {Left(), Top(), Width(), Height()}; }
@@ -123,7 +129,6 @@ class TFrame : public platform::TForm {
   void FormDeactivate() override;
   void FormResize() override;
   void moveEvent(QMoveEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -139,6 +144,10 @@ class TFrame : public platform::TForm {
   bool MouseRelease(QMouseEvent* event);
   void KeyDown(QKeyEvent* event);
   void KeyUp(QKeyEvent* event);
+  // The mouse is captured by the frame from a press on the surface to its release, so that the
+  // drag's moves and release come here whatever widget lies under the mouse or is hidden meanwhile.
+  void CaptureMouse();
+  void ReleaseCapture();
   void CreateFromPalette();
   void EndGestureWrites(bool resized);
   void WriteGeometryChange(QWidget* component, const TGeometry& before, bool position, bool size);
@@ -154,6 +163,7 @@ class TFrame : public platform::TForm {
   bool IsDesignComponent(const QWidget* widget) const;
   bool Qualifies(const QWidget* component) const;
 
+  QWidget* FClientArea;
   std::array<platform::TPanel*, 8> FHandles{};  // LT, T, RT, R, RB, B, LB, L
   // The selection's geometry when the current gesture began; the writers compare against it.
   int FSavedLeft = 0, FSavedTop = 0, FSavedWidth = 0, FSavedHeight = 0;

@@ -17,9 +17,12 @@ TItemsEditorForm::TItemsEditorForm() {
   Panel1 = new platform::TPanel(this);
   Panel1->setObjectName("Panel1");
   Panel1->setGeometry(3, 3, 376, 249);
+  // A raised inner and a lowered outer bevel: a sunken box.
+  Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Label1 = new platform::TLabel(Panel1);
   Label1->setObjectName("Label1");
-  Label1->move(9, 8);
+  // Wide enough for any count: shown first with "1 Line", a label would keep that width.
+  Label1->setGeometry(9, 8, 200, 17);
   Label1->setText("1 Line");
   Memo1 = new QPlainTextEdit(Panel1);
   Memo1->setObjectName("Memo1");

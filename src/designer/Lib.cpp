@@ -743,9 +743,11 @@ void CollectComponents(const QObject* parent, std::vector<QObject*>& found) {
   }
 }
 
+// The menu bar hangs from the frame itself, the other components from its client area.
 std::vector<QObject*> FrameComponents(const TFrame& frame) {
   std::vector<QObject*> found;
   CollectComponents(&frame, found);
+  CollectComponents(frame.ClientArea(), found);
   return found;
 }
 
@@ -794,7 +796,7 @@ platform::TMenuItem* FindMenuItem(const std::string& name) {
 QObject* FindOpenDlg() {
   TFrame* frame = CurrentFrame();
   if (frame == nullptr) return nullptr;
-  for (QObject* child : frame->children())
+  for (QObject* child : frame->ClientArea()->children())
     if (GetComponentKind(child) == ckFileDialog) return child;
   return nullptr;
 }

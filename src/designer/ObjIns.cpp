@@ -37,6 +37,7 @@ const QColor kGray(128, 128, 128);
 // The chooser sorts its entries by this role: the entry's text in lower case.
 constexpr int kChooserSortRole = Qt::UserRole + 1;
 constexpr int kButtonWidth = 17;  // an arrow or dots button and its gap beside an editor
+constexpr int kEditorTextMargin = 2;  // a line edit's own room on either side of its text
 
 Names Rows(std::initializer_list<const char*> names) {
   Names rows;
@@ -61,6 +62,18 @@ const Names kAppletGrayEvents =
 std::string Text(const QString& text) { return text.toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
+// A value list opens below its editor, wide and tall enough for every entry; where the page has
+// no room for it below, it opens above, and it never leaves the page.
+void PlaceValueList(QListWidget* list, const QWidget* editor, int cellWidth) {
+  const QWidget* page = list->parentWidget();
+  const int frame = 2 * list->frameWidth();
+  const int width = std::min(std::max(cellWidth, list->sizeHintForColumn(0) + frame), page->width());
+  const int height = std::min(list->count() * list->sizeHintForRow(0) + frame, page->height());
+  const int left = std::clamp(editor->x() - 1, 0, page->width() - width);
+  const int below = editor->y() + editor->height();
+  const int top = below + height <= page->height() ? below : std::max(editor->y() - height, 0);
+  list->setGeometry(left, top, width, height);
+}
 
 }  // namespace
 
@@ -214,21 +227,44 @@ const std::vector<std::string>& EventRowNames(int kind) {
 
 namespace {
 
-// The name column's least width: the widest row name of any kind, so that no name is cut off.
-// Every resize asks, and the names never change: they are measured once per font, each distinct
-// name once.
-int WidestRowName(const QFont& font) {
-  static QString measuredFont;
-  static int widest = 0;
-  if (font.key() == measuredFont) return widest;
+constexpr int kCellIndent = 2;  // the text's distance from a cell's left border
+
+// The words of a property's value list, in list order; the booleans for a code without a list of
+// its own.
+const std::vector<const char*>& ValueList(int code) {
+  static const std::vector<const char*> kBooleans = {"True", "False"};
+  static const std::map<int, std::vector<const char*>> kLists = {
+      {pcAlign, {"LEFT", "CENTER", "RIGHT"}},
+      {pcBackground, {"black", "blue", "cyan", "darkGray", "gray", "green", "lightGray", "magenta", "orange", "pink",
+                      "red", "white", "yellow"}},
+      {pcCursor, {"CROSSHAIR_CURSOR", "DEFAULT_CURSOR", "E_RESIZE_CURSOR", "HAND_CURSOR", "MOVE_CURSOR",
+                  "NE_RESIZE_CURSOR", "NW_RESIZE_CURSOR", "N_RESIZE_CURSOR", "SE_RESIZE_CURSOR", "SW_RESIZE_CURSOR",
+                  "S_RESIZE_CURSOR", "TEXT_CURSOR", "WAIT_CURSOR", "W_RESIZE_CURSOR"}},
+      {pcFontName, {"Courier", "Dialog", "Helvetica", "Symbol", "TimesRoman"}},
+      {pcFontStyle, {"[]", "[BOLD]", "[ITALIC]", "[BOLD,ITALIC]"}},
+      {pcOrientation, {"HORIZONTAL", "VERTICAL"}}};
+  auto found = kLists.find(code == pcForeground ? pcBackground : code);
+  return found == kLists.end() ? kBooleans : found->second;
+}
+
+// The name column's least width: the widest row name of any kind in a cell, so that no name is cut.
+int NameColumnWidth(const TRowPanel& cell) {
   std::set<std::string> distinct;
   for (int kind = ckFrame; kind <= ckFileDialog; ++kind)
     for (const Names* names : {&PropertyRowNames(kind), &EventRowNames(kind)}) distinct.insert(names->begin(), names->end());
-  const QFontMetrics metrics(font);
-  widest = 0;
-  for (const std::string& name : distinct) widest = std::max(widest, metrics.horizontalAdvance(QText(name)) + 2);
-  measuredFont = font.key();
-  return widest;
+  int widest = 0;
+  for (const std::string& name : distinct) widest = std::max(widest, cell.fontMetrics().horizontalAdvance(QText(name)));
+  return widest + 2 * cell.frameWidth() + kCellIndent;
+}
+
+// The value column's least width: the widest word of the value lists, whole in its row's editor
+// beside the arrow button.
+int ValueColumnWidth(const QLineEdit& editor) {
+  int widest = 0;
+  for (int code : {pcAlign, pcBackground, pcCursor, pcFontName, pcFontStyle, pcOrientation, pcChecked})
+    for (const char* word : ValueList(code)) widest = std::max(widest, editor.fontMetrics().horizontalAdvance(word));
+  const QMargins margins = editor.textMargins();
+  return widest + margins.left() + margins.right() + 2 * kEditorTextMargin + kButtonWidth;
 }
 
 }  // namespace
@@ -253,12 +289,13 @@ void TRowPanel::mousePressEvent(QMouseEvent* event) {
 void TRowPanel::paintEvent(QPaintEvent* event) {
   if (!ElidesValue) return QLabel::paintEvent(event);
   const QString whole = text();
-  const QString shown = fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width());
+  const QRect room = contentsRect().adjusted(std::max(indent(), 0), 0, 0, 0);
+  const QString shown = fontMetrics().elidedText(whole, Qt::ElideRight, room.width());
   setToolTip(shown == whole ? QString() : whole);
   if (shown == whole) return QLabel::paintEvent(event);
   QPainter painter(this);
   painter.setPen(palette().color(foregroundRole()));
-  painter.drawText(contentsRect(), static_cast<int>(alignment()), shown);
+  painter.drawText(room, static_cast<int>(alignment()), shown);
 }
 
 void TMiniEdit::keyPressEvent(QKeyEvent* event) {
@@ -341,7 +378,8 @@ void TObjInsForm::FormCreate() {
   platform::Connect(miniArrow1, &QToolButton::clicked, this, [this] { miniArrow1Click(); });
   platform::Connect(miniDots1, &QToolButton::clicked, this, [this] { miniDots1Click(); });
   OpenPictureDialog1 = new platform::TOpenDialog(this);
-  OpenPictureDialog1->Filter = "GIF Image (*.gif)|*.gif|All files (*.*)|*.*";
+  OpenPictureDialog1->Filter = "GIF files [*.gif]|*.gif|All files [*.*]|*.*";
+  OpenPictureDialog1->DefaultExt = "gif";
   OpenPictureDialog1->Title = "Open Picture";
   miniList1 = new QListWidget(PropertyBackPanel);
   platform::Connect(miniList1, &QListWidget::itemClicked, this, [this] { miniList1Click(); });
@@ -354,12 +392,16 @@ void TObjInsForm::FormCreate() {
   miniArrow2->setFixedSize(14, 14);
   miniArrow2->setIconSize(QSize(10, 10));
   miniList2 = new QListWidget(EventBackPanel);
-  miniList2->setSortingEnabled(true);
+  miniList2->setSortingEnabled(true);  // ignoring case: its entries are THandlerItems
   BuildEventsEditor();
   for (QWidget* editor : std::initializer_list<QWidget*>{miniEdit1, miniDots1, miniArrow1, miniList1, miniEdit2,
                                                           miniArrow2, miniList2})
     editor->hide();
-  setMinimumWidth(MinimumWidth - 2 * platform::WindowMetricsConst::FrameWidth);
+  // The window never gets so narrow that a row name or a word of a value list would be cut.
+  nameColumn_ = NameColumnWidth(*FPropNamePanels[0]);
+  valueColumn_ = ValueColumnWidth(*miniEdit1);
+  for (QWidget* sheet : {ProPage, EvePage}) sheet->setMinimumWidth(nameColumn_ + 4 + valueColumn_);
+  setMinimumWidth(Page1->minimumSizeHint().width());
   SetBounds(0, 99, 170, 439);
 }
 
@@ -374,6 +416,7 @@ void TObjInsForm::BuildRows(QFrame* back, int count, std::vector<TRowPanel*>& na
     value->SetTextColour(kNavy);
     for (TRowPanel* panel : {name, value}) {
       panel->setFrameShape(QFrame::Panel);
+      panel->setIndent(kCellIndent);
       panel->OnClick = click;
       panel->hide();
     }
@@ -388,7 +431,8 @@ void TObjInsForm::ResizeForm() {
   Page1->setGeometry(0, 33, width(), std::max(height() - 33, 0));
   for (QFrame* back : {PropertyBackPanel, EventBackPanel}) back->setGeometry(Page1->currentWidget()->rect());
   const int w = PropertyBackPanel->width();
-  const int half = std::max(w / 2 - 4, WidestRowName(PropertyBackPanel->font()));
+  // Half the sheet for the names, as long as neither column gets too narrow for its texts.
+  const int half = std::max(nameColumn_, std::min(w / 2 - 4, w - 4 - valueColumn_));
   for (auto* rows : {&FPropNamePanels, &FEventNamePanels})
     for (TRowPanel* panel : *rows) panel->setGeometry(0, panel->y(), half, RowHeight);
   for (auto* rows : {&FPropValuePanels, &FEventValuePanels})
@@ -419,9 +463,7 @@ void TObjInsForm::PlacePropertyEditor(int row, int code) {
   const bool beside = list || IsDotsCode(code);
   miniEdit1->setGeometry(cell->x(), cell->y(), cell->width() - (beside ? kButtonWidth : 1), 17);
   if (beside) (list ? miniArrow1 : miniDots1)->move(miniEdit1->x() + miniEdit1->width() + 1, miniEdit1->y() + 2);
-  if (list)
-    miniList1->setGeometry(miniEdit1->x() - 1, miniEdit1->y() + miniEdit1->height(), cell->width(),
-                           miniList1->count() * 13 + 3);
+  if (list) PlaceValueList(miniList1, miniEdit1, cell->width());
 }
 
 void TObjInsForm::PlaceHandlerEditor(int row) {
@@ -429,8 +471,7 @@ void TObjInsForm::PlaceHandlerEditor(int row) {
   const TRowPanel* cell = FEventValuePanels[row];
   miniEdit2->setGeometry(cell->x(), cell->y(), cell->width() - kButtonWidth, 17);
   miniArrow2->move(miniEdit2->x() + miniEdit2->width() + 1, miniEdit2->y() + 2);
-  miniList2->setGeometry(miniEdit2->x() - 1, miniEdit2->y() + miniEdit2->height(), cell->width(),
-                         miniList2->count() * 13 + 3);
+  PlaceValueList(miniList2, miniEdit2, cell->width());
 }
 
 TFrame* TObjInsForm::CurrentFrame() const { return workbench::MainForm->FCurrentFrame.data(); }
@@ -678,24 +719,8 @@ void TObjInsForm::OpenDotsEditor(int row) {
 }
 
 void TObjInsForm::FillValueList(int code) {
-  static const std::map<int, std::vector<const char*>> kLists = {
-      {pcAlign, {"LEFT", "CENTER", "RIGHT"}},
-      {pcBackground, {"black", "blue", "cyan", "darkGray", "gray", "green", "lightGray", "magenta", "orange", "pink",
-                      "red", "white", "yellow"}},
-      {pcCursor, {"CROSSHAIR_CURSOR", "DEFAULT_CURSOR", "E_RESIZE_CURSOR", "HAND_CURSOR", "MOVE_CURSOR",
-                  "NE_RESIZE_CURSOR", "NW_RESIZE_CURSOR", "N_RESIZE_CURSOR", "SE_RESIZE_CURSOR", "SW_RESIZE_CURSOR",
-                  "S_RESIZE_CURSOR", "TEXT_CURSOR", "WAIT_CURSOR", "W_RESIZE_CURSOR"}},
-      {pcFontName, {"Courier", "Dialog", "Helvetica", "Symbol", "TimesRoman"}},
-      {pcFontStyle, {"[]", "[BOLD]", "[ITALIC]", "[BOLD,ITALIC]"}},
-      {20, {"HORIZONTAL", "VERTICAL"}}};
-  int list = code == pcForeground ? pcBackground : code;
   miniList1->clear();
-  auto found = kLists.find(list);
-  if (found == kLists.end()) {
-    miniList1->addItems({"True", "False"});
-    return;
-  }
-  for (const char* word : found->second) miniList1->addItem(word);
+  for (const char* word : ValueList(code)) miniList1->addItem(word);
 }
 
 void TObjInsForm::miniArrow1Click() {
@@ -714,6 +739,10 @@ void TObjInsForm::miniList1Exit() {
 void TObjInsForm::miniEdit1KeyDown(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     CommitProperty();
+    return;
+  }
+  if (event->key() == Qt::Key_Escape) {
+    miniEdit1->PutStoredValueBack(*FPropValuePanels[miniEdit1->Tag / 100]);
     return;
   }
   int code = miniEdit1->Tag % 100;

@@ -63,6 +63,11 @@ class TMiniEdit : public QLineEdit {
   int Tag = -1;
   bool Modified() const { return isModified(); }
   void SetModified(bool modified) { setModified(modified); }
+  // Escape: the editor shows the row's stored value again, so that leaving it commits nothing.
+  void PutStoredValueBack(const QLabel& cell) {
+    setText(cell.text());
+    setModified(false);
+  }
   std::function<void(QKeyEvent*)> OnKeyDown;
   std::function<void(QKeyEvent*)> OnKeyUp;
   std::function<void()> OnExit;
@@ -161,8 +166,6 @@ class TObjInsForm : public platform::TForm {
   // The component the rows show; null while none.
   QWidget* Shown() const { return shown_; }
 
-  static constexpr int MinimumWidth = 160;
-
  protected:
   void FormDeactivate() override;
   void FormResize() override { ResizeForm(); }
@@ -221,6 +224,8 @@ class TObjInsForm : public platform::TForm {
   int shownKind_ = 0;
   QObject* FEventTaps = nullptr;  // owns the Events page's double-click and leaving watchers
   bool sortingChooser_ = false;
+  int nameColumn_ = 0;   // the name column's least width
+  int valueColumn_ = 0;  // the value column's least width
 };
 
 extern TObjInsForm* ObjInsForm;

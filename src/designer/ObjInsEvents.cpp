@@ -41,6 +41,15 @@ class TEventTap : public QObject {
 std::string Text(const QString& text) { return text.toStdString(); }
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 
+// An offered handler name: the handler list orders them alphabetically, ignoring case.
+class THandlerItem : public QListWidgetItem {
+ public:
+  explicit THandlerItem(const QString& handler) : QListWidgetItem(handler) {}
+  bool operator<(const QListWidgetItem& other) const override {
+    return text().compare(other.text(), Qt::CaseInsensitive) < 0;
+  }
+};
+
 // " OnMouseDown" gives "MouseDown".
 std::string EventOfRow(const QString& rowName) { return Text(rowName).substr(3); }
 
@@ -100,7 +109,7 @@ void TObjInsForm::AddGroupHandlers(const std::vector<std::string>& group) {
     std::string event = GetFirstWord(line);
     if (event.size() < 2 || std::find(group.begin(), group.end(), event.substr(2)) == group.end()) continue;
     QString handler = QText(GetHandlerName(line));
-    if (miniList2->findItems(handler, Qt::MatchExactly).isEmpty()) miniList2->addItem(handler);
+    if (miniList2->findItems(handler, Qt::MatchExactly).isEmpty()) miniList2->addItem(new THandlerItem(handler));
   }
 }
 
@@ -165,6 +174,7 @@ bool TObjInsForm::CommitHandler() {
 // ---- Default handler and jump ----
 
 void TObjInsForm::miniEdit2KeyDown(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) miniEdit2->PutStoredValueBack(*FEventValuePanels[miniEdit2->Tag / 100]);
   if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return;
   if (CommitHandler() && !miniEdit2->text().isEmpty()) JumpToHandler();
 }

@@ -40,6 +40,7 @@ TMenuItem* MenuBarItemWithKey(QWidget* window, const QKeySequence& key) {
 
 TMenuItem::TMenuItem(const std::string& caption, QObject* owner)
     : QObject(owner), action_(new TMenuAction(QString::fromStdString(caption), this)) {
+  action_->setSeparator(caption == "-");
   Connect(action_, &QAction::triggered, this, [this] { Click(); });
 }
 
@@ -47,7 +48,10 @@ TMenuItem::~TMenuItem() { delete menu_; }
 
 std::string TMenuItem::Caption() const { return action_->text().toStdString(); }
 
-void TMenuItem::SetCaption(const std::string& caption) { action_->setText(QString::fromStdString(caption)); }
+void TMenuItem::SetCaption(const std::string& caption) {
+  action_->setText(QString::fromStdString(caption));
+  action_->setSeparator(caption == "-");
+}
 
 std::string TMenuItem::ShortCut() const { return action_->shortcut().toString().toStdString(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Menus: TMenuItem is an action that becomes a submenu as soon as it has items. Captions use "&"
-// for the access key and shortcuts are key sequences ("Ctrl+O", "F9"), as the menus show them.
+// for the access key, a caption "-" makes the item a separator line that is never clicked, and
+// shortcuts are key sequences ("Ctrl+O", "F9"), as the menus show them.
 //
 // Shortcut keys go first to the active window's own menu bar: its items' keys are live in that
 // window only, so two windows may use one key. A key that no control of the active window used

@@ -248,7 +248,7 @@ TEST_F(DesignFileTest, AnApplicationsMenuBarMarkerComesBackAboveTheControls) {
   EXPECT_FALSE(Main().CompoMenu->isEnabled());
   ASSERT_NE(frame->findChild<TMenuBar*>("MenuBar1"), nullptr);
   // The marker, made with the frame, is raised over the button read after it.
-  QObjectList children = frame->children();
+  QObjectList children = frame->ClientArea()->children();
   EXPECT_GT(children.indexOf(frame->MMB), children.indexOf(frame->findChild<QWidget*>("Button1")));
   EXPECT_EQ(InspectorEntries(),
             (std::vector<std::string>{"Button1 : TButton", "MenuBar1 : TMenuBar", "noname01 : TFrame"}));
@@ -307,7 +307,7 @@ TEST_F(DesignFileTest, APanelNamingItselfAsItsParentLiesOnTheFrame) {
   WriteText("Form1.jfm", Joined(lines));
   TFrame* frame = Load("Form1");
   ASSERT_NE(frame, nullptr);
-  EXPECT_EQ(frame->findChild<QWidget*>("Panel1")->parentWidget(), frame);
+  EXPECT_EQ(frame->findChild<QWidget*>("Panel1")->parentWidget(), frame->ClientArea());
 }
 
 TEST_F(DesignFileTest, PicturesAreLookedForBesideTheDesignWhateverSeparatorTheirPathHas) {
@@ -341,7 +341,7 @@ TEST_F(DesignFileTest, PicturesAreLookedForBesideTheDesignWhateverSeparatorTheir
   auto* missing = frame->findChild<TImage*>("Image2");
   EXPECT_TRUE(missing->Picture().isNull());
   EXPECT_EQ(missing->geometry(), QRect(10, 20, 30, 40));
-  EXPECT_EQ(frame->findChild<QWidget*>("Button1")->parentWidget(), frame);
+  EXPECT_EQ(frame->findChild<QWidget*>("Button1")->parentWidget(), frame->ClientArea());
   // The picture's place is kept for the day its file comes back: saving drops nothing.
   std::vector<std::string> written = DesignText(*frame).Lines();
   lines[std::find(lines.begin(), lines.end(), "  Parent = Nowhere") - lines.begin()] = "  Parent = Form1";

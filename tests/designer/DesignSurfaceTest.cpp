@@ -117,8 +117,8 @@ TEST_F(SurfaceTest, ControlsNeverReactAndAPressWithShiftStartsNothing) {
   std::string before = Active().Lines().Text();
   QPoint place = button->pos();
   Press(button, {5, 5}, Qt::ShiftModifier);
-  MoveTo(button, {40, 40});
-  Release(button, {40, 40}, Qt::ShiftModifier);
+  MoveTo({40, 40});
+  Release({40, 40}, Qt::ShiftModifier);
   EXPECT_EQ(button->pos(), place);
   EXPECT_EQ(Frame().FSelected, button);
   EXPECT_EQ(Active().Lines().Text(), before);
@@ -160,6 +160,23 @@ TEST_F(SurfaceTest, HandleDragsKeepSizesAtZeroOrAbove) {
   Drag(rightBottom, {0, 0}, {-50, -50});
   EXPECT_EQ(button->size(), QSize(0, 0));
   EXPECT_EQ(Positions().back(), "        Button1.reshape(175,125+MenuBarHeight,0,0);");
+}
+
+// The pressed handle hides at once; the drag and its release still belong to the frame.
+TEST_F(SurfaceTest, AHandleDragFollowsTheHandWithinTheSurfaceAndEndsAtTheRelease) {
+  NewForm(fkApplet);
+  QWidget* button = Drop(ckButton, {10, 20});
+  auto* rightBottom = Frame().findChild<QWidget*>("RB_Dot_Panel");
+  Press(rightBottom, {2, 2});
+  MoveTo({22, 12});
+  EXPECT_EQ(button->size(), QSize(95, 35));
+  // Past the surface's edge the size stops at it.
+  MoveTo({600, 600});
+  EXPECT_EQ(button->size(), QSize(390, 280));
+  Release({600, 600});
+  EXPECT_EQ(Positions().back(), "        Button1.reshape(10,20+MenuBarHeight,390,280);");
+  QTest::mouseMove(Frame().windowHandle(), {200, 150});
+  EXPECT_EQ(button->size(), QSize(390, 280)) << "the button follows the mouse after the release";
 }
 
 TEST_F(SurfaceTest, AnExistingComponentIsNotDraggedWhileAPaletteToolIsSelected) {

@@ -124,9 +124,7 @@ TEST_F(EventsPageTest, EachGroupBindsByDoubleClickTypingAndTheListWithoutSecondR
 
   // A double-click on the button on the surface: its Action gets the default handler and the caret
   // stands at the end of the routine's empty body line.
-  Press(button, {3, 3});
-  Release(button, {3, 3});
-  Mouse(QEvent::MouseButtonDblClick, button, {3, 3}, Qt::LeftButton);
+  DoubleClick(button, {3, 3});
   EXPECT_EQ(Inspector().Page1->currentWidget(), Inspector().EvePage);
   EXPECT_EQ(Value("Action"), "Button1_Action");
   EXPECT_EQ(Clauses().back(),

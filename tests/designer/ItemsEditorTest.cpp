@@ -23,6 +23,11 @@ TEST_F(WorkbenchTest, ItemsEditorLabelCountsLines) {
   }
   form.Show();
   EXPECT_EQ(form.Label1->text(), "2 Lines");
+  // Shown with a shorter count, the label still holds a longer one whole.
+  form.Memo1->setPlainText("a\nb\nc\nd\ne\nf\ng\nh\ni\nj");
+  EXPECT_EQ(form.Label1->text(), "10 Lines");
+  EXPECT_LE(form.Label1->fontMetrics().horizontalAdvance("10 Lines"), form.Label1->contentsRect().width());
+  EXPECT_NE(form.Panel1->frameShape(), QFrame::NoFrame) << "the panel has its bevel";
   EXPECT_TRUE(form.windowFlags().testFlag(Qt::Tool));
   EXPECT_EQ(form.frameGeometry().center(), form.screen()->geometry().center());
   EXPECT_EQ(form.focusWidget(), form.Memo1);

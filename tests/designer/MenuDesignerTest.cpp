@@ -42,9 +42,7 @@ class MenuDesignerTest : public SurfaceTest {
   void DesignMenu(const std::function<void(TMenuDesigner&)>& play, int result = platform::mrOk) {
     Modal().Queue(platform::ModalAnswer{result, {}, 0, [play](QWidget* w) { play(*static_cast<TMenuDesigner*>(w)); }});
     QWidget* marker = Frame().MMB;
-    Click(marker, {4, 4});
-    Mouse(QEvent::MouseButtonDblClick, marker, {4, 4}, Qt::LeftButton);
-    Release(marker, {4, 4});
+    DoubleClick(marker, {4, 4});
     ASSERT_EQ(Modal().Log().back().kind, "Form");
   }
   // The File menu with Open, a separator and Save as...
@@ -244,12 +242,49 @@ TEST_F(MenuDesignerTest, HandlersFollowTheItemsAndLeaveSubmenus) {
   EXPECT_EQ(MenuLines()[5], "        MenuBar1File0Open0Recent0 = new MenuItem(\"Recent\");");
 }
 
-TEST_F(MenuDesignerTest, TheDesignedMenuBarShowsOnTheFrameAndTakesItsOwnPresses) {
+TEST_F(MenuDesignerTest, TheDesignedMenuBarLiesAboveTheSurfaceAndTakesItsOwnPresses) {
   FormWithMenuBar();
+  QWidget* top = Drop(ckButton, {10, 2});
+  Main().FSelectedTool = ptNoTool;
+  const QRect outer(Frame().Left(), Frame().Top(), Frame().Width(), Frame().Height());
   EXPECT_TRUE(Bar().isHidden()) << "a bar without menus shows nothing";
   DesignFileMenu();
   EXPECT_EQ(Bar().geometry(), QRect(0, 0, Frame().width(), 19));
-  QWidget* selected = Frame().FSelected;
-  Press(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
-  EXPECT_EQ(Frame().FSelected.data(), selected) << "the surface took the press";
+  // The surface begins below the bar; the window and the places on the surface stay as they were.
+  EXPECT_EQ(top->mapTo(&Frame(), QPoint(0, 0)), QPoint(10, 21));
+  EXPECT_EQ(QRect(Frame().Left(), Frame().Top(), Frame().Width(), Frame().Height()), outer);
+  EXPECT_EQ(Positions()[1], "        Button1.reshape(14,25+MenuBarHeight,75,25);");
+  // The hand picks the button where it shows and places a label right below the bar.
+  Click(top, {3, 3});
+  EXPECT_EQ(Frame().FSelected.data(), top);
+  QWidget* label = Drop(ckLabel, {200, 20}, &Frame());
+  EXPECT_EQ(label->pos(), QPoint(200, 1));
+  // A press on a menu's title opens the menu and is no gesture of the surface.
+  Click(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
+  EXPECT_EQ(Frame().FSelected.data(), label) << "the surface took the press";
+  ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+  QApplication::activePopupWidget()->close();
+}
+
+TEST_F(MenuDesignerTest, ASeparatorOfTheDesignedMenuIsALineThatNoClickWrites) {
+  FormWithMenuBar();
+  DesignFileMenu();
+  // Clicks the item of the File menu, opened by a click on its title.
+  auto clickItem = [this](int index) {
+    Click(&Bar(), Bar().actionGeometry(Bar().actions().first()).center());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 3);
+    Click(menu, menu->actionGeometry(menu->actions()[index]).center());
+  };
+  const std::string before = Active().Lines().Text();
+  clickItem(1);
+  EXPECT_EQ(Active().Lines().Text(), before);
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "MenuBar1File0_separator_1", "OnAction"), "");
+  clickItem(0);
+  EXPECT_EQ(GetEventHandler(Frame().FHandlerList, "MenuBar1File0Open0", "OnAction"), "MenuBar1File0Open0_Action");
+
+  testsupport::WriteFile(temp_.File("noname01.java"), Active().Lines().Text());
+  int status = testsupport::RunShell("cd '" + temp_.Path() + "' && javac -nowarn noname01.java 2> javac.err");
+  EXPECT_EQ(status, 0) << testsupport::ReadFile(temp_.File("javac.err"));
 }

@@ -1,5 +1,7 @@
 // The object inspector on real design frames: the rows each kind shows and greys, and commits typed
 // into a row's editor that rewrite the source, down to a page that javac still compiles.
+#include <QScrollBar>
+
 #include "SurfaceFixture.h"
 #include "designer/CodeWriter_f.h"
 #include "designer/EventWriters.h"
@@ -182,4 +184,78 @@ TEST_F(InspectorTest, ChosenColourAndFlagsRewriteTheirLines) {
   choose("Visible", "False");
   EXPECT_TRUE(HasLine(Initialization(), "        Panel1.show(false);"));
   EXPECT_EQ(DesignTag(panel), 10);
+}
+
+namespace {
+
+// Whether a cell shows its whole text: a framed cell without an indent of its own keeps half an
+// "x" free before the text.
+bool ShowsWhole(const QLabel* cell) {
+  const int indent = cell->indent() >= 0      ? cell->indent()
+                     : cell->frameWidth() > 0 ? cell->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2
+                                              : 0;
+  return cell->fontMetrics().horizontalAdvance(cell->text()) <= cell->contentsRect().width() - indent;
+}
+
+}  // namespace
+
+TEST_F(InspectorTest, NamesValuesAndListsShowWholeAtTheStartingAndTheLeastWidth) {
+  NewForm(fkApplication);
+  Inspector().Show();
+  for (int width : {170, 0}) {
+    Inspector().SetInspectorWidth(width);  // as at start-up, then the least width
+    Inspector().SelectComponent(&Frame());
+    QApplication::processEvents();
+    for (int row = 0; row < 14; ++row) {
+      EXPECT_TRUE(ShowsWhole(Inspector().FPropNamePanels[row])) << row;
+      EXPECT_TRUE(ShowsWhole(Inspector().FPropValuePanels[row])) << row;
+    }
+    Inspector().Page1->setCurrentWidget(Inspector().EvePage);
+    QApplication::processEvents();
+    for (TRowPanel* name : Inspector().FEventNamePanels) EXPECT_TRUE(ShowsWhole(name)) << name->text().toStdString();
+    Inspector().Page1->setCurrentWidget(Inspector().ProPage);
+    QApplication::processEvents();
+
+    OpenRow("Cursor");
+    TMiniEdit* editor = Inspector().miniEdit1;
+    EXPECT_LE(editor->fontMetrics().horizontalAdvance("CROSSHAIR_CURSOR") + 4, editor->width());
+    OpenRow("FontName");
+    Inspector().miniArrow1Click();
+    QListWidget* list = Inspector().miniList1;
+    QApplication::processEvents();
+    const int frame = 2 * list->frameWidth();
+    EXPECT_GE(list->width(), list->sizeHintForColumn(0) + frame);
+    EXPECT_GE(list->height(), list->count() * list->sizeHintForRow(0) + frame);
+    EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+    EXPECT_TRUE(Inspector().PropertyBackPanel->rect().contains(list->geometry()));
+    Inspector().miniList1Exit();
+  }
+}
+
+TEST_F(InspectorTest, EscapePutsTheStoredValueBackAndHandlersAreOfferedIgnoringCase) {
+  NewForm(fkApplication);
+  QWidget* button = Drop(ckButton, {10, 10});
+  Inspector().Show();
+  const std::string before = Active().Lines().Text();
+  QWindow* window = Inspector().windowHandle();
+  OpenRow("Left");
+  QTest::keyClick(window, '5');
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_EQ(Inspector().miniEdit1->text(), "10");
+  OpenRow("Top");
+  EXPECT_EQ(button->x(), 10);
+
+  for (const char* handler : {"Banana_Action", "apple_Action"})
+    SetEventHandler(Frame().FHandlerList, std::string("X") + handler, "OnAction", handler);
+  Inspector().Page1->setCurrentWidget(Inspector().EvePage);
+  Inspector().Child2Click(Inspector().FEventValuePanels[0]);
+  QListWidget* offered = Inspector().miniList2;
+  ASSERT_EQ(offered->count(), 3);  // with the frame's WindowDestroy handler
+  EXPECT_EQ(offered->item(0)->text(), "apple_Action");
+  EXPECT_EQ(offered->item(1)->text(), "Banana_Action");
+  QTest::keyClick(window, 'x');
+  QTest::keyClick(window, Qt::Key_Escape);
+  EXPECT_EQ(Inspector().miniEdit2->text(), "");
+  Inspector().Child2Click(Inspector().FEventValuePanels[1]);
+  EXPECT_EQ(Active().Lines().Text(), before);
 }

@@ -308,10 +308,13 @@ TEST_F(PropertyCommitTest, DotsButtonEditsItemsAndSetsAPicture) {
   Inspector().miniDots1Click();
   EXPECT_NE(LastMessage().find("pic.bmp"), std::string::npos);
   EXPECT_EQ(image->FileName, "pic\"1.gif");
+  // A name typed without its extension is a GIF file.
+  std::filesystem::copy_file(TEST_DATA_DIR "/gif/still87a.gif", temp_.File("still.gif"));
+  Modal().Queue(platform::ModalAnswer{platform::mrOk, temp_.File("still"), 0, {}});
+  Inspector().miniDots1Click();
+  EXPECT_EQ(image->FileName, "still.gif");
   Modal().Queue(platform::mrCancel);
-  Click(image, {4, 4});
-  Mouse(QEvent::MouseButtonDblClick, image, {4, 4}, Qt::LeftButton);
-  Release(image, {4, 4});
+  DoubleClick(image, {4, 4});
   EXPECT_EQ(Modal().Log().back().kind, "OpenDialog") << "a double-click on an Image opens the picture dialog";
 
   // Items for a List whose construction line was removed by hand: the page is rescued and closed.

@@ -1,9 +1,10 @@
 #pragma once
-// A new form on its design surface, driven by real mouse and key events sent to its widgets, and
-// read back section by section from its source page.
+// A new form on its design surface, driven by real mouse and key events, and read back section by
+// section from its source page.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "../workbench/WorkbenchFixture.h"
 #include "designer/FormDesigner_f.h"
@@ -28,37 +29,32 @@ class SurfaceTest : public WorkbenchTest {
   }
   designer::TFrame& Frame() { return *frame_; }
 
+  // The mouse as a hand moves it: each event goes to the top-level window at window coordinates,
+  // and Qt routes it to the widget under the mouse, or to the one that has the mouse during a drag.
   // Points are given in the target's coordinates as it stood when the gesture began: a dragged
-  // component moves away under the mouse while the screen point goes on where the hand goes.
-  void Mouse(QEvent::Type type, QWidget* target, QPoint local, Qt::MouseButtons held,
-             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    if (type == QEvent::MouseButtonPress) origin_ = target->mapToGlobal(QPoint(0, 0));
-    QPoint global = origin_ + local;
-    QMouseEvent event(type, QPointF(target->mapFromGlobal(global)), QPointF(global), Qt::LeftButton, held, modifiers);
-    QApplication::sendEvent(target, &event);
-  }
+  // component moves away under the mouse while the hand goes on.
   void Press(QWidget* target, QPoint local, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Mouse(QEvent::MouseButtonPress, target, local, Qt::LeftButton, modifiers);
+    Aim(target);
+    QTest::mousePress(window_, Qt::LeftButton, modifiers, origin_ + local);
   }
-  void MoveTo(QWidget* target, QPoint local) {
-    QPoint global = origin_ + local;
-    QMouseEvent event(QEvent::MouseMove, QPointF(target->mapFromGlobal(global)), QPointF(global), Qt::NoButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
-  }
-  void Release(QWidget* target, QPoint local, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Mouse(QEvent::MouseButtonRelease, target, local, Qt::NoButton, modifiers);
+  void MoveTo(QPoint local) { QTest::mouseMove(window_, origin_ + local); }
+  void Release(QPoint local, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseRelease(window_, Qt::LeftButton, modifiers, origin_ + local);
   }
   void Click(QWidget* target, QPoint local) {
     Press(target, local);
-    Release(target, local);
+    Release(local);
+  }
+  void DoubleClick(QWidget* target, QPoint local) {
+    Aim(target);
+    QTest::mouseDClick(window_, Qt::LeftButton, Qt::NoModifier, origin_ + local);
   }
   // Drags from one point of the target to another, both in the target's coordinates.
   void Drag(QWidget* target, QPoint from, QPoint to) {
     Press(target, from);
-    MoveTo(target, (from + to) / 2);
-    MoveTo(target, to);
-    Release(target, to);
+    MoveTo((from + to) / 2);
+    MoveTo(to);
+    Release(to);
   }
   void Key(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QKeyEvent event(type, key, modifiers);
@@ -93,7 +89,14 @@ class SurfaceTest : public WorkbenchTest {
   std::vector<std::string> Clauses() { return Section("// handleEvent()", "// End of handleEvent()"); }
 
   designer::TFrame* frame_ = nullptr;
-  QPoint origin_;
+
+ private:
+  void Aim(QWidget* target) {
+    window_ = target->window()->windowHandle();
+    origin_ = target->mapTo(target->window(), QPoint(0, 0));
+  }
+  QWindow* window_ = nullptr;
+  QPoint origin_;  // the target's place in its window when the gesture began
 };
 
 using Lines = std::vector<std::string>;

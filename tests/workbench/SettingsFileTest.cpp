@@ -120,9 +120,9 @@ TEST_F(SettingsFileTest, ARestartRestoresPlacesReopenListAndOpenFilesInTheirOrde
   Editor().SetFormWidth(610);
   Editor().SetFormHeight(420);
   Editor().SetTabSize(4);
-  designer::ObjInsForm->SetBounds(12, 230, 210, 380);
+  designer::ObjInsForm->SetBounds(12, 230, 300, 380);
   Shutdown();
-  EXPECT_EQ(Value("ObjInsFormWidth"), "210");
+  EXPECT_EQ(Value("ObjInsFormWidth"), "300");
   EXPECT_EQ(Value("List"), temp_.File("y.java") + "|" + temp_.File("x.java") + "|");
   Start();
   ASSERT_EQ(Editor().GetPageCount(), 2);

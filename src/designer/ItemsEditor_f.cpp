@@ -4,6 +4,7 @@
 
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
+#include "platform/StdCtrls.h"
 
 namespace designer {
 
@@ -21,7 +22,7 @@ TItemsEditorForm::TItemsEditorForm() {
   Label1->setObjectName("Label1");
   Label1->move(9, 8);
   Label1->setText("1 Line");
-  Memo1 = new QPlainTextEdit(Panel1);
+  Memo1 = new platform::TMemo(Panel1);
   Memo1->setObjectName("Memo1");
   Memo1->setGeometry(8, 28, 361, 213);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -1,5 +1,6 @@
-// Both programs as a user first sees them: every window's captions fit their controls, and every
-// speed button, tool and marker shows one of our pictures.
+// Both programs as a user first sees them: every window's captions fit their controls, Korean text
+// is drawn in a face that has its letters, and every speed button, tool and marker shows one of our
+// pictures.
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
@@ -114,6 +116,20 @@ TEST_F(BothPrograms, NoCaptionOfAnyWindowIsCutOff) {
   std::string list;
   for (const std::string& entry : cut) list += entry + "\n";
   EXPECT_TRUE(cut.empty()) << list;
+}
+
+TEST_F(BothPrograms, TheAboutAndCreditsBoxesDrawTheirKoreanTextInAFaceThatHasItsLetters) {
+  for (const QPlainTextEdit* memo : {workbench::AboutForm->KoreanMemo, workbench::MoreAboutForm->KoreanMemo}) {
+    const QRawFont face = QRawFont::fromFont(memo->font());  // the face itself, without Qt's fallbacks
+    int letters = 0, missing = 0;
+    for (char32_t letter : memo->toPlainText().toUcs4()) {
+      if (letter < 0xAC00 || letter > 0xD7A3) continue;  // the Hangul syllables
+      ++letters;
+      if (!face.supportsCharacter(letter)) ++missing;
+    }
+    EXPECT_GT(letters, 20) << memo->window()->objectName().toStdString();
+    EXPECT_EQ(missing, 0) << memo->window()->objectName().toStdString() << " in " << memo->font().family().toStdString();
+  }
 }
 
 // A picture drawn at 16 pixels that shows something, and shows it greyed when its control is disabled.

@@ -1,9 +1,12 @@
-// Both programs as a user first sees them: every window's captions fit their controls, Korean text
+// Both programs as a user first sees them: every window's captions fit their controls and show no
+// access-key "&", message boxes and file dialogs show their captions and columns whole, Korean text
 // is drawn in a face that has its letters, and every speed button, tool and marker shows one of our
 // pictures.
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
@@ -12,11 +15,18 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QXmlStreamReader>
+#include <filesystem>
+#include <functional>
 #include <limits>
 
 #include "BothPrograms.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
 
 namespace {
 
@@ -52,7 +62,14 @@ int RoomForText(const QWidget* control) {
   return control->style()->subElementRect(contents, &option, control).width() - icon;
 }
 
-// Every caption of the window's shown controls that is wider than the room its control gives it.
+// A label shows the "&" of its caption unless it names the control its access key moves to.
+bool ShowsAccessMark(const QLabel* label) {
+  const QString text = label->text();
+  return label->buddy() == nullptr && !Qt::mightBeRichText(text) && Drawn(text) != QString(text).replace("&&", "&");
+}
+
+// Every caption of the window's shown controls that is wider than the room its control gives it,
+// or that shows its access mark.
 void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
   for (const QWidget* control : window->findChildren<QWidget*>()) {
     if (!control->isVisibleTo(window)) continue;
@@ -73,6 +90,7 @@ void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
       continue;
     }
     auto* label = qobject_cast<const QLabel*>(control);
+    if (label && ShowsAccessMark(label)) cut.push_back(Where(label, label->text()) + " shows its \"&\"");
     auto* button = qobject_cast<const QAbstractButton*>(control);
     const QString text = Drawn(label ? label->text() : button ? button->text() : QString());
     const int room = RoomForText(control);
@@ -111,7 +129,7 @@ std::vector<std::string> CutCaptionsOfEveryWindow() {
   return cut;
 }
 
-TEST_F(BothPrograms, NoCaptionOfAnyWindowIsCutOff) {
+TEST_F(BothPrograms, NoCaptionOfAnyWindowIsCutOffOrShowsItsAccessMark) {
   std::vector<std::string> cut = CutCaptionsOfEveryWindow();
   std::string list;
   for (const std::string& entry : cut) list += entry + "\n";
@@ -130,6 +148,72 @@ TEST_F(BothPrograms, TheAboutAndCreditsBoxesDrawTheirKoreanTextInAFaceThatHasIts
     EXPECT_GT(letters, 20) << memo->window()->objectName().toStdString();
     EXPECT_EQ(missing, 0) << memo->window()->objectName().toStdString() << " in " << memo->font().family().toStdString();
   }
+}
+
+// Message boxes and file dialogs as they open live, the modal service letting them run.
+class LiveDialogs : public testsupport::ScriptedTest {
+ protected:
+  void SetUp() override {
+    ScriptedTest::SetUp();
+    Modal().SetScripted(false);
+  }
+  void TearDown() override {
+    Modal().SetScripted(true);
+    ScriptedTest::TearDown();
+  }
+  // Runs look on the dialog that opens next, once it shows, and then cancels it.
+  static void WhenOpen(const std::function<void(QDialog&)>& look) {
+    QTimer::singleShot(0, [look] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      look(*dialog);
+      dialog->reject();
+    });
+  }
+};
+
+TEST_F(LiveDialogs, AMessageBoxIsWideEnoughForItsCaptionInAWindowManagersTitleBar) {
+  // A title bar draws the caption in a bold face larger than the box's text, beside the window's
+  // icon and its three buttons.
+  QFont titleFace = QApplication::font();
+  titleFace.setBold(true);
+  titleFace.setPixelSize(14);
+  for (auto [type, caption] : {std::pair{platform::mtInformation, "Information"}, {platform::mtConfirmation, "Confirmation"},
+                               {platform::mtWarning, "Warning"}}) {
+    int width = 0;
+    WhenOpen([&](QDialog& box) { width = box.width(); });
+    platform::MessageDlg("x", type, platform::mbOK);
+    EXPECT_GE(width, QFontMetrics(titleFace).horizontalAdvance(caption) + 4 * 24) << caption;
+  }
+}
+
+TEST_F(LiveDialogs, TheFileDialogShowsItsSizeTypeAndDateColumnsWhole) {
+  const std::string folder = temp_.File("sources");
+  std::filesystem::create_directory(folder);
+  testsupport::WriteFile(folder + "/Applet1.java", std::string(123456, 'x'));
+  testsupport::WriteFile(folder + "/notes.txt", "x");
+  platform::TOpenDialog open(nullptr);
+  open.Filter = "Any file (*.*)|*.*";
+  open.InitialDir = folder;
+  std::vector<std::string> cut;
+  WhenOpen([&](QDialog& dialog) {
+    auto* details = dialog.findChild<QTreeView*>("treeView");
+    ASSERT_NE(details, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return details->model()->rowCount(details->rootIndex()) == 2; }));
+    dialog.grab();  // laid out and painted as shown
+    QHeaderView* header = details->header();
+    for (int column = 1; column < header->count(); ++column) {
+      const int values = static_cast<QAbstractItemView*>(details)->sizeHintForColumn(column);
+      const int needed = std::max(values, header->sectionSizeHint(column));
+      if (header->sectionSize(column) < needed)
+        cut.push_back(header->model()->headerData(column, Qt::Horizontal).toString().toStdString() + " " +
+                      std::to_string(header->sectionSize(column)) + " < " + std::to_string(needed));
+    }
+  });
+  EXPECT_FALSE(open.Execute());
+  std::string list;
+  for (const std::string& column : cut) list += column + "\n";
+  EXPECT_TRUE(cut.empty()) << list;
 }
 
 // A picture drawn at 16 pixels that shows something, and shows it greyed when its control is disabled.

@@ -46,31 +46,39 @@ void PopUpEditMenu(QLineEdit& edit, const QPoint& where) {
   menu->popup(where);
 }
 
+// Takes the paste key of a single-line edit; with none, leaves the key to Qt.
+bool PasteKey(QLineEdit* edit) {
+  if (edit == nullptr) return false;
+  HandleEvent([edit] { Clipboard().PasteInto(*edit); });
+  return true;
+}
+
+// Opens a single-line edit's own context menu; leaves any other control's menu to Qt.
+bool EditMenu(QObject* receiver, const QPoint& where) {
+  QLineEdit* edit = LineEditOf(receiver);
+  if (edit != receiver || edit->contextMenuPolicy() != Qt::DefaultContextMenu) return false;
+  HandleEvent([edit, where] { PopUpEditMenu(*edit, where); });
+  return true;
+}
+
 class TLineEditPastes : public QObject {
  public:
   using QObject::QObject;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    QLineEdit* edit = nullptr;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
-      edit = LineEditOf(watched);
-    if (edit != nullptr) {
-      HandleEvent([edit] { Clipboard().PasteInto(*edit); });
-      return true;
-    }
-    if (event->type() == QEvent::ContextMenu) edit = LineEditOf(watched);
-    if (edit == nullptr || edit != watched || edit->contextMenuPolicy() != Qt::DefaultContextMenu) return false;
-    const QPoint where = static_cast<QContextMenuEvent*>(event)->globalPos();
-    HandleEvent([edit, where] { PopUpEditMenu(*edit, where); });
-    return true;
+      return PasteKey(LineEditOf(watched));
+    if (event->type() == QEvent::ContextMenu)
+      return EditMenu(watched, static_cast<QContextMenuEvent*>(event)->globalPos());
+    return false;
   }
 };
 
 }  // namespace
 
 QString PlainTextOf(const QMimeData* data) {
-  return data != nullptr && data->hasFormat("text/plain") ? data->text() : QString();
+  return data != nullptr && data->hasText() ? data->text() : QString();
 }
 
 void InsertPastedText(QPlainTextEdit& edit, const QString& text) {

@@ -4,6 +4,7 @@
 
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
+#include "platform/StdCtrls.h"
 
 namespace designer {
 
@@ -24,7 +25,7 @@ TItemsEditorForm::TItemsEditorForm() {
   // Wide enough for any count: shown first with "1 Line", a label would keep that width.
   Label1->setGeometry(9, 8, 200, 17);
   Label1->setText("1 Line");
-  Memo1 = new QPlainTextEdit(Panel1);
+  Memo1 = new platform::TMemo(Panel1);
   Memo1->setObjectName("Memo1");
   Memo1->setGeometry(8, 28, 361, 213);
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);

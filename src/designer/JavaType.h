@@ -4,10 +4,10 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <string>
 
 #include "platform/Menus.h"
+#include "platform/StdCtrls.h"
 
 namespace designer {
 
@@ -27,10 +27,10 @@ class TTextField : public QLineEdit {
 };
 
 // java.awt.TextArea
-class TTextArea : public QPlainTextEdit {
+class TTextArea : public platform::TMemo {
   Q_OBJECT
  public:
-  explicit TTextArea(QWidget* parent) : QPlainTextEdit(parent) {}
+  explicit TTextArea(QWidget* parent) : platform::TMemo(parent) {}
 };
 
 // java.awt.List

@@ -146,7 +146,7 @@ std::string ComponentHelpKeyword(int kind) {
 }
 
 void ShowKeywordHelp(const std::string& keyword) {
-  platform::Launcher::Instance().OpenDocument(platform::Application()->HelpFile, keyword);
+  platform::Launcher::Instance().OpenHelp(platform::Application()->HelpFile, keyword);
 }
 
 void ShowComponentHelp(int kind) { ShowKeywordHelp(ComponentHelpKeyword(kind)); }

@@ -1,5 +1,6 @@
 #include "platform/Captions.h"
 
+#include <QFontDatabase>
 #include <QWidget>
 
 namespace platform {
@@ -9,6 +10,14 @@ void GrowToFit(QWidget* control) {
   if (needed <= control->width()) return;
   if (control->minimumWidth() == control->maximumWidth()) control->setFixedWidth(needed);
   else control->resize(needed, control->height());
+}
+
+QFont KoreanFace(const QFont& base) {
+  const QStringList families = QFontDatabase::families(QFontDatabase::Korean);
+  if (families.isEmpty()) return base;
+  QFont face = base;
+  face.setFamilies({families.contains("NanumGothic") ? QString("NanumGothic") : families.first()});
+  return face;
 }
 
 }  // namespace platform

@@ -1,7 +1,9 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace platform {
 
@@ -43,12 +45,29 @@ QMessageBox::Icon IconFor(TMsgDlgType type) {
   return QMessageBox::NoIcon;
 }
 
+// A window manager draws the caption in a title bar that also holds the window's icon and its
+// buttons, most in a bold face larger than the box's text. A box sizes itself to its text only,
+// so a short text cut its caption ("Inf...ion"): it is made as wide as that title bar needs.
+constexpr int kTitleBarDecorations = 120;
+
+void LeaveRoomForCaption(QMessageBox& box) {
+  QFont titleFace = box.font();
+  titleFace.setBold(true);
+  titleFace.setPixelSize(titleFace.pixelSize() > 0 ? titleFace.pixelSize() * 5 / 4 : 14);
+  const int needed = QFontMetrics(titleFace).horizontalAdvance(box.windowTitle()) + kTitleBarDecorations;
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid != nullptr)
+    grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 int RunLiveBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
   QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text));
   QMessageBox::StandardButtons qtButtons;
   for (const ButtonInfo& info : kButtons)
     if (buttons & info.bit) qtButtons |= info.qt;
   box.setStandardButtons(qtButtons);
+  LeaveRoomForCaption(box);
   int pressed = box.exec();
   for (const ButtonInfo& info : kButtons)
     if (pressed == info.qt) return info.result;

@@ -1,7 +1,9 @@
 #include "platform/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QStringList>
+#include <QTreeView>
 
 #include "platform/ModalService.h"
 #include "platform/StringList.h"
@@ -33,6 +35,19 @@ std::string WithDefaultExt(const std::string& fileName, const std::string& ext, 
   return fileName + "." + ext;
 }
 
+// The detail view's size, type and date columns each as wide as their heading and the values
+// shown, the name taking the rest: at the dialog's own size they showed "23....KiB" and
+// "18 Apr ...2:47:34". A dialog of the desktop's own has no such view.
+void ShowColumnsWhole(QFileDialog& dialog) {
+  auto* details = dialog.findChild<QTreeView*>("treeView");
+  if (details == nullptr) return;
+  QHeaderView* header = details->header();
+  header->setStretchLastSection(false);
+  header->setSectionResizeMode(0, QHeaderView::Stretch);
+  for (int column = 1; column < header->count(); ++column)
+    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+}
+
 }  // namespace
 
 bool TFileDialog::Execute() {
@@ -53,6 +68,7 @@ bool TFileDialog::Execute() {
   dialog.setDefaultSuffix(QString::fromStdString(DefaultExt));
   if (FilterIndex >= 1 && FilterIndex <= filters.size()) dialog.selectNameFilter(filters[FilterIndex - 1]);
   if (!FileName.empty()) dialog.selectFile(QString::fromStdString(FileName));
+  ShowColumnsWhole(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   FileName = WithDefaultExt(dialog.selectedFiles().first().toStdString(), DefaultExt, saving_);
   int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));

@@ -9,12 +9,23 @@
 
 namespace platform {
 
+namespace {
+
+// A label whose "&" marks the key that moves to its edit, as every caption's does.
+QLabel* LabelFor(QLineEdit* edit, const char* caption) {
+  auto* label = new QLabel(caption, edit->parentWidget());
+  label->setBuddy(edit);
+  return label;
+}
+
+}  // namespace
+
 TFindDialog::TFindDialog(QWidget* owner, bool replacing) : QDialog(owner) {
   setWindowTitle(replacing ? "Replace" : "Find");
   setModal(false);
   auto* grid = new QGridLayout(this);
   FindEdit = new QLineEdit(this);
-  grid->addWidget(new QLabel("Fi&nd what:", this), 0, 0);
+  grid->addWidget(LabelFor(FindEdit, "Fi&nd what:"), 0, 0);
   grid->addWidget(FindEdit, 0, 1);
   Connect(FindEdit, &QLineEdit::textChanged, this, [this](const QString& text) { FindText = text.toStdString(); });
   WholeWordBox = new QCheckBox("Match &whole word only", this);
@@ -82,7 +93,7 @@ void TFindDialog::FindNextClick() {
 TReplaceDialog::TReplaceDialog(QWidget* owner) : TFindDialog(owner, true) {
   auto* grid = static_cast<QGridLayout*>(layout());
   ReplaceEdit = new QLineEdit(this);
-  grid->addWidget(new QLabel("Re&place with:", this), 1, 0);
+  grid->addWidget(LabelFor(ReplaceEdit, "Re&place with:"), 1, 0);
   grid->addWidget(ReplaceEdit, 1, 1);
   Connect(ReplaceEdit, &QLineEdit::textChanged, this,
           [this](const QString& text) { ReplaceText = text.toStdString(); });

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
 #include "platform/ModalService.h"
@@ -20,6 +21,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   QFont face("Liberation Sans");
   face.setPixelSize(11);
   setFont(face);
+  RouteLineEditPastes(*this);
   Connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     bool active = state == Qt::ApplicationActive;
     if (active && !wasActive_ && OnActivate) OnActivate();

@@ -117,7 +117,7 @@ void TEditLines::Assign(const TStringList& lines) {
   SetText(text);
 }
 
-TRichEdit::TRichEdit(QWidget* parent) : QPlainTextEdit(parent), lines_(*this) {
+TRichEdit::TRichEdit(QWidget* parent) : TMemo(parent), lines_(*this) {
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setTabChangesFocus(false);
   Connect(this, &QPlainTextEdit::textChanged, this, [this] {

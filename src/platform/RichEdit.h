@@ -4,10 +4,10 @@
 // a file is decoded as UTF-8 when it is valid UTF-8, otherwise as Latin-1, and saved back in the
 // same encoding with the same line break, so opening and saving changes no byte the user did not
 // edit. New text is UTF-8 with LF.
-#include <QPlainTextEdit>
 #include <functional>
 #include <string>
 
+#include "platform/StdCtrls.h"
 #include "platform/StringList.h"
 
 namespace platform {
@@ -37,7 +37,7 @@ class TEditLines {
 
 enum class TTextEncoding { Utf8, Latin1 };
 
-class TRichEdit : public QPlainTextEdit {
+class TRichEdit : public TMemo {
   Q_OBJECT
  public:
   explicit TRichEdit(QWidget* parent);

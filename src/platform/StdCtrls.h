@@ -1,9 +1,11 @@
 #pragma once
 // The plain framework controls the design surface places: a push button, a label, a check box, a
 // radio button, a scroll bar and a bitmap button. Each is its Qt widget under the framework's class
-// name, so that a class test and a class name written out tell them apart.
+// name, so that a class test and a class name written out tell them apart. And the memo, the
+// multi-line edit of every window.
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -53,6 +55,19 @@ class TBitBtn : public QPushButton {
     setIcon(Glyph(name));
     setIconSize(QSize(20, 20));
   }
+};
+
+// A multi-line plain-text edit. Whatever way text is pasted or dropped on it (the paste key, its
+// context menu, the middle button, a drag), it goes in as the plain text the clipboard unit reads,
+// never through Qt's own reading of the data.
+class TMemo : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit TMemo(QWidget* parent) : QPlainTextEdit(parent) {}
+
+ protected:
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  void insertFromMimeData(const QMimeData* source) override;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "designer/Lib.h"
+#include "platform/Captions.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "workbench/MoreAbout_f.h"
@@ -59,6 +60,7 @@ TAboutForm::TAboutForm() {
   const QRect memoPlace(88, 12, 300, 170);
   EnglishMemo = MakeAboutMemo(this, EnglishText(), memoPlace);
   KoreanMemo = MakeAboutMemo(this, KoreanText(), memoPlace);
+  KoreanMemo->setFont(platform::KoreanFace(KoreanMemo->font()));
   EnglishMemo->hide();
   OKButton = new QPushButton("&OK", this);
   OKButton->setGeometry(128, 194, 80, 26);

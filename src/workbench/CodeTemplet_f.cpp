@@ -7,6 +7,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/HandlerGuard.h"
+#include "platform/StdCtrls.h"
 #include "workbench/Editor.h"
 #include "workbench/KeyMapFile.h"
 
@@ -73,7 +74,7 @@ QWidget* TTempletForm::BuildKeyboardMapPage() {
   KM_Combo = new QComboBox(page);
   for (int key = 0; key < KeyMacroCount; ++key) KM_Combo->addItem(QString::fromStdString(KeyMacroName(key)));
   form->addRow("&Key :", KM_Combo);
-  KM_Memo = new QPlainTextEdit(page);
+  KM_Memo = new platform::TMemo(page);
   form->addRow(KM_Memo);
   platform::Connect(KM_Combo, &QComboBox::activated, this, [this](int) { KM_ComboClick(); });
   new FocusExit(KM_Memo, [this] { KM_MemoExit(); });
@@ -117,7 +118,7 @@ QWidget* TTempletForm::BuildComponentsPage() {
   CompoCombo->addItems(Items({"Frame", "Applet", "Panel", "Button", "Edit", "Memo", "Label", "ListBox", "ComboBox",
                               "Scrollbar", "CheckBox", "RadioButton", "MainMenu", "OpenDialog", "SaveDialog",
                               "Image"}));
-  TempletMemo = new QPlainTextEdit(page);
+  TempletMemo = new platform::TMemo(page);
   column->addWidget(CompoCombo);
   column->addWidget(TempletMemo, 1);
   CompoCombo->setEnabled(false);

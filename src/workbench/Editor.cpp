@@ -641,7 +641,7 @@ void TEditorForm::DeleteSelection() {
 }
 
 void TEditorForm::PasteSelection() {
-  OnWritableEditor([](TRichEdit& edit) { edit.paste(); });
+  OnWritableEditor([](TRichEdit& edit) { Clipboard().PasteInto(edit); });
 }
 
 void TEditorForm::UndoEdit() {

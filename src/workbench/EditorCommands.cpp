@@ -434,7 +434,7 @@ void TEditorForm::HelpTopics1Click() {
   if (edit == nullptr) return;
   UpdateCaretStatus();
   std::string word = KeywordAtColumn(edit->Lines().Get(CaretLine), CaretColumn);
-  Launcher::Instance().OpenDocument(Application()->HelpFile, word);
+  Launcher::Instance().OpenHelp(Application()->HelpFile, word);
 }
 
 bool TEditorForm::ReplaceWordInLine(int line, const std::string& oldText, const std::string& newText, int) {

@@ -763,7 +763,7 @@ void TMainForm::Help2Click() {
   if (FSelectedTool != kNoTool) designer::ShowComponentHelp(FSelectedTool);
   else if (!designer::ObjInsForm->miniEdit1->isHidden()) designer::ObjInsForm->PropertyHelp();
   else if (!designer::ObjInsForm->miniEdit2->isHidden()) designer::ObjInsForm->EventHelp();
-  else Launcher::Instance().OpenDocument(Application()->HelpFile);
+  else Launcher::Instance().OpenHelp(Application()->HelpFile);
 }
 
 }  // namespace workbench

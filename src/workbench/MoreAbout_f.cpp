@@ -1,6 +1,7 @@
 #include "workbench/MoreAbout_f.h"
 
 #include "designer/Lib.h"
+#include "platform/Captions.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "workbench/About_f.h"
@@ -32,6 +33,7 @@ TMoreAboutForm::TMoreAboutForm() {
   const QRect memoPlace(12, 12, 316, 170);
   EnglishMemo = MakeAboutMemo(this, EnglishCredits(), memoPlace);
   KoreanMemo = MakeAboutMemo(this, KoreanCredits(), memoPlace);
+  KoreanMemo->setFont(platform::KoreanFace(KoreanMemo->font()));
   KoreanMemo->raise();
   OKButton = new QPushButton("&OK", this);
   OKButton->setGeometry(158, 194, 80, 26);

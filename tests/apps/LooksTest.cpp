@@ -1,113 +1,34 @@
-// Both programs as a user first sees them: every window's captions fit their controls, and every
-// speed button, tool and marker shows one of our pictures.
+// Both programs as a user first sees them: every window's captions fit their controls and show no
+// access-key "&", message boxes and file dialogs show their captions and columns whole, Korean text
+// is drawn in a face that has its letters, and every speed button, tool and marker shows one of our
+// pictures.
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QXmlStreamReader>
+#include <filesystem>
+#include <functional>
 #include <limits>
 
-#include "TestSupport.h"
-#include "designer/ItemsEditor_f.h"
-#include "designer/MenuDesigner_f.h"
-#include "designer/ObjIns.h"
-#include "modeller/model/Concepts.h"
-#include "modeller/model/Globals.h"
-#include "modeller/ui/About.h"
-#include "modeller/ui/ArgIns.h"
-#include "modeller/ui/AssoIns.h"
-#include "modeller/ui/AttrIns.h"
-#include "modeller/ui/Browser.h"
-#include "modeller/ui/ClassIns.h"
-#include "modeller/ui/CmmtIns.h"
-#include "modeller/ui/CnstrIns.h"
-#include "modeller/ui/CodeView.h"
-#include "modeller/ui/CompMsg.h"
-#include "modeller/ui/ConstIns.h"
-#include "modeller/ui/DirBrwsr.h"
-#include "modeller/ui/DsgnInfo.h"
-#include "modeller/ui/EditAbout.h"
-#include "modeller/ui/Editor.h"
-#include "modeller/ui/FrmAnDlg.h"
-#include "modeller/ui/GenLog.h"
-#include "modeller/ui/ImptForm.h"
-#include "modeller/ui/IntfIns.h"
-#include "modeller/ui/JavaGen.h"
-#include "modeller/ui/Main.h"
-#include "modeller/ui/MethIns.h"
-#include "modeller/ui/OperIns.h"
-#include "modeller/ui/Options.h"
-#include "modeller/ui/PackForm.h"
-#include "modeller/ui/RunForm.h"
-#include "modeller/ui/TextIns.h"
-#include "modeller/ui/Translators.h"
-#include "modeller/ui/TypeDlg.h"
-#include "modeller/ui/Program.h"
-#include "platform/Controls.h"
-#include "workbench/About_f.h"
-#include "workbench/ArgApplet.h"
-#include "workbench/ArgApplica.h"
-#include "workbench/BrowsingForm_f.h"
-#include "workbench/ClassViewer_f.h"
-#include "workbench/CodeTemplet_f.h"
-#include "workbench/CompilerMsg_f.h"
-#include "workbench/Editor.h"
-#include "workbench/EnvOpt.h"
-#include "workbench/GotoLine.h"
-#include "workbench/Main.h"
-#include "workbench/MoreAbout_f.h"
-#include "workbench/Program.h"
+#include "BothPrograms.h"
+#include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
 
 namespace {
-
-// Both programs make most of their windows on first use; every one is asked for so that all are seen.
-void MakeEveryWorkbenchWindow() {
-  using namespace workbench;
-  AboutForm.Get(), ArgForAppletForm.Get(), ArgForApplicaForm.Get(), BrowsingForm.Get(), ClassViewer.Get();
-  TempletForm.Get(), CompileMsgForm.Get(), EnvForm.Get(), LineNumberForm.Get(), MoreAboutForm.Get();
-  designer::ItemsEditorForm.Get(), designer::MenuDesigner.Get(), EditorForm->FindDialog1();
-}
-
-// The modeller makes most of its windows on first use; every one is asked for so that all are seen.
-void MakeEveryModellerWindow() {
-  using namespace modeller;
-  ClassInspector(), AttributeInspector(), OperationInspector(), ArgumentInspector(), TextInspector();
-  CommentInspector(), AboutBox(), AssociationInspector(), MethodInspector(), InterfaceInspector();
-  ConstantInspector(), JavaCodeGenerator(), OptionsForm(), ConstructorInspector(), TypesDlg(), FromAncestorDlg();
-  BrowserForm(), DesignInfoForm(), PackageForm(), DirectoryBrowser(), ImportForm(), EditorForm();
-  EditorAboutForm(), CompileMsgForm(), CodeViewerForm(), RunDialog(), GenerateLogForm(), TranslatorsForm();
-}
-
-class BothPrograms : public testsupport::ScriptedTest {
- protected:
-  void SetUp() override {
-    ScriptedTest::SetUp();
-    workbench::CreateWorkbenchWindows();
-    workbench::MainForm->Show();
-    designer::ObjInsForm->Show();
-    designer::ObjInsForm->SetBounds(0, 99, 170, 439);  // as the program places it at start-up
-    workbench::MainForm->forApplication1Click();  // a design surface, and the inspector's rows in use
-    MakeEveryWorkbenchWindow();
-    modeller::RegisterConceptClasses();
-    modeller::InitGlobals();
-    modeller::CreateModellerWindows();
-    MakeEveryModellerWindow();
-    modeller::MainForm->Show();
-  }
-  void TearDown() override {
-    modeller::DestroyModellerWindows();
-    modeller::DoneGlobals();
-    workbench::DestroyWorkbenchWindows();
-    ScriptedTest::TearDown();
-  }
-};
 
 // The caption as drawn: "&&" is an ampersand, a single "&" marks the next letter.
 QString Drawn(QString text) { return text.replace("&&", "\x01").remove('&').replace('\x01', '&'); }
@@ -141,7 +62,14 @@ int RoomForText(const QWidget* control) {
   return control->style()->subElementRect(contents, &option, control).width() - icon;
 }
 
-// Every caption of the window's shown controls that is wider than the room its control gives it.
+// A label shows the "&" of its caption unless it names the control its access key moves to.
+bool ShowsAccessMark(const QLabel* label) {
+  const QString text = label->text();
+  return label->buddy() == nullptr && !Qt::mightBeRichText(text) && Drawn(text) != QString(text).replace("&&", "&");
+}
+
+// Every caption of the window's shown controls that is wider than the room its control gives it,
+// or that shows its access mark.
 void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
   for (const QWidget* control : window->findChildren<QWidget*>()) {
     if (!control->isVisibleTo(window)) continue;
@@ -162,6 +90,7 @@ void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
       continue;
     }
     auto* label = qobject_cast<const QLabel*>(control);
+    if (label && ShowsAccessMark(label)) cut.push_back(Where(label, label->text()) + " shows its \"&\"");
     auto* button = qobject_cast<const QAbstractButton*>(control);
     const QString text = Drawn(label ? label->text() : button ? button->text() : QString());
     const int room = RoomForText(control);
@@ -200,10 +129,90 @@ std::vector<std::string> CutCaptionsOfEveryWindow() {
   return cut;
 }
 
-TEST_F(BothPrograms, NoCaptionOfAnyWindowIsCutOff) {
+TEST_F(BothPrograms, NoCaptionOfAnyWindowIsCutOffOrShowsItsAccessMark) {
   std::vector<std::string> cut = CutCaptionsOfEveryWindow();
   std::string list;
   for (const std::string& entry : cut) list += entry + "\n";
+  EXPECT_TRUE(cut.empty()) << list;
+}
+
+TEST_F(BothPrograms, TheAboutAndCreditsBoxesDrawTheirKoreanTextInAFaceThatHasItsLetters) {
+  for (const QPlainTextEdit* memo : {workbench::AboutForm->KoreanMemo, workbench::MoreAboutForm->KoreanMemo}) {
+    const QRawFont face = QRawFont::fromFont(memo->font());  // the face itself, without Qt's fallbacks
+    int letters = 0, missing = 0;
+    for (char32_t letter : memo->toPlainText().toUcs4()) {
+      if (letter < 0xAC00 || letter > 0xD7A3) continue;  // the Hangul syllables
+      ++letters;
+      if (!face.supportsCharacter(letter)) ++missing;
+    }
+    EXPECT_GT(letters, 20) << memo->window()->objectName().toStdString();
+    EXPECT_EQ(missing, 0) << memo->window()->objectName().toStdString() << " in " << memo->font().family().toStdString();
+  }
+}
+
+// Message boxes and file dialogs as they open live, the modal service letting them run.
+class LiveDialogs : public testsupport::ScriptedTest {
+ protected:
+  void SetUp() override {
+    ScriptedTest::SetUp();
+    Modal().SetScripted(false);
+  }
+  void TearDown() override {
+    Modal().SetScripted(true);
+    ScriptedTest::TearDown();
+  }
+  // Runs look on the dialog that opens next, once it shows, and then cancels it.
+  static void WhenOpen(const std::function<void(QDialog&)>& look) {
+    QTimer::singleShot(0, [look] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      look(*dialog);
+      dialog->reject();
+    });
+  }
+};
+
+TEST_F(LiveDialogs, AMessageBoxIsWideEnoughForItsCaptionInAWindowManagersTitleBar) {
+  // A title bar draws the caption in a bold face larger than the box's text, beside the window's
+  // icon and its three buttons.
+  QFont titleFace = QApplication::font();
+  titleFace.setBold(true);
+  titleFace.setPixelSize(14);
+  for (auto [type, caption] : {std::pair{platform::mtInformation, "Information"}, {platform::mtConfirmation, "Confirmation"},
+                               {platform::mtWarning, "Warning"}}) {
+    int width = 0;
+    WhenOpen([&](QDialog& box) { width = box.width(); });
+    platform::MessageDlg("x", type, platform::mbOK);
+    EXPECT_GE(width, QFontMetrics(titleFace).horizontalAdvance(caption) + 4 * 24) << caption;
+  }
+}
+
+TEST_F(LiveDialogs, TheFileDialogShowsItsSizeTypeAndDateColumnsWhole) {
+  const std::string folder = temp_.File("sources");
+  std::filesystem::create_directory(folder);
+  testsupport::WriteFile(folder + "/Applet1.java", std::string(123456, 'x'));
+  testsupport::WriteFile(folder + "/notes.txt", "x");
+  platform::TOpenDialog open(nullptr);
+  open.Filter = "Any file (*.*)|*.*";
+  open.InitialDir = folder;
+  std::vector<std::string> cut;
+  WhenOpen([&](QDialog& dialog) {
+    auto* details = dialog.findChild<QTreeView*>("treeView");
+    ASSERT_NE(details, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return details->model()->rowCount(details->rootIndex()) == 2; }));
+    dialog.grab();  // laid out and painted as shown
+    QHeaderView* header = details->header();
+    for (int column = 1; column < header->count(); ++column) {
+      const int values = static_cast<QAbstractItemView*>(details)->sizeHintForColumn(column);
+      const int needed = std::max(values, header->sectionSizeHint(column));
+      if (header->sectionSize(column) < needed)
+        cut.push_back(header->model()->headerData(column, Qt::Horizontal).toString().toStdString() + " " +
+                      std::to_string(header->sectionSize(column)) + " < " + std::to_string(needed));
+    }
+  });
+  EXPECT_FALSE(open.Execute());
+  std::string list;
+  for (const std::string& column : cut) list += column + "\n";
   EXPECT_TRUE(cut.empty()) << list;
 }
 

@@ -1,7 +1,12 @@
 // Start-up state, the command groups, the reopen list and the strip's fixed geometry.
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
 #include "Keys.h"
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
+#include "platform/Forms.h"
 #include "platform/Launcher.h"
 
 using namespace platform;
@@ -77,6 +82,36 @@ TEST_F(WorkbenchTest, PaletteToolsSelectAndPageChangeReturnsToTheArrow) {
   EXPECT_TRUE(Main().Unselect2->isChecked());
   Main().Help2Click();
   EXPECT_EQ(Launcher::Instance().Launched().back().find('#'), std::string::npos);
+}
+
+// The help command run live, as on a desktop: with no program to open the help file on the search
+// path it says so, naming the file and what it looked for; with one, the file goes to it.
+TEST_F(WorkbenchTest, HelpNamesTheFileAndTheOpenerItLookedForWhenThereIsNone) {
+  const std::string helpFile = temp_.File("Morvane.html");
+  testsupport::WriteFile(helpFile, "<html></html>");
+  Application()->HelpFile = helpFile;
+  const std::string folder = temp_.File("bin");
+  std::filesystem::create_directory(folder);
+  const std::string searchPath = std::getenv("PATH");
+  setenv("PATH", folder.c_str(), 1);
+  Launcher::Instance().SetRecording(false);
+  struct RestorePath {
+    std::string path;
+    ~RestorePath() { setenv("PATH", path.c_str(), 1); }
+  } restore{searchPath};
+
+  Modal().Queue(mrOk);
+  Main().Help2Click();
+  EXPECT_NE(LastMessage().find(helpFile), std::string::npos) << LastMessage();
+  EXPECT_NE(LastMessage().find("looked for xdg-open in the folders of PATH"), std::string::npos) << LastMessage();
+
+  const std::string opened = temp_.File("opened");  // written whole, then renamed, for the wait below
+  testsupport::WriteFile(folder + "/xdg-open",
+                         "#!/bin/sh\necho \"$1\" > '" + opened + ".part'\n/bin/mv '" + opened + ".part' '" + opened + "'\n");
+  std::filesystem::permissions(folder + "/xdg-open", std::filesystem::perms::owner_all);
+  Main().Help2Click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(opened); }));
+  EXPECT_EQ(testsupport::ReadFile(opened), "file://" + helpFile + "\n");
 }
 
 TEST_F(WorkbenchTest, ReopenListKeepsOrderLimitAndReplacesTheSameFile) {

@@ -10,6 +10,7 @@
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Inspect.h"
 #include "platform/ModalService.h"
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
 namespace modeller {
@@ -61,7 +62,7 @@ TDesignInfoForm::TDesignInfoForm() {
   TitleEdit->setObjectName("TitleEdit");
   AuthorEdit = new QLineEdit(group);
   AuthorEdit->setObjectName("AuthorEdit");
-  CommentsMemo = new QPlainTextEdit(group);
+  CommentsMemo = new platform::TMemo(group);
   CommentsMemo->setObjectName("CommentsMemo");
   CommentsMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
   // The counts are shown, not edited: every cell is a header cell.

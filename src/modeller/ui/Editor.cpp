@@ -15,6 +15,7 @@
 #include "modeller/ui/RunForm.h"
 #include "modeller/ui/Search.h"
 #include "modeller/ui/ToolPlace.h"
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/FontDialogs.h"
 #include "platform/HandlerGuard.h"
@@ -462,7 +463,7 @@ void TEditorForm::EditCopyItemClick() {
   if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->copy();
 }
 void TEditorForm::EditPasteItemClick() {
-  if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->paste();
+  if (TEditSheet* sheet = ActiveSheet()) platform::Clipboard().PasteInto(*sheet->Memo);
 }
 void TEditorForm::EditSelectAllItemClick() {
   if (TEditSheet* sheet = ActiveSheet()) sheet->Memo->selectAll();

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "platform/Captions.h"
+#include "platform/StdCtrls.h"
 
 namespace modeller {
 
@@ -72,7 +73,7 @@ platform::TListBox* TInspector::AddList(const char* name, const std::string& lab
 }
 
 QPlainTextEdit* TInspector::AddMemo(const char* name, int left, int top, int width, int height, QWidget* parent) {
-  auto* memo = new QPlainTextEdit(parent != nullptr ? parent : this);
+  auto* memo = new platform::TMemo(parent != nullptr ? parent : this);
   memo->setObjectName(name);
   memo->setGeometry(left, top, width, height);
   memo->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -589,7 +589,7 @@ void TMainForm::ToolsJavaEditorClick() { EditorForm()->Show(); }
 void TMainForm::ToolsJAVACodeGeneratorClick() { JavaCodeGenerator()->Execute(); }
 void TMainForm::ToolsTranslatorsClick() { TranslatorsForm()->Show(); }
 
-void TMainForm::HelpContentsClick() { Launcher::Instance().OpenDocument(Application()->HelpFile, "IDH_MAIN"); }
+void TMainForm::HelpContentsClick() { Launcher::Instance().OpenHelp(Application()->HelpFile, "IDH_MAIN"); }
 void TMainForm::HelpAboutClick() { AboutBox()->ShowModal(); }
 
 // ---- Inspection -------------------------------------------------------------------------------

@@ -99,6 +99,16 @@ TEST_F(JavaEditor, OpenAndSaveKeepEveryByteAndTheNewName) {
   EXPECT_EQ(ReadFile(source), bytes) << "the first file is left alone";
 }
 
+TEST_F(JavaEditor, OpenAndSaveTakeTheJavaExtension) {
+  Editor().FileNewItemClick();
+  Type("class Foo {}\n");
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("Foo"), 0, {}});
+  EXPECT_TRUE(Editor().FileSaveItemClick());
+  EXPECT_EQ(Active().Caption(), "Foo.java");
+  EXPECT_EQ(ReadFile(temp_.File("Foo.java")), "class Foo {}\n");
+  EXPECT_EQ(Open(temp_.File("Foo")).FilePath, temp_.File("Foo.java"));
+}
+
 TEST_F(JavaEditor, AFailedWriteKeepsThePageAndIsNotCompiled) {
   const std::string folder = temp_.File("locked");
   std::filesystem::create_directory(folder);

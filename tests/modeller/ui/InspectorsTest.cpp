@@ -288,4 +288,21 @@ TEST_F(Inspectors, CommentAndTextTakeTheirNewText) {
   EXPECT_EQ(text->Text(), "Bank");
 }
 
+// Typing at the second show of an inspector still reaches its first field, after a click on OK
+// moved the focus to the button.
+TEST_F(Inspectors, EveryShowFocusesTheFirstField) {
+  TJavaClass* type = DrawClass(102, 42);
+  for (const std::string name : {"Account", "Bank"}) {
+    Answer(mrOk, [this, name] {
+      TClassInspector& inspector = *ClassInspector();
+      inspector.Show();
+      TypeInWindow(inspector, name);
+      ClickInWindow(*inspector.OKButton);
+      inspector.hide();
+    });
+    DoubleClick(112, 47);
+    EXPECT_EQ(type->Name(), name);
+  }
+}
+
 }  // namespace

@@ -218,6 +218,20 @@ TEST_F(JavaEditor, FindAndReplaceThroughTheDialogs) {
   EXPECT_EQ(Active().Memo->Lines().Text(), "innt counnt; nn counnter;\ninnt counnt2 = counnt;");
 }
 
+// After Cancel took the focus, typing at the next show still goes to the find text.
+TEST_F(JavaEditor, TheReplaceDialogTakesTypingAtEveryShow) {
+  Editor().Show();
+  Editor().FileNewItemClick();
+  platform::TReplaceDialog& replace = *Editor().ReplaceDialog;
+  Editor().SearchReplaceItemClick();
+  TypeInWindow(replace, "old");
+  ClickInWindow(*replace.CancelButton);
+  EXPECT_FALSE(replace.isVisible());
+  Editor().SearchReplaceItemClick();
+  TypeInWindow(replace, "new");
+  EXPECT_EQ(replace.FindEdit->text(), "new");
+}
+
 TEST_F(JavaEditor, CompileShowsTheCompilerMessagesOrSuccess) {
   const std::string javac = Javac();
   if (javac.empty()) GTEST_SKIP() << "no Java compiler";

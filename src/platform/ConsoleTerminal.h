@@ -28,6 +28,13 @@ std::optional<TTerminal> FindTerminal(const std::string& terminalVariable, const
 // The same with this process's TERMINAL and PATH.
 std::optional<TTerminal> FindTerminal();
 
+// The shell lines that end a console's work when its terminal is to stay open: they wait for Enter,
+// so that what the program wrote can be read before the terminal closes.
+const std::vector<std::string>& WaitForEnterLines();
+// The command that runs command (a program and its arguments) in folder under sh, then waits for
+// Enter. No shell reads the words of command.
+std::vector<std::string> CommandKeptOpen(const std::string& folder, const std::vector<std::string>& command);
+
 // The message for a desktop without any terminal: what was looked for, and how to name one.
 std::string NoTerminalMessage(const std::string& terminalVariable);
 // The same with this process's TERMINAL.

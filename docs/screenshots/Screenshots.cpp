@@ -1,6 +1,7 @@
 // Takes the screenshots of docs/ from the running windows on a real X server: Morvane's main strip
 // with its editor, object inspector and a design surface; the object inspector alone; Zelvory's
-// main window with a small diagram; its class inspector. Usage: screenshots OUTPUT_FOLDER
+// main window with a small diagram; its class and method inspectors and its options dialog on the
+// diagram page. Usage: screenshots OUTPUT_FOLDER
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdlib>
+#include <functional>
 
 #include "designer/FormDesigner_f.h"
 #include "designer/Lib.h"
@@ -17,6 +19,8 @@
 #include "modeller/model/Globals.h"
 #include "modeller/ui/ClassIns.h"
 #include "modeller/ui/Main.h"
+#include "modeller/ui/MethIns.h"
+#include "modeller/ui/Options.h"
 #include "modeller/ui/Program.h"
 #include "platform/Forms.h"
 #include "platform/ModalService.h"
@@ -47,6 +51,18 @@ void Save(const QPixmap& picture, const char* name) {
 void Shoot(QWidget* window, const char* name) {
   Settle();
   Save(QGuiApplication::primaryScreen()->grabWindow(window->winId()), name);
+}
+
+// The next modal window shown at a place, while its scripted answer holds it open; then cancelled.
+void ShootNextModal(const char* name, std::function<void(QWidget*)> prepare = {}) {
+  platform::ModalService::Instance().Queue(
+      platform::ModalAnswer{platform::mrCancel, "", 0, [name, prepare](QWidget* dialog) {
+                              if (prepare) prepare(dialog);
+                              dialog->move(120, 80);
+                              dialog->show();
+                              Shoot(dialog, name);
+                              dialog->hide();
+                            }});
 }
 
 void Press(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
@@ -128,14 +144,13 @@ void ShootZelvory() {
   TheGraph->Refresh();
   Shoot(MainForm, "zelvory.png");
 
-  platform::ModalService::Instance().Queue(platform::ModalAnswer{platform::mrCancel, "", 0, [](QWidget* dialog) {
-                                                                   auto* form = static_cast<platform::TForm*>(dialog);
-                                                                   form->move(120, 80);
-                                                                   form->Show();
-                                                                   Shoot(form, "class-inspector.png");
-                                                                   form->Hide();
-                                                                 }});
+  ShootNextModal("class-inspector.png");
   ClassInspector()->InspectElement(account);
+  ShootNextModal("method-inspector.png");
+  MethodInspector()->InspectElement(deposit);
+  ShootNextModal("options.png",
+                 [](QWidget* dialog) { static_cast<TOptionsForm*>(dialog)->PageControl->setCurrentIndex(1); });
+  OptionsForm()->Execute();
   DestroyModellerWindows();
   DoneGlobals();
 }

@@ -109,6 +109,19 @@ bool EndConsoleProgram(const std::string& pidFile) {
   return true;
 }
 
+const std::vector<std::string>& WaitForEnterLines() {
+  static const std::vector<std::string> lines = {"echo \"Press Enter to continue . . .\"", "read answer"};
+  return lines;
+}
+
+std::vector<std::string> CommandKeptOpen(const std::string& folder, const std::vector<std::string>& command) {
+  std::string script = "cd \"$1\" && shift && \"$@\"";
+  for (const std::string& line : WaitForEnterLines()) script += "; " + line;
+  std::vector<std::string> words = {"sh", "-c", script, "sh", folder};
+  words.insert(words.end(), command.begin(), command.end());
+  return words;
+}
+
 std::string NoTerminalMessage(const std::string& terminalVariable) {
   std::string names = terminalVariable.empty() ? std::string() : "TERMINAL (" + terminalVariable + "), ";
   for (const TTerminalKind& kind : KnownTerminals()) names += std::string(kind.name) + ", ";

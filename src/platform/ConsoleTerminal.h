@@ -39,6 +39,13 @@ std::string RecordConsolePid();
 // when the group is this program's own; the file is removed. False when it held no id.
 bool EndConsoleProgram(const std::string& pidFile);
 
+// The shell lines that end a console's work when its terminal is to stay open: they wait for Enter,
+// so that what the program wrote can be read before the terminal closes.
+const std::vector<std::string>& WaitForEnterLines();
+// The command that runs command (a program and its arguments) in folder under sh, then waits for
+// Enter. No shell reads the words of command.
+std::vector<std::string> CommandKeptOpen(const std::string& folder, const std::vector<std::string>& command);
+
 // The message for a desktop without any terminal: what was looked for, and how to name one.
 std::string NoTerminalMessage(const std::string& terminalVariable);
 // The same with this process's TERMINAL.

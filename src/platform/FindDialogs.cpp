@@ -1,4 +1,5 @@
 #include "platform/FindDialogs.h"
+#include "platform/Forms.h"
 #include "platform/HandlerGuard.h"
 
 #include <QGridLayout>
@@ -79,6 +80,7 @@ void TFindDialog::SetOptions(unsigned options) {
 void TFindDialog::Execute() {
   // FindText may have been set by the program since the dialog was last seen.
   if (FindEdit->text().toStdString() != FindText) FindEdit->setText(QString::fromStdString(FindText));
+  FocusFirstField(*this);
   show();
   raise();
   activateWindow();

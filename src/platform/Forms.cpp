@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
 
@@ -63,6 +64,25 @@ std::string TApplication::ExeName() const { return applicationFilePath().toStdSt
 std::string TApplication::ExeDir() const { return applicationDirPath().toStdString() + "/"; }
 
 TApplication* Application() { return qobject_cast<TApplication*>(QCoreApplication::instance()); }
+
+namespace {
+
+bool TakesTyping(const QWidget& widget, const QWidget& window) {
+  return widget.testAttribute(Qt::WA_InputMethodEnabled) && (widget.focusPolicy() & Qt::TabFocus) != 0 &&
+         widget.isEnabled() && widget.isVisibleTo(&window) && widget.window() == &window;
+}
+
+}  // namespace
+
+void FocusFirstField(QWidget& window) {
+  for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+    if (TakesTyping(*widget, window)) {
+      widget->setFocus(Qt::TabFocusReason);
+      if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();  // typing replaces the text
+      return;
+    }
+  }
+}
 
 TForm::TForm(QWidget* owner) : QWidget(owner, Qt::Window) {}
 
@@ -126,7 +146,11 @@ void TForm::SetModalResult(int result) {
 
 void TForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!event->spontaneous()) HandleEvent([&] { FormShow(); });
+  if (event->spontaneous()) return;
+  // The field focused at the last show is forgotten; FormShow may choose one, else the first.
+  if (QWidget* focused = focusWidget()) focused->clearFocus();
+  HandleEvent([&] { FormShow(); });
+  if (focusWidget() == nullptr) FocusFirstField(*this);
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

@@ -46,6 +46,11 @@ class TApplication : public QApplication {
 
 TApplication* Application();
 
+// Gives the focus to the window's first field that takes typing, in tab order, if it has one, so
+// that what the user types at a show goes there and not to the button pressed at the last show. A
+// line's text is selected, so that typing replaces it.
+void FocusFirstField(QWidget& window);
+
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 class TForm : public QWidget {

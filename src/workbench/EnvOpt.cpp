@@ -1,10 +1,10 @@
 #include "workbench/EnvOpt.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 
 #include "designer/Lib.h"
 #include "platform/Dialogs.h"
+#include "platform/FontDialogs.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/SysUtils.h"
@@ -283,12 +283,10 @@ void TEnvForm::LoadControls() {
   UseSmartTabCB->setChecked(EditorForm->GetUseSmartTab());
   sampleFontSize_ = EditorForm->GetFontSize();
   sampleFontName_ = EditorForm->GetFontName();
-  QStringList families = QFontDatabase::families();
-  families.sort();
   {
     QSignalBlocker quiet(fontnameComboBox);
     fontnameComboBox->clear();
-    fontnameComboBox->addItems(families);
+    fontnameComboBox->addItems(platform::ScreenFontFamilies(sampleFontName_));
     fontnameComboBox->setCurrentIndex(fontnameComboBox->findText(Q(sampleFontName_)));
   }
   {

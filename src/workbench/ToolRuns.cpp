@@ -234,8 +234,7 @@ bool TToolRuns::PrepareConsole(TToolCall& call, const std::vector<std::string>& 
   script.Add("cd " + ShellQuote(call.folder));
   script.Add(RecordConsolePid());
   script.Add(ScriptLine(command));
-  script.Add("echo \"Press Enter to continue . . .\"");
-  script.Add("read answer");
+  for (const std::string& line : WaitForEnterLines()) script.Add(line);
   try {
     script.SaveToFile(call.folder + kRunScript);
   } catch (const Exception& failure) {

@@ -52,3 +52,14 @@ TEST(ConsoleTerminal, TheTerminalVariableFirstThenTheDebianNameThenTheCommonOnes
   program("myterm");  // unknown to us: handed its command after "-e"
   EXPECT_EQ(platform::FindTerminal(temp.File("myterm"), "")->Arguments({"sh"}), (Words{"-e", "sh"}));
 }
+
+TEST(ConsoleTerminal, AKeptOpenCommandRunsInItsFolderThenWaitsForEnter) {
+  testsupport::TempDir temp;
+  const std::string folder = temp.File("it's a folder");
+  mkdir(folder.c_str(), 0755);
+  std::string line;
+  for (const std::string& word : platform::CommandKeptOpen(folder, {"sh", "-c", "pwd; echo \"$1\"", "sh", "a b"}))
+    line += platform::ShellQuote(word) + " ";
+  testsupport::RunShell(line + "</dev/null >" + platform::ShellQuote(temp.File("out")));
+  EXPECT_EQ(testsupport::ReadFile(temp.File("out")), folder + "\na b\nPress Enter to continue . . .\n");
+}

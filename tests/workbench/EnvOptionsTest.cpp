@@ -47,6 +47,7 @@ TEST_F(EnvOptionsTest, OkWritesEverySettingAndTheSettingsFileHoldsThemAfterClosi
     EXPECT_EQ(env.tabsizeEdit->text().toStdString(), "8");
     EXPECT_EQ(env.ColorGrid1->ForegroundIndex(), 11);  // yellow text
     EXPECT_EQ(env.ColorGrid1->BackgroundIndex(), 4);   // on navy
+    EXPECT_EQ(env.fontnameComboBox->currentText().toStdString(), "Courier New") << "also where it is substituted";
     env.FilesOnlyRadio->setChecked(true);
     env.tabsizeEdit->setText("4");
     env.gridsizeEdit->setText("12");
@@ -72,6 +73,7 @@ TEST_F(EnvOptionsTest, OkWritesEverySettingAndTheSettingsFileHoldsThemAfterClosi
   EXPECT_EQ(Env().GetCompileOptions(), "-g -deprecation");
   EXPECT_FALSE(Editor().GetUseSmartTab());
   EXPECT_EQ(Editor().GetFontSize(), 14);
+  EXPECT_EQ(Editor().GetFontName(), "Courier New");
   EXPECT_EQ(Editor().GetTextColor(), 0xFFFFFFu);
   EXPECT_EQ(Editor().GetBackgroundColor(), 0u);
   EXPECT_EQ(Editor().GetAppletHeight(), 250);

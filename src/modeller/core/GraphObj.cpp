@@ -783,6 +783,10 @@ std::unique_ptr<TManipulator> TOrthogonalEdge::CreateManipulator() {
 
 void TOrthogonalEdge::Place(int x1, int y1, int x2, int y2) {
   TEdge::Place(x1, y1, x2, y2);
+  Route(x1, y1, x2, y2);
+}
+
+void TOrthogonalEdge::Route(int x1, int y1, int x2, int y2) {
   x1 = ClampCoordinate(x1);
   y1 = ClampCoordinate(y1);
   x2 = ClampCoordinate(x2);

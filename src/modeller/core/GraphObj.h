@@ -340,6 +340,8 @@ class TOrthogonalEdge : public TEdge {
   // From the start (x1, y1) on the FromNode to the end (x2, y2) on the ToNode: across to the
   // start's column, then along it.
   void Place(int x1, int y1, int x2, int y2) override;
+  // The same route between the end nodes the edge already has, whatever lies under its points.
+  void Route(int x1, int y1, int x2, int y2);
   TRect GetBounds() const override;
 
   // Collapses inner zero-length segments, trims the ends inside their nodes and clips them to the

@@ -26,15 +26,17 @@ TClassInspector::TClassInspector() {
   AttributeDeleteButton =
       AddButton("AttributeDeleteButton", "Delete", 340, 176, [this] { AttributeDeleteButtonClick(); });
 
-  MethodsListBox = AddList("MethodsListBox", "Methods :", 10, 240, 320, 120);
+  MethodsListBox = AddList("MethodsListBox", "Methods :", 10, 256, 320, 120);
   MethodsListBox->OnDblClick = [this] { MethodsListBoxDblClick(); };
-  MethodNewButton = AddButton("MethodNewButton", "Method New...", 340, 256, [this] { MethodNewButtonClick(); });
+  MethodNewButton = AddButton("MethodNewButton", "Method New...", 340, 272, [this] { MethodNewButtonClick(); });
   ConstructorNewButton =
-      AddButton("ConstructorNewButton", "Constructor New...", 340, 286, [this] { ConstructorNewButtonClick(); });
+      AddButton("ConstructorNewButton", "Constructor New...", 340, 302, [this] { ConstructorNewButtonClick(); });
   FromAncestorButton =
-      AddButton("FromAncestorButton", "From Ancestor...", 340, 316, [this] { FromAncestorButtonClick(); });
-  MethodDeleteButton = AddButton("MethodDeleteButton", "Delete", 340, 346, [this] { MethodDeleteButtonClick(); });
-  FinishDialog(450, 420);
+      AddButton("FromAncestorButton", "From Ancestor...", 340, 332, [this] { FromAncestorButtonClick(); });
+  MethodDeleteButton = AddButton("MethodDeleteButton", "Delete", 340, 362, [this] { MethodDeleteButtonClick(); });
+  MatchWidths({AttributeNewButton, AttributeDeleteButton, MethodNewButton, ConstructorNewButton, FromAncestorButton,
+               MethodDeleteButton});
+  FinishDialog(450, 440);
 }
 
 TJavaClass* TClassInspector::Class() const { return dynamic_cast<TJavaClass*>(Element()); }

@@ -67,6 +67,17 @@ T* PlaceLink(TGraph& graph, int x1, int y1, int x2, int y2) {
   return link;
 }
 
+// A link of a new inheritance joins the nodes it was made for, not the nodes its points find: a
+// drag across puts the junction over the supertype's box, and the box, made first, would be found
+// at the junction's points, so that the junction would stay unlinked.
+template <class T>
+void JoinLink(TGraph& graph, TNode& from, TNode& to, int x1, int y1, int x2, int y2) {
+  T* link = Make<T>(&graph);
+  link->SetFromNode(graph.IndexOfNode(&from));
+  link->SetToNode(graph.IndexOfNode(&to));
+  link->Route(x1, y1, x2, y2);
+}
+
 }  // namespace
 
 void TBoxCreateHandler::DrawShape(platform::TCanvas& canvas, int x1, int y1, int x2, int y2) {
@@ -125,19 +136,19 @@ void TInheritanceCreateHandler::CreateObject(TGraph& graph, int x1, int y1, int 
   if (IsType(start) && IsType(end) && MakesCycle(*start, *end)) return Refuse(kCircular);
   if (IsClass(start) && IsClass(end)) {
     if (SuperclassCount(start) >= 1) return Refuse(kMultiple);
-    return InheritanceBuild(graph, x1, y1, x2, y2);
+    return InheritanceBuild(graph, *start, *end, x1, y1, x2, y2);
   }
-  if (IsType(start) && IsInterface(end)) return InheritanceBuild(graph, x1, y1, x2, y2);
+  if (IsType(start) && IsInterface(end)) return InheritanceBuild(graph, *start, *end, x1, y1, x2, y2);
   if (IsType(start) && IsJunction(end)) return InheritanceJoin(graph, *start, *end, x1, y1, x2, y2);
   Refuse(kIllegal);
 }
 
-void InheritanceBuild(TGraph& graph, int x1, int y1, int x2, int y2) {
+void InheritanceBuild(TGraph& graph, TNode& subtype, TNode& supertype, int x1, int y1, int x2, int y2) {
   int mid = (y1 + y2) / 2;
   TInheritance* junction = Make<TInheritance>(&graph);
   junction->Place(x2 - 10, mid, x2 + 10, mid + 20);
-  PlaceLink<TSuperClassing>(graph, x2, mid, x2, y2);
-  PlaceLink<TSubClassing>(graph, x1, y1, x2, mid + 5);
+  JoinLink<TSuperClassing>(graph, *junction, supertype, x2, mid, x2, y2);
+  JoinLink<TSubClassing>(graph, subtype, *junction, x1, y1, x2, mid + 5);
 }
 
 void InheritanceJoin(TGraph& graph, TNode& subtype, TNode& junction, int x1, int y1, int x2, int y2) {

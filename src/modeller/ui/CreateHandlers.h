@@ -75,7 +75,7 @@ class TCommentLinkCreateHandler : public TLinkCreateHandler {
 
 // The new inheritance: a junction below the supertype's drag end, its edge up to the supertype and
 // the subtype's edge into its base.
-void InheritanceBuild(TGraph& graph, int x1, int y1, int x2, int y2);
+void InheritanceBuild(TGraph& graph, TNode& subtype, TNode& supertype, int x1, int y1, int x2, int y2);
 // One more subtype of the junction's supertype.
 void InheritanceJoin(TGraph& graph, TNode& subtype, TNode& junction, int x1, int y1, int x2, int y2);
 

@@ -204,8 +204,10 @@ TEditorForm::TEditorForm() {
   OpenDialog = new platform::TOpenDialog(this);
   OpenDialog->Filter =
       "Java File (*.java)|*.java|HTML File (*.htm; *.html)|*.htm; *.html|Text File (*.txt)|*.txt|All File (*.*)|*.*";
+  OpenDialog->DefaultExt = "java";
   SaveDialog = new platform::TSaveDialog(this);
   SaveDialog->Filter = "Java File (*.java)|*.java|HTML File (*.html)|*.html|Text File (*.txt)|*.txt|All File (*.*)|*.*";
+  SaveDialog->DefaultExt = "java";
   FindDialog = new platform::TFindDialog(this);
   FindDialog->OnFind = [this] { Find(*FindDialog); };
   ReplaceDialog = new platform::TReplaceDialog(this);

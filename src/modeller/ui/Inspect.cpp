@@ -2,6 +2,7 @@
 #include "platform/HandlerGuard.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "platform/Captions.h"
 #include "platform/StdCtrls.h"
@@ -40,7 +41,7 @@ QCheckBox* TInspector::AddCheckBox(const char* name, const std::string& caption,
   auto* box = new QCheckBox(QString::fromStdString(caption), this);
   box->setObjectName(name);
   box->move(left, top);
-  platform::GrowToFit(box);
+  box->adjustSize();  // its own height, so boxes stacked 20 pixels apart do not overlap
   return box;
 }
 
@@ -113,6 +114,12 @@ int ExecuteDialog(platform::TForm& dialog, const std::function<void()>& load, co
   const int result = dialog.ShowModal();
   if (result == platform::mrOk) store();
   return result;
+}
+
+void MatchWidths(const std::vector<QPushButton*>& column) {
+  int widest = 0;
+  for (QPushButton* button : column) widest = std::max(widest, button->width());
+  for (QPushButton* button : column) button->resize(widest, button->height());
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const std::string& caption) {

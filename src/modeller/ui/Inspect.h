@@ -74,6 +74,9 @@ void RefreshMemberList(platform::TListBox& list, QPushButton& deleteButton,
 // modal service shows no window, so the load does not wait for the show event.
 int ExecuteDialog(platform::TForm& dialog, const std::function<void()>& load, const std::function<void()>& store);
 
+// The buttons of one column made as wide as the widest of them.
+void MatchWidths(const std::vector<QPushButton*>& column);
+
 // A push button named for lookups.
 QPushButton* NamedButton(QWidget* parent, const char* name, const std::string& caption);
 // OK (the default button) and Cancel at the right of a row, ending the dialog's modal run.

@@ -23,12 +23,12 @@ TInterfaceInspector::TInterfaceInspector() {
   ConstantDeleteButton =
       AddButton("ConstantDeleteButton", "Delete", 340, 176, [this] { ConstantDeleteButtonClick(); });
 
-  OperationsListBox = AddList("OperationsListBox", "Operations :", 10, 240, 320, 100);
+  OperationsListBox = AddList("OperationsListBox", "Operations :", 10, 256, 320, 100);
   OperationsListBox->OnDblClick = [this] { OperationsListBoxDblClick(); };
-  OperationNewButton = AddButton("OperationNewButton", "New...", 340, 256, [this] { OperationNewButtonClick(); });
+  OperationNewButton = AddButton("OperationNewButton", "New...", 340, 272, [this] { OperationNewButtonClick(); });
   OperationDeleteButton =
-      AddButton("OperationDeleteButton", "Delete", 340, 286, [this] { OperationDeleteButtonClick(); });
-  FinishDialog(450, 400);
+      AddButton("OperationDeleteButton", "Delete", 340, 302, [this] { OperationDeleteButtonClick(); });
+  FinishDialog(450, 420);
 }
 
 TJavaInterface* TInterfaceInspector::Interface() const { return dynamic_cast<TJavaInterface*>(Element()); }

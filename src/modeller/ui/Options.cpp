@@ -1,6 +1,5 @@
 #include "modeller/ui/Options.h"
 
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -176,16 +175,15 @@ void TOptionsForm::FormShow() {
   DiagramHeightSpinEdit->setValue(DiagramHeight);
 }
 
-// The screen's fonts, sorted, with the diagram font's entry selected when the screen has it.
+// The screen's fonts, sorted, with the diagram font's entry selected, also where the screen only
+// draws it with a substitute.
 void TOptionsForm::FillFontNames() {
-  QStringList families = QFontDatabase::families();
-  families.sort();
   DiagramFontNameComboBox->clear();
-  DiagramFontNameComboBox->addItems(families);
+  DiagramFontNameComboBox->addItems(platform::ScreenFontFamilies(DiagramFont.Name));
   DiagramFontNameComboBox->setCurrentIndex(DiagramFontNameComboBox->findText(Q(DiagramFont.Name)));
 }
 
-// A font name the screen does not have keeps the diagram font's name.
+// A font list with no entry chosen (the diagram font had no name) keeps the diagram font's name.
 void TOptionsForm::StoreOptions() {
   JavaCompilerPath = JavaCompilerPathEdit->text().toStdString();
   JavaInterpreterPath = JavaInterpreterPathEdit->text().toStdString();

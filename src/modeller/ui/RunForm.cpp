@@ -6,6 +6,8 @@
 
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Editor.h"
+#include "platform/ConsoleTerminal.h"
+#include "platform/Dialogs.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Launcher.h"
 #include "platform/ModalService.h"
@@ -95,12 +97,21 @@ void TRunDialog::RunButtonClick() {
   else if (extension == ".html") OpenDocument(path);
 }
 
-// The interpreter starts in the class's folder with the class name as its only argument; no
+// The interpreter runs in a terminal, in the class's folder with the class name as its only
+// argument, and the terminal stays open until Enter so that the program's output can be read. No
 // shell reads the name, so blanks or quotes in it stay part of it.
 void TRunDialog::RunClass(const std::string& path) {
+  std::optional<platform::TTerminal> terminal = platform::FindTerminal();
+  if (!terminal) {
+    platform::MessageDlg("Java : " + platform::NoTerminalMessage(), platform::mtError, platform::mbOK);
+    return;
+  }
   std::string name = platform::ExtractFileName(path);
   std::string className = name.substr(0, name.size() - 6);
-  platform::Launcher::Instance().StartDetached(JavaInterpreterCommand(), {className}, platform::ExtractFileDir(path));
+  std::string folder = platform::ExtractFileDir(path);
+  std::vector<std::string> command = platform::CommandKeptOpen(folder, {JavaInterpreterCommand(), className});
+  if (!platform::Launcher::Instance().StartDetached(terminal->Program, terminal->Arguments(command), folder))
+    platform::MessageDlg(terminal->Program + ": can not run this program.", platform::mtError, platform::mbOK);
 }
 
 void TRunDialog::OpenDocument(const std::string& path) { platform::Launcher::Instance().OpenDocument(path); }

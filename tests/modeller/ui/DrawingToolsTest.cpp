@@ -198,4 +198,32 @@ TEST_F(RefusedLinks, AnEdgeUnderAnInheritanceEndIsAHandlerError) {
   EXPECT_TRUE(SelectToolActive());
 }
 
+// Drawn across, the junction lies over the superclass's box; its links still join it, so moving
+// the superclass keeps the junction whole and every link drawn.
+TEST_F(DrawingTools, AnInheritanceDrawnAcrossJoinsItsJunction) {
+  Draw(Main().ClassButton, 102, 102, 102, 102);  // the subclass, node 0
+  Draw(Main().ClassButton, 402, 102, 402, 102);  // the superclass, node 1
+  Main().InheritanceButton->Click();
+  DragInWindow(*Main().PaintBox, {152, 122}, {452, 127});
+  auto* junction = NodeAs<TInheritance>(2);
+  auto* up = EdgeAs<TSuperClassing>(0);
+  auto* down = EdgeAs<TSubClassing>(1);
+  ASSERT_TRUE(junction != nullptr && up != nullptr && down != nullptr);
+  EXPECT_EQ(junction->GetBounds(), (TRect{442, 122, 462, 142})) << "inside the superclass's box";
+  EXPECT_EQ(up->FromNode(), 2);
+  EXPECT_EQ(up->ToNode(), 1);
+  EXPECT_EQ(down->FromNode(), 0);
+  EXPECT_EQ(down->ToNode(), 2);
+  EXPECT_TRUE(IsDirectSuperclass(Graph().Nodes(1), Graph().Nodes(0)));
+
+  DragInWindow(*Main().PaintBox, {492, 107}, {492, 307});  // the superclass alone, 200 down
+  EXPECT_EQ(Graph().Nodes(1)->GetBounds().Top, 302);
+  EXPECT_EQ(junction->GetBounds(), (TRect{442, 122, 462, 142}));
+  Graph().Refresh();
+  QApplication::processEvents();
+  platform::TCanvas& canvas = *Main().PaintBox->Canvas();
+  EXPECT_EQ(canvas.Pixels(452, 200), platform::clBlack) << "the link up to the moved superclass";
+  EXPECT_EQ(canvas.Pixels(300, 142), platform::clBlack) << "the subclass's link into the junction";
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 // button of the answer is pressed, nested dialogs take the next answer in the queue.
 #include <gtest/gtest.h>
 
+#include <QGroupBox>
+
 #include "ModellerFixture.h"
 #include "modeller/ui/ArgIns.h"
 #include "modeller/ui/AssoIns.h"
@@ -286,6 +288,62 @@ TEST_F(Inspectors, CommentAndTextTakeTheirNewText) {
   Answer(mrOk, [] { TextInspector()->TextEdit->setText("Bank"); });
   TextInspector()->InspectElement(text);
   EXPECT_EQ(text->Text(), "Bank");
+}
+
+// Typing at the second show of an inspector still reaches its first field, after a click on OK
+// moved the focus to the button.
+TEST_F(Inspectors, EveryShowFocusesTheFirstField) {
+  TJavaClass* type = DrawClass(102, 42);
+  for (const std::string name : {"Account", "Bank"}) {
+    Answer(mrOk, [this, name] {
+      TClassInspector& inspector = *ClassInspector();
+      inspector.Show();
+      TypeInWindow(inspector, name);
+      ClickInWindow(*inspector.OKButton);
+      inspector.hide();
+    });
+    DoubleClick(112, 47);
+    EXPECT_EQ(type->Name(), name);
+  }
+}
+
+// No control of an inspector covers another, and a column's buttons are one width.
+TEST_F(Inspectors, NoControlCoversAnother) {
+  std::function<void(const QWidget&)> expectApart = [&](const QWidget& parent) {
+    std::vector<const QWidget*> shown;
+    for (const QObject* child : parent.children()) {
+      auto* widget = qobject_cast<const QWidget*>(child);
+      if (widget != nullptr && widget->isVisible() && !widget->isWindow()) shown.push_back(widget);
+    }
+    // A group box drawn around controls of its dialog frames them.
+    auto apart = [](const QWidget& a, const QWidget& b) {
+      auto frames = [](const QWidget& group, const QWidget& inner) {
+        return qobject_cast<const QGroupBox*>(&group) != nullptr && group.geometry().contains(inner.geometry());
+      };
+      return !a.geometry().intersects(b.geometry()) || frames(a, b) || frames(b, a);
+    };
+    for (size_t i = 0; i < shown.size(); ++i) {
+      for (size_t j = i + 1; j < shown.size(); ++j)
+        EXPECT_TRUE(apart(*shown[i], *shown[j]))
+            << parent.window()->objectName().toStdString() << ": " << shown[i]->objectName().toStdString() << " "
+            << shown[i]->property("text").toString().toStdString() << " and "
+            << shown[j]->objectName().toStdString() << " " << shown[j]->property("text").toString().toStdString();
+      if (qobject_cast<const QGroupBox*>(shown[i]) != nullptr) expectApart(*shown[i]);
+    }
+  };
+  const std::vector<platform::TForm*> inspectors = {
+      ClassInspector(),     InterfaceInspector(),   AttributeInspector(), ConstantInspector(),
+      MethodInspector(),    ConstructorInspector(), OperationInspector(), ArgumentInspector(),
+      AssociationInspector(), CommentInspector(),   TextInspector()};
+  for (platform::TForm* inspector : inspectors) {
+    inspector->Show();
+    expectApart(*inspector);
+    inspector->hide();
+  }
+  TClassInspector& type = *ClassInspector();
+  for (QPushButton* button : {type.AttributeNewButton, type.AttributeDeleteButton, type.MethodNewButton,
+                              type.FromAncestorButton, type.MethodDeleteButton})
+    EXPECT_EQ(button->width(), type.ConstructorNewButton->width()) << button->text().toStdString();
 }
 
 }  // namespace

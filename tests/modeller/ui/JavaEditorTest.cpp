@@ -2,7 +2,9 @@
 // scripted dialogs, search and replace through the find dialogs, compiles with the real Java
 // compiler, the run dialog, and the code generator opening its file in a new page.
 #include <QFile>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "Keys.h"
 #include "ModellerFixture.h"
@@ -99,6 +101,16 @@ TEST_F(JavaEditor, OpenAndSaveKeepEveryByteAndTheNewName) {
   EXPECT_FALSE(sheet.IsModified());
   EXPECT_EQ(ReadFile(copy), bytes + "// end\r\n");
   EXPECT_EQ(ReadFile(source), bytes) << "the first file is left alone";
+}
+
+TEST_F(JavaEditor, OpenAndSaveTakeTheJavaExtension) {
+  Editor().FileNewItemClick();
+  Type("class Foo {}\n");
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("Foo"), 0, {}});
+  EXPECT_TRUE(Editor().FileSaveItemClick());
+  EXPECT_EQ(Active().Caption(), "Foo.java");
+  EXPECT_EQ(ReadFile(temp_.File("Foo.java")), "class Foo {}\n");
+  EXPECT_EQ(Open(temp_.File("Foo")).FilePath, temp_.File("Foo.java"));
 }
 
 TEST_F(JavaEditor, AFailedWriteKeepsThePageAndIsNotCompiled) {
@@ -210,6 +222,20 @@ TEST_F(JavaEditor, FindAndReplaceThroughTheDialogs) {
   EXPECT_EQ(Active().Memo->Lines().Text(), "innt counnt; nn counnter;\ninnt counnt2 = counnt;");
 }
 
+// After Cancel took the focus, typing at the next show still goes to the find text.
+TEST_F(JavaEditor, TheReplaceDialogTakesTypingAtEveryShow) {
+  Editor().Show();
+  Editor().FileNewItemClick();
+  platform::TReplaceDialog& replace = *Editor().ReplaceDialog;
+  Editor().SearchReplaceItemClick();
+  TypeInWindow(replace, "old");
+  ClickInWindow(*replace.CancelButton);
+  EXPECT_FALSE(replace.isVisible());
+  Editor().SearchReplaceItemClick();
+  TypeInWindow(replace, "new");
+  EXPECT_EQ(replace.FindEdit->text(), "new");
+}
+
 TEST_F(JavaEditor, CompileShowsTheCompilerMessagesOrSuccess) {
   const std::string javac = Javac();
   if (javac.empty()) GTEST_SKIP() << "no Java compiler";
@@ -271,26 +297,69 @@ TEST_F(JavaEditor, CompilerFailuresAreReportedAsSuch) {
   EXPECT_EQ(Messages(), std::vector<std::string>{"dying"});
 }
 
-TEST_F(JavaEditor, RunStartsTheInterpreterWithTheClassNameOrOpensThePage) {
-  const std::string folder = temp_.File("run");
-  std::filesystem::create_directory(folder);
-  for (const char* name : {"Hello.class", "page.html", "old.htm", "Hello.java"}) WriteFile(folder + "/" + name, "");
-  JavaInterpreterPath = "/usr/bin/java";
-  TRunDialog& run = *RunDialog();
-  run.DirectoryListBox->SetDirectory(folder);
-  run.FillFileList();
-  ASSERT_EQ(run.FileListBox->count(), 2);
-  EXPECT_EQ(run.FileListBox->Items(0), "Hello.class");
-  EXPECT_EQ(run.FileListBox->Items(1), "page.html");
-  EXPECT_FALSE(run.RunButton->isEnabled());
+// An environment variable set for one test.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    if (old != nullptr) old_ = old;
+    value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+  }
+  ~ScopedVariable() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
 
-  run.FileListBox->setCurrentRow(0);
-  run.UpdateRunButton();
-  run.RunButtonClick();
-  run.FileListBox->setCurrentRow(1);
-  run.RunButtonClick();
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+// A class runs in a terminal that stays open until Enter; a page opens with the desktop.
+TEST_F(JavaEditor, RunStartsTheInterpreterInATerminalOrOpensThePage) {
+  const std::string folder = temp_.File("run");
+  const std::string bin = temp_.File("bin");
+  std::filesystem::create_directory(folder);
+  std::filesystem::create_directory(bin);
+  for (const char* name : {"Hello.class", "page.html", "old.htm", "Hello.java"}) WriteFile(folder + "/" + name, "");
+  WriteFile(bin + "/x-terminal-emulator", "#!/bin/sh\n");
+  std::filesystem::permissions(bin + "/x-terminal-emulator", std::filesystem::perms::owner_all);
+  ScopedVariable path("PATH", bin.c_str());
+  ScopedVariable terminal("TERMINAL", nullptr);
+  JavaInterpreterPath = "/usr/bin/java";
+  Editor().FileNewItemClick();
+  auto queueRun = [this, &folder](int row) {
+    Modal().Queue(ModalAnswer{mrOk, {}, 0, [&folder, row](QWidget*) {
+                                TRunDialog& run = *RunDialog();
+                                run.Show();
+                                run.DirectoryListBox->SetDirectory(folder);
+                                run.FillFileList();
+                                ASSERT_EQ(run.FileListBox->count(), 2);
+                                EXPECT_FALSE(run.RunButton->isEnabled());
+                                QRect item = run.FileListBox->visualItemRect(run.FileListBox->item(row));
+                                ClickInWindow(*run.FileListBox->viewport(), item.center());
+                                ClickInWindow(*run.RunButton);
+                                run.hide();
+                              }});
+  };
+  queueRun(0);
+  Editor().CompileRunItemClick();
+  queueRun(1);
+  Editor().CompileRunItemClick();
   EXPECT_EQ(platform::Launcher::Instance().Launched(),
-            (std::vector<std::string>{"start /usr/bin/java Hello", "open " + folder + "/page.html"}));
+            (std::vector<std::string>{"start " + bin + "/x-terminal-emulator -e sh -c cd \"$1\" && shift && \"$@\"; "
+                                      "echo \"Press Enter to continue . . .\"; read answer sh " + folder +
+                                      " /usr/bin/java Hello",
+                                      "open " + folder + "/page.html"}));
+
+  std::filesystem::remove(bin + "/x-terminal-emulator");
+  queueRun(0);
+  Modal().Queue(mrOk);
+  Editor().CompileRunItemClick();
+  EXPECT_EQ(LastMessage(),
+            "Java : No terminal program was found to run the console in.\rLooked for: x-terminal-emulator, "
+            "gnome-terminal, konsole, xfce4-terminal, kitty, alacritty, xterm.\rInstall one of them, or name yours in "
+            "the TERMINAL environment variable.");
+  EXPECT_EQ(platform::Launcher::Instance().Launched().size(), 2u);
 }
 
 TEST_F(JavaEditor, GenerateOpensTheNewFileInANewPage) {

@@ -3,6 +3,7 @@
 // dialogs scripted, and mouse events sent to the diagram's paint box as a user's would arrive.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,25 @@ class ModellerTest : public testsupport::ScriptedTest {
     Click(x, y);
     Mouse(QEvent::MouseButtonDblClick, x, y, Qt::LeftButton, Qt::LeftButton);
     Mouse(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
+  }
+
+  // A click on a control, and typing, sent to its top-level window as a user's arrive.
+  static void ClickInWindow(QWidget& control, QPoint at) {
+    QWidget* window = control.window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, control.mapTo(window, at));
+  }
+  static void ClickInWindow(QWidget& control) { ClickInWindow(control, control.rect().center()); }
+  static void DragInWindow(QWidget& control, QPoint from, QPoint to) {
+    QWindow* window = control.window()->windowHandle();
+    QPoint start = control.mapTo(control.window(), from);
+    QPoint end = control.mapTo(control.window(), to);
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(window, (start + end) / 2);
+    QTest::mouseMove(window, end);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, end);
+  }
+  static void TypeInWindow(QWidget& window, const std::string& text) {
+    for (char key : text) QTest::keyClick(window.windowHandle(), key);
   }
 
   // A drag with a palette tool, as the user picks the tool and draws.

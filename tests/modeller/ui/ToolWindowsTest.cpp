@@ -1,7 +1,6 @@
 // The modeller's tool windows through their real dialogs: the options and the settings file, the
 // package and design information reaching the generated Java, and the browser.
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QStandardPaths>
 #include <filesystem>
 
@@ -52,9 +51,12 @@ class ToolWindows : public ModellerTest {
     BrowserForm()->TypeTreeView->setCurrentItem(node);
     BrowserForm()->TypeTreeViewClick();
   }
-  static void ChooseFont(QPushButton& button, const QFont& font) {
+  static void ChooseFont(QPushButton& button, const std::string& family, int size) {
     platform::ModalService::Instance().Queue(
-        Answer<QFontDialog>(mrOk, [font](QFontDialog& dialog) { dialog.setCurrentFont(font); }));
+        Answer<platform::TFontDialogWindow>(mrOk, [family, size](platform::TFontDialogWindow& dialog) {
+          dialog.SelectFamily(family);
+          dialog.SizeEdit->setValue(size);
+        }));
     button.click();
   }
   static void ChooseColor(QPushButton& button, const QColor& color) {
@@ -65,7 +67,6 @@ class ToolWindows : public ModellerTest {
 };
 
 TEST_F(ToolWindows, OptionsOkAndCancelRoundTripThroughTheSettingsFile) {
-  const QFont mono("DejaVu Sans Mono", 13);
   Modal().Queue(Answer<TOptionsForm>(mrOk, [&](TOptionsForm& options) {
     EXPECT_TRUE(options.JavaCompilerPathEdit->text().isEmpty()) << "the layout text is replaced";
     EXPECT_EQ(options.IndentationSpinEdit->value(), 8);
@@ -76,7 +77,7 @@ TEST_F(ToolWindows, OptionsOkAndCancelRoundTripThroughTheSettingsFile) {
     options.JavaInterpreterPathBrowseButton->click();
     options.IncludeImplementationCheckBox->setChecked(false);
     options.IndentationSpinEdit->setValue(4);
-    ChooseFont(*options.EnvironmentBrowserFontButton, mono);
+    ChooseFont(*options.EnvironmentBrowserFontButton, "DejaVu Sans Mono", 13);
     ChooseColor(*options.EditorColorButton, QColor(255, 255, 0));
     options.DiagramWidthSpinEdit->setValue(1800);
     options.DiagramBoldCheckBox->setChecked(true);
@@ -97,7 +98,7 @@ TEST_F(ToolWindows, OptionsOkAndCancelRoundTripThroughTheSettingsFile) {
 
   Modal().Queue(Answer<TOptionsForm>(mrCancel, [](TOptionsForm& options) {
     options.JavaCompilerPathEdit->setText("other");
-    ChooseFont(*options.EditorFontButton, QFont("DejaVu Sans", 20));
+    ChooseFont(*options.EditorFontButton, "DejaVu Sans", 20);
     ChooseColor(*options.EnvironmentBrowserColorButton, QColor(0, 0, 255));
     options.DiagramWidthSpinEdit->setValue(900);
   }));
@@ -121,6 +122,30 @@ TEST_F(ToolWindows, OptionsOkAndCancelRoundTripThroughTheSettingsFile) {
   EXPECT_EQ(BrowserFont.Size, 13);
   EXPECT_EQ(DiagramWidth, 1800);
   EXPECT_TRUE(DiagramFont.Bold);
+}
+
+// "Arial" and "Courier New" may be drawn here with other families; the lists show them all the same,
+// each family once, and OK keeps the names.
+TEST_F(ToolWindows, FontListsShowTheNamedFamilyAndEachFamilyOnce) {
+  Modal().Queue(Answer<TOptionsForm>(mrOk, [&](TOptionsForm& options) {
+    QComboBox& names = *options.DiagramFontNameComboBox;
+    EXPECT_EQ(names.currentText().toStdString(), "Arial");
+    QStringList families;
+    for (int i = 0; i < names.count(); ++i) families << names.itemText(i);
+    EXPECT_FALSE(families.join('|').contains(" [")) << "no foundry names";
+    EXPECT_EQ(families.removeDuplicates(), 0);
+    Modal().Queue(Answer<platform::TFontDialogWindow>(mrOk, [](platform::TFontDialogWindow& dialog) {
+      ASSERT_NE(dialog.FamilyList->currentItem(), nullptr);
+      EXPECT_EQ(dialog.FamilyList->currentItem()->text().toStdString(), "Courier New");
+      EXPECT_TRUE(dialog.FamilyList->findItems(" [", Qt::MatchContains).isEmpty());
+      dialog.BoldBox->setChecked(true);
+    }));
+    options.EditorFontButton->click();
+  }));
+  Main().ToolsOptions->Click();
+  EXPECT_EQ(DiagramFont.Name, "Arial");
+  EXPECT_EQ(EditorFont.Name, "Courier New");
+  EXPECT_TRUE(EditorFont.Bold);
 }
 
 TEST_F(ToolWindows, PackageAndDesignInformationReachTheGeneratedJavaWhichCompiles) {

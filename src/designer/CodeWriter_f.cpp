@@ -412,7 +412,8 @@ void RenameClassCode(int kind, const std::string& oldName, const std::string& ne
     return;
   }
   // The group of the radio buttons placed on the frame itself is named after the class.
-  if (HasRadioButton(CurrentFrame())) RenameRadioGroupCode(oldName, newName);
+  if (CurrentFrame() != nullptr && HasRadioButton(CurrentFrame()->ClientArea()))
+    RenameRadioGroupCode(oldName, newName);
 }
 
 // ---- Write protocol ----

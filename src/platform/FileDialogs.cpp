@@ -36,7 +36,7 @@ std::string WithDefaultExt(const std::string& fileName, const std::string& ext, 
 }  // namespace
 
 bool TFileDialog::Execute() {
-  ModalRequest request{saving_ ? "SaveDialog" : "OpenDialog", Title, FileName, {}};
+  ModalRequest request{saving_ ? "SaveDialog" : "OpenDialog", Title, FileName, {}, {}};
   if (auto answer = ModalService::Instance().Take(request)) {
     if (answer->result != mrOk) return false;
     FileName = WithDefaultExt(answer->fileName, DefaultExt, saving_);

@@ -1,4 +1,5 @@
 #include "platform/FindDialogs.h"
+#include "platform/Forms.h"
 #include "platform/HandlerGuard.h"
 
 #include <QGridLayout>
@@ -35,6 +36,7 @@ TFindDialog::TFindDialog(QWidget* owner, bool replacing) : QDialog(owner) {
   FindNextButton->setDefault(true);
   buttons->addWidget(FindNextButton);
   CancelButton = new QPushButton("Cancel", this);
+  SetCancel(CancelButton);
   grid->addLayout(buttons, 0, 2, 5, 1);
   buttons->addWidget(CancelButton);
   buttons->addStretch(1);

@@ -139,13 +139,17 @@ void TForm::KeepTitleBarOnScreen() {
 }
 
 void TForm::setVisible(bool visible) {
-  if (visible && !isVisible() && FormStyle == fsStayOnTop && Application() != nullptr) BelongTo(Application()->MainForm);
-  if (visible && !isVisible() && Position == poScreenCenter) {
+  if (visible && !isVisible()) ApplyStyleAndPosition();
+  QWidget::setVisible(visible);
+}
+
+void TForm::ApplyStyleAndPosition() {
+  if (FormStyle == fsStayOnTop && Application() != nullptr) BelongTo(Application()->MainForm);
+  if (Position == poScreenCenter) {
     TRect frame{0, 0, Width(), Height()};
     TRect place = CentredOnScreen(frame, ToRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
     MoveFrameTo(place.Left, place.Top);
   }
-  QWidget::setVisible(visible);
 }
 
 void TForm::Show() {

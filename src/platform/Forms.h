@@ -129,6 +129,7 @@ class TForm : public QWidget {
   void OpenAboveActiveWindow();
   void BelongTo(QWidget* owner);
   void MoveFrameTo(int left, int top);
+  void ApplyStyleAndPosition();  // before each showing
 
   int modalResult_ = 0;
   bool modal_ = false;  // shown modally, live or by a scripted answer

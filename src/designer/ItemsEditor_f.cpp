@@ -1,7 +1,5 @@
 #include "designer/ItemsEditor_f.h"
 
-#include <QScreen>
-
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 #include "platform/StdCtrls.h"
@@ -14,6 +12,7 @@ TItemsEditorForm::TItemsEditorForm() {
   SetCaption("Item Editor");
   // A tool window with only the system menu, of a fixed client size.
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  Position = platform::poScreenCenter;
   setFixedSize(382, 293);
   Panel1 = new platform::TPanel(this);
   Panel1->setObjectName("Panel1");
@@ -42,6 +41,7 @@ TItemsEditorForm::TItemsEditorForm() {
   Button1 = makeButton("Button1", "&OK", 49);
   Button2 = makeButton("Button2", "&Cancel", 153);
   Button3 = makeButton("Button3", "&Help", 257);
+  platform::SetCancel(Button2);
   platform::Connect(Button1, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   platform::Connect(Button2, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
 }
@@ -60,11 +60,6 @@ void TItemsEditorForm::Memo1Change() {
 }
 
 void TItemsEditorForm::FormShow() {
-  if (QScreen* shown = screen()) {
-    QRect place = frameGeometry();
-    place.moveCenter(shown->geometry().center());
-    move(place.topLeft());
-  }
   Memo1Change();
   Memo1->setFocus();
 }

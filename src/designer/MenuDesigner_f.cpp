@@ -133,6 +133,7 @@ void WriteMenuBarHeight() {
 
 TMenuDesigner::TMenuDesigner() {
   SetCaption("Menu Designer - ");
+  Position = platform::poScreenCenter;
   resize(482, 334);
   MenuTree = new QTreeWidget(this);
   MenuTree->setObjectName("MenuTree");
@@ -169,6 +170,7 @@ TMenuDesigner::TMenuDesigner() {
   CheckableB = makeButton("CheckableB", "&Checkable", &TMenuDesigner::CheckableBClick);
   OkButton = makeButton("OkButton", "&OK", &TMenuDesigner::OkButtonClick);
   CancelButton = makeButton("CancelButton", "&Cancel", &TMenuDesigner::CancelButtonClick);
+  platform::SetCancel(CancelButton);
 
   EventHandlerCombo = new QComboBox(this);
   EventHandlerCombo->setObjectName("EventHandlerCombo");

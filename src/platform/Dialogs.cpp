@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "platform/Forms.h"
+
 namespace platform {
 
 namespace {
@@ -61,8 +63,17 @@ void LeaveRoomForCaption(QMessageBox& box) {
                   grid->columnCount());
 }
 
-int RunLiveBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
-  QMessageBox box(IconFor(type), QString::fromStdString(caption), QString::fromStdString(text));
+// The box belongs to the window it was asked from, so the window manager keeps it above that window.
+QWidget* BoxOwner() {
+  QWidget* active = QApplication::activeWindow();
+  if (active != nullptr || Application() == nullptr) return active;
+  return Application()->MainForm;
+}
+
+int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) {
+  QMessageBox box(IconFor(type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
+                  QMessageBox::NoButton, BoxOwner());
+  if (request.place) box.move(request.place->X, request.place->Y);
   QMessageBox::StandardButtons qtButtons;
   for (const ButtonInfo& info : kButtons)
     if (buttons & info.bit) qtButtons |= info.qt;
@@ -74,18 +85,25 @@ int RunLiveBox(const std::string& text, const std::string& caption, TMsgDlgType 
   return mrCancel;
 }
 
-}  // namespace
-
-int MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
-  ModalRequest request{"MessageBox", caption, text, {}};
+int ShowBox(ModalRequest request, TMsgDlgType type, unsigned buttons) {
   for (const ButtonInfo& info : kButtons)
     if (buttons & info.bit) request.buttons.push_back(info.label);
   if (auto answer = ModalService::Instance().Take(request)) return answer->result;
-  return RunLiveBox(text, caption, type, buttons);
+  return RunLiveBox(request, type, buttons);
+}
+
+}  // namespace
+
+int MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
+  return ShowBox({"MessageBox", caption, text, {}, {}}, type, buttons);
 }
 
 int MessageDlg(const std::string& message, TMsgDlgType type, unsigned buttons, int) {
   return MessageBox(message, CaptionFor(type), type, buttons);
+}
+
+int MessageDlgPos(const std::string& message, TMsgDlgType type, unsigned buttons, int, int x, int y) {
+  return ShowBox({"MessageBox", CaptionFor(type), message, {}, TPoint{x, y}}, type, buttons);
 }
 
 void ShowMessage(const std::string& message) {

@@ -27,6 +27,9 @@ constexpr unsigned mbOKCancel = mbOK | mbCancel;
 // application title for mtCustom. Returns the TModalResult of the button pressed.
 int MessageDlg(const std::string& message, TMsgDlgType type, unsigned buttons, int helpContext = 0);
 
+// MessageDlg with the box's outer frame at (x, y) of the screen.
+int MessageDlgPos(const std::string& message, TMsgDlgType type, unsigned buttons, int helpContext, int x, int y);
+
 // A plain box with the application title as caption and an OK button.
 void ShowMessage(const std::string& message);
 

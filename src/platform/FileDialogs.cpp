@@ -51,7 +51,7 @@ void ShowColumnsWhole(QFileDialog& dialog) {
 }  // namespace
 
 bool TFileDialog::Execute() {
-  ModalRequest request{saving_ ? "SaveDialog" : "OpenDialog", Title, FileName, {}};
+  ModalRequest request{saving_ ? "SaveDialog" : "OpenDialog", Title, FileName, {}, {}};
   if (auto answer = ModalService::Instance().Take(request)) {
     if (answer->result != mrOk) return false;
     FileName = WithDefaultExt(answer->fileName, DefaultExt, saving_);

@@ -47,6 +47,7 @@ TFindDialog::TFindDialog(QWidget* owner, bool replacing) : QDialog(owner) {
   FindNextButton->setDefault(true);
   buttons->addWidget(FindNextButton);
   CancelButton = new QPushButton("Cancel", this);
+  SetCancel(CancelButton);
   grid->addLayout(buttons, 0, 2, 5, 1);
   buttons->addWidget(CancelButton);
   buttons->addStretch(1);

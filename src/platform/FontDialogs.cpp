@@ -39,7 +39,7 @@ bool SameFamily(const std::string& a, const std::string& b) { return Lowered(a) 
 // Scripted, the fill of the answer plays the user's part on the dialog that was never shown.
 template <class Dialog>
 bool RunDialog(Dialog& dialog, const std::string& kind) {
-  if (auto answer = ModalService::Instance().Take({kind, dialog.windowTitle().toStdString(), {}, {}})) {
+  if (auto answer = ModalService::Instance().Take({kind, dialog.windowTitle().toStdString(), {}, {}, {}})) {
     if (answer->fill) answer->fill(&dialog);
     return answer->result == mrOk;
   }

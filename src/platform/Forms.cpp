@@ -5,14 +5,20 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
 #include "platform/ModalService.h"
+#include "platform/ScreenPlace.h"
 
 namespace platform {
 
@@ -86,26 +92,87 @@ void FocusFirstField(QWidget& window) {
 
 TForm::TForm(QWidget* owner) : QWidget(owner, Qt::Window) {}
 
+namespace {
+
+// Where the client area lies inside the outer frame that the fixed metrics make.
+constexpr int kClientLeft = WindowMetricsConst::FrameWidth;
+constexpr int kClientTop = WindowMetricsConst::CaptionHeight + WindowMetricsConst::FrameHeight;
+constexpr int kTitleBarHeight = kClientTop;
+
+constexpr const char* kCancelProperty = "cancelButton";
+
+TRect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()}; }
+
+QScreen* MainScreen(const QWidget* asking) {
+  TApplication* app = Application();
+  QWidget* main = app != nullptr ? app->MainForm : nullptr;
+  return main != nullptr && main != asking ? main->screen() : QGuiApplication::primaryScreen();
+}
+
+bool IsReturn(const QKeyEvent& event) {
+  Qt::KeyboardModifiers others = event.modifiers() & ~Qt::KeypadModifier;
+  return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && others == Qt::NoModifier;
+}
+
+bool IsEscape(const QKeyEvent& event) { return event.key() == Qt::Key_Escape && event.modifiers() == Qt::NoModifier; }
+
+bool Pressable(const QPushButton* button, const QWidget* window) {
+  return button != nullptr && button->window() == window && button->isVisible() && button->isEnabled();
+}
+
+}  // namespace
+
+void SetCancel(QPushButton* button) { button->setProperty(kCancelProperty, true); }
+
+TRect MainScreenRect() { return ToRect(MainScreen(nullptr)->geometry()); }
+
 std::string TForm::Caption() const { return windowTitle().toStdString(); }
 
 void TForm::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
-int TForm::Left() const { return pos().x(); }
-int TForm::Top() const { return pos().y(); }
+int TForm::Left() const { return geometry().x() - kClientLeft; }
+int TForm::Top() const { return geometry().y() - kClientTop; }
 int TForm::Width() const { return width() + 2 * WindowMetricsConst::FrameWidth; }
 int TForm::Height() const {
   return height() + WindowMetricsConst::CaptionHeight + 2 * WindowMetricsConst::FrameHeight;
 }
-void TForm::SetLeft(int left) { move(left, Top()); }
-void TForm::SetTop(int top) { move(Left(), top); }
+void TForm::SetLeft(int left) { MoveFrameTo(left, Top()); }
+void TForm::SetTop(int top) { MoveFrameTo(Left(), top); }
 void TForm::SetWidth(int w) { resize(std::max(0, w - 2 * WindowMetricsConst::FrameWidth), height()); }
 void TForm::SetHeight(int h) {
   resize(width(), std::max(0, h - WindowMetricsConst::CaptionHeight - 2 * WindowMetricsConst::FrameHeight));
 }
 void TForm::SetBounds(int left, int top, int w, int h) {
-  move(left, top);
   SetWidth(w);
   SetHeight(h);
+  MoveFrameTo(left, top);
+}
+
+// The client area is what is placed, never the frame: a window manager that has not framed the
+// window yet takes a frame's place for the client's, and the window would creep by its real frame
+// at every session.
+void TForm::MoveFrameTo(int left, int top) { setGeometry(left + kClientLeft, top + kClientTop, width(), height()); }
+
+void TForm::KeepTitleBarOnScreen() {
+  TRect frame{Left(), Top(), Left() + Width(), Top() + Height()};
+  QScreen* screen = QGuiApplication::screenAt(QPoint(Left() + Width() / 2, Top() + kTitleBarHeight / 2));
+  if (screen == nullptr) screen = MainScreen(this);
+  TRect place = TitleBarOnScreen(frame, ToRect(screen->availableGeometry()), kTitleBarHeight);
+  MoveFrameTo(place.Left, place.Top);
+}
+
+void TForm::setVisible(bool visible) {
+  if (visible && !isVisible()) ApplyStyleAndPosition();
+  QWidget::setVisible(visible);
+}
+
+void TForm::ApplyStyleAndPosition() {
+  if (FormStyle == fsStayOnTop && Application() != nullptr) BelongTo(Application()->MainForm);
+  if (Position == poScreenCenter) {
+    TRect frame{0, 0, Width(), Height()};
+    TRect place = CentredOnScreen(frame, ToRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
+    MoveFrameTo(place.Left, place.Top);
+  }
 }
 
 void TForm::Show() {
@@ -122,26 +189,49 @@ void TForm::ShowNormal() {
 
 int TForm::ShowModal() {
   modalResult_ = mrNone;
-  if (auto answer = ModalService::Instance().Take({"Form", Caption(), {}, {}})) {
+  std::optional<ModalAnswer> answer = ModalService::Instance().Take({"Form", Caption(), {}, {}, {}});
+  modal_ = true;
+  if (answer) {
     if (answer->fill) answer->fill(this);
-    modalResult_ = answer->result;
-    return modalResult_;
+    // mrNone leaves the result to the window: what the fill's keys and buttons made of it.
+    if (answer->result != mrNone) modalResult_ = answer->result;
+  } else {
+    RunModalLoop();
   }
-  setWindowModality(Qt::ApplicationModal);
-  Show();
-  QEventLoop loop;
-  inModalLoop_ = true;
-  while (modalResult_ == mrNone && isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
-  inModalLoop_ = false;
-  hide();
-  setWindowModality(Qt::NonModal);
+  modal_ = false;
   if (modalResult_ == mrNone) modalResult_ = mrCancel;
   return modalResult_;
 }
 
+void TForm::RunModalLoop() {
+  setWindowModality(Qt::ApplicationModal);
+  OpenAboveActiveWindow();
+  Show();
+  QEventLoop loop;
+  while (modalResult_ == mrNone && isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+  hide();
+  setWindowModality(Qt::NonModal);
+}
+
+// A modal window opened from any window of the program stays above that window.
+void TForm::OpenAboveActiveWindow() {
+  QWidget* owner = QApplication::activeWindow();
+  if ((owner == nullptr || owner == this) && Application() != nullptr) owner = Application()->MainForm;
+  BelongTo(owner);
+}
+
+// The window manager keeps a transient window above the window it belongs to, and above no other
+// program's windows.
+void TForm::BelongTo(QWidget* owner) {
+  if (owner == nullptr || owner == this) return;
+  owner->winId();
+  winId();
+  windowHandle()->setTransientParent(owner->windowHandle());
+}
+
 void TForm::SetModalResult(int result) {
   modalResult_ = result;
-  if (inModalLoop_) QTimer::singleShot(0, this, [] {});  // wake the modal loop
+  if (modal_) QTimer::singleShot(0, this, [] {});  // wake the modal loop
 }
 
 void TForm::showEvent(QShowEvent* event) {
@@ -172,7 +262,7 @@ void TForm::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
-  if (inModalLoop_ && modalResult_ == mrNone) modalResult_ = mrCancel;
+  if (modal_ && modalResult_ == mrNone) modalResult_ = mrCancel;
   TApplication* app = Application();
   if (app != nullptr && app->MainForm == this) app->quit();
   if (action == caFree) deleteLater();
@@ -183,9 +273,29 @@ void TForm::resizeEvent(QResizeEvent* event) {
   HandleEvent([&] { FormResize(); });
 }
 
-// A key that no control of the window used is a shortcut key for the menus.
 void TForm::keyPressEvent(QKeyEvent* event) {
+  if (QPushButton* button = ButtonForKey(*event)) {
+    button->click();
+    return;
+  }
+  if (modal_ && IsEscape(*event)) {
+    close();
+    return;
+  }
+  // A key that no control of the window used is a shortcut key for the menus.
   if (!TakeMenuKey(this, *event)) QWidget::keyPressEvent(event);
+}
+
+QPushButton* TForm::ButtonForKey(const QKeyEvent& event) const {
+  bool escape = IsEscape(event);
+  if (!escape && !IsReturn(event)) return nullptr;
+  auto* focused = qobject_cast<QPushButton*>(focusWidget());
+  if (!escape && Pressable(focused, this)) return focused;
+  for (QPushButton* button : findChildren<QPushButton*>()) {
+    bool wanted = escape ? button->property(kCancelProperty).toBool() : button->isDefault();
+    if (wanted && Pressable(button, this)) return button;
+  }
+  return nullptr;
 }
 
 void TForm::changeEvent(QEvent* event) {

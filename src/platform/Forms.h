@@ -7,6 +7,10 @@
 #include <functional>
 #include <string>
 
+#include "platform/Graphics.h"
+
+class QPushButton;
+
 namespace platform {
 
 // Fixed window metrics: caption height, frame border width and height, menu-bar height.
@@ -53,6 +57,19 @@ void FocusFirstField(QWidget& window);
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
+// Where a window opens: where it was put, or centred on the screen of the program's main window.
+enum TPosition { poDesigned, poScreenCenter };
+
+// A window kept on top stays above the program's main window (and so above its other windows), never
+// above other programs.
+enum TFormStyle { fsNormal, fsStayOnTop };
+
+// The framework's Cancel flag of a button: Escape in the button's window presses it.
+void SetCancel(QPushButton* button);
+
+// The whole screen the main window is on, as the framework's Screen object gives it.
+TRect MainScreenRect();
+
 class TForm : public QWidget {
   Q_OBJECT
  public:
@@ -75,12 +92,20 @@ class TForm : public QWidget {
   void ShowNormal();
 
   // Runs the window modally through the modal service: a scripted answer (its fill run on this
-  // window) or, live, a nested loop until ModalResult is set.
+  // window) or, live, a nested loop until ModalResult is set, above the window it was opened from.
   int ShowModal();
   int ModalResult() const { return modalResult_; }
   void SetModalResult(int result);
 
   int Tag = 0;
+  TPosition Position = poDesigned;  // applied at every showing
+  TFormStyle FormStyle = fsNormal;
+
+  // Moves the window so that its title bar lies on the available area of its screen, where a place
+  // read from a settings file may have put it off.
+  void KeepTitleBarOnScreen();
+
+  void setVisible(bool visible) override;
 
  protected:
   // Handlers in the framework's shape; windows override the ones they use.
@@ -96,13 +121,23 @@ class TForm : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // Return presses the focused push button, else the default one; Escape presses the Cancel button,
+  // or closes a modal window that has none, as its close box does. A control that takes the key
+  // itself (a memo, an open list) keeps it. Any other key no control used goes to the menus.
   void keyPressEvent(QKeyEvent* event) override;
 
   TCloseAction DefaultCloseAction = caHide;
 
  private:
+  QPushButton* ButtonForKey(const QKeyEvent& event) const;
+  void RunModalLoop();
+  void OpenAboveActiveWindow();
+  void BelongTo(QWidget* owner);
+  void MoveFrameTo(int left, int top);
+  void ApplyStyleAndPosition();  // before each showing
+
   int modalResult_ = 0;
-  bool inModalLoop_ = false;
+  bool modal_ = false;  // shown modally, live or by a scripted answer
 };
 
 }  // namespace platform

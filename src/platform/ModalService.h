@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Graphics.h"
 #include "platform/SysUtils.h"
 
 class QWidget;
@@ -23,9 +24,12 @@ struct ModalRequest {
   std::string caption;
   std::string text;
   std::vector<std::string> buttons;
+  std::optional<TPoint> place;  // where a message box's outer frame was asked to stand
 };
 
 struct ModalAnswer {
+  // The button pressed. For a program's own modal window, mrNone leaves the result to the window:
+  // what the fill's keys and clicks made of it, Cancel when they left it open.
   int result = mrOk;
   std::string fileName;  // the file chosen in an open or save dialog
   int filterIndex = 0;   // the filter entry chosen (1-based); 0 keeps the dialog's own

@@ -14,14 +14,14 @@ QPrinter& Printer() {
 }
 
 bool ExecutePrintDialog() {
-  if (auto answer = ModalService::Instance().Take({"PrintDialog", "Print", {}, {}}))
+  if (auto answer = ModalService::Instance().Take({"PrintDialog", "Print", {}, {}, {}}))
     return answer->result == mrOk;
   QPrintDialog dialog(&Printer());
   return dialog.exec() == QDialog::Accepted;
 }
 
 bool ExecutePrinterSetupDialog() {
-  if (auto answer = ModalService::Instance().Take({"PrinterSetupDialog", "Print Setup", {}, {}}))
+  if (auto answer = ModalService::Instance().Take({"PrinterSetupDialog", "Print Setup", {}, {}, {}}))
     return answer->result == mrOk;
   QPageSetupDialog dialog(&Printer());
   return dialog.exec() == QDialog::Accepted;

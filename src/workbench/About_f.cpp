@@ -53,6 +53,7 @@ QPlainTextEdit* MakeAboutMemo(QWidget* parent, const QString& text, const QRect&
 TAboutForm::TAboutForm() {
   SetCaption(designer::GetVersionText());
   setWindowFlags(Qt::Dialog);
+  Position = platform::poScreenCenter;
   resize(400, 230);
   Image1 = new QLabel(this);
   Image1->setPixmap(AboutPicture());

@@ -19,6 +19,7 @@ constexpr int kMaxArgs = 99;
 TArgForAppletForm::TArgForAppletForm() {
   SetCaption("Arguments for Applet");
   setWindowFlags(Qt::Tool);
+  Position = platform::poScreenCenter;
   ArgGrid = new platform::TStringGrid(this, kColumns, kRows);
   ArgGrid->SetDefaultColWidth(60);
   ArgGrid->SetDefaultRowHeight(20);

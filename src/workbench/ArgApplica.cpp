@@ -12,6 +12,7 @@ platform::OnDemand<TArgForApplicaForm> ArgForApplicaForm;
 TArgForApplicaForm::TArgForApplicaForm() {
   SetCaption("Arguments for application ");
   setWindowFlags(Qt::Tool);
+  Position = platform::poScreenCenter;
   resize(320, 100);
   auto* label = new QLabel("Enter &arguments list :", this);
   label->setGeometry(8, 6, 300, 20);

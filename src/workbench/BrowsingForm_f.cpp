@@ -10,6 +10,7 @@ platform::OnDemand<TBrowsingForm> BrowsingForm;
 TBrowsingForm::TBrowsingForm() {
   SetCaption("Browse ...");
   setWindowFlags(Qt::Tool);
+  Position = platform::poScreenCenter;
   resize(420, 300);
   DirLabel = new QLabel(this);
   DirLabel->setGeometry(8, 6, 404, 20);
@@ -30,6 +31,7 @@ TBrowsingForm::TBrowsingForm() {
   });
   CancelButton = new QPushButton("&Cancel", this);
   CancelButton->setGeometry(326, 264, 80, 26);
+  platform::SetCancel(CancelButton);
   platform::Connect(CancelButton, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrCancel);
     hide();

@@ -59,6 +59,8 @@ TTempletForm::TTempletForm() {
   TempletOK = new QPushButton("OK", this);
   TempletCancel = new QPushButton("Cancel", this);
   TempletHelp = new QPushButton("Help", this);
+  TempletOK->setDefault(true);
+  platform::SetCancel(TempletCancel);
   for (QPushButton* button : {TempletOK, TempletCancel, TempletHelp}) buttons->addWidget(button);
   layout->addLayout(buttons);
   platform::Connect(TempletOK, &QPushButton::clicked, this, [this] { TempletOKClick(); });

@@ -215,6 +215,7 @@ class TEditorForm : public platform::TForm {
   void ShowNotFound(const std::string& findText);
   void ReplaceOne();
   void ReplaceAllMatches();
+  int AskReplace();
   void EnableFindNext();
   void TypeMacroText(const std::string& text);
   void TypeBlanks(platform::TRichEdit& edit, int count);

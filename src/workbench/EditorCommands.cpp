@@ -200,6 +200,13 @@ void TEditorForm::ReplaceDialog1Replace() {
   EnableFindNext();
 }
 
+// The question of a replace-all stands at half the screen's width, 150 pixels from its top.
+int TEditorForm::AskReplace() {
+  TRect screen = MainScreenRect();
+  return MessageDlgPos("Replace ?", mtConfirmation, mbYes | mbNo | mbCancel | mbAll, 0,
+                       (screen.Left + screen.Right) / 2, screen.Top + 150);
+}
+
 // Asks at every match; All replaces the rest without asking. Running out of matches while asking
 // ends with the not-found message and nothing else.
 void TEditorForm::ReplaceAllMatches() {
@@ -211,7 +218,7 @@ void TEditorForm::ReplaceAllMatches() {
       ShowNotFound(ReplaceDialog1()->FindText);
       return;
     }
-    int answer = MessageDlg("Replace ?", mtConfirmation, mbYes | mbNo | mbCancel | mbAll);
+    int answer = AskReplace();
     if (answer == mrCancel) break;
     if (answer == mrYes) ReplaceOne();
     if (answer == mrAll) {

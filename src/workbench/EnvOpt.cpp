@@ -76,6 +76,7 @@ QPushButton* Button(QWidget* parent, const char* caption, int x, int y, int w = 
 TEnvForm::TEnvForm() {
   SetCaption("Environment Options");
   setWindowFlags(Qt::Tool);
+  Position = platform::poScreenCenter;
   resize(470, 420);
   EnvPage = new platform::TPageControl(this);
   EnvPage->setGeometry(6, 6, 458, 368);
@@ -88,6 +89,7 @@ TEnvForm::TEnvForm() {
   EnvOKBtn->setDefault(true);
   platform::Connect(EnvOKBtn, &QPushButton::clicked, this, [this] { EnvOKBtnPressed(); });
   Cancel = Button(this, "&Cancel", 290, 386);
+  platform::SetCancel(Cancel);
   platform::Connect(Cancel, &QPushButton::clicked, this, [this] {
     SetModalResult(platform::mrCancel);
     CancelClick();

@@ -33,6 +33,7 @@ TLineNumberForm::TLineNumberForm() {
   });
   cancelButton = new QPushButton("&Cancel", this);
   cancelButton->setGeometry(172, 72, 80, 26);
+  platform::SetCancel(cancelButton);
   platform::Connect(cancelButton, &QPushButton::clicked, this, [this] {
     calcelButtonClick();
     SetModalResult(platform::mrCancel);

@@ -29,6 +29,7 @@ QString KoreanCredits() {
 TMoreAboutForm::TMoreAboutForm() {
   SetCaption("Credits");
   setWindowFlags(Qt::Dialog);
+  Position = platform::poScreenCenter;
   resize(340, 230);
   const QRect memoPlace(12, 12, 316, 170);
   EnglishMemo = MakeAboutMemo(this, EnglishCredits(), memoPlace);

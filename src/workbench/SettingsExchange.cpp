@@ -1,6 +1,7 @@
 #include "workbench/SettingsExchange.h"
 
 #include <filesystem>
+#include <initializer_list>
 
 #include "designer/ObjIns.h"
 #include "platform/IniFile.h"
@@ -18,6 +19,7 @@ std::string CurrentFolder() {
   return failed ? std::string() : folder;
 }
 
+// The stored places, each with its title bar pulled back onto the screen when it lies off it.
 void PlaceWindows(const TWorkbenchSettings& values) {
   if (values.DefaultLayout) {
     MainForm->SetDefaultLayout();
@@ -31,6 +33,8 @@ void PlaceWindows(const TWorkbenchSettings& values) {
   EditorForm->SetFormTop(values.EditorForm.Top);
   EditorForm->SetFormWidth(values.EditorForm.Width);
   EditorForm->SetFormHeight(values.EditorForm.Height);
+  for (platform::TForm* form : std::initializer_list<platform::TForm*>{MainForm, designer::ObjInsForm, EditorForm})
+    form->KeepTitleBarOnScreen();
 }
 
 void HandOut(const TWorkbenchSettings& v) {

@@ -233,7 +233,8 @@ TEST_F(SurfaceTest, AMenuItemWithBindingsButNoActionGetsItsActionHandler) {
 
 TEST_F(SurfaceTest, TheFrameWindowWritesItsOwnGeometry) {
   NewForm(fkApplication);
-  Frame().move(250, 130);
+  Frame().SetLeft(250);
+  Frame().SetTop(130);
   QApplication::processEvents();
   EXPECT_EQ(Positions().front(), "        reshape(250,130,408,327);");
   Frame().SetWidth(508);
@@ -242,7 +243,8 @@ TEST_F(SurfaceTest, TheFrameWindowWritesItsOwnGeometry) {
 
   Modal().Queue(platform::mrNo);  // the application's page closes unsaved
   NewForm(fkApplet);
-  Frame().move(250, 130);
+  Frame().SetLeft(250);
+  Frame().SetTop(130);
   QApplication::processEvents();
   EXPECT_EQ(Positions().front(), "        resize(400,300);");  // an applet's place is the browser's
   Frame().SetHeight(227);

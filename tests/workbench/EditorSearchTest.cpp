@@ -2,6 +2,7 @@
 // commands; the renames of the code writer; the colouring of "//" comments.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -104,6 +105,9 @@ TEST_F(EditorSearchTest, ReplaceAllAsksAtEachMatchUntilAll) {
   EXPECT_EQ(CountRequests("Replace ?"), 2) << "All asks no more";
   EXPECT_EQ(CountRequests("\"a\" not found"), 0);
   EXPECT_EQ(Modal().Log().back().buttons, (std::vector<std::string>{"Yes", "No", "Cancel", "All"}));
+  QRect screen = Main().screen()->geometry();
+  EXPECT_EQ(Modal().Log().back().place, (platform::TPoint{screen.x() + screen.width() / 2, screen.y() + 150}))
+      << "the question stands at half the screen's width, 150 down";
   EXPECT_FALSE(Editor().ReplaceDialog1()->isVisible());
   EXPECT_EQ(Editor().FindDialog1()->FindText, "a");
   EXPECT_TRUE(Main().findnextButton->isEnabled());

@@ -1,9 +1,11 @@
 // The settings file: what a first run writes, what a restart reads back, and how missing,
 // malformed and damaged values read.
+#include <QScreen>
 #include <filesystem>
 
 #include "WorkbenchFixture.h"
 #include "designer/ObjIns.h"
+#include "platform/ScreenPlace.h"
 #include "platform/SysUtils.h"
 #include "workbench/EnvOpt.h"
 #include "workbench/SettingsExchange.h"
@@ -139,6 +141,31 @@ TEST_F(SettingsFileTest, ARestartRestoresPlacesReopenListAndOpenFilesInTheirOrde
   EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), 230);
   EXPECT_EQ(designer::ObjInsForm->GetInspectorHeight(), 380);
   EXPECT_EQ(Main().ReopenListToString(), "/old/Old.java|/old/Older.java|");
+}
+
+TEST_F(SettingsFileTest, TheInspectorKeepsItsPlaceOverSessionsAndATitleBarOffTheScreenComesBack) {
+  designer::TObjInsForm& inspector = *designer::ObjInsForm;
+  inspector.SetBounds(300, 200, 210, 380);
+  for (int session = 0; session < 3; ++session) {
+    Shutdown();
+    Start();
+  }
+  designer::TObjInsForm& reopened = *designer::ObjInsForm;
+  EXPECT_EQ(reopened.GetInspectorLeft(), 300);
+  EXPECT_EQ(reopened.GetInspectorTop(), 200);
+  EXPECT_EQ(reopened.GetInspectorWidth(), 210);
+  EXPECT_EQ(reopened.GetInspectorHeight(), 380);
+  EXPECT_EQ(reopened.geometry(), QRect(304, 223, 202, 353)) << "a place is the outer frame of the fixed metrics";
+
+  Shutdown();
+  std::string text = ReadFile(IniPath());
+  text.replace(text.find("ObjInsFormLeft=300"), 18, "ObjInsFormLeft=-900");
+  text.replace(text.find("ObjInsFormTop=200"), 17, "ObjInsFormTop=-20");
+  WriteFile(IniPath(), text);
+  Start();
+  QRect screen = Main().screen()->availableGeometry();
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), screen.y());
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorLeft(), screen.x() + platform::kTitleBarGrip - 210);
 }
 
 TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {

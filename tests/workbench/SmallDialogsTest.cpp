@@ -1,12 +1,15 @@
 // The argument dialogs, the go-to-line dialog and the about box, driven as a user drives them.
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
+#include <QTest>
 
 #include "WorkbenchFixture.h"
 #include "designer/Lib.h"
 #include "workbench/About_f.h"
 #include "workbench/ArgApplet.h"
 #include "workbench/ArgApplica.h"
+#include "workbench/EnvOpt.h"
 #include "workbench/GotoLine.h"
 #include "workbench/MoreAbout_f.h"
 
@@ -25,6 +28,13 @@ void ClickColumn(int col) { Grid().setCurrentCell(1, col); }
 void FillArgument(int col, const std::string& name, const std::string& value) {
   Grid().SetCells(col, 1, name);
   Grid().SetCells(col, 2, value);
+}
+
+// A key as the user types it: to the dialog's window, where the focused control has it first.
+void Press(platform::TForm& dialog, QWidget* focus, Qt::Key key) {
+  dialog.Show();
+  focus->setFocus();
+  QTest::keyClick(dialog.windowHandle(), key);
 }
 
 }  // namespace
@@ -225,4 +235,50 @@ TEST_F(SmallDialogsTest, ADialogIsBuiltWhenFirstUsedAndFreedAtClose) {
   EXPECT_TRUE(about.isNull());
   EXPECT_FALSE(workbench::AboutForm.Made());
   workbench::CreateWorkbenchWindows();  // for the fixture to free
+}
+
+TEST_F(SmallDialogsTest, ReturnPressesTheDefaultOrTheFocusedButtonAndEscapeCancels) {
+  auto& dialog = *workbench::LineNumberForm;
+  Active().setPlainText("l1\nl2\nl3\nl4\nl5\nl6\nl7\nl8\n");
+  auto typed = [&dialog](const char* text, QWidget* focus, Qt::Key key) {
+    return ModalAnswer{platform::mrNone, "", 0, [&dialog, text, focus, key](QWidget*) {
+                         dialog.ComboBox1->setEditText(text);
+                         Press(dialog, focus, key);
+                       }};
+  };
+  Modal().Queue(typed("7", dialog.ComboBox1, Qt::Key_Return));
+  Main().GotoLineNumber1Click();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 6) << "Return in the entry presses OK";
+  EXPECT_FALSE(dialog.isVisible());
+  Modal().Queue(typed("3", dialog.ComboBox1, Qt::Key_Escape));
+  Main().GotoLineNumber1Click();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 6) << "Escape presses Cancel";
+  EXPECT_FALSE(dialog.isVisible());
+  Modal().Queue(typed("2", dialog.cancelButton, Qt::Key_Return));
+  Main().GotoLineNumber1Click();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 6) << "Return presses the focused Cancel";
+
+  // The application's arguments have no Cancel: Escape closes the dialog as its close box does.
+  auto& arguments = *workbench::ArgForApplicaForm;
+  Modal().Queue(ModalAnswer{platform::mrNone, "", 0, [&arguments](QWidget*) {
+                              arguments.ArgComboBox->setEditText("one two");
+                              Press(arguments, arguments.ArgComboBox, Qt::Key_Escape);
+                            }});
+  Main().ArgForApplication();
+  EXPECT_FALSE(arguments.isVisible());
+  EXPECT_EQ(arguments.ArgComboBox->currentText().toStdString(), "");
+  EXPECT_EQ(arguments.ArgComboBox->count(), 1);
+}
+
+TEST_F(SmallDialogsTest, TheCentredDialogsOpenInTheMiddleOfTheMainWindowsScreen) {
+  QRect screen = Main().screen()->availableGeometry();
+  for (platform::TForm* dialog : std::initializer_list<platform::TForm*>{
+           workbench::ArgForApplicaForm.Get(), workbench::ArgForAppletForm.Get(), workbench::EnvForm.Get(),
+           workbench::AboutForm.Get()}) {
+    dialog->SetBounds(0, 0, dialog->Width(), dialog->Height());
+    dialog->Show();
+    EXPECT_EQ(dialog->Left(), screen.x() + (screen.width() - dialog->Width()) / 2) << dialog->Caption();
+    EXPECT_EQ(dialog->Top(), screen.y() + (screen.height() - dialog->Height()) / 2) << dialog->Caption();
+    dialog->close();
+  }
 }

@@ -40,6 +40,7 @@ TAboutBox::TAboutBox() {
   credits->setAlignment(Qt::AlignCenter);
   layout->addWidget(credits);
   auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
   platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   setFixedSize(sizeHint());

@@ -19,6 +19,7 @@ QGroupBox* AddGroup(QWidget* parent, const char* name, const char* caption, int 
 TAssociationInspector::TAssociationInspector() {
   setObjectName("AssociationInspector");
   SetCaption("Association Inspector");
+  Position = platform::poDesigned;  // the one inspector that opens where it stood
   QGroupBox* from = AddGroup(this, "FromClassGroupBox", " From Class ", 10);
   QGroupBox* to = AddGroup(this, "ToClassGroupBox", " To Class ", 270);
 

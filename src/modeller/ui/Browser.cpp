@@ -92,7 +92,8 @@ void ElementJavaText(platform::TStringList& list, const TStorable& element) {
 TBrowserForm::TBrowserForm() {
   setObjectName("BrowserForm");
   SetCaption("Browser");
-  setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+  setWindowFlags(Qt::Tool);
+  FormStyle = platform::fsStayOnTop;
   resize(260, 360);
   auto* layout = new QVBoxLayout(this);
   TypeTreeView = new QTreeWidget(this);

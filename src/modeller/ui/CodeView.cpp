@@ -14,7 +14,8 @@ namespace modeller {
 TCodeViewerForm::TCodeViewerForm() {
   setObjectName("CodeViewerForm");
   SetCaption("Code Viewer");
-  setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+  setWindowFlags(Qt::Tool);
+  FormStyle = platform::fsStayOnTop;
   resize(480, 360);
 
   auto* layout = new QVBoxLayout(this);

@@ -8,7 +8,9 @@ namespace modeller {
 TCompileMsgForm::TCompileMsgForm() {
   setObjectName("CompileMsgForm");
   SetCaption("Compile");
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  FormStyle = platform::fsStayOnTop;
+  Position = platform::poScreenCenter;
   auto* layout = new QVBoxLayout(this);
   StatusLabel = new platform::TLabel(this);
   StatusLabel->setObjectName("StatusLabel");

@@ -17,6 +17,7 @@ TEditorAboutForm::TEditorAboutForm() {
   layout->addWidget(new QLabel("Java Editor", this));
   layout->addWidget(new QLabel("version 0.8", this));
   auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
   platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok);
 }

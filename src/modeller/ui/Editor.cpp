@@ -170,7 +170,8 @@ bool FindInEdit(platform::TRichEdit& edit, const std::string& text, unsigned opt
 TEditorForm::TEditorForm() {
   setObjectName("EditorForm");
   SetCaption("Java Editor");
-  setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+  setWindowFlags(Qt::Tool);
+  FormStyle = platform::fsStayOnTop;
   resize(560, 420);
 
   auto* layout = new QVBoxLayout(this);

@@ -30,10 +30,12 @@ TFromAncestorDlg::TFromAncestorDlg() {
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   ok->setGeometry(230, 235, 90, 25);
+  ok->setDefault(true);
   platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelButton");
   cancel->setGeometry(330, 235, 90, 25);
+  platform::SetCancel(cancel);
   platform::Connect(cancel, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
   setFixedSize(430, 270);
 }

@@ -1,8 +1,6 @@
 #include "modeller/ui/GenLog.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "modeller/model/Globals.h"
@@ -16,6 +14,7 @@ TGenerateLogForm::TGenerateLogForm() {
   setObjectName("GenerateLogForm");
   setWindowFlag(Qt::Dialog);
   SetCaption("Generate Log");
+  Position = platform::poScreenCenter;
   auto* layout = new QVBoxLayout(this);
   LogListBox = new platform::TListBox(this);
   LogListBox->setObjectName("LogListBox");
@@ -23,6 +22,7 @@ TGenerateLogForm::TGenerateLogForm() {
   layout->addWidget(LogListBox);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
+  ok->setDefault(true);
   platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   resize(420, 260);
@@ -40,8 +40,6 @@ void TGenerateLogForm::FormShow() {
   int count = GenerateWarnings.Count();
   LogListBox->AddItem(count > 0 ? "Generated with " + platform::IntToStr(count) + " Warnnings." : "Generated Completely.");
   LogListBox->insertItem(0, "Messages : Java Code Generator");
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
 }
 
 }  // namespace modeller

@@ -9,7 +9,11 @@
 
 namespace modeller {
 
-TInspector::TInspector() { setWindowFlag(Qt::Dialog); }
+// Every inspector but the association's opens centred on the screen.
+TInspector::TInspector() {
+  setWindowFlag(Qt::Dialog);
+  Position = platform::poScreenCenter;
+}
 
 int TInspector::InspectElement(TStorable* element) {
   element_ = element;
@@ -89,6 +93,7 @@ void TInspector::FinishDialog(int width, int height) {
   CancelButton =
       AddButton("CancelButton", "Cancel", width - 100, height - 35, [this] { SetModalResult(platform::mrCancel); });
   OKButton->setDefault(true);
+  platform::SetCancel(CancelButton);
   setFixedSize(width, height);
 }
 
@@ -135,6 +140,7 @@ QHBoxLayout* OkCancelRow(platform::TForm& dialog, QPushButton*& ok, QPushButton*
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, &dialog, [&dialog] { dialog.SetModalResult(platform::mrOk); });
   cancel = NamedButton(&dialog, "CancelButton", "Cancel");
+  platform::SetCancel(cancel);
   QObject::connect(cancel, &QPushButton::clicked, &dialog, [&dialog] { dialog.SetModalResult(platform::mrCancel); });
   row->addWidget(ok);
   row->addWidget(cancel);

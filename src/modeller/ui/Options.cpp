@@ -57,6 +57,7 @@ TOptionsForm::TOptionsForm() {
   setObjectName("OptionsForm");
   setWindowFlag(Qt::Dialog);
   SetCaption("Options");
+  Position = platform::poScreenCenter;
   auto* layout = new QVBoxLayout(this);
   PageControl = new platform::TPageControl(this);
   layout->addWidget(PageControl);

@@ -118,10 +118,12 @@ void ApplyOptionsToToolWindows() {
 }
 
 void CloseToolWindows() {
+  SetMainWindowClosing(true);
   CloseToolWindow<TEditorForm>(kEditorPlace);
   CloseToolWindow<TBrowserForm>(kBrowserPlace);
   CloseToolWindow<TCodeViewerForm>(kCodeViewerPlace);
   CloseToolWindow<TTranslatorsForm>(kTranslatorsPlace);
+  SetMainWindowClosing(false);
 }
 
 // Freed in reverse order of the start-up order; the main window, which owns the handlers, goes last.

@@ -59,6 +59,7 @@ TRunDialog::TRunDialog() {
   RunButton = Button(this, "RunButton", "Run(Open) ...");
   platform::Connect(RunButton, &QPushButton::clicked, this, [this] { RunButtonClick(); });
   CancelButton = Button(this, "CancelButton", "Cancel");
+  platform::SetCancel(CancelButton);
   platform::Connect(CancelButton, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
   buttons->addStretch();
   buttons->addWidget(RunButton);

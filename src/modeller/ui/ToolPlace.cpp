@@ -10,15 +10,27 @@
 
 namespace modeller {
 
+namespace {
+
+bool mainWindowClosing = false;
+
+}  // namespace
+
+// A window with no place of its own yet is left where the window manager puts it.
 void ReadToolPlace(platform::TForm& form, const TToolPlace& place) {
   const platform::TIniFile& ini = SettingsIniFile();
-  int left = ini.ReadInteger(place.section, kLeftKey, form.Left());
-  int top = ini.ReadInteger(place.section, kTopKey, form.Top());
-  int width = place.withSize ? ini.ReadInteger(place.section, kWidthKey, form.Width()) : form.Width();
-  int height = place.withSize ? ini.ReadInteger(place.section, kHeightKey, form.Height()) : form.Height();
-  form.SetBounds(left, top, width, height);
+  if (ini.ValueExists(place.section, kLeftKey) || ini.ValueExists(place.section, kTopKey)) {
+    int left = ini.ReadInteger(place.section, kLeftKey, form.Left());
+    int top = ini.ReadInteger(place.section, kTopKey, form.Top());
+    int width = place.withSize ? ini.ReadInteger(place.section, kWidthKey, form.Width()) : form.Width();
+    int height = place.withSize ? ini.ReadInteger(place.section, kHeightKey, form.Height()) : form.Height();
+    form.SetBounds(left, top, width, height);
+    form.KeepTitleBarOnScreen();
+  }
   if (ini.ReadBool(place.section, kVisibleKey, form.isVisible())) form.Show();
 }
+
+void SetMainWindowClosing(bool closing) { mainWindowClosing = closing; }
 
 void WriteToolPlace(const platform::TForm& form, const TToolPlace& place) {
   platform::TIniFile& ini = SettingsIniFile();
@@ -28,7 +40,7 @@ void WriteToolPlace(const platform::TForm& form, const TToolPlace& place) {
     ini.WriteInteger(place.section, kWidthKey, form.Width());
     ini.WriteInteger(place.section, kHeightKey, form.Height());
   }
-  ini.WriteBool(place.section, kVisibleKey, form.isVisible());
+  ini.WriteBool(place.section, kVisibleKey, mainWindowClosing && form.isVisible());
   std::error_code ignored;
   std::filesystem::create_directories(platform::ExtractFileDir(ini.FileName()), ignored);
   ini.UpdateFile();

@@ -16,10 +16,15 @@ inline constexpr TToolPlace kCodeViewerPlace{"CodeViewer", true};
 inline constexpr TToolPlace kEditorPlace{"Editor", true};
 inline constexpr TToolPlace kTranslatorsPlace{"Translators", false};
 
-// Left, Top and Visible of the section, and Width and Height too when `withSize`.
+// Left, Top and Visible of the section, and Width and Height too when `withSize`; a title bar the
+// place would put off the screen is pulled back onto it.
 void ReadToolPlace(platform::TForm& form, const TToolPlace& place);
-// Writes the same keys and updates the settings file, making its folder when needed.
+// Writes the same keys and updates the settings file, making its folder when needed. The window is
+// saved open only when it is shown while the main window closes it: one the user closed stays closed
+// at the next start.
 void WriteToolPlace(const platform::TForm& form, const TToolPlace& place);
+// Set while the main window closes the tool windows.
+void SetMainWindowClosing(bool closing);
 // Whether the settings file shows the window at start-up.
 bool ToolPlaceVisible(const TToolPlace& place);
 // Whether the settings file holds every key of the place. A window never made leaves such a place as

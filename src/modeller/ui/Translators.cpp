@@ -17,7 +17,8 @@ namespace modeller {
 TTranslatorsForm::TTranslatorsForm() {
   setObjectName("TranslatorsForm");
   SetCaption("Translators");
-  setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+  setWindowFlags(Qt::Tool);
+  FormStyle = platform::fsStayOnTop;
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
   JavaButton = AddButton("JavaButton", "Java", &TTranslatorsForm::JavaButtonClick);

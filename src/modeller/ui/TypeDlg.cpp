@@ -21,10 +21,12 @@ TTypesDlg::TTypesDlg() {
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
   ok->setGeometry(10, 270, 95, 25);
+  ok->setDefault(true);
   platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   auto* cancel = new QPushButton("Cancel", this);
   cancel->setObjectName("CancelButton");
   cancel->setGeometry(115, 270, 95, 25);
+  platform::SetCancel(cancel);
   platform::Connect(cancel, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrCancel); });
   setFixedSize(220, 305);
 }

@@ -1,6 +1,7 @@
 // The Java code generator dialog run from the Tools menu with scripted answers: the list of
 // package members, Generate One and Generate All writing into a temporary package folder, the
 // generate log, and failed writes that keep the dialog open.
+#include <QTest>
 #include <filesystem>
 
 #include "ModellerFixture.h"
@@ -76,6 +77,17 @@ class CodeGenerator : public ModellerTest {
   std::string package_;
   std::vector<std::string> log_;
 };
+
+TEST_F(CodeGenerator, EscapeClosesTheGenerator) {
+  Modal().Queue(platform::ModalAnswer{platform::mrNone, {}, 0, [](QWidget*) {
+                                        TJavaCodeGenerator& generator = *JavaCodeGenerator();
+                                        generator.Show();
+                                        generator.ListBox->setFocus();
+                                        QTest::keyClick(generator.windowHandle(), Qt::Key_Escape);
+                                      }});
+  EXPECT_EQ(JavaCodeGenerator()->Execute(), platform::mrCancel);
+  EXPECT_FALSE(JavaCodeGenerator()->isVisible());
+}
 
 TEST_F(CodeGenerator, ListsThePackageMembersAndOffersGenerateOneOnlyForASelection) {
   Box<TJavaClass>("Square", 20);

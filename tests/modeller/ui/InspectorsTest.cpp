@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QTest>
 
 #include "ModellerFixture.h"
 #include "modeller/ui/ArgIns.h"
@@ -26,6 +27,14 @@ using platform::mrCancel;
 using platform::mrOk;
 
 namespace {
+
+// Keys as the user types them: to the dialog's window, where the focused control has them first.
+void Type(platform::TForm& dialog, QWidget* focus, const char* text, Qt::Key key) {
+  dialog.Show();
+  focus->setFocus();
+  for (const char* typed = text; *typed != '\0'; ++typed) QTest::keyClick(dialog.windowHandle(), *typed);
+  QTest::keyClick(dialog.windowHandle(), key);
+}
 
 class Inspectors : public ModellerTest {
  protected:
@@ -96,6 +105,30 @@ TEST_F(Inspectors, CancelLeavesTheElementAsItWas) {
   EXPECT_TRUE(type->PackageMember());
   EXPECT_EQ(type->ShowPublicOnly(), 0);
   EXPECT_EQ(type->AttributeCount(), 0);
+}
+
+TEST_F(Inspectors, ReturnPressesOkAndEscapeCancelsWhileTheBodyKeepsItsReturns) {
+  TJavaClass* type = DrawClass(102, 42);
+  Answer(mrOk, [] { ClassInspector()->MethodNewButton->click(); });
+  Answer(platform::mrNone, [] {
+    TMethodInspector& inspector = *MethodInspector();
+    inspector.Show();
+    inspector.MethodNameEdit->clear();
+    Type(inspector, inspector.ImplementationMemo, "int a;", Qt::Key_Return);
+    EXPECT_EQ(inspector.ModalResult(), platform::mrNone) << "the body takes Return as a line break";
+    Type(inspector, inspector.MethodNameEdit, "run", Qt::Key_Return);
+  });
+  DoubleClick(112, 47);
+  ASSERT_EQ(type->MethodCount(), 1) << "Return in the name presses OK";
+  auto* method = dynamic_cast<TJavaMethod*>(type->Methods(0));
+  ASSERT_NE(method, nullptr);
+  EXPECT_EQ(method->Name(), "run");
+  ASSERT_EQ(method->Implementation().Count(), 2);
+  EXPECT_EQ(method->Implementation()[0], "int a;");
+
+  Answer(platform::mrNone, [] { Type(*MethodInspector(), MethodInspector()->MethodNameEdit, "Twice", Qt::Key_Escape); });
+  EXPECT_EQ(MethodInspector()->InspectElement(method), mrCancel);
+  EXPECT_EQ(method->Name(), "run");
 }
 
 TEST_F(Inspectors, MethodInspectorStoresFlagsArgumentsAndBody) {

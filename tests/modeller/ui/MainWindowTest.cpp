@@ -127,6 +127,30 @@ TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
   EXPECT_NE(text.find("JavaCompilerPath=/opt/jdk/bin/javac\n"), std::string::npos);
 }
 
+TEST_F(MainWindow, AToolWindowTheUserClosedStaysClosedAtTheNextStart) {
+  auto restart = [this] {
+    EXPECT_TRUE(Main().close());
+    DestroyModellerWindows();
+    DoneGlobals();
+    InitGlobals();
+    CreateModellerWindows();
+    Main().Show();
+  };
+  Main().ViewBrowserClick();
+  BrowserForm()->SetBounds(40, 50, 300, 320);
+  BrowserForm()->close();
+  restart();
+  EXPECT_TRUE(OtherWindowCaptions().empty()) << "the browser the user closed is not shown";
+  EXPECT_NE(SettingsText().find("[Browser]\nLeft=40\nTop=50\nWidth=300\nHeight=320\nVisible=0\n"), std::string::npos);
+
+  Main().ViewBrowserClick();
+  EXPECT_EQ(BrowserForm()->Left(), 40) << "shown again where it was";
+  EXPECT_EQ(BrowserForm()->Top(), 50);
+  restart();
+  EXPECT_EQ(OtherWindowCaptions(), std::vector<std::string>{"Browser"}) << "open when the main window closed";
+  EXPECT_TRUE(BrowserForm()->isVisible());
+}
+
 TEST_F(MainWindow, TheSplashGoesAtTheFirstTickOfItsTimer) {
   SplashForm = new TSplashForm();
   SplashForm->Show();

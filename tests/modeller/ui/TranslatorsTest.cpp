@@ -8,6 +8,7 @@
 #include "modeller/codegen/EfflGen.h"
 #include "modeller/ui/CodeView.h"
 #include "modeller/ui/GenLog.h"
+#include "modeller/ui/ToolPlace.h"
 #include "modeller/ui/Translators.h"
 #include "platform/Clipboard.h"
 
@@ -131,16 +132,18 @@ TEST_F(Translators, PlacesAreReadWhenMadeAndWrittenWhenClosed) {
   viewer.SetBounds(35, 45, 520, 310);
   translators.Show();
   translators.SetBounds(65, 75, translators.Width(), translators.Height());
-  viewer.close();
+  viewer.close();  // the user's close box
+  SetMainWindowClosing(true);
   translators.close();
+  SetMainWindowClosing(false);
   platform::TIniFile written(SettingsFileName());
   EXPECT_EQ(written.ReadInteger("CodeViewer", "Left", 0), 35);
   EXPECT_EQ(written.ReadInteger("CodeViewer", "Top", 0), 45);
   EXPECT_EQ(written.ReadInteger("CodeViewer", "Width", 0), 520);
   EXPECT_EQ(written.ReadInteger("CodeViewer", "Height", 0), 310);
-  EXPECT_TRUE(written.ReadBool("CodeViewer", "Visible", false));
+  EXPECT_FALSE(written.ReadBool("CodeViewer", "Visible", true)) << "closed by the user, saved closed";
   EXPECT_EQ(written.ReadInteger("Translators", "Left", 0), 65);
   EXPECT_EQ(written.ReadInteger("Translators", "Top", 0), 75);
-  EXPECT_TRUE(written.ReadBool("Translators", "Visible", false));
+  EXPECT_TRUE(written.ReadBool("Translators", "Visible", false)) << "open when the main window closed it";
   EXPECT_FALSE(written.ValueExists("Translators", "Width"));
 }

@@ -1,0 +1,32 @@
+#include "platform/ScreenPlace.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+// The value brought into [low, high]; low wins when the range is empty.
+int Clamp(int value, int low, int high) { return std::max(low, std::min(value, high)); }
+
+TRect MovedTo(const TRect& window, int left, int top) {
+  return {left, top, left + window.Right - window.Left, top + window.Bottom - window.Top};
+}
+
+}  // namespace
+
+TRect TitleBarOnScreen(const TRect& window, const TRect& available, int titleHeight) {
+  int width = window.Right - window.Left;
+  int grip = std::min(width, kTitleBarGrip);
+  int left = Clamp(window.Left, available.Left + grip - width, available.Right - grip);
+  int top = Clamp(window.Top, available.Top, available.Bottom - titleHeight);
+  return MovedTo(window, left, top);
+}
+
+TRect CentredOnScreen(const TRect& window, const TRect& available, int titleHeight) {
+  int left = available.Left + (available.Right - available.Left - (window.Right - window.Left)) / 2;
+  int top = available.Top + (available.Bottom - available.Top - (window.Bottom - window.Top)) / 2;
+  return TitleBarOnScreen(MovedTo(window, left, top), available, titleHeight);
+}
+
+}  // namespace platform

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 namespace testsupport {
 
@@ -12,8 +14,11 @@ void TypeKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     ADD_FAILURE() << "a key typed into the hidden window \"" << caption << "\"";
     return;
   }
-  window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) ADD_FAILURE() << "the window \"" << caption << "\" did not become active";
+  // The window is asked for the focus itself: a window that owns the focused window counts as active
+  // already, and activating it would leave the key with the window it owns.
+  window.windowHandle()->requestActivate();
+  if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }))
+    ADD_FAILURE() << "the window \"" << caption << "\" did not become active";
   QTest::keyClick(window.windowHandle(), key, modifiers);
 }
 

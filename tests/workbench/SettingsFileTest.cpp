@@ -145,7 +145,7 @@ TEST_F(SettingsFileTest, ARestartRestoresPlacesReopenListAndOpenFilesInTheirOrde
 
 TEST_F(SettingsFileTest, TheInspectorKeepsItsPlaceOverSessionsAndATitleBarOffTheScreenComesBack) {
   designer::TObjInsForm& inspector = *designer::ObjInsForm;
-  inspector.SetBounds(300, 200, 210, 380);
+  inspector.SetBounds(300, 200, 300, 380);
   for (int session = 0; session < 3; ++session) {
     Shutdown();
     Start();
@@ -153,9 +153,9 @@ TEST_F(SettingsFileTest, TheInspectorKeepsItsPlaceOverSessionsAndATitleBarOffThe
   designer::TObjInsForm& reopened = *designer::ObjInsForm;
   EXPECT_EQ(reopened.GetInspectorLeft(), 300);
   EXPECT_EQ(reopened.GetInspectorTop(), 200);
-  EXPECT_EQ(reopened.GetInspectorWidth(), 210);
+  EXPECT_EQ(reopened.GetInspectorWidth(), 300);
   EXPECT_EQ(reopened.GetInspectorHeight(), 380);
-  EXPECT_EQ(reopened.geometry(), QRect(304, 223, 202, 353)) << "a place is the outer frame of the fixed metrics";
+  EXPECT_EQ(reopened.geometry(), QRect(304, 223, 292, 353)) << "a place is the outer frame of the fixed metrics";
 
   Shutdown();
   std::string text = ReadFile(IniPath());
@@ -165,7 +165,7 @@ TEST_F(SettingsFileTest, TheInspectorKeepsItsPlaceOverSessionsAndATitleBarOffThe
   Start();
   QRect screen = Main().screen()->availableGeometry();
   EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), screen.y());
-  EXPECT_EQ(designer::ObjInsForm->GetInspectorLeft(), screen.x() + platform::kTitleBarGrip - 210);
+  EXPECT_EQ(designer::ObjInsForm->GetInspectorLeft(), screen.x() + platform::kTitleBarGrip - 300);
 }
 
 TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {

@@ -274,11 +274,14 @@ TEST_F(SurfaceTest, ALostMarkerDuringADropClosesThePageAfterTheRescueQuestion) {
   NewForm(fkApplication);
   Active().Lines().Delete(designer::GetLineIndex("        // Add()s"));
   Modal().Queue(platform::mrNo);
+  QPointer<designer::TFrame> frame = frame_;
   Drop(ckButton, {10, 10});
   EXPECT_EQ(Editor().GetPageCount(), 0);
   EXPECT_FALSE(workbench::MarkerLost);
-  EXPECT_FALSE(Frame().HookInstalled());
+  EXPECT_TRUE(frame == nullptr || !frame->HookInstalled());
   EXPECT_EQ(Main().FCurrentFrame, nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(frame, nullptr) << "the page's frame is freed";
 }
 
 TEST_F(SurfaceTest, ActivationBindsTheSwapButtonToTheEditorAndShowsTheFramesPage) {

@@ -64,10 +64,12 @@ class SurfaceTest : public WorkbenchTest {
   void KeyUp(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { Key(QEvent::KeyRelease, key, modifiers); }
 
   // Picks a palette tool and clicks the frame (or a component) at the point.
+  // None when the drop closed the page and its frame.
   QWidget* Drop(int tool, QPoint at, QWidget* on = nullptr) {
     Main().FSelectedTool = tool;
+    QPointer<designer::TFrame> frame = frame_;
     Click(on != nullptr ? on : frame_, at);
-    return Frame().FSelected.data();
+    return frame != nullptr ? frame->FSelected.data() : nullptr;
   }
 
   // The lines between the first line holding start and the first holding end, both excluded.

@@ -328,9 +328,12 @@ void TMainForm::SetDefaultLayout() {
   SetWidth(800);
   int below = Top() + Height() + 10;
   PlaceInspector({0, below, 190, 400});
-  EditorForm->SetFormLeft(200);
+  // The inspector does not get narrower than its rows can be read; the editor keeps its gap of 10
+  // beside it and its right edge under the strip's.
+  int editorLeft = std::max(200, designer::ObjInsForm->GetInspectorWidth() + 10);
+  EditorForm->SetFormLeft(editorLeft);
   EditorForm->SetFormTop(below);
-  EditorForm->SetFormWidth(600);
+  EditorForm->SetFormWidth(800 - editorLeft);
   EditorForm->SetFormHeight(500);
 }
 

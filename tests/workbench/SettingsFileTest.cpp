@@ -79,9 +79,10 @@ TEST_F(SettingsFileTest, FirstRunTakesTheDefaultLayoutAndWritesAllKeysInTheirOrd
   EXPECT_EQ(Main().Left(), 0);
   EXPECT_EQ(Main().Width(), 800);
   int below = Main().Top() + Main().Height() + 10;
-  EXPECT_EQ(Editor().GetFormLeft(), 200);
+  int beside = designer::ObjInsForm->GetInspectorWidth() + 10;
+  EXPECT_EQ(Editor().GetFormLeft(), std::max(200, beside)) << "the editor does not cover the inspector";
   EXPECT_EQ(Editor().GetFormTop(), below);
-  EXPECT_EQ(Editor().GetFormWidth(), 600);
+  EXPECT_EQ(Editor().GetFormWidth(), 800 - Editor().GetFormLeft());
   EXPECT_EQ(Editor().GetFormHeight(), 500);
   EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), below);
   EXPECT_EQ(designer::ObjInsForm->GetInspectorHeight(), 400);
@@ -216,7 +217,7 @@ TEST_F(SettingsFileTest, ADamagedFileIsAFirstRun) {
   ASSERT_EQ(Editor().GetPageCount(), 1);
   EXPECT_EQ(Editor().GetPageFileName(0), "noname01.java");
   EXPECT_EQ(Main().Left(), 0);
-  EXPECT_EQ(Editor().GetFormLeft(), 200);
+  EXPECT_EQ(Editor().GetFormTop(), designer::ObjInsForm->GetInspectorTop());
   Shutdown();
   EXPECT_EQ(Layout(ReadFile(IniPath())).size(), kFullLayout.size());
   EXPECT_EQ(Value("Save Desktop"), "0");

@@ -231,6 +231,21 @@ void Session::WaitFor(const std::string& what, const std::function<bool()>& done
   }
 }
 
+void Session::WaitForFile(const std::string& what, const std::string& fileName,
+                          const std::function<bool(const std::string& text)>& holds) {
+  std::string text;
+  try {
+    WaitFor(what, [&] { return holds(text = Slurp(fileName)); });
+  } catch (const std::runtime_error& failure) {
+    throw std::runtime_error(std::string(failure.what()) + "\n" + fileName + " holds:\n" + text);
+  }
+}
+
+void Session::WaitForLog(const std::string& what, const std::string& tool, const std::string& text) {
+  WaitForFile(what, root_ + "/logs/" + tool,
+              [&](const std::string& log) { return log.find(text) != std::string::npos; });
+}
+
 std::vector<Window> Session::WindowsOf(const Program& program, const std::string& title) {
   std::vector<Window> found;
   for (Window window : x.Stacking())
@@ -290,6 +305,17 @@ void Session::OpenMenu(const Program& program, std::initializer_list<const char*
       });
     });
   }
+}
+
+void Session::Choose(const Program& program, const std::string& key) {
+  x.Key(key);
+  WaitFor("the menus to close after " + key, [&] { return x.Popups(program.pid).empty(); });
+  Settle(program);
+}
+
+void Session::ChooseFromMenu(const Program& program, std::initializer_list<const char*> keys) {
+  for (auto key = keys.begin(); key + 1 != keys.end(); ++key) OpenMenu(program, {*key});
+  Choose(program, *(keys.end() - 1));
 }
 
 void Session::Settle(const Program& program, const std::string& after) {

@@ -39,7 +39,7 @@ class Session {
   std::string Work(const std::string& name) const;
   void WriteFile(const std::string& fileName, const std::string& text) const;
   std::string ReadFile(const std::string& fileName) const;  // "" when missing
-  // What a fake tool recorded: one line per start ("xdg-open", "terminal", "java", "javac").
+  // What a fake tool ("xdg-open", "terminal", "java", "javac") logged: one line per start.
   std::string ToolLog(const std::string& tool) const;
   // A fake tool's full file name.
   std::string ToolPath(const std::string& tool) const;
@@ -56,6 +56,11 @@ class Session {
   // Polls until done() holds; fails with what was awaited after a few seconds, or at once when a
   // program ended that was not asked to.
   void WaitFor(const std::string& what, const std::function<bool()>& done);
+  // Polls until the file's text satisfies the condition; a failure shows the text last read.
+  void WaitForFile(const std::string& what, const std::string& fileName,
+                   const std::function<bool(const std::string& text)>& holds);
+  // Polls until the fake tool's log holds the text.
+  void WaitForLog(const std::string& what, const std::string& tool, const std::string& text);
   // The program's managed window with this exact title, waited for, once the program has handled
   // its showing (a window asks for the focus only once it is mapped).
   Window WaitForWindow(const Program& program, const std::string& title);
@@ -68,6 +73,10 @@ class Session {
   void Activate(Window window);
   // Opens a menu by its keys, each waiting for its menu to show: {"Alt+R", "a"} opens Run > Arguments.
   void OpenMenu(const Program& program, std::initializer_list<const char*> keys);
+  // Chooses an entry of the open menu by its key and waits for the menus to close.
+  void Choose(const Program& program, const std::string& key);
+  // Both: {"Alt+F", "o"} chooses File > Open.
+  void ChooseFromMenu(const Program& program, std::initializer_list<const char*> keys);
   // Waits until the program has handled every event sent before (two pings its main window answers);
   // `after` names what was sent, for the message of a program that ends or hangs on it.
   void Settle(const Program& program, const std::string& after = "what was sent to it");

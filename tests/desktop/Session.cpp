@@ -30,11 +30,6 @@ constexpr const char* kMessagePattern =
     "%{if-category}%{category}: %{endif}%{message}";
 constexpr const char* kWarningMarks[] = {"qt-warning: ", "qt-critical: ", "qt-fatal: "};
 
-// Qt warnings that are neither the programs' doing nor a fault a user meets, each with its reason.
-constexpr const char* kAllowedWarnings[] = {
-    // (none yet)
-    ""};
-
 struct ProgramKind {
   const char* name;
   const char* binary;  // under the build's bin folder
@@ -331,10 +326,7 @@ std::vector<std::string> Session::QtWarnings() const {
     for (const std::string& line : Lines(Slurp(program->errorFile))) {
       bool warning = std::any_of(std::begin(kWarningMarks), std::end(kWarningMarks),
                                  [&](const char* mark) { return line.rfind(mark, 0) == 0; });
-      bool allowed = std::any_of(std::begin(kAllowedWarnings), std::end(kAllowedWarnings), [&](const char* text) {
-        return *text != '\0' && line.find(text) != std::string::npos;
-      });
-      if (warning && !allowed) warnings.push_back(program->name + ": " + line);
+      if (warning) warnings.push_back(program->name + ": " + line);
     }
   }
   return warnings;

@@ -1,0 +1,609 @@
+// The desktop stage: both programs on a real X server with a window manager, driven as a user drives
+// them. Each row of kCases is one case: a function that gets a fresh Session (home, settings, fake
+// tools), starts the programs it needs and checks what a user would see or find afterwards.
+//
+// Helpers, all in Session (tests/desktop/Session.h) and XDesktop (tests/desktop/XDesktop.h):
+//   s.Start("zelvory"), s.Quit(program)        start a program and wait for its main window; close it
+//   s.WaitForWindow(program, title)            a managed window by its exact title
+//   s.Activate(window)                         focus it by a click on its title bar
+//   s.Key("Ctrl+O"), s.Type("text")            keys to the focused window, through XTest
+//   s.ChooseFromMenu(program, {"Alt+F", "o"})  File > Open by its keys, each menu waited for
+//   s.OpenMenu(program, keys), s.Choose(...)   the same in two steps, for keys between them
+//   s.WaitFor("what", condition)               poll; fail saying what was awaited
+//   s.Settle(program)                          the program handled everything sent before
+//   s.x.Frame(window), s.x.Stacking(), s.x.Active(), s.x.Close(window), s.x.Click/DoubleClick/Drag
+// Files: s.Work(name) in the work folder, s.ReadFile / s.WriteFile, s.WaitForFile(what, name,
+// condition), s.ToolLog("xdg-open"), s.WaitForLog(what, "xdg-open", text), s.SettingsFile("morvane"). Any Qt warning a program writes fails the case.
+// To add a case, write a function of a Session and add a row to kCases.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "Session.h"
+
+namespace desktop {
+
+namespace {
+
+constexpr const char* kHelloJava =
+    "public class Hello {\n"
+    "  public static void main(String[] args) {\n"
+    "  }\n"
+    "}\n";
+
+// How far a window may lie from its place: the programs measure a frame with fixed window metrics,
+// which differ by a few pixels from the window manager's frame.
+constexpr int kPlaceTolerance = 4;
+
+// Where the workbench's settings put the object inspector's frame.
+constexpr Point kInspectorPlace{10, 200};
+
+constexpr const char* kApplicationArguments = "Arguments for application ";
+
+// ---- Files the cases start from ----------------------------------------------------------------
+
+// A model holding one package-member class, written as the modeller writes its files.
+std::string OneClassModel(const std::string& name) {
+  std::string text;
+  auto item = [&text](const char* tag, const std::string& value) { text += std::string(tag) + "\r\n" + value + "\r\n"; };
+  for (const char* header : {"<string>", "<string>"}) item(header, "");  // title, author
+  item("<integer>", "0");                                               // comment lines
+  item("<string>", "");                                                 // package name
+  item("<string>", "");                                                 // package path
+  item("<integer>", "0");                                               // imports
+  text += "<storable>\r\n";
+  item("<string>", "TGraph");
+  item("<integer>", "1");
+  text += "<storable>\r\n";
+  item("<string>", "TJavaClass");
+  for (const char* bound : {"100", "100", "200", "160"}) item("<integer>", bound);
+  item("<string>", name);
+  item("<integer>", "0");  // attributes
+  item("<integer>", "0");  // methods
+  item("<integer>", "0");  // access
+  item("<boolean>", "FALSE");
+  item("<boolean>", "TRUE");  // package member
+  item("<integer>", "0");
+  item("<integer>", "0");  // edges
+  return text;
+}
+
+int ClassesIn(const std::string& model) {
+  int count = 0;
+  for (size_t at = model.find("\r\nTJavaClass\r\n"); at != std::string::npos; at = model.find("\r\nTJavaClass\r\n", at + 1))
+    ++count;
+  return count;
+}
+
+int LinesIn(const std::string& log) { return static_cast<int>(std::count(log.begin(), log.end(), '\n')); }
+
+std::string LineOf(const std::string& text, int index) {
+  size_t start = 0;
+  for (int i = 0; i < index && start != std::string::npos; ++i) {
+    start = text.find('\n', start);
+    if (start != std::string::npos) ++start;
+  }
+  if (start == std::string::npos) return {};
+  return text.substr(start, text.find('\n', start) - start);
+}
+
+// The value of a key in a settings file ("" when missing).
+std::string SettingOf(const std::string& settings, const std::string& key) {
+  size_t at = settings.find("\n" + key + "=");
+  if (at == std::string::npos) return {};
+  size_t start = at + key.size() + 2;
+  std::string value = settings.substr(start, settings.find('\n', start) - start);
+  if (!value.empty() && value.back() == '\r') value.pop_back();
+  return value;
+}
+
+// The modeller's settings: the main window on the left, the Java editor beside it or over it, and
+// the fake compiler as the Java compiler. Every window lies well inside the screen.
+void WriteZelvorySettings(Session& s, bool editorOverMain = false) {
+  s.WriteFile(s.SettingsFile("zelvory"),
+              "[MainForm]\nLeft=10\nTop=40\nWidth=600\nHeight=480\n"
+              "[Environment Options]\nJavaCompilerPath=" +
+                  s.ToolPath("javac") + "\n" +
+                  (editorOverMain ? "[Editor]\nLeft=110\nTop=140\nWidth=560\nHeight=420\n"
+                                  : "[Editor]\nLeft=650\nTop=40\nWidth=560\nHeight=420\n"));
+}
+
+// The workbench's settings: its three windows well inside the screen, Hello.java open, and
+// anything further.
+void WriteMorvaneSettings(Session& s, const std::string& more = {}) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  s.WriteFile(s.Work("Hello.class"), "");  // compiled already, so a run starts at once
+  s.WriteFile(s.SettingsFile("morvane"),
+              "[Desk Top]\nMainFormLeft=10\nMainFormTop=40\nMainFormWidth=800\n"
+              "ObjInsFormLeft=" +
+                  std::to_string(kInspectorPlace.x) + "\nObjInsFormTop=" + std::to_string(kInspectorPlace.y) +
+                  "\nObjInsFormWidth=190\nObjInsFormHeight=400\n"
+              "EditorFormLeft=220\nEditorFormTop=200\nEditorFormWidth=600\nEditorFormHeight=400\n"
+              "[Preferences]\nSave Desktop=0\n[Editor Files]\nList=" +
+                  s.Work("Hello.java") + "|\n" + more);
+}
+
+// ---- Steps shared by the cases -------------------------------------------------------------------
+
+// Waits for a dialog to open and take the focus, so that keys go to it.
+Window WaitForDialog(Session& s, const Program& program, const std::string& title) {
+  Window dialog = s.WaitForWindow(program, title);
+  s.WaitFor("\"" + title + "\" to have the focus", [&] { return s.x.Active() == dialog; });
+  return dialog;
+}
+
+// Answers a file dialog with a full file name.
+void ChooseFile(Session& s, const Program& program, const std::string& title, const std::string& fileName) {
+  WaitForDialog(s, program, title);
+  s.Key("Ctrl+A");
+  s.Type(fileName + "\n");
+  s.WaitForNoWindow(program, title);
+}
+
+// A click in the middle of an editor window lands on its text, below the last line: the caret goes
+// to the end of the text.
+void ClickIntoText(Session& s, const Program& program, Window editor) {
+  s.x.Click(s.x.ClientArea(editor).Centre());
+  s.Settle(program);
+}
+
+// Tools > Java Editor by its key, F3, from the main window.
+Window ShowJavaEditor(Session& s, const Program& zelvory) {
+  s.Activate(zelvory.main);
+  s.Key("F3");
+  return s.WaitForWindow(zelvory, "Java Editor");
+}
+
+// File > Open in the Java editor, by its menu; the page then takes the caret at its end.
+void OpenInJavaEditor(Session& s, const Program& zelvory, Window editor, const std::string& fileName) {
+  s.Activate(editor);
+  s.ChooseFromMenu(zelvory, {"Alt+F", "o"});
+  ChooseFile(s, zelvory, "Open", fileName);
+  ClickIntoText(s, zelvory, editor);
+}
+
+// Symbols > Class and a drag in the middle of the diagram; returns a point on the new class's name.
+Point DrawClass(Session& s, const Program& zelvory) {
+  s.Activate(zelvory.main);
+  s.ChooseFromMenu(zelvory, {"Alt+S", "c"});
+  Point middle = s.x.ClientArea(zelvory.main).Centre();
+  s.x.Drag({middle.x - 50, middle.y - 40}, {middle.x + 50, middle.y + 40});
+  return {middle.x - 30, middle.y - 30};
+}
+
+void SaveModelAs(Session& s, const Program& zelvory, const std::string& fileName) {
+  s.Activate(zelvory.main);
+  s.ChooseFromMenu(zelvory, {"Alt+F", "a"});
+  ChooseFile(s, zelvory, "Save As", fileName);
+  s.WaitForFile(fileName + " to be written", fileName, [](const std::string& text) { return !text.empty(); });
+}
+
+// Run > Arguments > for Application: the submenu opens on its first entry, for Applet.
+Window OpenApplicationArguments(Session& s, const Program& morvane) {
+  s.Activate(morvane.main);
+  s.OpenMenu(morvane, {"Alt+R", "a"});
+  s.Key("Down");
+  s.Choose(morvane, "Return");
+  return WaitForDialog(s, morvane, kApplicationArguments);
+}
+
+Window OpenEnvironmentOptions(Session& s, const Program& morvane) {
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+O", "e"});
+  return WaitForDialog(s, morvane, "Environment Options");
+}
+
+void CloseByCloseBox(Session& s, const Program& program, Window window) {
+  std::string title = s.x.Title(window);
+  s.x.Close(window);
+  s.WaitForNoWindow(program, title);
+}
+
+void ExpectCentred(Session& s, Window window) {
+  Rect frame = s.x.Frame(window), screen = s.x.Screen();
+  Point middle = frame.Centre();
+  EXPECT_LE(std::abs(middle.x - screen.Centre().x), kPlaceTolerance)
+      << "\"" << s.x.Title(window) << "\" is not centred across the screen: its frame spans x " << frame.x << " to "
+      << frame.x + frame.width << " on a screen " << screen.width << " wide";
+  EXPECT_LE(std::abs(middle.y - screen.Centre().y), kPlaceTolerance)
+      << "\"" << s.x.Title(window) << "\" is not centred down the screen: its frame spans y " << frame.y << " to "
+      << frame.y + frame.height << " on a screen " << screen.height << " high";
+}
+
+// ---- Zelvory -------------------------------------------------------------------------------------
+
+// With the Java editor shown, each window's own keys work in it, and the diagram's Ctrl+C and
+// Ctrl+V copy and paste a class in the main window.
+void ZelvoryKeysInBothWindows(Session& s) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  s.WriteFile(s.Work("shapes.zel"), OneClassModel("Alpha"));
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  Window editor = ShowJavaEditor(s, zelvory);
+
+  s.Activate(editor);
+  s.Key("Ctrl+O");
+  ChooseFile(s, zelvory, "Open", s.Work("Hello.java"));
+  ClickIntoText(s, zelvory, editor);
+  s.Type("// edited\n");
+  s.Key("Ctrl+S");
+  s.WaitForFile("Ctrl+S in the Java editor to save Hello.java", s.Work("Hello.java"),
+                [](const std::string& text) { return text == std::string(kHelloJava) + "// edited\n"; });
+  s.Key("F8");
+  s.WaitForLog("F8 in the Java editor to compile Hello.java", "javac", "Hello.java");
+  CloseByCloseBox(s, zelvory, s.WaitForWindow(zelvory, "Compile"));
+
+  s.Activate(zelvory.main);
+  s.Key("Ctrl+O");
+  ChooseFile(s, zelvory, "Open", s.Work("shapes.zel"));
+  s.ChooseFromMenu(zelvory, {"Alt+E", "s"});  // Select All
+  s.Key("Ctrl+C");
+  s.Key("Ctrl+V");
+  s.Key("F8");
+  s.Key("Ctrl+S");
+  s.WaitForFile("Ctrl+C, Ctrl+V and Ctrl+S in the main window to save shapes.zel with the class and its copy",
+                s.Work("shapes.zel"), [](const std::string& model) { return ClassesIn(model) == 2; });
+  EXPECT_EQ(LinesIn(s.ToolLog("javac")), 1) << "F8 in the main window compiled the editor's page:\n" << s.ToolLog("javac");
+}
+
+// Ctrl+V in the Java editor with nothing on the clipboard pastes nothing, and the program goes on.
+void ZelvoryPasteWithEmptyClipboard(Session& s) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  OpenInJavaEditor(s, zelvory, ShowJavaEditor(s, zelvory), s.Work("Hello.java"));
+  s.x.ClearClipboard();
+  s.Key("Ctrl+V");
+  s.Settle(zelvory, "Ctrl+V with an empty clipboard");
+  s.Type("Z");
+  s.ChooseFromMenu(zelvory, {"Alt+F", "s"});
+  s.WaitForFile("Hello.java saved with the Z typed after Ctrl+V", s.Work("Hello.java"),
+                [](const std::string& text) { return text == std::string(kHelloJava) + "Z"; });
+}
+
+// Return in an inspector does what its OK does, Escape what its Cancel does.
+void ZelvoryInspectorKeys(Session& s) {
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  Point drawn = DrawClass(s, zelvory);
+  auto rename = [&](const char* name, const char* key) {
+    s.x.DoubleClick(drawn);
+    WaitForDialog(s, zelvory, "Class Inspector");
+    s.Key("Ctrl+A");  // the name box has the focus
+    s.Type(name);
+    s.Key(key);
+    s.WaitForNoWindow(zelvory, "Class Inspector");
+  };
+  rename("Renamed", "Return");
+  rename("Cancelled", "Escape");
+  SaveModelAs(s, zelvory, s.Work("model.zel"));
+  std::string model = s.ReadFile(s.Work("model.zel"));
+  EXPECT_NE(model.find("\r\nRenamed\r\n"), std::string::npos) << "Return did not store the name typed";
+  EXPECT_EQ(model.find("Cancelled"), std::string::npos) << "Escape stored the name typed";
+}
+
+// Escape leaves the Java code generator, which has no Cancel button, as its close box does.
+void ZelvoryGeneratorKeys(Session& s) {
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  s.Activate(zelvory.main);
+  s.ChooseFromMenu(zelvory, {"Alt+T", "j"});
+  WaitForDialog(s, zelvory, "Java Code Generator");
+  s.Key("Escape");
+  s.WaitForNoWindow(zelvory, "Java Code Generator");
+}
+
+// The dialogs the modeller centres open in the middle of the screen.
+void ZelvoryCentredDialogs(Session& s) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  s.Activate(zelvory.main);
+  s.ChooseFromMenu(zelvory, {"Alt+T", "Return"});  // Options..., the first entry
+  Window options = s.WaitForWindow(zelvory, "Options");
+  ExpectCentred(s, options);
+  CloseByCloseBox(s, zelvory, options);
+
+  s.x.DoubleClick(DrawClass(s, zelvory));
+  Window inspector = s.WaitForWindow(zelvory, "Class Inspector");
+  ExpectCentred(s, inspector);
+  CloseByCloseBox(s, zelvory, inspector);
+
+  OpenInJavaEditor(s, zelvory, ShowJavaEditor(s, zelvory), s.Work("Hello.java"));
+  s.ChooseFromMenu(zelvory, {"Alt+C", "c"});  // Compile
+  ExpectCentred(s, s.WaitForWindow(zelvory, "Compile"));
+}
+
+// A modal dialog opened while the Java editor is shown opens above it, with the focus.
+void ZelvoryModalDialogAboveJavaEditor(Session& s) {
+  WriteZelvorySettings(s, true);
+  Program& zelvory = s.Start("zelvory");
+  Window editor = ShowJavaEditor(s, zelvory);
+  s.Activate(zelvory.main);
+  s.ChooseFromMenu(zelvory, {"Alt+T", "j"});
+  Window generator = WaitForDialog(s, zelvory, "Java Code Generator");
+  std::vector<Window> stack = s.x.Stacking();
+  auto height = [&](Window window) { return std::find(stack.begin(), stack.end(), window) - stack.begin(); };
+  EXPECT_GT(height(generator), height(editor)) << "the generator opened under the Java editor";
+}
+
+// A tool window the user closed stays closed at the next start.
+void ZelvoryClosedToolWindowsStayClosed(Session& s) {
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  Window editor = ShowJavaEditor(s, zelvory);
+  s.Activate(zelvory.main);
+  s.Key("F5");
+  CloseByCloseBox(s, zelvory, s.WaitForWindow(zelvory, "Browser"));
+  CloseByCloseBox(s, zelvory, editor);
+  s.Quit(zelvory);
+
+  Program& again = s.Start("zelvory");
+  EXPECT_FALSE(s.HasWindow(again, "Java Editor")) << "the Java editor the user closed came back";
+  EXPECT_FALSE(s.HasWindow(again, "Browser")) << "the browser the user closed came back";
+}
+
+// ---- Morvane ------------------------------------------------------------------------------------
+
+// F1 in the object inspector opens the help file.
+void MorvaneInspectorHelpKey(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  s.Activate(s.WaitForWindow(morvane, "Object Inspector"));
+  s.Key("F1");
+  s.WaitForLog("F1 in the object inspector to open help/Morvane.html", "xdg-open", "help/Morvane.html");
+}
+
+// Ctrl+F2 during a run of a console program ends the run, closing its terminal.
+void MorvaneResetDuringRun(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+R", "r"});
+  s.WaitForLog("Run > Run to start Hello in a terminal", "java", "Hello");
+  s.Key("Ctrl+F2");
+  s.WaitForLog("Ctrl+F2 to end the run and close its terminal", "terminal", "closed");
+}
+
+// F12 shows the editor window the user closed.
+void MorvaneEditorWindowKey(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  CloseByCloseBox(s, morvane, s.WaitForWindow(morvane, s.Work("Hello.java")));
+  s.Activate(morvane.main);
+  s.Key("F12");
+  s.WaitFor("F12 to show the editor window again", [&] { return s.HasWindow(morvane, s.Work("Hello.java")); });
+}
+
+// Return in Go to Line moves the caret as OK does (to the end of the line asked for); Escape closes
+// it and leaves the caret.
+void MorvaneGotoLineKeys(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  Window editor = s.WaitForWindow(morvane, s.Work("Hello.java"));
+  s.Activate(editor);
+  ClickIntoText(s, morvane, editor);
+  auto goToLine = [&](const char* line, const char* key) {
+    s.Key("Ctrl+L");
+    WaitForDialog(s, morvane, "Go to Line Number");
+    s.Type(line);
+    s.Key(key);
+    s.WaitForNoWindow(morvane, "Go to Line Number");
+  };
+  goToLine("3", "Return");
+  s.Type("X");
+  goToLine("1", "Escape");
+  s.Type("Y");
+  s.Key("Ctrl+S");
+  s.WaitForFile("Hello.java saved with X and Y typed at the end of line 3", s.Work("Hello.java"),
+                [](const std::string& text) { return LineOf(text, 2) == "  }XY"; });
+}
+
+// Return in Environment Options applies the options as OK does; Escape closes it applying nothing.
+void MorvaneEnvironmentOptionsKeys(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  auto setTabSize = [&](const char* size, const char* key) {
+    OpenEnvironmentOptions(s, morvane);
+    s.Key("Alt+T");  // to the tab size box, its text selected
+    s.Type(size);
+    s.Key(key);
+    s.WaitForNoWindow(morvane, "Environment Options");
+  };
+  setTabSize("4", "Return");
+  setTabSize("6", "Escape");
+  s.Quit(morvane);
+  EXPECT_EQ(SettingOf(s.ReadFile(s.SettingsFile("morvane")), "Tab Size"), "4")
+      << "the tab size saved is not the one Return accepted";
+}
+
+// Types an argument line into the application's argument dialog, closes it with the key and runs
+// Hello; returns the command line java was given.
+std::string RunWithArgumentsClosedBy(Session& s, const char* key) {
+  WriteMorvaneSettings(s, "[Etc.]\nConsole Closing=1\n");
+  Program& morvane = s.Start("morvane");
+  OpenApplicationArguments(s, morvane);
+  s.Type("one two");
+  s.Key(key);
+  s.WaitForNoWindow(morvane, kApplicationArguments);
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+R", "r"});
+  s.WaitForLog("Run > Run to start java", "java", "Hello");
+  return s.ToolLog("java");
+}
+
+void MorvaneArgumentsReturn(Session& s) {
+  EXPECT_EQ(RunWithArgumentsClosedBy(s, "Return"), "Hello one two\n") << "Return did not keep the arguments typed";
+}
+
+// Cancel empties the argument line.
+void MorvaneArgumentsEscape(Session& s) {
+  EXPECT_EQ(RunWithArgumentsClosedBy(s, "Escape"), "Hello\n") << "Escape kept the arguments typed";
+}
+
+// The dialogs the workbench centres open in the middle of the screen, and "Replace ?" at half the
+// screen's width, 150 pixels down.
+void MorvaneDialogPlaces(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  Window options = OpenEnvironmentOptions(s, morvane);
+  ExpectCentred(s, options);
+  CloseByCloseBox(s, morvane, options);
+  Window arguments = OpenApplicationArguments(s, morvane);
+  ExpectCentred(s, arguments);
+  CloseByCloseBox(s, morvane, arguments);
+
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+S", "r"});
+  WaitForDialog(s, morvane, "Replace");
+  s.Type("public");
+  s.Key("Alt+A");  // Replace All, which asks at the first match
+  Window question = s.WaitForWindow(morvane, "Confirmation");
+  Rect frame = s.x.Frame(question), client = s.x.ClientArea(question);
+  EXPECT_TRUE(std::abs(frame.x - s.x.Screen().width / 2) <= kPlaceTolerance && std::abs(frame.y - 150) <= kPlaceTolerance)
+      << "\"Replace ?\" has its frame at (" << frame.x << ", " << frame.y << ") and its client area at ("
+      << client.x << ", " << client.y << "); its frame belongs at (" << s.x.Screen().width / 2 << ", 150)";
+  CloseByCloseBox(s, morvane, question);
+}
+
+// The object inspector opens where the settings file places it, and at the same place, to the
+// pixel, session after session.
+void MorvaneInspectorPlaceKept(Session& s) {
+  WriteMorvaneSettings(s);
+  Rect first;
+  for (int session = 1; session <= 3; ++session) {
+    Program& morvane = s.Start("morvane");
+    Rect place = s.x.Frame(s.WaitForWindow(morvane, "Object Inspector"));
+    if (session == 1) {
+      first = place;
+      EXPECT_TRUE(std::abs(place.x - kInspectorPlace.x) <= kPlaceTolerance &&
+                  std::abs(place.y - kInspectorPlace.y) <= kPlaceTolerance)
+          << "the inspector's frame is at (" << place.x << ", " << place.y << "), not at (" << kInspectorPlace.x
+          << ", " << kInspectorPlace.y << ") where the settings place it";
+    }
+    EXPECT_TRUE(place.x == first.x && place.y == first.y)
+        << "session " << session << " shows the inspector's frame at (" << place.x << ", " << place.y
+        << "), the first session at (" << first.x << ", " << first.y << ")";
+    s.Quit(morvane);
+  }
+}
+
+// Ctrl+V in the editor with nothing on the clipboard pastes nothing, and the workbench goes on.
+void MorvanePasteWithEmptyClipboard(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  Window editor = s.WaitForWindow(morvane, s.Work("Hello.java"));
+  s.Activate(editor);
+  ClickIntoText(s, morvane, editor);
+  s.x.ClearClipboard();
+  s.Key("Ctrl+V");
+  s.Settle(morvane, "Ctrl+V with an empty clipboard");
+  s.Type("Z");
+  s.Key("Ctrl+S");
+  s.WaitForFile("Hello.java saved with the Z typed after Ctrl+V", s.Work("Hello.java"),
+                [](const std::string& text) { return text == std::string(kHelloJava) + "Z"; });
+}
+
+// ---- The table ------------------------------------------------------------------------------------
+
+struct DesktopCase {
+  const char* name;
+  void (*run)(Session&);
+};
+
+const DesktopCase kCases[] = {
+    {"ZelvoryKeysInBothWindows", ZelvoryKeysInBothWindows},
+    {"ZelvoryPasteWithEmptyClipboard", ZelvoryPasteWithEmptyClipboard},
+    {"ZelvoryInspectorKeys", ZelvoryInspectorKeys},
+    {"ZelvoryGeneratorKeys", ZelvoryGeneratorKeys},
+    {"ZelvoryCentredDialogs", ZelvoryCentredDialogs},
+    {"ZelvoryModalDialogAboveJavaEditor", ZelvoryModalDialogAboveJavaEditor},
+    {"ZelvoryClosedToolWindowsStayClosed", ZelvoryClosedToolWindowsStayClosed},
+    {"MorvaneInspectorHelpKey", MorvaneInspectorHelpKey},
+    {"MorvaneResetDuringRun", MorvaneResetDuringRun},
+    {"MorvaneEditorWindowKey", MorvaneEditorWindowKey},
+    {"MorvaneGotoLineKeys", MorvaneGotoLineKeys},
+    {"MorvaneEnvironmentOptionsKeys", MorvaneEnvironmentOptionsKeys},
+    {"MorvaneArgumentsReturn", MorvaneArgumentsReturn},
+    {"MorvaneArgumentsEscape", MorvaneArgumentsEscape},
+    {"MorvaneDialogPlaces", MorvaneDialogPlaces},
+    {"MorvaneInspectorPlaceKept", MorvaneInspectorPlaceKept},
+    {"MorvanePasteWithEmptyClipboard", MorvanePasteWithEmptyClipboard},
+};
+
+// GoogleTest names a failed row by this.
+void PrintTo(const DesktopCase& row, std::ostream* out) { *out << row.name; }
+
+class Desktop : public ::testing::TestWithParam<DesktopCase> {};
+
+TEST_P(Desktop, Case) {
+  Session session;
+  try {
+    GetParam().run(session);
+  } catch (const std::exception& failure) {
+    ADD_FAILURE() << failure.what();
+  }
+  std::vector<std::string> warnings = session.QtWarnings();
+  for (const std::string& warning : warnings) ADD_FAILURE() << "Qt warning on standard error: " << warning;
+  if (HasFailure()) std::printf("Standard error of the programs:\n%s", session.ErrorOutput().c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktop, Desktop, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<DesktopCase>& info) { return info.param.name; });
+
+// The window manager of the stage, started unless the display already has one, and waited for.
+class WindowManager {
+ public:
+  WindowManager() {
+    if (XDesktop::Instance().HasWindowManager()) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      setpgid(0, 0);
+      int quiet = open("/dev/null", O_WRONLY);  // its notes on the theme and menus
+      dup2(quiet, 1);
+      dup2(quiet, 2);
+      execlp("openbox", "openbox", "--sm-disable", "--config-file", DESKTOP_SOURCE_DIR "/openbox.xml", nullptr);
+      _exit(127);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (!XDesktop::Instance().HasWindowManager()) {
+      if (std::chrono::steady_clock::now() > deadline || waitpid(pid_, nullptr, WNOHANG) == pid_)
+        throw std::runtime_error("openbox did not start on the display");
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+  }
+  ~WindowManager() {
+    if (pid_ <= 0) return;
+    kill(-pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+
+ private:
+  pid_t pid_ = 0;
+};
+
+}  // namespace
+
+}  // namespace desktop
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  try {
+    desktop::WindowManager windowManager;
+    return RUN_ALL_TESTS();
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "The desktop stage cannot run: %s\n", failure.what());
+    return 1;
+  }
+}

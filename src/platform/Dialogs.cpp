@@ -73,7 +73,10 @@ QWidget* BoxOwner() {
 int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) {
   QMessageBox box(IconFor(type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
                   QMessageBox::NoButton, BoxOwner());
-  if (request.place) box.move(request.place->X, request.place->Y);
+  // The place is the outer frame; the client area is what is placed, as for every window.
+  if (request.place)
+    box.move(request.place->X + WindowMetricsConst::FrameWidth,
+             request.place->Y + WindowMetricsConst::CaptionHeight + WindowMetricsConst::FrameHeight);
   QMessageBox::StandardButtons qtButtons;
   for (const ButtonInfo& info : kButtons)
     if (buttons & info.bit) qtButtons |= info.qt;

@@ -169,6 +169,11 @@ class TGraph : public TStorable {
   void Load(TRider& rider) override;
 
  private:
+  friend class TEdge;
+  // The graph files every edge under the nodes at its ends, so that a node finds its own edges
+  // without walking the edge list. Run after an edge's ends change.
+  void FileEdge(TEdge& edge);
+  void UnfileEdge(TEdge& edge);
   // Reads one object into the graph; an object that does not join it, or an edge naming a node
   // outside firstNode..NodeCount-1 (indexes counted from firstNode), is refused with a read error.
   TObj* ReadGraphObject(TRider& rider, int firstNode);
@@ -183,6 +188,7 @@ class TGraph : public TStorable {
   THandlerGroup* handlerGroup_ = nullptr;
   std::vector<std::unique_ptr<TNode>> nodes_;
   std::vector<std::unique_ptr<TEdge>> edges_;
+  long long nextEdgeRank_ = 0;
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
@@ -247,6 +253,12 @@ class TNode : public TObj {
   void JoinOwner() override;
   // Moves the end point p of the edge, inside the node, onto the border side facing q.
   virtual void ClipToBorder(const TEdge& edge, TPoint& p, TPoint& q) const = 0;
+  // The edges of the graph with an end at this node, in the order of the graph's edge list.
+  const std::vector<TEdge*>& AttachedEdges() const { return attachedEdges_; }
+
+ private:
+  friend class TGraph;
+  std::vector<TEdge*> attachedEdges_;
 };
 
 class TRectangularNode : public TNode {
@@ -313,8 +325,12 @@ class TEdge : public TObj {
  private:
   friend class TGraph;
   void CheckNodeIndex(int index) const;
+  // Files the edge anew under its end nodes, when it belongs to a graph.
+  void EndsChanged();
   int toNode_ = -1;
   int fromNode_ = -1;
+  long long rank_ = 0;         // grows along the graph's edge list
+  TNode* filedUnder_[2] = {};  // the nodes whose attached edges hold this edge
 };
 
 // An edge of axis-parallel segments from the border of its ToNode (point 0) to the border of its

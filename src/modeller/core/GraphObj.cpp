@@ -542,11 +542,13 @@ void TObj::Draw() {
   PaintVisible();
 }
 
+bool TObj::InSight(const platform::TCanvas&) const { return true; }
+
 void TObj::PaintErased() {
   platform::TCanvas* canvas = Canvas();
   if (canvas == nullptr) return;
   canvas->Pen.Color = canvas->Font.Color = BackgroundColor;
-  Paint();
+  if (InSight(*canvas)) Paint();
   canvas->Pen.Color = canvas->Font.Color = NormalColor;
 }
 
@@ -554,7 +556,7 @@ void TObj::PaintVisible() {
   platform::TCanvas* canvas = Canvas();
   if (canvas == nullptr || !visible_) return;
   canvas->Pen.Color = canvas->Font.Color = selected_ ? SelectedColor : NormalColor;
-  Paint();
+  if (InSight(*canvas)) Paint();
   canvas->Pen.Color = canvas->Font.Color = NormalColor;
 }
 
@@ -834,6 +836,16 @@ void TOrthogonalEdge::Place(int x1, int y1, int x2, int y2) {
 }
 
 TRect TOrthogonalEdge::GetBounds() const { return Points.GetBounds(); }
+
+// The route's lines, widened by the pen and what the edge paints around them.
+bool TOrthogonalEdge::InSight(const platform::TCanvas& canvas) const {
+  if (Points.Count() < 2) return false;
+  TRect route = Points.GetBounds();
+  int reach = canvas.Pen.Width + 1 + Reach(canvas);
+  return canvas.Shows({route.Left - reach, route.Top - reach, route.Right + 1 + reach, route.Bottom + 1 + reach});
+}
+
+int TOrthogonalEdge::Reach(const platform::TCanvas&) const { return 0; }
 
 bool TOrthogonalEdge::InNode(const TNode* node, const TPoint& point) const {
   return node->HitTest(point.X, point.Y);

@@ -225,6 +225,9 @@ class TObj : public TStorable {
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void Place(int x1, int y1, int x2, int y2) = 0;
   virtual TRect GetBounds() const = 0;
+  // Whether painting can reach what the canvas shows. An object out of sight is erased and drawn
+  // as always (drawing snaps and sizes it) but not painted.
+  virtual bool InSight(const platform::TCanvas& canvas) const;
 
   void PaintErased();  // in the background colour, visible or not
   void PaintVisible();
@@ -357,6 +360,7 @@ class TOrthogonalEdge : public TEdge {
   // start's column, then along it.
   void Place(int x1, int y1, int x2, int y2) override;
   TRect GetBounds() const override;
+  bool InSight(const platform::TCanvas& canvas) const override;
 
   // Collapses inner zero-length segments, trims the ends inside their nodes and clips them to the
   // borders.
@@ -364,6 +368,10 @@ class TOrthogonalEdge : public TEdge {
   void MoveToEnd(int dx, int dy);
   void MoveFromEnd(int dx, int dy);
   void MoveAllPoints(int dx, int dy);
+
+ protected:
+  // How far beyond its route the edge's painting reaches (heads, marks, role texts).
+  virtual int Reach(const platform::TCanvas& canvas) const;
 
  private:
   bool InNode(const TNode* node, const TPoint& point) const;

@@ -2,11 +2,12 @@
 // mouse events sent to the top-level window as a user's arrive.
 //
 // Zelvory: a generated model of 1,000, 3,000 and 10,000 classes (give other class counts as
-// arguments), laid out on a grid and saved, is opened through File > Open; then Edit > Select All,
-// a click on an empty spot (deselect), a drag of one class, and a double-click on a class until its
-// inspector shows, then until the diagram is drawn again after Cancel. Each figure is the median of
-// several runs, from the first event to the last repaint done; the growth column divides the time
-// on the last model by the time on the first.
+// arguments), laid out on a grid and saved, is opened through File > Open in a main window of its
+// own; then Edit > Select All, a click on an empty spot (deselect), a drag of one class, and a
+// double-click on a class until its inspector shows, then until the diagram is drawn again after
+// Cancel. Each figure is the median of several runs, from the first event to the last repaint
+// done, but for the first open, which also measures every text of the model for the first time.
+// The growth column divides the time on the last model by the time on the first.
 //
 // Morvane: Replace All with the answer All over a page of 50,000 lines holding 3,000 matches.
 #include <QApplication>
@@ -242,12 +243,16 @@ struct TModelFigures {
   std::vector<double> times;  // in the order of kModelActions
 };
 
-const char* const kModelActions[] = {"File > Open until drawn", "Edit > Select All", "a click on an empty spot",
-                                     "drag one class", "double-click until inspector", "inspector Cancel until drawn"};
+const char* const kModelActions[] = {"first File > Open until drawn", "File > Open until drawn",
+                                     "Edit > Select All",           "a click on an empty spot",
+                                     "drag one class",              "double-click until inspector",
+                                     "inspector Cancel until drawn"};
 
-TModelFigures TimeModel(TModellerSession& session, int classes) {
+TModelFigures TimeModel(const fs::path& folder, int classes) {
+  TModellerSession session(folder);
   std::string file = session.MakeModel(classes);
   TModelFigures figures{classes, session.ModelExtent(), {}};
+  figures.times.push_back(session.Open(file));
   figures.times.push_back(MedianTime([&] { return session.Open(file); }));
   // Select All always starts from nothing selected, and the deselect from everything selected.
   std::vector<double> selectAll, deselect;
@@ -343,6 +348,8 @@ int main(int argc, char** argv) {
   fs::path folder = fs::temp_directory_path() / ("bench-large-work-" + std::to_string(getpid()));
   fs::create_directories(folder / "config");
   setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+  fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace);
+  setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
   std::vector<int> sizes;
   for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
   if (sizes.empty()) sizes = {1000, 3000, 10000};
@@ -354,12 +361,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", qPrintable(message));
   });
   Modal().SetScripted(true);
-  {
-    TModellerSession session(folder);
-    std::vector<TModelFigures> all;
-    for (int classes : sizes) all.push_back(TimeModel(session, classes));
-    PrintModelFigures(all);
-  }
+  std::vector<TModelFigures> all;
+  for (int classes : sizes) all.push_back(TimeModel(folder, classes));
+  PrintModelFigures(all);
   TimeMorvane();
   fs::remove_all(folder);
   return 0;

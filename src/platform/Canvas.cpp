@@ -86,8 +86,9 @@ QRect Widened(const QRect& shape, const TPen& pen) {
   return shape.adjusted(-reach, -reach, reach, reach);
 }
 
-// Most text measurements kept for one font; beyond this the kept ones are dropped and measured again.
-constexpr size_t kMeasuredTexts = 1 << 16;
+// Most text measurements kept for one font, enough for the texts of a model of some 70,000 classes;
+// beyond this the kept ones are dropped and measured again.
+constexpr size_t kMeasuredTexts = 1 << 18;
 // Farther than any picture reaches.
 constexpr long long kFarthestReach = 1 << 29;
 // The largest scratch picture drawing is done on whole, in pixels; a larger shape is drawn cut.

@@ -152,11 +152,18 @@ void TRichEdit::SetSelLength(int length) {
   setTextCursor(cursor);
 }
 
-std::string TRichEdit::SelText() const {
-  return textCursor().selectedText().replace(QChar::ParagraphSeparator, '\n').toStdString();
+std::string TRichEdit::SelText() const { return TextOf(textCursor()); }
+
+void TRichEdit::SetSelText(const std::string& text) {
+  QTextCursor selection = textCursor();
+  Replace(selection, text);
 }
 
-void TRichEdit::SetSelText(const std::string& text) { textCursor().insertText(FromUtf8(text)); }
+std::string TRichEdit::TextOf(const QTextCursor& selection) {
+  return selection.selectedText().replace(QChar::ParagraphSeparator, '\n').toStdString();
+}
+
+void TRichEdit::Replace(QTextCursor& selection, const std::string& text) { selection.insertText(FromUtf8(text)); }
 
 int TRichEdit::TextLength() const { return document()->characterCount() - 1; }
 

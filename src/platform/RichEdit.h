@@ -51,6 +51,9 @@ class TRichEdit : public TMemo {
   void SetSelLength(int length);
   std::string SelText() const;
   void SetSelText(const std::string& text);
+  // The same for a selection of the page other than its own.
+  static std::string TextOf(const QTextCursor& selection);
+  static void Replace(QTextCursor& selection, const std::string& text);
   int TextLength() const;
 
   int LineFromChar(int position) const;  // the line holding a character position

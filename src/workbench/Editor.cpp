@@ -675,7 +675,7 @@ void TEditorForm::EditorChange() {
 void TEditorForm::EditorSelectionChange() {
   if (SourceUpdating) return;
   UpdateCaretStatus();
-  MainForm->UpdateClipboardCommands();
+  if (!FReplacingAll) MainForm->UpdateClipboardCommands();
 }
 
 // ---- Window events ----

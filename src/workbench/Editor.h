@@ -212,10 +212,14 @@ class TEditorForm : public platform::TForm {
   void BindEditingKeys(platform::TRichEdit* edit);
   void BuildKeyCodeList();
   bool FindInPage(platform::TFindDialog& dialog);
+  bool SelectNextMatch(QTextCursor& selection, platform::TFindDialog& dialog);
+  void ReplaceSelection(platform::TRichEdit& edit, QTextCursor& selection);
+  void ReplaceRemainingMatches(platform::TRichEdit& edit);
   void ShowNotFound(const std::string& findText);
   void ReplaceOne();
   void ReplaceAllMatches();
   int AskReplace();
+  void AskAndReplaceMatches(platform::TRichEdit& edit);
   void EnableFindNext();
   void TypeMacroText(const std::string& text);
   void TypeBlanks(platform::TRichEdit& edit, int count);
@@ -232,6 +236,7 @@ class TEditorForm : public platform::TForm {
   bool FEnterPressed = false;
   bool FTypingMacro = false;
   bool FBackspaceOverBlank = false;
+  bool FReplacingAll = false;  // the clipboard commands wait for the end of a Replace All
 
   int FDesktopMode = 0;
   std::string FClassPath;

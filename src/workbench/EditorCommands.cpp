@@ -136,17 +136,26 @@ void TEditorForm::ShowReplaceDialog() {
 
 bool TEditorForm::FindInPage(TFindDialog& dialog) {
   TRichEdit* edit = ActiveEditor();
-  if (edit == nullptr || dialog.FindText.empty()) return false;
+  if (edit == nullptr) return false;
+  QTextCursor selection = edit->textCursor();
+  if (!SelectNextMatch(selection, dialog)) return false;
+  edit->setTextCursor(selection);
+  return true;
+}
+
+// The selection moves to the next match after it; false, and the selection as it was, when there
+// is none.
+bool TEditorForm::SelectNextMatch(QTextCursor& selection, TFindDialog& dialog) {
+  if (dialog.FindText.empty()) return false;
   QTextDocument::FindFlags flags;
   if (dialog.WholeWord()) flags |= QTextDocument::FindWholeWords;
   if (dialog.MatchCase()) flags |= QTextDocument::FindCaseSensitively;
-  int from = edit->SelStart() + edit->SelLength();
-  QTextCursor found = edit->document()->find(QString::fromStdString(dialog.FindText), from, flags);
+  QTextDocument* document = selection.document();
+  QTextCursor found = document->find(QString::fromStdString(dialog.FindText), selection.selectionEnd(), flags);
   if (found.isNull()) return false;
-  QTextCursor selection(edit->document());
+  selection = QTextCursor(document);
   selection.setPosition(found.selectionStart());
   selection.setPosition(found.selectionEnd(), QTextCursor::KeepAnchor);
-  edit->setTextCursor(selection);
   return true;
 }
 
@@ -180,13 +189,28 @@ void TEditorForm::ReplaceDialog1Find() {
 void TEditorForm::ReplaceOne() {
   TRichEdit* edit = ActiveEditor();
   if (edit == nullptr) return;
-  std::string selected = edit->SelText();
+  QTextCursor selection = edit->textCursor();
+  ReplaceSelection(*edit, selection);
+  if (selection != edit->textCursor()) edit->setTextCursor(selection);
+}
+
+// Replaces the selection when it holds the search text, else the next match when there is one.
+void TEditorForm::ReplaceSelection(TRichEdit& edit, QTextCursor& selection) {
+  std::string selected = TRichEdit::TextOf(selection);
   std::string wanted = ReplaceDialog1()->FindText;
   bool same = ReplaceDialog1()->MatchCase() ? selected == wanted : UpperCase(selected) == UpperCase(wanted);
-  if (!same && !FindInPage(*ReplaceDialog1())) return;
+  if (!same && !SelectNextMatch(selection, *ReplaceDialog1())) return;
   // A read-only page is searched but never changed.
-  if (edit->isReadOnly()) return;
-  edit->SetSelText(ReplaceDialog1()->ReplaceText);
+  if (edit.isReadOnly()) return;
+  TRichEdit::Replace(selection, ReplaceDialog1()->ReplaceText);
+}
+
+// Every further match replaced on a cursor of the page's own, so the page does not scroll to each
+// one: its selection is set once, where the last replacement leaves it.
+void TEditorForm::ReplaceRemainingMatches(TRichEdit& edit) {
+  QTextCursor selection = edit.textCursor();
+  while (SelectNextMatch(selection, *ReplaceDialog1())) ReplaceSelection(edit, selection);
+  if (selection != edit.textCursor()) edit.setTextCursor(selection);
 }
 
 void TEditorForm::ReplaceDialog1Replace() {
@@ -207,12 +231,27 @@ int TEditorForm::AskReplace() {
                        (screen.Left + screen.Right) / 2, screen.Top + 150);
 }
 
-// Asks at every match; All replaces the rest without asking. Running out of matches while asking
-// ends with the not-found message and nothing else.
+// Every match moves the selection; the clipboard commands follow it once, when the replacing ends,
+// instead of asking the clipboard at every match.
 void TEditorForm::ReplaceAllMatches() {
   TRichEdit* edit = ActiveEditor();
   if (edit == nullptr) return;
-  edit->SetSelLength(0);
+  FReplacingAll = true;
+  try {
+    AskAndReplaceMatches(*edit);
+  } catch (...) {
+    FReplacingAll = false;
+    MainForm->UpdateClipboardCommands();
+    throw;
+  }
+  FReplacingAll = false;
+  MainForm->UpdateClipboardCommands();
+}
+
+// Asks at every match; All replaces the rest without asking. Running out of matches while asking
+// ends with the not-found message and nothing else.
+void TEditorForm::AskAndReplaceMatches(TRichEdit& edit) {
+  edit.SetSelLength(0);
   for (;;) {
     if (!FindInPage(*ReplaceDialog1())) {
       ShowNotFound(ReplaceDialog1()->FindText);
@@ -223,7 +262,7 @@ void TEditorForm::ReplaceAllMatches() {
     if (answer == mrYes) ReplaceOne();
     if (answer == mrAll) {
       ReplaceOne();
-      while (FindInPage(*ReplaceDialog1())) ReplaceOne();
+      ReplaceRemainingMatches(edit);
       break;
     }
   }

@@ -40,3 +40,71 @@ TEST_F(CanvasTest, PaintBoxShowsABlankPictureInItsColour) {
   QImage shown = box.grab().toImage();
   EXPECT_EQ(shown.pixelColor(25, 20), QColor(0, 128, 0));
 }
+
+namespace {
+
+// Lines, dotted and XOR lines, filled shapes and text, crossing one another and the part kept.
+void DrawScene(TCanvas& canvas) {
+  canvas.Font.Name = "DejaVu Sans";
+  canvas.Polyline({{10, 10}, {390, 10}, {390, 290}, {10, 290}, {10, 10}});
+  canvas.Pen.Style = psDot;
+  canvas.Polyline({{25, 40}, {375, 40}, {375, 265}});
+  canvas.Polyline({{101, 73}, {333, 73}, {333, 217}, {128, 217}, {128, 73}});
+  canvas.Polyline({{231, 11}, {231, 288}, {117, 288}});
+  for (int i = 0; i < 4; ++i) {  // dotted sides leaving the part kept at every parity
+    canvas.Polyline({{140 + 9 * i, 30 + i}, {140 + 9 * i, 250 - i}, {370 - i, 250 - i}});
+    canvas.Polyline({{100 + i, 160 + 9 * i}, {360 - i, 160 + 9 * i}, {360 - i, 60 + i}, {300, 60 + i}});
+  }
+  canvas.Pen.Style = psSolid;
+  canvas.Brush.Color = clRed;
+  canvas.Polygon({{100, 200}, {160, 60}, {220, 200}, {100, 200}});
+  canvas.Ellipse(150, 120, 260, 230);
+  canvas.Brush.Color = clWhite;
+  canvas.Rectangle(240, 50, 360, 150);
+  canvas.TextOut(120, 95, "class Scrolled { int across; }");
+  canvas.Pen.Mode = pmXor;
+  canvas.Pen.Color = clGray;
+  canvas.Polyline({{30, 280}, {300, 30}});
+  canvas.Pen.Mode = pmCopy;
+  canvas.Pen.Color = clBlack;
+}
+
+}  // namespace
+
+TEST_F(CanvasTest, APartKeptHoldsThePixelsOfTheWholePictureAndNoMore) {
+  TCanvas whole(400, 300);
+  DrawScene(whole);
+  TCanvas part(400, 300);
+  part.Keep({130, 70, 330, 220});
+  DrawScene(part);
+  EXPECT_EQ(part.Image().size(), QSize(200, 150));
+  auto sameAsWhole = [&](const TRect& area) {
+    int differing = 0;
+    for (int y = area.Top; y < area.Bottom; ++y)
+      for (int x = area.Left; x < area.Right; ++x) differing += part.Pixels(x, y) != whole.Pixels(x, y) ? 1 : 0;
+    return differing;
+  };
+  EXPECT_EQ(sameAsWhole(part.KeptArea()), 0);
+
+  // A part made anew: cleared and drawn again within the clip rectangle only.
+  part.SetClipRect({150, 100, 250, 180});
+  part.Clear(clWhite);
+  EXPECT_EQ(part.Pixels(160, 110), clWhite);
+  DrawScene(part);
+  part.SetClipRect(part.KeptArea());
+  EXPECT_EQ(sameAsWhole(part.KeptArea()), 0);
+
+  part.Keep({230, 20, 400, 120});  // moved: the overlap stays, the rest waits to be drawn
+  EXPECT_EQ(sameAsWhole({230, 70, 330, 120}), 0);
+  EXPECT_EQ(part.Pixels(360, 50), clWhite);
+
+  TCanvas huge(1000000, 1000000);
+  huge.Keep({0, 0, 100, 100});
+  huge.Polyline({{5000, 5000}, {6000, 6000}});
+  huge.TextOut(90000, 50, "far away");
+  TColor blank;
+  EXPECT_TRUE(huge.IsBlank(blank)) << "drawing beyond the part kept makes no image";
+  huge.Polyline({{0, 50}, {6000, 50}});
+  EXPECT_EQ(huge.Image().size(), QSize(100, 100));
+  EXPECT_EQ(huge.Pixels(99, 50), clBlack);
+}

@@ -129,6 +129,31 @@ TEST_F(EditorSearchTest, ReplaceAllAsksAtEachMatchUntilAll) {
   EXPECT_EQ(Active().Lines().Text(), "x1 x2\n");
 }
 
+TEST_F(EditorSearchTest, ReplaceAllSetsTheClipboardCommandsOnceWhenItEnds) {
+  // Every match selected and replaced would switch Copy on and off, asking the clipboard each time.
+  class EnabledChanges : public QObject {
+   public:
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::EnabledChange) ++count;
+      return false;
+    }
+  } changes;
+  std::string text;
+  for (int line = 0; line < 30; ++line) text += "total = total + part;\n";
+  StartReplace(text, "part", "piece");
+  Main().copyButton->installEventFilter(&changes);
+  Modal().Queue(mrAll);
+  Editor().ReplaceDialog1()->ReplaceAllClick();
+  Main().copyButton->removeEventFilter(&changes);
+  EXPECT_EQ(Active().Lines().Text().find("part"), std::string::npos);
+  const int lastEnd = 29 * 23 + 16 + 5;  // 23 characters a line now, the piece 16 into the last one
+  EXPECT_EQ(Active().SelStart(), lastEnd) << "the caret stays after the last replacement";
+  EXPECT_EQ(Active().SelLength(), 0);
+  EXPECT_LE(changes.count, 1);
+  EXPECT_EQ(Main().copyButton->isEnabled(), Active().SelLength() > 0);
+}
+
 TEST_F(EditorSearchTest, ReplaceReplacesTheSelectedMatchOrTheNextOne) {
   StartReplace("Foo foo foo\n", "foo", "bar");
   Editor().ReplaceDialog1()->ReplaceClick();

@@ -176,6 +176,8 @@ void TGraph::AddEdge(TEdge* edge) {
   }
   edges_.emplace_back(edge);
   edge->graph_ = this;
+  edge->rank_ = nextEdgeRank_++;
+  FileEdge(*edge);
   Modified = true;
 }
 
@@ -183,6 +185,8 @@ void TGraph::RemoveNode(TNode* node) {
   int index = IndexOfNode(node);
   if (index < 0) throw EGraphError("Can not remove a Node");
   node->SetVisible(false);
+  // Its edges go with it; they leave the other nodes' lists while both ends still name theirs.
+  while (!node->attachedEdges_.empty()) UnfileEdge(*node->attachedEdges_.back());
   nodes_.erase(nodes_.begin() + index);
   Modified = true;
   for (int i = EdgeCount() - 1; i >= 0; --i) {
@@ -200,6 +204,7 @@ void TGraph::RemoveEdge(TEdge* edge) {
   int index = IndexOfEdge(edge);
   if (index < 0) throw EGraphError("Can not remove a Edge");
   edge->SetVisible(false);
+  UnfileEdge(*edge);
   edges_.erase(edges_.begin() + index);
   Modified = true;
 }
@@ -218,8 +223,35 @@ void TGraph::Clear() {
 }
 
 void TGraph::TakeBack(int nodeCount, int edgeCount) {
+  for (int i = edgeCount; i < EdgeCount(); ++i) UnfileEdge(*Edges(i));
+  for (int i = nodeCount; i < NodeCount(); ++i)
+    while (!Nodes(i)->attachedEdges_.empty()) UnfileEdge(*Nodes(i)->attachedEdges_.back());
   if (EdgeCount() > edgeCount) edges_.resize(static_cast<size_t>(edgeCount));
   if (NodeCount() > nodeCount) nodes_.resize(static_cast<size_t>(nodeCount));
+}
+
+void TGraph::FileEdge(TEdge& edge) {
+  UnfileEdge(edge);
+  TNode* ends[2] = {edge.ToNodeObject(), edge.FromNodeObject()};
+  if (ends[1] == ends[0]) ends[1] = nullptr;
+  for (int end = 0; end < 2; ++end) {
+    if (ends[end] == nullptr) continue;
+    std::vector<TEdge*>& attached = ends[end]->attachedEdges_;
+    auto later = std::upper_bound(attached.begin(), attached.end(), edge.rank_,
+                                  [](long long rank, const TEdge* other) { return rank < other->rank_; });
+    attached.insert(later, &edge);
+    edge.filedUnder_[end] = ends[end];
+  }
+}
+
+void TGraph::UnfileEdge(TEdge& edge) {
+  for (TNode*& node : edge.filedUnder_) {
+    if (node == nullptr) continue;
+    std::vector<TEdge*>& attached = node->attachedEdges_;
+    auto filed = std::find(attached.begin(), attached.end(), &edge);
+    if (filed != attached.end()) attached.erase(filed);
+    node = nullptr;
+  }
 }
 
 void TGraph::SelectInRect(int left, int top, int right, int bottom) {
@@ -377,6 +409,7 @@ TObj* TGraph::ReadGraphObject(TRider& rider, int firstNode) {
       TakeBack(nodesBefore, edgesBefore);
       throw ERiderReadError("Edge joins nodes of the wrong kind!");
     }
+    FileEdge(*edge);
   }
   return object;
 }
@@ -509,11 +542,13 @@ void TObj::Draw() {
   PaintVisible();
 }
 
+bool TObj::InSight(const platform::TCanvas&) const { return true; }
+
 void TObj::PaintErased() {
   platform::TCanvas* canvas = Canvas();
   if (canvas == nullptr) return;
   canvas->Pen.Color = canvas->Font.Color = BackgroundColor;
-  Paint();
+  if (InSight(*canvas)) Paint();
   canvas->Pen.Color = canvas->Font.Color = NormalColor;
 }
 
@@ -521,7 +556,7 @@ void TObj::PaintVisible() {
   platform::TCanvas* canvas = Canvas();
   if (canvas == nullptr || !visible_) return;
   canvas->Pen.Color = canvas->Font.Color = selected_ ? SelectedColor : NormalColor;
-  Paint();
+  if (InSight(*canvas)) Paint();
   canvas->Pen.Color = canvas->Font.Color = NormalColor;
 }
 
@@ -634,14 +669,13 @@ void TRectangularNode::SetBounds(int left, int top, int right, int bottom) {
   int dRight = CoordinateDistance(Right, ClampCoordinate(right));
   int dBottom = CoordinateDistance(Bottom, ClampCoordinate(bottom));
   Place(left, top, right, bottom);
-  TGraph* graph = Graph();
-  if (graph == nullptr) return;
-  int self = graph->IndexOfNode(this);
-  for (int i = 0; i < graph->EdgeCount(); ++i) {
-    auto* edge = dynamic_cast<TOrthogonalEdge*>(graph->Edges(i));
+  if (Graph() == nullptr) return;
+  const std::vector<TEdge*>& attached = AttachedEdges();
+  for (size_t i = 0; i < attached.size(); ++i) {
+    auto* edge = dynamic_cast<TOrthogonalEdge*>(attached[i]);
     if (edge == nullptr || edge->PointCount() == 0) continue;
-    if (edge->ToNode() == self) FollowBounds(*edge, true, dRight, dBottom);
-    if (edge->FromNode() == self) FollowBounds(*edge, false, dRight, dBottom);
+    if (edge->ToNodeObject() == this) FollowBounds(*edge, true, dRight, dBottom);
+    if (edge->FromNodeObject() == this) FollowBounds(*edge, false, dRight, dBottom);
   }
 }
 
@@ -694,12 +728,18 @@ void TEdge::SetToNode(int index) {
   if (index == toNode_) return;
   CheckNodeIndex(index);
   toNode_ = index;
+  EndsChanged();
 }
 
 void TEdge::SetFromNode(int index) {
   if (index == fromNode_) return;
   CheckNodeIndex(index);
   fromNode_ = index;
+  EndsChanged();
+}
+
+void TEdge::EndsChanged() {
+  if (Graph() != nullptr) Graph()->FileEdge(*this);
 }
 
 TNode* TEdge::ToNodeObject() const { return Graph() != nullptr ? Graph()->Nodes(toNode_) : nullptr; }
@@ -723,6 +763,7 @@ void TEdge::Place(int x1, int y1, int x2, int y2) {
   if (Graph() == nullptr) return;
   if (auto* node = dynamic_cast<TNode*>(Graph()->ObjectAt(x2, y2))) toNode_ = Graph()->IndexOfNode(node);
   if (auto* node = dynamic_cast<TNode*>(Graph()->ObjectAt(x1, y1))) fromNode_ = Graph()->IndexOfNode(node);
+  EndsChanged();
 }
 
 void TOrthogonalEdge::Store(TRider& rider) const {
@@ -799,6 +840,16 @@ void TOrthogonalEdge::Route(int x1, int y1, int x2, int y2) {
 }
 
 TRect TOrthogonalEdge::GetBounds() const { return Points.GetBounds(); }
+
+// The route's lines, widened by the pen and what the edge paints around them.
+bool TOrthogonalEdge::InSight(const platform::TCanvas& canvas) const {
+  if (Points.Count() < 2) return false;
+  TRect route = Points.GetBounds();
+  int reach = canvas.Pen.Width + 1 + Reach(canvas);
+  return canvas.Shows({route.Left - reach, route.Top - reach, route.Right + 1 + reach, route.Bottom + 1 + reach});
+}
+
+int TOrthogonalEdge::Reach(const platform::TCanvas&) const { return 0; }
 
 bool TOrthogonalEdge::InNode(const TNode* node, const TPoint& point) const {
   return node->HitTest(point.X, point.Y);

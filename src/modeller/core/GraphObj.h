@@ -169,6 +169,11 @@ class TGraph : public TStorable {
   void Load(TRider& rider) override;
 
  private:
+  friend class TEdge;
+  // The graph files every edge under the nodes at its ends, so that a node finds its own edges
+  // without walking the edge list. Run after an edge's ends change.
+  void FileEdge(TEdge& edge);
+  void UnfileEdge(TEdge& edge);
   // Reads one object into the graph; an object that does not join it, or an edge naming a node
   // outside firstNode..NodeCount-1 (indexes counted from firstNode), is refused with a read error.
   TObj* ReadGraphObject(TRider& rider, int firstNode);
@@ -183,6 +188,7 @@ class TGraph : public TStorable {
   THandlerGroup* handlerGroup_ = nullptr;
   std::vector<std::unique_ptr<TNode>> nodes_;
   std::vector<std::unique_ptr<TEdge>> edges_;
+  long long nextEdgeRank_ = 0;
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
@@ -219,6 +225,9 @@ class TObj : public TStorable {
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   virtual void Place(int x1, int y1, int x2, int y2) = 0;
   virtual TRect GetBounds() const = 0;
+  // Whether painting can reach what the canvas shows. An object out of sight is erased and drawn
+  // as always (drawing snaps and sizes it) but not painted.
+  virtual bool InSight(const platform::TCanvas& canvas) const;
 
   void PaintErased();  // in the background colour, visible or not
   void PaintVisible();
@@ -247,6 +256,12 @@ class TNode : public TObj {
   void JoinOwner() override;
   // Moves the end point p of the edge, inside the node, onto the border side facing q.
   virtual void ClipToBorder(const TEdge& edge, TPoint& p, TPoint& q) const = 0;
+  // The edges of the graph with an end at this node, in the order of the graph's edge list.
+  const std::vector<TEdge*>& AttachedEdges() const { return attachedEdges_; }
+
+ private:
+  friend class TGraph;
+  std::vector<TEdge*> attachedEdges_;
 };
 
 class TRectangularNode : public TNode {
@@ -313,8 +328,12 @@ class TEdge : public TObj {
  private:
   friend class TGraph;
   void CheckNodeIndex(int index) const;
+  // Files the edge anew under its end nodes, when it belongs to a graph.
+  void EndsChanged();
   int toNode_ = -1;
   int fromNode_ = -1;
+  long long rank_ = 0;         // grows along the graph's edge list
+  TNode* filedUnder_[2] = {};  // the nodes whose attached edges hold this edge
 };
 
 // An edge of axis-parallel segments from the border of its ToNode (point 0) to the border of its
@@ -343,6 +362,7 @@ class TOrthogonalEdge : public TEdge {
   // The same route between the end nodes the edge already has, whatever lies under its points.
   void Route(int x1, int y1, int x2, int y2);
   TRect GetBounds() const override;
+  bool InSight(const platform::TCanvas& canvas) const override;
 
   // Collapses inner zero-length segments, trims the ends inside their nodes and clips them to the
   // borders.
@@ -350,6 +370,10 @@ class TOrthogonalEdge : public TEdge {
   void MoveToEnd(int dx, int dy);
   void MoveFromEnd(int dx, int dy);
   void MoveAllPoints(int dx, int dy);
+
+ protected:
+  // How far beyond its route the edge's painting reaches (heads, marks, role texts).
+  virtual int Reach(const platform::TCanvas& canvas) const;
 
  private:
   bool InNode(const TNode* node, const TPoint& point) const;

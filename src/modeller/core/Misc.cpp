@@ -59,7 +59,9 @@ std::vector<TPoint> TPoints::ToVector() const {
   return std::vector<TPoint>(points_.begin(), points_.begin() + count_);
 }
 
-void TPoints::Draw(platform::TCanvas& canvas) const { canvas.Polyline(ToVector()); }
+void TPoints::Draw(platform::TCanvas& canvas) const {
+  canvas.Polyline(std::span<const TPoint>(points_.data(), static_cast<size_t>(count_)));
+}
 
 bool TPoints::HitTest(int x, int y) const {
   for (int i = 0; i + 1 < count_; ++i)

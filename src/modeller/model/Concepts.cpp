@@ -384,13 +384,36 @@ void TGenericType::Draw() {
   TRectangularNode::Draw();
 }
 
+// The outline with its shadow, or the content, which may stand out of bounds not yet set.
+bool TGenericType::InSight(const platform::TCanvas& canvas) const {
+  int reach = canvas.Pen.Width + 2;
+  platform::TRect outline{std::min(Left, Right) - reach, std::min(Top, Bottom) - reach,
+                          std::max(Left, Right) + 1 + reach, std::max(Top, Bottom) + 1 + reach};
+  return canvas.Shows(outline) || ContentShown();
+}
+
 void TGenericType::Paint() {
   if (Canvas() == nullptr) return;
   TRectangularNode::Paint();
   PaintContent();
 }
 
+// The content lies below the top, as high as the box's text, and from the nearer side to the right
+// side or the text's width. Only a box level with the clip rectangle and left of it needs its text
+// measured to tell, so a box out of sight has its text measured only for its bounds.
+bool TGenericType::ContentShown() const {
+  platform::TRect clip = Canvas()->ClipRect();
+  long long margin = LineHeight();  // for the ink of a glyph beyond its advance
+  long long top = static_cast<long long>(Top) - margin;
+  long long bottom = static_cast<long long>(Top) + GetHeight() + margin;
+  long long left = static_cast<long long>(std::min(Left, Right)) - margin;
+  if (bottom <= clip.Top || top >= clip.Bottom || left >= clip.Right) return false;
+  if (static_cast<long long>(Right) + margin > clip.Left) return true;
+  return static_cast<long long>(Left) + GetWidth() + margin > clip.Left;
+}
+
 void TGenericType::PaintContent() {
+  if (!ContentShown()) return;
   platform::TCanvas& canvas = *Canvas();
   int h = LineHeight();
   canvas.TextOut(Left + (GetWidth() - TextWidth(name_)) / 2, Top + 3, name_);
@@ -580,6 +603,11 @@ void TAssociation::PaintRole(const TPoint& end, const TPoint& neighbour, const s
     canvas.TextOut(end.X - 10 - canvas.TextWidth(role), end.Y + 5, role);
 }
 
+// The diamond, the head or dot, and a role text beside either end.
+int TAssociation::Reach(const platform::TCanvas& canvas) const {
+  return 20 + canvas.TextHeight(kBoxSample) + std::max(canvas.TextReach(toRole_), canvas.TextReach(fromRole_));
+}
+
 void TAssociation::Store(TRider& rider) const {
   TOrthogonalEdge::Store(rider);
   rider.WriteString(toRole_);
@@ -615,6 +643,8 @@ void TInstantiate::Paint() {
   TDirection d = Away(end, Points.Point(1));
   FillInPenColour(*canvas, [&] { canvas->Polygon({end, Offset(end, d, 10, 4), Offset(end, d, 10, -4), end}); });
 }
+
+int TInstantiate::Reach(const platform::TCanvas&) const { return 10; }  // the arrow head
 
 bool TCommentLink::EndsFit(const TNode& to, const TNode& from) const { return IsType(to) && IsComment(from); }
 

@@ -274,6 +274,7 @@ class TGenericType : public TRectangularNode {
   // Sets the bounds from the text first, so the box always fits its content.
   void Draw() override;
   void Paint() override;
+  bool InSight(const platform::TCanvas& canvas) const override;
   void Store(TRider& rider) const override;
   void Load(TRider& rider) override;
 
@@ -293,6 +294,8 @@ class TGenericType : public TRectangularNode {
   void BindMember(TElement& member);
   int TextWidth(const std::string& text) const;
   int LineHeight() const;
+  // Whether any of the name and compartments can show within the canvas's clip rectangle.
+  bool ContentShown() const;
   // A nested member read with this box as owner; anything else is refused.
   void ReadMembers(TRider& rider);
 
@@ -416,6 +419,9 @@ class TAssociation : public TOrthogonalEdge {
   void Store(TRider& rider) const override;
   void Load(TRider& rider) override;
 
+ protected:
+  int Reach(const platform::TCanvas& canvas) const override;
+
  private:
   template <class V>
   void ChangeEdge(V& field, const V& value) {
@@ -439,6 +445,9 @@ class TInstantiate : public TOrthogonalEdge {
   std::string ClassName() const override { return "TInstantiate"; }
   bool EndsFit(const TNode& to, const TNode& from) const override;
   void Paint() override;
+
+ protected:
+  int Reach(const platform::TCanvas& canvas) const override;
 };
 
 class TComment : public TRectangularNode {

@@ -42,11 +42,12 @@ struct TModellerOptions {
 };
 
 // The bounds of the numbers the options hold. A value read beyond them is brought to the nearest
-// bound, so a damaged file can neither ask for a drawing area of gigabytes nor an endless indent.
+// bound, so a damaged file can not ask for an endless indent. The drawing area may be as large as
+// the largest widget Qt shows: it keeps in memory only the part in sight.
 constexpr int kMinIndentation = 0;
 constexpr int kMaxIndentation = 16;
 constexpr int kMinDiagramSize = 100;
-constexpr int kMaxDiagramSize = 5000;
+constexpr int kMaxDiagramSize = 16777215;
 constexpr int kMinFontSize = 1;
 constexpr int kMaxFontSize = 127;
 

@@ -4,7 +4,64 @@
 
 using namespace modeller;
 
-class GraphEdit : public DiagramTest {};
+class GraphEdit : public DiagramTest {
+ protected:
+  // Every node's attached edges are the edges with an end at it, in the order of the edge list.
+  static void ExpectEdgesAttached(const TGraph& graph, const std::string& after) {
+    for (int n = 0; n < graph.NodeCount(); ++n) {
+      std::vector<const TEdge*> expected;
+      for (int e = 0; e < graph.EdgeCount(); ++e)
+        if (graph.Edges(e)->ToNode() == n || graph.Edges(e)->FromNode() == n) expected.push_back(graph.Edges(e));
+      const auto& attached = graph.Nodes(n)->AttachedEdges();
+      EXPECT_EQ(std::vector<const TEdge*>(attached.begin(), attached.end()), expected) << after << ", node " << n;
+    }
+  }
+  TOrthogonalEdge* Linked(int to, int from) {
+    auto* edge = Make<TOrthogonalEdge>(&graph_);
+    edge->SetToNode(to);
+    edge->SetFromNode(from);
+    return edge;
+  }
+};
+
+TEST_F(GraphEdit, EveryNodeKnowsItsEdgesThroughEveryChangeOfTheDiagram) {
+  for (int i = 0; i < 4; ++i) Box(2 + 100 * i, 2, 22 + 100 * i, 22);
+  auto* first = Linked(1, 0);
+  Linked(2, 2);  // a node linked to itself holds the edge once
+  Linked(0, 3);
+  Link(12, 12, 312, 12);  // placed by the mouse: from node 0 to node 3
+  Linked(3, 1);
+  ExpectEdgesAttached(graph_, "made");
+  first->SetToNode(3);
+  first->SetFromNode(2);
+  ExpectEdgesAttached(graph_, "ends moved");
+
+  graph_.RemoveNode(graph_.Nodes(1));
+  ExpectEdgesAttached(graph_, "a node removed");
+  graph_.RemoveEdge(graph_.Edges(0));
+  ExpectEdgesAttached(graph_, "an edge removed");
+
+  std::unique_ptr<TGraph> loaded = GraphFrom(TextOf(graph_));
+  ASSERT_NE(loaded, nullptr);
+  ExpectEdgesAttached(*loaded, "loaded");
+
+  graph_.SelectAll();
+  graph_.CopySelection();
+  graph_.PasteClipboard();
+  ExpectEdgesAttached(graph_, "pasted");
+
+  graph_.DeselectAll();
+  graph_.Nodes(1)->SetSelected(true);
+  graph_.CopySelection();  // the box linked to itself, with its link
+  TOrthogonalEdge broken;  // names node -1: the paste is taken back after the link joined
+  ClipBoardRider().WriteObject(&broken);
+  const int nodes = graph_.NodeCount();
+  EXPECT_THROW(graph_.PasteClipboard(), ERiderReadError);
+  EXPECT_EQ(graph_.NodeCount(), nodes);
+  ExpectEdgesAttached(graph_, "a paste taken back");
+  graph_.Clear();
+  ExpectEdgesAttached(graph_, "cleared");
+}
 
 TEST_F(GraphEdit, HitTestingTakesNodesFirstThenTheEarliestInListOrder) {
   auto* link = Link(102, 32, 302, 32);  // no nodes under it: a plain route

@@ -3,6 +3,8 @@
 // file on close.
 #include <QKeyEvent>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTest>
 #include <algorithm>
 #include <filesystem>
 
@@ -14,8 +16,10 @@
 #include "modeller/ui/DsgnInfo.h"
 #include "modeller/ui/Editor.h"
 #include "modeller/ui/GenLog.h"
+#include "modeller/ui/Options.h"
 #include "modeller/ui/Translators.h"
 #include "modeller/ui/Splash.h"
+#include "platform/Canvas.h"
 #include "platform/Launcher.h"
 #include "platform/Printing.h"
 
@@ -41,6 +45,54 @@ class MainWindow : public ModellerTest {
     QApplication::sendEvent(Main().PaintBox, &event);
   }
   std::string SettingsText() { return ReadFile(SettingsFileName()); }
+  // A click as a user's: on the top-level window, over a point of the diagram.
+  void ClickOnWindow(int x, int y) {
+    QPoint at = Main().PaintBox->mapTo(&Main(), QPoint(x, y));
+    QTest::mouseClick(Main().windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+  }
+  TJavaClass* ClassAt(int left, int top, const std::string& name) {
+    auto* box = Make<TJavaClass>(&Graph());
+    box->Place(left, top, left, top);
+    box->SetName(name);
+    auto* attribute = Make<TJavaAttribute>(nullptr);
+    attribute->SetType("int");
+    attribute->SetName("count");
+    box->AddAttribute(attribute);
+    return box;
+  }
+  // A link dragged from near the top-left corner of one box to that of another.
+  template <class E = TAssociation>
+  E* Link(const TNode& from, const TNode& to) {
+    TRect a = from.GetBounds();
+    TRect b = to.GetBounds();
+    auto* edge = Make<E>(&Graph());
+    edge->Place(a.Left + 12, a.Top + 12, b.Left + 12, b.Top + 12);
+    return edge;
+  }
+  void SetDiagramSize(int width, int height) {
+    DiagramWidth = width;
+    DiagramHeight = height;
+    Main().ApplyOptions();
+    QApplication::processEvents();  // the scroll bars the new size brings
+  }
+  void ScrollTo(int x, int y) {
+    Main().ScrollBox->horizontalScrollBar()->setValue(x);
+    Main().ScrollBox->verticalScrollBar()->setValue(y);
+    QApplication::processEvents();
+  }
+  // The changes made to the diagram's canvas while the action runs.
+  int CanvasChanges(const std::function<void()>& action) {
+    platform::TCanvas& canvas = *Main().PaintBox->Canvas();
+    std::function<void()> shows = canvas.OnChange;
+    int changes = 0;
+    canvas.OnChange = [&] {
+      ++changes;
+      shows();
+    };
+    action();
+    canvas.OnChange = shows;
+    return changes;
+  }
   std::vector<std::string> OtherWindowCaptions() {
     std::vector<std::string> captions;
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -96,6 +148,86 @@ TEST_F(MainWindow, TheOptionsDialogsOkAppliesTheDiagramSize) {
   EXPECT_EQ(Modal().Log().back().caption, "Options");
   EXPECT_EQ(Main().PaintBox->width(), 900);
   EXPECT_EQ(Main().PaintBox->height(), 700);
+}
+
+TEST_F(MainWindow, TheDrawingAreaTakesAnySizeTheOptionsGiveAndKeepsOnlyWhatIsInSight) {
+  Modal().Queue(ModalAnswer{mrOk, "", 0, [](QWidget* form) {
+                              auto& options = dynamic_cast<TOptionsForm&>(*form);
+                              options.DiagramWidthSpinEdit->setValue(30000);
+                              options.DiagramHeightSpinEdit->setValue(20000);
+                            }});
+  Main().ToolsOptionsClick();
+  EXPECT_EQ(Main().PaintBox->width(), 30000);
+  EXPECT_EQ(Main().PaintBox->height(), 20000);
+  ClassAt(29702, 19702, "Far");
+  ScrollTo(30000, 20000);
+  EXPECT_EQ(Main().PaintBox->Canvas()->Image().size(), Main().ScrollBox->viewport()->size());
+  EXPECT_EQ(Main().PaintBox->Canvas()->Pixels(29702, 19702), platform::clBlack) << "the far class shows";
+}
+
+TEST_F(MainWindow, TheDiagramShowsTheSamePixelsBeforeAndAfterScrollingAsOnAPictureOfItsOwn) {
+  SetDiagramSize(2400, 1800);
+  TJavaClass* first = ClassAt(52, 52, "First");
+  TJavaClass* wide = ClassAt(352, 402, "AClassWhoseNameIsWiderThanItsCompartments");
+  TJavaClass* far = ClassAt(1852, 1402, "Far");
+  Link(*first, *far)->SetKind(akAggregates);
+  Link(*wide, *first)->SetMultiplicity(mtMany);
+  Link<TInstantiate>(*far, *wide);
+  auto* note = Make<TComment>(&Graph());
+  note->Place(1202, 302, 1202, 302);
+  platform::TStringList lines;
+  lines.Add("a note across the middle");
+  note->SetLines(lines);
+  Link<TCommentLink>(*note, *far);
+  auto* junction = Make<TInheritance>(&Graph());
+  junction->Place(1002, 1202, 1002, 1202);
+  Link<TSuperClassing>(*junction, *first);
+  Link<TSubClassing>(*far, *junction);
+  auto* label = Make<TText>(&Graph());
+  label->Place(2002, 902, 2002, 902);
+  label->SetText("a label far out");
+  wide->SetSelected(true);
+  Main().EditRefresh->Click();
+
+  platform::TCanvas picture(Main().PaintBox->width(), Main().PaintBox->height());
+  picture.Font = Main().PaintBox->Canvas()->Font;
+  Graph().SetCanvas(&picture);
+  Graph().RedrawAll();
+  Graph().SetPaintBox(Main().PaintBox);
+  auto differingPixels = [&] {
+    QImage shown = Main().ScrollBox->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QPoint scrolled(Main().ScrollBox->horizontalScrollBar()->value(), Main().ScrollBox->verticalScrollBar()->value());
+    QImage expected = picture.Image().copy(QRect(scrolled, shown.size()));
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+    return differing;
+  };
+  EXPECT_EQ(differingPixels(), 0) << "before scrolling";
+  for (QPoint to : {QPoint(1000, 700), QPoint(2400, 1800), QPoint(300, 1200), QPoint(0, 0)}) {
+    ScrollTo(to.x(), to.y());
+    EXPECT_EQ(differingPixels(), 0) << "scrolled to " << to.x() << ", " << to.y();
+  }
+}
+
+TEST_F(MainWindow, AClickOrSelectAllDrawsNothingOfWhatLiesOutOfSight) {
+  SetDiagramSize(6000, 6000);
+  ClassAt(102, 42, "Near");
+  auto clickAndSelect = [&] {
+    return std::vector<int>{CanvasChanges([&] { ClickOnWindow(402, 302); }),
+                            CanvasChanges([&] { Main().EditSelectAll->Click(); }),
+                            CanvasChanges([&] { ClickOnWindow(402, 302); })};
+  };
+  std::vector<int> alone = clickAndSelect();
+  EXPECT_GT(alone[1], 0);
+  TJavaClass* previous = nullptr;
+  for (int i = 0; i < 40; ++i) {
+    TJavaClass* box = ClassAt(3002 + i % 8 * 250, 3002 + i / 8 * 200, "Far" + std::to_string(i));
+    if (previous != nullptr) Link(*previous, *box);
+    previous = box;
+  }
+  EXPECT_EQ(clickAndSelect(), alone) << "the boxes and links out of sight are not drawn";
+  EXPECT_EQ(Graph().SelectedCount(), 0);
 }
 
 TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {

@@ -49,6 +49,10 @@ constexpr Point kInspectorPlace{10, 200};
 
 constexpr const char* kApplicationArguments = "Arguments for application ";
 
+// The middle of the palette's Button tool, the second button of its Standard page, in the main
+// window's client area.
+constexpr Point kButtonTool{235, 59};
+
 // ---- Files the cases start from ----------------------------------------------------------------
 
 // A model holding one package-member class, written as the modeller writes its files.
@@ -96,6 +100,13 @@ std::string LineOf(const std::string& text, int index) {
   return text.substr(start, text.find('\n', start) - start);
 }
 
+// The block of a design file that starts with the header line, each of its lines ending in CR LF.
+std::string DesignBlock(const std::string& design, const std::string& header) {
+  size_t start = design.find(header + "\r\n");
+  if (start == std::string::npos) return {};
+  return design.substr(start, design.find("\r\n\r\n", start) + 2 - start);
+}
+
 // The value of a key in a settings file ("" when missing).
 std::string SettingOf(const std::string& settings, const std::string& key) {
   size_t at = settings.find("\n" + key + "=");
@@ -117,13 +128,13 @@ void WriteZelvorySettings(Session& s, bool editorOverMain = false) {
                                   : "[Editor]\nLeft=650\nTop=40\nWidth=560\nHeight=420\n"));
 }
 
-// The workbench's settings: its three windows well inside the screen, Hello.java open, and
-// anything further.
+// The workbench's settings: its three windows well inside the screen, the main strip clear of the
+// place where a new form opens, Hello.java open, and anything further.
 void WriteMorvaneSettings(Session& s, const std::string& more = {}) {
   s.WriteFile(s.Work("Hello.java"), kHelloJava);
   s.WriteFile(s.Work("Hello.class"), "");  // compiled already, so a run starts at once
   s.WriteFile(s.SettingsFile("morvane"),
-              "[Desk Top]\nMainFormLeft=10\nMainFormTop=40\nMainFormWidth=800\n"
+              "[Desk Top]\nMainFormLeft=10\nMainFormTop=10\nMainFormWidth=800\n"
               "ObjInsFormLeft=" +
                   std::to_string(kInspectorPlace.x) + "\nObjInsFormTop=" + std::to_string(kInspectorPlace.y) +
                   "\nObjInsFormWidth=190\nObjInsFormHeight=400\n"
@@ -513,6 +524,58 @@ void MorvanePasteWithEmptyClipboard(Session& s) {
                 [](const std::string& text) { return text == std::string(kHelloJava) + "Z"; });
 }
 
+// A Button dropped on a new application form and resized by its bottom-right handle: the saved
+// source's reshape line and the design file hold the size the drag asked for, the Button's own
+// size plus the drag, for the surface snaps to no grid; its place stays.
+void MorvaneResizeButtonByHandle(Session& s) {
+  constexpr int kNewWidth = 75, kNewHeight = 25;  // a Button as the palette drops it
+  constexpr int kCaption = 19, kBorder = 4;       // the window metrics of the Java geometry
+  const std::string formName = "noname01";  // the session's first form, the name of its design file
+  const Point place{40, 80}, drag{45, 35};
+  const std::string width = std::to_string(kNewWidth + drag.x), height = std::to_string(kNewHeight + drag.y);
+
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  s.Activate(morvane.main);
+  s.OpenMenu(morvane, {"Alt+F", "n"});  // New, on New File
+  s.Key("Down");
+  s.OpenMenu(morvane, {"Right"});  // New Form, on for Applet
+  s.Key("Down");
+  s.Choose(morvane, "Return");  // for Application
+  Window form = s.WaitForWindow(morvane, formName);
+
+  Rect strip = s.x.ClientArea(morvane.main);
+  s.x.Click({strip.x + kButtonTool.x, strip.y + kButtonTool.y});
+  // The window manager holds the pointer while it raises the window pressed on, so a second click
+  // sent at once could overtake this one's release.
+  s.Settle(morvane, "the click on the Button tool");
+  Rect surface = s.x.ClientArea(form);
+  Point drop{surface.x + place.x, surface.y + place.y};
+  s.x.Click(drop);
+  s.Settle(morvane, "the drop of a Button");
+  // The bottom-right handle is a 5 x 5 square whose top-left corner lies 3 pixels inside the
+  // Button's bottom-right corner: its middle is the Button's last pixel.
+  Point handle{drop.x + kNewWidth - 1, drop.y + kNewHeight - 1};
+  s.x.Drag(handle, {handle.x + drag.x, handle.y + drag.y});
+  s.Settle(morvane, "the drag of the handle");
+
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+F", "a"});
+  ChooseFile(s, morvane, "Save As", s.Work("Resized.java"));
+  s.WaitForFile("Resized.java to be saved with the Button", s.Work("Resized.java"),
+                [](const std::string& text) { return text.find("Button1.reshape(") != std::string::npos; });
+  const std::string reshape = "Button1.reshape(" + std::to_string(place.x + kBorder) + "," +
+                              std::to_string(place.y + kCaption + kBorder) + "+MenuBarHeight," + width + "," +
+                              height + ");";
+  std::string source = s.ReadFile(s.Work("Resized.java"));
+  EXPECT_NE(source.find(reshape), std::string::npos) << "the saved source has no line " << reshape << ":\n" << source;
+  std::string button = DesignBlock(s.ReadFile(s.Work(formName + ".jfm")), "Button1 : TButton");
+  for (const std::string& line : {"  Height = " + height, "  Left = " + std::to_string(place.x),
+                                  "  Top = " + std::to_string(place.y), "  Width = " + width})
+    EXPECT_NE(button.find("\r\n" + line + "\r\n"), std::string::npos)
+        << "the design file's Button block has no line \"" << line << "\":\n" << button;
+}
+
 // ---- The table ------------------------------------------------------------------------------------
 
 struct DesktopCase {
@@ -538,6 +601,7 @@ const DesktopCase kCases[] = {
     {"MorvaneDialogPlaces", MorvaneDialogPlaces},
     {"MorvaneInspectorPlaceKept", MorvaneInspectorPlaceKept},
     {"MorvanePasteWithEmptyClipboard", MorvanePasteWithEmptyClipboard},
+    {"MorvaneResizeButtonByHandle", MorvaneResizeButtonByHandle},
 };
 
 // GoogleTest names a failed row by this.

@@ -39,18 +39,26 @@ TMenuItem* MenuBarItemWithKey(QWidget* window, const QKeySequence& key) {
 }  // namespace
 
 TMenuItem::TMenuItem(const std::string& caption, QObject* owner)
-    : QObject(owner), action_(new TMenuAction(QString::fromStdString(caption), this)) {
-  action_->setSeparator(caption == "-");
+    : QObject(owner), action_(new TMenuAction(QString(), this)) {
+  SetCaption(caption);
   Connect(action_, &QAction::triggered, this, [this] { Click(); });
 }
 
 TMenuItem::~TMenuItem() { delete menu_; }
 
-std::string TMenuItem::Caption() const { return action_->text().toStdString(); }
+namespace {
+constexpr const char* kSeparatorCaption = "-";
+}  // namespace
 
+std::string TMenuItem::Caption() const {
+  return action_->isSeparator() ? kSeparatorCaption : action_->text().toStdString();
+}
+
+// A separator shows no text: a menu would draw its caption beside the line.
 void TMenuItem::SetCaption(const std::string& caption) {
-  action_->setText(QString::fromStdString(caption));
-  action_->setSeparator(caption == "-");
+  const bool separator = caption == kSeparatorCaption;
+  action_->setSeparator(separator);
+  action_->setText(separator ? QString() : QString::fromStdString(caption));
 }
 
 std::string TMenuItem::ShortCut() const { return action_->shortcut().toString().toStdString(); }

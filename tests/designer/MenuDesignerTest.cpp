@@ -275,6 +275,7 @@ TEST_F(MenuDesignerTest, ASeparatorOfTheDesignedMenuIsALineThatNoClickWrites) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     ASSERT_EQ(menu->actions().size(), 3);
+    EXPECT_EQ(menu->actions()[1]->text(), QString()) << "a separator draws no caption beside its line";
     Click(menu, menu->actionGeometry(menu->actions()[index]).center());
   };
   const std::string before = Active().Lines().Text();

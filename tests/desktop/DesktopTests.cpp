@@ -167,6 +167,16 @@ void ClickIntoText(Session& s, const Program& program, Window editor) {
   s.Settle(program);
 }
 
+// The workbench started on Hello.java, with the caret at the end of the page's text.
+Program& StartMorvaneInEditor(Session& s, Window& editor) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  editor = s.WaitForWindow(morvane, s.Work("Hello.java"));
+  s.Activate(editor);
+  ClickIntoText(s, morvane, editor);
+  return morvane;
+}
+
 // Tools > Java Editor by its key, F3, from the main window.
 Window ShowJavaEditor(Session& s, const Program& zelvory) {
   s.Activate(zelvory.main);
@@ -398,11 +408,8 @@ void MorvaneEditorWindowKey(Session& s) {
 // Return in Go to Line moves the caret as OK does (to the end of the line asked for); Escape closes
 // it and leaves the caret.
 void MorvaneGotoLineKeys(Session& s) {
-  WriteMorvaneSettings(s);
-  Program& morvane = s.Start("morvane");
-  Window editor = s.WaitForWindow(morvane, s.Work("Hello.java"));
-  s.Activate(editor);
-  ClickIntoText(s, morvane, editor);
+  Window editor = 0;
+  Program& morvane = StartMorvaneInEditor(s, editor);
   auto goToLine = [&](const char* line, const char* key) {
     s.Key("Ctrl+L");
     WaitForDialog(s, morvane, "Go to Line Number");
@@ -510,11 +517,8 @@ void MorvaneInspectorPlaceKept(Session& s) {
 
 // Ctrl+V in the editor with nothing on the clipboard pastes nothing, and the workbench goes on.
 void MorvanePasteWithEmptyClipboard(Session& s) {
-  WriteMorvaneSettings(s);
-  Program& morvane = s.Start("morvane");
-  Window editor = s.WaitForWindow(morvane, s.Work("Hello.java"));
-  s.Activate(editor);
-  ClickIntoText(s, morvane, editor);
+  Window editor = 0;
+  Program& morvane = StartMorvaneInEditor(s, editor);
   s.x.ClearClipboard();
   s.Key("Ctrl+V");
   s.Settle(morvane, "Ctrl+V with an empty clipboard");

@@ -70,6 +70,9 @@ TTempletForm::TTempletForm() {
   ClearKeyTemplates(FKeyTemplates);
 }
 
+// The window takes the focus from the memo as it goes, after this form's members are gone.
+TTempletForm::~TTempletForm() { delete FMemoExit; }
+
 QWidget* TTempletForm::BuildKeyboardMapPage() {
   auto* page = new QWidget();
   auto* form = new QFormLayout(page);
@@ -79,7 +82,7 @@ QWidget* TTempletForm::BuildKeyboardMapPage() {
   KM_Memo = new platform::TMemo(page);
   form->addRow(KM_Memo);
   platform::Connect(KM_Combo, &QComboBox::activated, this, [this](int) { KM_ComboClick(); });
-  new FocusExit(KM_Memo, [this] { KM_MemoExit(); });
+  FMemoExit = new FocusExit(KM_Memo, [this] { KM_MemoExit(); });
   return page;
 }
 

@@ -20,6 +20,7 @@ class TTempletForm : public platform::TForm {
   Q_OBJECT
  public:
   TTempletForm();
+  ~TTempletForm() override;
 
   QTabWidget* PageControl1;
   QComboBox* KM_Combo;
@@ -62,6 +63,7 @@ class TTempletForm : public platform::TForm {
   void ApplyTemplates();
   platform::TStringList FKeyTemplates;
   int FMemoKey = 0;  // the key whose text the memo holds
+  QObject* FMemoExit = nullptr;  // runs KM_MemoExit when the memo loses the focus
 };
 
 extern platform::OnDemand<TTempletForm> TempletForm;

@@ -1,9 +1,9 @@
 #pragma once
 // The clipboard, text only. Every paste of both programs reads the clipboard's text here and
 // inserts it as plain text: the paste commands call PasteInto, the multi-line edits (TMemo) take
-// Qt's own pastes and drops through PastedText, and every single-line edit's paste key and context
-// menu are routed here by the application. Qt's own reading of a paste's data is never used: on an
-// X desktop it crashes when the clipboard holds nothing at all.
+// Qt's own pastes and drops through PlainTextOf and InsertPastedText, and every single-line edit's
+// paste key and context menu are routed here by the application. Qt's own reading of a paste's
+// data is never used: on an X desktop it crashes when the clipboard holds nothing at all.
 #include <QString>
 #include <string>
 

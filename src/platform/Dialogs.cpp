@@ -74,9 +74,10 @@ int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) 
   QMessageBox box(IconFor(type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
                   QMessageBox::NoButton, BoxOwner());
   // The place is the outer frame; the client area is what is placed, as for every window.
-  if (request.place)
-    box.move(request.place->X + WindowMetricsConst::FrameWidth,
-             request.place->Y + WindowMetricsConst::CaptionHeight + WindowMetricsConst::FrameHeight);
+  if (request.place) {
+    TPoint client = ClientPlace(*request.place);
+    box.move(client.X, client.Y);
+  }
   QMessageBox::StandardButtons qtButtons;
   for (const ButtonInfo& info : kButtons)
     if (buttons & info.bit) qtButtons |= info.qt;

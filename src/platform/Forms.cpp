@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/Canvas.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Menus.h"
@@ -101,8 +102,6 @@ constexpr int kTitleBarHeight = kClientTop;
 
 constexpr const char* kCancelProperty = "cancelButton";
 
-TRect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()}; }
-
 QScreen* MainScreen(const QWidget* asking) {
   TApplication* app = Application();
   QWidget* main = app != nullptr ? app->MainForm : nullptr;
@@ -124,7 +123,9 @@ bool Pressable(const QPushButton* button, const QWidget* window) {
 
 void SetCancel(QPushButton* button) { button->setProperty(kCancelProperty, true); }
 
-TRect MainScreenRect() { return ToRect(MainScreen(nullptr)->geometry()); }
+TPoint ClientPlace(TPoint frame) { return {frame.X + kClientLeft, frame.Y + kClientTop}; }
+
+TRect MainScreenRect() { return ToTRect(MainScreen(nullptr)->geometry()); }
 
 std::string TForm::Caption() const { return windowTitle().toStdString(); }
 
@@ -151,13 +152,16 @@ void TForm::SetBounds(int left, int top, int w, int h) {
 // The client area is what is placed, never the frame: a window manager that has not framed the
 // window yet takes a frame's place for the client's, and the window would creep by its real frame
 // at every session.
-void TForm::MoveFrameTo(int left, int top) { setGeometry(left + kClientLeft, top + kClientTop, width(), height()); }
+void TForm::MoveFrameTo(int left, int top) {
+  TPoint client = ClientPlace({left, top});
+  setGeometry(client.X, client.Y, width(), height());
+}
 
 void TForm::KeepTitleBarOnScreen() {
   TRect frame{Left(), Top(), Left() + Width(), Top() + Height()};
   QScreen* screen = QGuiApplication::screenAt(QPoint(Left() + Width() / 2, Top() + kTitleBarHeight / 2));
   if (screen == nullptr) screen = MainScreen(this);
-  TRect place = TitleBarOnScreen(frame, ToRect(screen->availableGeometry()), kTitleBarHeight);
+  TRect place = TitleBarOnScreen(frame, ToTRect(screen->availableGeometry()), kTitleBarHeight);
   MoveFrameTo(place.Left, place.Top);
 }
 
@@ -170,7 +174,7 @@ void TForm::ApplyStyleAndPosition() {
   if (FormStyle == fsStayOnTop && Application() != nullptr) BelongTo(Application()->MainForm);
   if (Position == poScreenCenter) {
     TRect frame{0, 0, Width(), Height()};
-    TRect place = CentredOnScreen(frame, ToRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
+    TRect place = CentredOnScreen(frame, ToTRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
     MoveFrameTo(place.Left, place.Top);
   }
 }

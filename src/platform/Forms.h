@@ -67,6 +67,9 @@ enum TFormStyle { fsNormal, fsStayOnTop };
 // The framework's Cancel flag of a button: Escape in the button's window presses it.
 void SetCancel(QPushButton* button);
 
+// Where the client area of a window lies whose outer frame stands at `frame`, by the fixed metrics.
+TPoint ClientPlace(TPoint frame);
+
 // The whole screen the main window is on, as the framework's Screen object gives it.
 TRect MainScreenRect();
 

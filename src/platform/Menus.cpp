@@ -11,6 +11,8 @@ namespace platform {
 
 namespace {
 
+constexpr const char* kSeparatorCaption = "-";
+
 // A menu item's action: its shortcut runs the item through its menus, not straight away.
 class TMenuAction final : public QAction {
  public:
@@ -45,10 +47,6 @@ TMenuItem::TMenuItem(const std::string& caption, QObject* owner)
 }
 
 TMenuItem::~TMenuItem() { delete menu_; }
-
-namespace {
-constexpr const char* kSeparatorCaption = "-";
-}  // namespace
 
 std::string TMenuItem::Caption() const {
   return action_->isSeparator() ? kSeparatorCaption : action_->text().toStdString();

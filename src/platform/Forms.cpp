@@ -108,6 +108,13 @@ QScreen* MainScreen(const QWidget* asking) {
   return main != nullptr && main != asking ? main->screen() : QGuiApplication::primaryScreen();
 }
 
+// The window a window is opened from: the active one, else the program's main window.
+QWidget* OpenerOf(const QWidget* opened) {
+  QWidget* opener = QApplication::activeWindow();
+  if ((opener == nullptr || opener == opened) && Application() != nullptr) opener = Application()->MainForm;
+  return opener;
+}
+
 bool IsReturn(const QKeyEvent& event) {
   Qt::KeyboardModifiers others = event.modifiers() & ~Qt::KeypadModifier;
   return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) && others == Qt::NoModifier;
@@ -176,7 +183,24 @@ void TForm::ApplyStyleAndPosition() {
     TRect frame{0, 0, Width(), Height()};
     TRect place = CentredOnScreen(frame, ToTRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
     MoveFrameTo(place.Left, place.Top);
+  } else if (isWindow() && !testAttribute(Qt::WA_Moved)) {
+    OpenOverOpener();
   }
+}
+
+// A window the program never placed opens over the window it was opened from, wholly on the
+// screen: left to the window manager it lands in a far corner, or with its frame off the screen.
+// Placed once, it keeps its place (and the one the user gives it) at later showings.
+void TForm::OpenOverOpener() {
+  QWidget* opener = OpenerOf(this);
+  if (opener == nullptr || opener == this || !opener->isVisible()) return;
+  if (!testAttribute(Qt::WA_Resized)) adjustSize();  // the size the showing would give it
+  const QRect client = opener->geometry();
+  const TRect openerFrame{client.x() - kClientLeft, client.y() - kClientTop,
+                          client.x() + client.width() + WindowMetricsConst::FrameWidth,
+                          client.y() + client.height() + WindowMetricsConst::FrameHeight};
+  TRect place = OverOpener({0, 0, Width(), Height()}, openerFrame, ToTRect(opener->screen()->availableGeometry()));
+  MoveFrameTo(place.Left, place.Top);
 }
 
 void TForm::Show() {
@@ -218,11 +242,7 @@ void TForm::RunModalLoop() {
 }
 
 // A modal window opened from any window of the program stays above that window.
-void TForm::OpenAboveActiveWindow() {
-  QWidget* owner = QApplication::activeWindow();
-  if ((owner == nullptr || owner == this) && Application() != nullptr) owner = Application()->MainForm;
-  BelongTo(owner);
-}
+void TForm::OpenAboveActiveWindow() { BelongTo(OpenerOf(this)); }
 
 // The window manager keeps a transient window above the window it belongs to, and above no other
 // program's windows.

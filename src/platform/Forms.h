@@ -58,6 +58,7 @@ void FocusFirstField(QWidget& window);
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 // Where a window opens: where it was put, or centred on the screen of the program's main window.
+// A window that was never put anywhere opens over the window it was opened from.
 enum TPosition { poDesigned, poScreenCenter };
 
 // A window kept on top stays above the program's main window (and so above its other windows), never
@@ -138,6 +139,7 @@ class TForm : public QWidget {
   void BelongTo(QWidget* owner);
   void MoveFrameTo(int left, int top);
   void ApplyStyleAndPosition();  // before each showing
+  void OpenOverOpener();
 
   int modalResult_ = 0;
   bool modal_ = false;  // shown modally, live or by a scripted answer

@@ -29,4 +29,14 @@ TRect CentredOnScreen(const TRect& window, const TRect& available, int titleHeig
   return TitleBarOnScreen(MovedTo(window, left, top), available, titleHeight);
 }
 
+TRect OverOpener(const TRect& window, const TRect& opener, const TRect& available) {
+  int width = window.Right - window.Left;
+  int height = window.Bottom - window.Top;
+  int left = opener.Left + (opener.Right - opener.Left - width) / 2;
+  int top = opener.Top + (opener.Bottom - opener.Top - height) / 2;
+  left = Clamp(left, available.Left, available.Right - width);
+  top = Clamp(top, available.Top, available.Bottom - height);
+  return MovedTo(window, left, top);
+}
+
 }  // namespace platform

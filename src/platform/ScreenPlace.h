@@ -16,4 +16,8 @@ TRect TitleBarOnScreen(const TRect& window, const TRect& available, int titleHei
 // The frame centred on the available area, its title bar kept on it.
 TRect CentredOnScreen(const TRect& window, const TRect& available, int titleHeight);
 
+// The frame centred over the frame of the window that opened it and moved, as little as needed, to
+// lie wholly on the available area; a window larger than the area keeps its top-left corner on it.
+TRect OverOpener(const TRect& window, const TRect& opener, const TRect& available);
+
 }  // namespace platform

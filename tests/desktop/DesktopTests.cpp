@@ -580,6 +580,75 @@ void MorvaneResizeButtonByHandle(Session& s) {
         << "the design file's Button block has no line \"" << line << "\":\n" << button;
 }
 
+// ---- Places of a first start --------------------------------------------------------------------
+
+void ExpectWhollyOnScreen(Session& s, Window window) {
+  Rect frame = s.x.Frame(window), screen = s.x.Screen();
+  EXPECT_TRUE(frame.x >= screen.x && frame.y >= screen.y && frame.x + frame.width <= screen.x + screen.width &&
+              frame.y + frame.height <= screen.y + screen.height)
+      << "\"" << s.x.Title(window) << "\" has its frame at (" << frame.x << ", " << frame.y << ") to ("
+      << frame.x + frame.width << ", " << frame.y + frame.height << ") on a screen of " << screen.width << " x "
+      << screen.height;
+}
+
+// Without a settings file the modeller's main window and every tool window, each as it first opens,
+// lie wholly on the screen.
+void ZelvoryFirstStartOnScreen(Session& s) {
+  Program& zelvory = s.Start("zelvory");
+  ExpectWhollyOnScreen(s, zelvory.main);
+  s.Activate(zelvory.main);
+  s.Key("F5");
+  ExpectWhollyOnScreen(s, s.WaitForWindow(zelvory, "Browser"));
+  s.Activate(zelvory.main);
+  ExpectWhollyOnScreen(s, ShowJavaEditor(s, zelvory));
+  s.Activate(zelvory.main);
+  s.OpenMenu(zelvory, {"Alt+T"});
+  s.Key("Up");  // Translators..., the last entry
+  s.Choose(zelvory, "Return");
+  Window translators = s.WaitForWindow(zelvory, "Translators");
+  ExpectWhollyOnScreen(s, translators);
+  s.x.Click({s.x.ClientArea(translators).x + 10, s.x.ClientArea(translators).Centre().y});  // Java
+  WaitForDialog(s, zelvory, "Generate Log");
+  s.Key("Return");
+  ExpectWhollyOnScreen(s, s.WaitForWindow(zelvory, "Code Viewer"));
+  s.Quit(zelvory);
+  // The places written are the frames by the programs' own metrics, where the windows open next.
+  std::string settings = s.ReadFile(s.SettingsFile("zelvory"));
+  Rect screen = s.x.Screen();
+  for (const char* section : {"[Editor]", "[Browser]", "[CodeViewer]"}) {
+    std::string place = settings.substr(settings.find(section));
+    int left = std::stoi(SettingOf(place, "Left")), top = std::stoi(SettingOf(place, "Top"));
+    int right = left + std::stoi(SettingOf(place, "Width")), bottom = top + std::stoi(SettingOf(place, "Height"));
+    EXPECT_TRUE(left >= 0 && top >= 0 && right <= screen.width && bottom <= screen.height)
+        << section << " is written at (" << left << ", " << top << ") to (" << right << ", " << bottom << ")";
+  }
+}
+
+// Without a settings file every window the workbench opens at start lies wholly on the screen.
+void MorvaneFirstStartOnScreen(Session& s) {
+  Program& morvane = s.Start("morvane");
+  s.WaitForWindow(morvane, "Object Inspector");
+  int windows = 0;
+  for (Window window : s.x.Stacking())
+    if (s.x.Pid(window) == morvane.pid) {
+      ExpectWhollyOnScreen(s, window);
+      ++windows;
+    }
+  EXPECT_EQ(windows, 3) << "the main window, the inspector and the editor";
+}
+
+// Go to Line, which has no place of its own, opens over the editor it was opened from.
+void MorvaneGotoLineOverEditor(Session& s) {
+  Window editor = 0;
+  Program& morvane = StartMorvaneInEditor(s, editor);
+  s.Key("Ctrl+L");
+  Window dialog = WaitForDialog(s, morvane, "Go to Line Number");
+  Rect over = s.x.Frame(editor);
+  EXPECT_TRUE(over.Contains(s.x.Frame(dialog).Centre()))
+      << "Go to Line opened at (" << s.x.Frame(dialog).x << ", " << s.x.Frame(dialog).y << "), off the editor at ("
+      << over.x << ", " << over.y << ") to (" << over.x + over.width << ", " << over.y + over.height << ")";
+}
+
 // ---- The table ------------------------------------------------------------------------------------
 
 struct DesktopCase {
@@ -606,6 +675,9 @@ const DesktopCase kCases[] = {
     {"MorvaneInspectorPlaceKept", MorvaneInspectorPlaceKept},
     {"MorvanePasteWithEmptyClipboard", MorvanePasteWithEmptyClipboard},
     {"MorvaneResizeButtonByHandle", MorvaneResizeButtonByHandle},
+    {"ZelvoryFirstStartOnScreen", ZelvoryFirstStartOnScreen},
+    {"MorvaneFirstStartOnScreen", MorvaneFirstStartOnScreen},
+    {"MorvaneGotoLineOverEditor", MorvaneGotoLineOverEditor},
 };
 
 // GoogleTest names a failed row by this.

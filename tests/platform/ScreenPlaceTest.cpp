@@ -28,3 +28,14 @@ TEST(ScreenPlace, ACentredWindowKeepsItsSizeAndItsTitleBarOnTheScreen) {
   EXPECT_EQ(CentredOnScreen({0, 0, 300, 200}, kScreen, kTitle), (TRect{490, 427, 790, 627}));
   EXPECT_EQ(CentredOnScreen({0, 0, 300, 1200}, kScreen, kTitle), (TRect{490, 30, 790, 1230}));
 }
+
+TEST(ScreenPlace, AWindowOpensOverItsOpenerWhollyOnTheScreen) {
+  const TRect opener{100, 100, 900, 700};
+  EXPECT_EQ(OverOpener({0, 0, 300, 200}, opener, kScreen), (TRect{350, 300, 650, 500}));
+  EXPECT_EQ(OverOpener({0, 0, 300, 200}, {-50, 0, 150, 100}, kScreen), (TRect{0, 30, 300, 230}))
+      << "an opener at the top-left corner";
+  EXPECT_EQ(OverOpener({0, 0, 568, 447}, {1000, 800, 1280, 1024}, kScreen), (TRect{712, 577, 1280, 1024}))
+      << "an opener at the bottom-right corner";
+  EXPECT_EQ(OverOpener({0, 0, 1400, 1100}, opener, kScreen), (TRect{0, 30, 1400, 1130}))
+      << "a window larger than the screen";
+}

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
+#include <QWindow>
 
 #include "platform/Forms.h"
 
@@ -53,10 +54,7 @@ QMessageBox::Icon IconFor(TMsgDlgType type) {
 constexpr int kTitleBarDecorations = 120;
 
 void LeaveRoomForCaption(QMessageBox& box) {
-  QFont titleFace = box.font();
-  titleFace.setBold(true);
-  titleFace.setPixelSize(titleFace.pixelSize() > 0 ? titleFace.pixelSize() * 5 / 4 : 14);
-  const int needed = QFontMetrics(titleFace).horizontalAdvance(box.windowTitle()) + kTitleBarDecorations;
+  const int needed = TitleBarWidth(box);
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (grid != nullptr)
     grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Fixed, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
@@ -70,9 +68,20 @@ QWidget* BoxOwner() {
   return Application()->MainForm;
 }
 
+// The box is the transient of its owner but not its child: a child would take the style sheet the
+// owner gives its own controls (a design surface's raised buttons), and look unlike every other box.
+void BelongToOwner(QMessageBox& box) {
+  QWidget* owner = BoxOwner();
+  if (owner == nullptr) return;
+  owner->winId();
+  box.winId();
+  box.windowHandle()->setTransientParent(owner->windowHandle());
+}
+
 int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) {
   QMessageBox box(IconFor(type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
-                  QMessageBox::NoButton, BoxOwner());
+                  QMessageBox::NoButton);
+  BelongToOwner(box);
   // The place is the outer frame; the client area is what is placed, as for every window.
   if (request.place) {
     TPoint client = ClientPlace(*request.place);
@@ -97,6 +106,13 @@ int ShowBox(ModalRequest request, TMsgDlgType type, unsigned buttons) {
 }
 
 }  // namespace
+
+int TitleBarWidth(const QWidget& window) {
+  QFont titleFace = window.font();
+  titleFace.setBold(true);
+  titleFace.setPixelSize(titleFace.pixelSize() > 0 ? titleFace.pixelSize() * 5 / 4 : 14);
+  return QFontMetrics(titleFace).horizontalAdvance(window.windowTitle()) + kTitleBarDecorations;
+}
 
 int MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons) {
   return ShowBox({"MessageBox", caption, text, {}, {}}, type, buttons);

@@ -2,6 +2,8 @@
 // Message boxes, shown through the modal service.
 #include <string>
 
+class QWidget;
+
 #include "platform/ModalService.h"
 
 namespace platform {
@@ -35,6 +37,10 @@ void ShowMessage(const std::string& message);
 
 // A box with an explicit caption.
 int MessageBox(const std::string& text, const std::string& caption, TMsgDlgType type, unsigned buttons);
+
+// The width a window manager's title bar needs to show the window's caption whole, beside the
+// window's icon and buttons: a message box, or a small dialog, is made at least this wide.
+int TitleBarWidth(const QWidget& window);
 
 // Sounds the bell, as a refused key or command does.
 void Beep();

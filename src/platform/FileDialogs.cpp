@@ -11,19 +11,25 @@
 
 namespace platform {
 
-// "Java files (*.java)|*.java|HTML files (*.html)|*.html" to Qt's name filters. Qt reads the masks
-// from the last parentheses, so masks the description already shows are not repeated.
+namespace {
+
+// "*.*" means every file to the programs, as it did where their filters were written; here a file
+// without an extension has no dot for it to match.
+QString QtMasks(QString masks) {
+  QStringList words = masks.replace(';', ' ').simplified().split(' ', Qt::SkipEmptyParts);
+  for (QString& word : words)
+    if (word == "*.*") word = "*";
+  return words.join(' ');
+}
+
+}  // namespace
+
+// Qt reads the masks from a filter's last parentheses; the dialog hides them, so that a label that
+// shows its masks already ("GIF files [*.gif]") shows them once.
 QStringList NameFilters(const std::string& filter) {
   QStringList parts = QString::fromStdString(filter).split('|');
   QStringList filters;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString description = parts[i].trimmed();
-    if (description.endsWith(')') && description.contains('('))
-      description = description.left(description.lastIndexOf('(')).trimmed();
-    QString masks = parts[i + 1];
-    masks.replace(';', ' ');
-    filters << description + " (" + masks.simplified() + ")";
-  }
+  for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i].trimmed() + " (" + QtMasks(parts[i + 1]) + ")";
   return filters;
 }
 
@@ -64,6 +70,7 @@ bool TFileDialog::Execute() {
   dialog.setFileMode(saving_ ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks its own overwrite question and checks existence itself.
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(QString::fromStdString(DefaultExt));
   if (FilterIndex >= 1 && FilterIndex <= filters.size()) dialog.selectNameFilter(filters[FilterIndex - 1]);

@@ -41,7 +41,8 @@ class TSaveDialog : public TFileDialog {
   explicit TSaveDialog(QObject* owner) : TFileDialog(owner, true) {}
 };
 
-// The filter text as the dialog lists it: each description once, followed by its masks.
+// The filter text as Qt's name filters, each label followed by its masks; the dialog lists the labels
+// alone, each as the program wrote it.
 QStringList NameFilters(const std::string& filter);
 
 }  // namespace platform

@@ -280,8 +280,8 @@ TEST_F(ToolWindows, OpenAddsTheModelExtensionAndShowsEachFilterOnce) {
   Main().FileOpenClick();
   EXPECT_EQ(ModelFileName, temp_.File("model.zel"));
   EXPECT_EQ(Graph().NodeCount(), 1);
-  EXPECT_EQ(platform::NameFilters("Zelvory File. (*.zel)|*.zel|Any|*.a; *.b"),
-            (QStringList{"Zelvory File. (*.zel)", "Any (*.a *.b)"}));
+  EXPECT_EQ(platform::NameFilters("Zelvory File. (*.zel)|*.zel|Any|*.a; *.b|All File (*.*)|*.*"),
+            (QStringList{"Zelvory File. (*.zel) (*.zel)", "Any (*.a *.b)", "All File (*.*) (*)"}));
 }
 
 }  // namespace

@@ -199,16 +199,38 @@ std::vector<int> GridLines(int from, int to, int spacing) {
   return lines;
 }
 
+namespace {
+
+// Java draws a font of N points N pixels high: its text space has 72 dots to the inch, where the
+// screen has more. A control on the surface draws its text at that scale, so that its caption takes
+// the room it will take in the Java program ("CheckBox1" fits a new check box's 97 pixels); its
+// font, and so the font the inspector and the code writer read, keeps its size in points.
+constexpr int kJavaDotsPerInch = 72;
+
+template <class Control>
+class TJavaScaled : public Control {
+ public:
+  using Control::Control;
+
+ protected:
+  int metric(QPaintDevice::PaintDeviceMetric metric) const override {
+    if (metric == QPaintDevice::PdmDpiX || metric == QPaintDevice::PdmDpiY) return kJavaDotsPerInch;
+    return Control::metric(metric);
+  }
+};
+
+}  // namespace
+
 QWidget* NewSurfaceControl(int kind, QWidget* container) {
   switch (kind) {
-    case ckButton: return new platform::TButton(container);
+    case ckButton: return new TJavaScaled<platform::TButton>(container);
     case ckPanel: {
       auto* panel = new platform::TPanel(container);
       panel->setFrameStyle(QFrame::Box | QFrame::Plain);
       return panel;
     }
     case ckTextField: {
-      auto* field = new TTextField(container);
+      auto* field = new TJavaScaled<TTextField>(container);
       field->setCursor(Qt::ArrowCursor);
       return field;
     }
@@ -221,10 +243,10 @@ QWidget* NewSurfaceControl(int kind, QWidget* container) {
       area->setLineWrapMode(QPlainTextEdit::NoWrap);
       return area;
     }
-    case ckLabel: return new platform::TLabel(container);
-    case ckCheckbox: return new platform::TCheckBox(container);
-    case ckRadioButton: return new platform::TRadioButton(container);
-    case ckChoice: return new TChoice(container);
+    case ckLabel: return new TJavaScaled<platform::TLabel>(container);
+    case ckCheckbox: return new TJavaScaled<platform::TCheckBox>(container);
+    case ckRadioButton: return new TJavaScaled<platform::TRadioButton>(container);
+    case ckChoice: return new TJavaScaled<TChoice>(container);
     case ckList: return new TList(container);
     case ckScrollbar: {
       auto* bar = new platform::TScrollBar(container);

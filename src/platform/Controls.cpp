@@ -143,9 +143,9 @@ TStatusBar::TStatusBar(QWidget* parent, const std::vector<int>& widths) : QStatu
     const bool last = i + 1 == widths.size();
     if (last) panel->setMinimumWidth(widths[i]);
     else panel->setFixedWidth(widths[i]);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     addWidget(panel, last ? 1 : 0);
     panels_.push_back(panel);
+    SetPanelBevel(static_cast<int>(i), true);
   }
 }
 
@@ -159,6 +159,10 @@ void TStatusBar::SetPanelText(int index, const std::string& text) {
 
 void TStatusBar::SetPanelAlignment(int index, Qt::Alignment alignment) {
   panels_.at(static_cast<size_t>(index))->setAlignment(alignment);
+}
+
+void TStatusBar::SetPanelBevel(int index, bool sunken) {
+  panels_.at(static_cast<size_t>(index))->setFrameStyle(sunken ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
 }
 
 TListBox::TListBox(QWidget* parent) : QListWidget(parent) {}

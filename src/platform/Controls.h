@@ -83,6 +83,8 @@ class TStatusBar : public QStatusBar {
   std::string PanelText(int index) const;
   void SetPanelText(int index, const std::string& text);
   void SetPanelAlignment(int index, Qt::Alignment alignment);
+  // A panel is drawn sunken unless it is set flat, as a panel captioning its neighbour is.
+  void SetPanelBevel(int index, bool sunken);
   int PanelCount() const { return static_cast<int>(panels_.size()); }
 
  private:

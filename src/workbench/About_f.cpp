@@ -78,7 +78,11 @@ TAboutForm::TAboutForm() {
   platform::Connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
-void TAboutForm::MoreButtonClick() { MoreAboutForm->ShowModal(); }
+// The credits open in the language the about box shows.
+void TAboutForm::MoreButtonClick() {
+  MoreAboutForm->ShowLanguage(!EnglishMemo->isHidden());
+  MoreAboutForm->ShowModal();
+}
 
 void TAboutForm::Button1Click() {
   bool toEnglish = Button1->text() == "to &English";

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "platform/Dialogs.h"
@@ -53,6 +54,8 @@ TTempletForm::TTempletForm() {
   PageControl1->addTab(BuildSaveOptionPage(), "Save option");
   PageControl1->addTab(BuildComponentsPage(), "Components");
   PageControl1->addTab(BuildCodeInsightPage(), "Code Insight");
+  // The window is as wide as its four tabs: scrolled, two of them hid behind the arrows.
+  PageControl1->tabBar()->setUsesScrollButtons(false);
   layout->addWidget(PageControl1, 1);
   auto* buttons = new QHBoxLayout();
   buttons->addStretch(1);

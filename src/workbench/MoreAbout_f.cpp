@@ -48,10 +48,11 @@ TMoreAboutForm::TMoreAboutForm() {
   platform::Connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
 
-void TMoreAboutForm::Button2Click() {
-  bool toEnglish = Button2->text() == "to &English";
-  Button2->setText(toEnglish ? "to &Korean" : "to &English");
-  (toEnglish ? EnglishMemo : KoreanMemo)->raise();
+void TMoreAboutForm::Button2Click() { ShowLanguage(Button2->text() == "to &English"); }
+
+void TMoreAboutForm::ShowLanguage(bool english) {
+  Button2->setText(english ? "to &Korean" : "to &English");
+  (english ? EnglishMemo : KoreanMemo)->raise();
 }
 
 }  // namespace workbench

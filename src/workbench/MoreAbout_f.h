@@ -18,6 +18,8 @@ class TMoreAboutForm : public platform::TForm {
   QPushButton* Button2;  // the language switch
 
   void Button2Click();
+  // Shows the credits in English or in Korean, the language button offering the other.
+  void ShowLanguage(bool english);
 };
 
 extern platform::OnDemand<TMoreAboutForm> MoreAboutForm;

@@ -3,7 +3,9 @@
 // is drawn in a face that has its letters, and every speed button, tool and marker shows one of our
 // pictures.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QStatusBar>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
@@ -25,6 +28,8 @@
 #include <limits>
 
 #include "BothPrograms.h"
+#include "designer/FormDesigner_f.h"
+#include "designer/Lib.h"
 #include "platform/Dialogs.h"
 #include "platform/FileDialogs.h"
 
@@ -75,8 +80,10 @@ void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
     if (!control->isVisibleTo(window)) continue;
     if (auto* bar = qobject_cast<const QTabBar*>(control)) {
       const int padding = bar->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, bar);
+      // A tab scrolled out of the bar, behind its arrows, is cut off too.
       for (int i = 0; i < bar->count(); ++i)
-        if (bar->fontMetrics().horizontalAdvance(Drawn(bar->tabText(i))) + padding > bar->tabRect(i).width())
+        if (bar->fontMetrics().horizontalAdvance(Drawn(bar->tabText(i))) + padding > bar->tabRect(i).width() ||
+            !bar->rect().contains(bar->tabRect(i)))
           cut.push_back(Where(bar, bar->tabText(i)));
       continue;
     }
@@ -90,6 +97,8 @@ void CollectCutCaptions(const QWidget* window, std::vector<std::string>& cut) {
       continue;
     }
     auto* label = qobject_cast<const QLabel*>(control);
+    if (label && qobject_cast<const QStatusBar*>(label->parentWidget()) && !label->toolTip().isEmpty())
+      cut.push_back(Where(label, label->toolTip()) + " is elided in its status panel");
     if (label && ShowsAccessMark(label)) cut.push_back(Where(label, label->text()) + " shows its \"&\"");
     auto* button = qobject_cast<const QAbstractButton*>(control);
     const QString text = Drawn(label ? label->text() : button ? button->text() : QString());
@@ -129,11 +138,47 @@ std::vector<std::string> CutCaptionsOfEveryWindow() {
   return cut;
 }
 
+// One component of every captioned kind dropped on the design surface, as a user drops it: the
+// palette tool, then a click on the frame.
+void DropEveryCaptionedKind() {
+  designer::TFrame& frame = *workbench::MainForm->FCurrentFrame;
+  frame.activateWindow();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return frame.HookInstalled(); }));
+  int top = 8;
+  for (int kind : {designer::ckButton, designer::ckLabel, designer::ckCheckbox, designer::ckRadioButton}) {
+    workbench::MainForm->FSelectedTool = kind;
+    QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, {}, frame.ClientArea()->mapTo(&frame, QPoint(8, top)));
+    top += 32;
+  }
+}
+
 TEST_F(BothPrograms, NoCaptionOfAnyWindowIsCutOffOrShowsItsAccessMark) {
+  DropEveryCaptionedKind();
   std::vector<std::string> cut = CutCaptionsOfEveryWindow();
   std::string list;
   for (const std::string& entry : cut) list += entry + "\n";
   EXPECT_TRUE(cut.empty()) << list;
+}
+
+// A title bar draws the caption in a bold face larger than the window's text, beside the window's
+// icon and its three buttons.
+int TitleBarNeeds(const QString& caption) {
+  QFont titleFace = QApplication::font();
+  titleFace.setBold(true);
+  titleFace.setPixelSize(14);
+  return QFontMetrics(titleFace).horizontalAdvance(caption) + 4 * 24;
+}
+
+TEST_F(BothPrograms, TheAboutBoxesAreWideEnoughForTheirCaptionsAndTheStatusBarsCaptionsHaveNoBevel) {
+  for (QWidget* about : std::initializer_list<QWidget*>{workbench::AboutForm.Get(), workbench::MoreAboutForm.Get(),
+                                                        modeller::AboutBox(), modeller::EditorAboutForm()}) {
+    about->grab();  // laid out as shown
+    EXPECT_GE(about->width(), TitleBarNeeds(about->windowTitle())) << about->windowTitle().toStdString();
+  }
+  std::vector<std::string> bevelled;
+  for (const QLabel* panel : modeller::MainForm->StatusBar->findChildren<QLabel*>())
+    if (panel->text().endsWith(':') && panel->frameShape() != QFrame::NoFrame) bevelled.push_back(panel->text().toStdString());
+  EXPECT_TRUE(bevelled.empty()) << bevelled.front();
 }
 
 TEST_F(BothPrograms, TheAboutAndCreditsBoxesDrawTheirKoreanTextInAFaceThatHasItsLetters) {
@@ -173,18 +218,33 @@ class LiveDialogs : public testsupport::ScriptedTest {
 };
 
 TEST_F(LiveDialogs, AMessageBoxIsWideEnoughForItsCaptionInAWindowManagersTitleBar) {
-  // A title bar draws the caption in a bold face larger than the box's text, beside the window's
-  // icon and its three buttons.
-  QFont titleFace = QApplication::font();
-  titleFace.setBold(true);
-  titleFace.setPixelSize(14);
   for (auto [type, caption] : {std::pair{platform::mtInformation, "Information"}, {platform::mtConfirmation, "Confirmation"},
                                {platform::mtWarning, "Warning"}}) {
     int width = 0;
     WhenOpen([&](QDialog& box) { width = box.width(); });
     platform::MessageDlg("x", type, platform::mbOK);
-    EXPECT_GE(width, QFontMetrics(titleFace).horizontalAdvance(caption) + 4 * 24) << caption;
+    EXPECT_GE(width, TitleBarNeeds(caption)) << caption;
   }
+}
+
+TEST_F(LiveDialogs, AMessageBoxLooksTheSameWhicheverWindowRaisesIt) {
+  QWidget styled;  // a window that gives its own buttons a look, as a design surface does
+  styled.setStyleSheet("QPushButton { background: #c0c0c0; border: 2px outset #f0f0f0; }");
+  styled.show();
+  QImage okButton[2];
+  for (int raisedFromStyled : {0, 1}) {
+    if (raisedFromStyled) {
+      styled.activateWindow();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &styled; }));
+    }
+    WhenOpen([&](QDialog& box) {
+      box.grab();  // laid out as shown
+      okButton[raisedFromStyled] = box.findChild<QPushButton*>()->grab().toImage();
+    });
+    platform::MessageDlg("x", platform::mtInformation, platform::mbOK);
+  }
+  EXPECT_FALSE(okButton[0].isNull());
+  EXPECT_TRUE(okButton[0] == okButton[1]) << "the box raised from the styled window took its look";
 }
 
 TEST_F(LiveDialogs, TheFileDialogShowsItsSizeTypeAndDateColumnsWhole) {
@@ -214,6 +274,66 @@ TEST_F(LiveDialogs, TheFileDialogShowsItsSizeTypeAndDateColumnsWhole) {
   std::string list;
   for (const std::string& column : cut) list += column + "\n";
   EXPECT_TRUE(cut.empty()) << list;
+}
+
+// Both programs with every window made, their dialogs running live.
+class BothProgramsLive : public BothPrograms {
+ protected:
+  void SetUp() override {
+    BothPrograms::SetUp();
+    Modal().SetScripted(false);
+  }
+  void TearDown() override {
+    Modal().SetScripted(true);
+    BothPrograms::TearDown();
+  }
+};
+
+// The names a file dialog lists in its folder, once its folder is read.
+QStringList ListedNames(QFileDialog& dialog) {
+  auto* details = dialog.findChild<QTreeView*>("treeView");
+  QStringList names;
+  if (details == nullptr) return names;
+  if (!QTest::qWaitFor([&] { return details->model()->rowCount(details->rootIndex()) > 0; })) return names;
+  for (int row = 0; row < details->model()->rowCount(details->rootIndex()); ++row)
+    names << details->model()->index(row, 0, details->rootIndex()).data().toString();
+  return names;
+}
+
+TEST_F(BothProgramsLive, EveryFileDialogListsEachFilterLabelOnceAndAllFilesIncludeOnesWithoutAnExtension) {
+  const std::string folder = temp_.File("files");
+  std::filesystem::create_directory(folder);
+  testsupport::WriteFile(folder + "/README", "x");
+  int dialogs = 0, everyFile = 0;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    for (platform::TFileDialog* fileDialog : window->findChildren<platform::TFileDialog*>()) {
+      const std::string where = window->objectName().toStdString() + " / " + fileDialog->Filter;
+      QStringList labels;
+      const QStringList parts = QString::fromStdString(fileDialog->Filter).split('|');
+      for (int i = 0; i + 1 < parts.size(); i += 2) labels << parts[i].trimmed();
+      fileDialog->InitialDir = folder;
+      fileDialog->FileName.clear();
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << where;
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        ASSERT_NE(types, nullptr) << where;
+        QStringList listed;
+        for (int i = 0; i < types->count(); ++i) listed << types->itemText(i);
+        EXPECT_EQ(listed, labels) << where;
+        for (int i = 0; i < labels.size(); ++i)
+          if (parts[2 * i + 1].trimmed() == "*.*") {
+            dialog->selectNameFilter(dialog->nameFilters()[i]);
+            EXPECT_TRUE(ListedNames(*dialog).contains("README")) << where << ": " << labels[i].toStdString();
+            ++everyFile;
+          }
+        dialog->reject();
+      });
+      EXPECT_FALSE(fileDialog->Execute()) << where;
+      ++dialogs;
+    }
+  EXPECT_GE(dialogs, 12);
+  EXPECT_GE(everyFile, 5);
 }
 
 // A picture drawn at 16 pixels that shows something, and shows it greyed when its control is disabled.

@@ -216,13 +216,22 @@ TEST_F(SmallDialogsTest, TheAboutBoxSwitchesLanguagesAndShowsTheCredits) {
   EXPECT_TRUE(about.KoreanMemo->isVisible());
   EXPECT_NE(about.EnglishMemo->toPlainText().toStdString().find(designer::GetVersionText()), std::string::npos);
 
-  Modal().Queue(mrOk);
-  about.MoreButton->click();
-  EXPECT_EQ(Modal().Log().back().kind, "Form");
-  EXPECT_EQ(Modal().Log().back().caption, "Credits");
+  // The credits open in the language the about box shows, whatever they showed before.
   auto& credits = *workbench::MoreAboutForm;
-  credits.Button2->click();
-  EXPECT_EQ(credits.Button2->text().toStdString(), "to &Korean");
+  auto inFront = [&credits] {
+    return credits.children().indexOf(credits.EnglishMemo) > credits.children().indexOf(credits.KoreanMemo) ? "English"
+                                                                                                             : "Korean";
+  };
+  for (const char* shown : {"Korean", "English", "Korean"}) {
+    Modal().Queue(mrOk);
+    about.MoreButton->click();
+    EXPECT_EQ(Modal().Log().back().kind, "Form");
+    EXPECT_EQ(Modal().Log().back().caption, "Credits");
+    EXPECT_STREQ(inFront(), shown);
+    credits.Button2->click();
+    EXPECT_STRNE(inFront(), shown);
+    about.Button1->click();
+  }
 }
 
 TEST_F(SmallDialogsTest, ADialogIsBuiltWhenFirstUsedAndFreedAtClose) {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Dialogs.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
 
@@ -20,6 +21,7 @@ TEditorAboutForm::TEditorAboutForm() {
   ok->setDefault(true);
   platform::Connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(platform::mrOk); });
   layout->addWidget(ok);
+  setMinimumWidth(platform::TitleBarWidth(*this));  // its few lines alone left no room for its caption
 }
 
 }  // namespace modeller

@@ -363,6 +363,7 @@ void TMainForm::BuildStatusBar() {
   StatusBar->SetPanelAlignment(0, Qt::AlignCenter);
   StatusBar->SetPanelText(2, "Title:");
   StatusBar->SetPanelAlignment(2, Qt::AlignCenter);
+  for (int caption : {0, 2}) StatusBar->SetPanelBevel(caption, false);
 }
 
 void TMainForm::BuildDialogs() {

@@ -196,15 +196,16 @@ TEST_F(BothPrograms, TheAboutAndCreditsBoxesDrawTheirKoreanTextInAFaceThatHasIts
 }
 
 // Message boxes and file dialogs as they open live, the modal service letting them run.
-class LiveDialogs : public testsupport::ScriptedTest {
+template <class Fixture>
+class Live : public Fixture {
  protected:
   void SetUp() override {
-    ScriptedTest::SetUp();
-    Modal().SetScripted(false);
+    Fixture::SetUp();
+    this->Modal().SetScripted(false);
   }
   void TearDown() override {
-    Modal().SetScripted(true);
-    ScriptedTest::TearDown();
+    this->Modal().SetScripted(true);
+    Fixture::TearDown();
   }
   // Runs look on the dialog that opens next, once it shows, and then cancels it.
   static void WhenOpen(const std::function<void(QDialog&)>& look) {
@@ -216,6 +217,8 @@ class LiveDialogs : public testsupport::ScriptedTest {
     });
   }
 };
+using LiveDialogs = Live<testsupport::ScriptedTest>;
+using BothProgramsLive = Live<BothPrograms>;  // every window of both programs made
 
 TEST_F(LiveDialogs, AMessageBoxIsWideEnoughForItsCaptionInAWindowManagersTitleBar) {
   for (auto [type, caption] : {std::pair{platform::mtInformation, "Information"}, {platform::mtConfirmation, "Confirmation"},
@@ -276,19 +279,6 @@ TEST_F(LiveDialogs, TheFileDialogShowsItsSizeTypeAndDateColumnsWhole) {
   EXPECT_TRUE(cut.empty()) << list;
 }
 
-// Both programs with every window made, their dialogs running live.
-class BothProgramsLive : public BothPrograms {
- protected:
-  void SetUp() override {
-    BothPrograms::SetUp();
-    Modal().SetScripted(false);
-  }
-  void TearDown() override {
-    Modal().SetScripted(true);
-    BothPrograms::TearDown();
-  }
-};
-
 // The names a file dialog lists in its folder, once its folder is read.
 QStringList ListedNames(QFileDialog& dialog) {
   auto* details = dialog.findChild<QTreeView*>("treeView");
@@ -313,8 +303,8 @@ TEST_F(BothProgramsLive, EveryFileDialogListsEachFilterLabelOnceAndAllFilesInclu
       for (int i = 0; i + 1 < parts.size(); i += 2) labels << parts[i].trimmed();
       fileDialog->InitialDir = folder;
       fileDialog->FileName.clear();
-      QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      WhenOpen([&](QDialog& opened) {
+        auto* dialog = qobject_cast<QFileDialog*>(&opened);
         ASSERT_NE(dialog, nullptr) << where;
         auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
         ASSERT_NE(types, nullptr) << where;
@@ -327,7 +317,6 @@ TEST_F(BothProgramsLive, EveryFileDialogListsEachFilterLabelOnceAndAllFilesInclu
             EXPECT_TRUE(ListedNames(*dialog).contains("README")) << where << ": " << labels[i].toStdString();
             ++everyFile;
           }
-        dialog->reject();
       });
       EXPECT_FALSE(fileDialog->Execute()) << where;
       ++dialogs;

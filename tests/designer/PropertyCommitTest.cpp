@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTest>
 #include <filesystem>
 #include <functional>
@@ -517,4 +518,45 @@ TEST_F(PropertyCommitTest, UndoNeverSplitsADesignWriteNorPartsThePageFromItsDesi
     ExpectPageMatchesDesignFile(temp_.File("noname01.jfm"));
   }
   EXPECT_FALSE(Main().Undo1->Enabled()) << "an Undo that has nothing to take back is offered";
+}
+
+// The lines whose colouring is not the page's: the comment colour from "//" (outside literals) to
+// the end of the line, the text colour before it.
+static Lines MiscolouredLines(platform::TRichEdit& page, QColor text, QColor comment) {
+  Lines wrong;
+  for (QTextBlock block = page.document()->begin(); block.isValid(); block = block.next()) {
+    const std::string line = block.text().toStdString();
+    const size_t at = StripLiterals(line).find("//");
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment part = it.fragment();
+      const QColor drawn = part.charFormat().hasProperty(QTextFormat::ForegroundBrush)
+                               ? part.charFormat().foreground().color()
+                               : text;
+      const size_t from = static_cast<size_t>(part.position() - block.position());
+      const size_t to = from + static_cast<size_t>(part.length());
+      const bool right = to <= at ? drawn == text : from >= at && drawn == comment;
+      if (!right) {
+        wrong.push_back(line);
+        break;
+      }
+    }
+  }
+  return wrong;
+}
+
+TEST_F(PropertyCommitTest, APageIsColouredAfterEveryWriteAsItsTypedLinesAre) {
+  NewForm(fkApplication);
+  Drop(ckButton, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Active().SetSelStart(Active().LineIndex(GetLineIndex("Button1.setFont") + 1) - 1);
+  testsupport::TypeKey(Editor(), Qt::Key_Return);
+  for (char c : std::string("Button1.requestFocus(); // first to type"))
+    QTest::keyClick(Editor().windowHandle(), c);
+  Commit("Name", "GoButton");
+  Inspector().SelectComponent(&Frame());
+  Commit("Name", "Calc");
+  ASSERT_TRUE(HasPageLine("GoButton.requestFocus(); // first to type"));
+  const QColor text = platform::ToQColor(Editor().GetTextColor());
+  const QColor comment = platform::ToQColor(Editor().GetCommentColor());
+  EXPECT_EQ(MiscolouredLines(Active(), text, comment), Lines{});
 }

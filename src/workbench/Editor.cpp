@@ -368,6 +368,8 @@ bool TEditorForm::SavePageAs(int n) { return SaveAsFlow(n, false); }
 
 bool TEditorForm::AskFileName(const std::string& currentName, std::string& chosen) {
   if (!currentName.empty()) SelectFilterForExt(ExtractFileExt(currentName));
+  // An untitled page proposes its own name, which a designed page's class bears.
+  if (!HasFolder(currentName)) SaveDialog1->FileName = currentName;
   for (;;) {
     if (!SaveDialog1->Execute()) return false;
     chosen = WithFilterExtension(SaveDialog1->FileName, *SaveDialog1);

@@ -426,7 +426,7 @@ void WriteFrameSource(TFrame* frame, const std::function<void()>& writer, bool s
     int caret = edit->SelStart();
     {
       TSourceUpdatingScope updating(sourceUpdating);
-      writer();
+      workbench::EditorForm->ProgramWrite(*edit, writer);
     }
     workbench::EditorForm->UpdateCaretStatus();
     workbench::EditorForm->SetModifiedMarker(true);

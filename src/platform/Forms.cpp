@@ -1,7 +1,9 @@
 #include "platform/Forms.h"
 #include "platform/HandlerGuard.h"
 
+#include <QAbstractSpinBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFont>
 #include <QFileInfo>
@@ -30,6 +32,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   face.setPixelSize(11);
   setFont(face);
   RouteLineEditPastes(*this);
+  KeepCommandKeysFromTyping(*this);
   Connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     bool active = state == Qt::ApplicationActive;
     if (active && !wasActive_ && OnActivate) OnActivate();
@@ -79,13 +82,22 @@ bool TakesTyping(const QWidget& widget, const QWidget& window) {
          widget.isEnabled() && widget.isVisibleTo(&window) && widget.window() == &window;
 }
 
+// Typing replaces the text of the single-line field a window focuses when it opens. The window
+// is not active yet, so the focus reaches the field later with no reason to select by itself.
+void SelectFieldText(QWidget& field) {
+  if (auto* edit = qobject_cast<QLineEdit*>(&field)) edit->selectAll();
+  else if (auto* box = qobject_cast<QComboBox*>(&field); box != nullptr && box->lineEdit() != nullptr)
+    box->lineEdit()->selectAll();
+  else if (auto* spin = qobject_cast<QAbstractSpinBox*>(&field)) spin->selectAll();
+}
+
 }  // namespace
 
 void FocusFirstField(QWidget& window) {
   for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
     if (TakesTyping(*widget, window)) {
       widget->setFocus(Qt::TabFocusReason);
-      if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();  // typing replaces the text
+      SelectFieldText(*widget);
       return;
     }
   }
@@ -265,6 +277,7 @@ void TForm::showEvent(QShowEvent* event) {
   if (QWidget* focused = focusWidget()) focused->clearFocus();
   HandleEvent([&] { FormShow(); });
   if (focusWidget() == nullptr) FocusFirstField(*this);
+  else SelectFieldText(*focusWidget());
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

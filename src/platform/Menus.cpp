@@ -161,6 +161,34 @@ bool TakeMenuKey(QWidget* window, const QKeyEvent& event) {
   return true;
 }
 
+namespace {
+
+bool TypesWithCommandKey(const QKeyEvent& key) {
+  return (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0 && !key.text().isEmpty() &&
+         key.text().front().isPrint();
+}
+
+class TCommandKeys : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!TypesWithCommandKey(*key)) return false;
+    QKeyEvent bare(QEvent::KeyPress, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
+                   key->nativeModifiers(), QString(), key->isAutoRepeat(), key->count());
+    QApplication::sendEvent(watched, &bare);
+    event->setAccepted(bare.isAccepted());
+    return true;
+  }
+};
+
+}  // namespace
+
+void KeepCommandKeysFromTyping(QApplication& application) { application.installEventFilter(new TCommandKeys(&application)); }
+
 TPopupMenu::TPopupMenu(QWidget* owner) : QObject(owner), owner_(owner), root_("", this) {}
 
 TMenuItem* TPopupMenu::Add(const std::string& caption, std::function<void()> onClick, const std::string& keys) {

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+class QApplication;
+
 namespace platform {
 
 class TMenuItem : public QObject {
@@ -80,6 +82,11 @@ class TMainMenu : public QMenuBar {
 // still enable it), else the application main form's menu takes it, unless the window is that form
 // or a modal window is open. Returns whether a menu took the key.
 bool TakeMenuKey(QWidget* window, const QKeyEvent& event);
+
+// Alt and Ctrl make a key a command, never a character: a control that would type the key's
+// character gets the key without it, so the key goes on to the window and its menus and types
+// nothing. Installed once for the application.
+void KeepCommandKeysFromTyping(QApplication& application);
 
 // A context menu.
 class TPopupMenu : public QObject {

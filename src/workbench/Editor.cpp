@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "designer/CodeWriter_f.h"
@@ -168,6 +169,10 @@ void TEditorForm::SetupPageEditor(TTabSheet* sheet) {
     PopupMenu1->Popup(edit->mapToGlobal(at).x(), edit->mapToGlobal(at).y());
   });
   edit->OnChange = [this] { EditorChange(); };
+  // The Undo commands offer what the active page can take back, and nothing once it cannot.
+  platform::Connect(edit->document(), &QTextDocument::undoAvailable, this, [this, edit](bool available) {
+    if (edit == ActiveEditor()) MainForm->EnableUndoCommand(available);
+  });
   edit->OnSelectionChange = [this] { EditorSelectionChange(); };
   BindEditingKeys(edit);
 }
@@ -251,9 +256,13 @@ void TEditorForm::RunDesignFileHook(TTabSheet* sheet, const std::string& fileNam
       SourceUpdating = false;
       MessageDlg(FormatText("The design file %s is missing.\rThe source is opened as plain text.", {designFile}),
                  mtWarning, mbOK);
-    } else if (designer::TFrame* frame = designer::LoadDesignFile(folder, link)) {
-      designer::UpgradeGeneratedSource(fileName, link, frame->FrameId);
-      frame->RaiseMarkers();
+    } else {
+      ProgramWrite(*sheet->findChild<TRichEdit*>(), [&] {
+        if (designer::TFrame* frame = designer::LoadDesignFile(folder, link)) {
+          designer::UpgradeGeneratedSource(fileName, link, frame->FrameId);
+          frame->RaiseMarkers();
+        }
+      });
     }
   }
   // Whatever the design link holds, the page ends up editable and unmodified.
@@ -359,6 +368,8 @@ bool TEditorForm::SavePageAs(int n) { return SaveAsFlow(n, false); }
 
 bool TEditorForm::AskFileName(const std::string& currentName, std::string& chosen) {
   if (!currentName.empty()) SelectFilterForExt(ExtractFileExt(currentName));
+  // An untitled page proposes its own name, which a designed page's class bears.
+  if (!HasFolder(currentName)) SaveDialog1->FileName = currentName;
   for (;;) {
     if (!SaveDialog1->Execute()) return false;
     chosen = WithFilterExtension(SaveDialog1->FileName, *SaveDialog1);
@@ -485,6 +496,7 @@ void TEditorForm::PageChange() {
   SetCaption(name);
   MainForm->BrowserButton->setEnabled(HasFolder(name));
   SetModifiedMarker(ActiveEditor()->Modified());
+  MainForm->EnableUndoCommand(ActiveEditor()->document()->isUndoAvailable());
   if (ArgForApplicaForm.Made()) ArgForApplicaForm->ArgComboBox->setEditText({});
   UpdateCaretStatus();
   UpdateModeStatus();

@@ -2,6 +2,7 @@
 // TEditorForm: the workbench's tabbed source editor. One page per open file, each with a rich edit;
 // FFileNames holds the full file name of every page by page index. It owns the open, save, save-as
 // and close flows, the status bar, the compiler-message list and the editor-side settings.
+#include <functional>
 #include <string>
 
 #include "platform/Controls.h"
@@ -103,6 +104,11 @@ class TEditorForm : public platform::TForm {
   // Comment colouring: only "//" comments are coloured.
   void ColorComments(platform::TRichEdit& edit);
   void ColorCommentLine(platform::TRichEdit& edit, int line);
+
+  // Runs a write of the program itself (the design's code) to the page: the lines it touched are
+  // coloured again, and it cannot be undone. An undo would take it back line by line and part the
+  // page from the design it was written for, so the page's undo history ends with it.
+  void ProgramWrite(platform::TRichEdit& edit, const std::function<void()>& write);
 
   // Renames in the active page's lines: every occurrence of oldText, also inside longer words.
   // The mode is always 0. True when the line changed.
@@ -232,6 +238,7 @@ class TEditorForm : public platform::TForm {
   void RecolorLine(int line);
   int FindColorStart(unsigned color, int line);
   void ColorRange(unsigned color, int line, int length, int from);
+  void RecolorLines(platform::TRichEdit& edit, int first, int last);
   void RecolorEveryPage();
   bool FEnterPressed = false;
   bool FTypingMacro = false;

@@ -3,10 +3,12 @@
 // macros), the colouring of "//" comments, keyword help and the renames the code writer asks for.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <limits>
 #include <utility>
 
 #include "designer/Lib.h"
@@ -458,6 +460,34 @@ void TEditorForm::ColorRange(unsigned color, int line, int length, int from) {
   TRichEdit* edit = ActiveEditor();
   if (edit == nullptr) return;
   PaintText(*edit, edit->LineIndex(line) + from - 1, length - from + 1, color);
+}
+
+void TEditorForm::RecolorLines(TRichEdit& edit, int first, int last) {
+  int start = edit.LineIndex(first);
+  int end = edit.LineIndex(last + 1);
+  PaintText(edit, start, (end < 0 ? edit.TextLength() : end) - start, FTextColor);
+  for (int line = first; line <= last; ++line) ColorCommentLine(edit, line);
+}
+
+void TEditorForm::ProgramWrite(TRichEdit& edit, const std::function<void()>& write) {
+  QPointer<TRichEdit> page(&edit);
+  QTextDocument* document = edit.document();
+  // What the write changed lies between its first change and the shortest tail of the text that
+  // no change reached: later changes never move what stands before or after the changed span.
+  int start = std::numeric_limits<int>::max();
+  int tail = std::numeric_limits<int>::max();
+  {
+    QObject watch;
+    platform::Connect(document, &QTextDocument::contentsChange, &watch, [&](int from, int, int added) {
+      start = std::min(start, from);
+      tail = std::min(tail, document->characterCount() - from - added);
+    });
+    write();
+  }
+  if (page.isNull()) return;
+  if (start != std::numeric_limits<int>::max())
+    RecolorLines(edit, edit.LineFromChar(start), edit.LineFromChar(document->characterCount() - tail));
+  document->clearUndoRedoStacks();
 }
 
 // Every page gets the text colour, its comments the comment colour; a page's modified state is

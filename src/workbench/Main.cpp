@@ -527,14 +527,15 @@ void TMainForm::NewForm(int kind) {
   sheet->SetTag(frame);
   frame->FSourcePage = sheet;
   FPageFrame = frame;  // the frame of the active page, as the editor would set it
-  designer::LoadCodeTemplate(kind);
-  designer::WriteFrameInitialization(kind);
-  designer::RenameClassCode(kind, "$NAME", name);
+  EditorForm->ProgramWrite(*EditorForm->ActiveEditor(), [&] {
+    designer::LoadCodeTemplate(kind);
+    designer::WriteFrameInitialization(kind);
+    designer::RenameClassCode(kind, "$NAME", name);
+  });
   designer::SetEventHandler(frame->FHandlerList, name, "OnWindowDestroy", name + "_WindowDestroy");
   designer::ObjInsForm->ComboBox1->clear();
   designer::ObjInsForm->ComboBox1->addItem(QString::fromStdString(name + " : TFrame"));
   designer::ObjInsForm->SelectComponent(frame);
-  EditorForm->ColorComments(*EditorForm->ActiveEditor());
   frame->Show();
   SourceUpdating = false;
   EditorForm->UpdateCaretStatus();

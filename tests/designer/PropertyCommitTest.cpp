@@ -6,13 +6,17 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTextBlock>
 #include <QTest>
 #include <filesystem>
 #include <functional>
 #include <set>
 
 #include "InspectorFixture.h"
+#include "Keys.h"
 #include "designer/CodeWriter_f.h"
+#include "designer/DesignFile.h"
+#include "designer/DesignText.h"
 #include "designer/ExtendedType.h"
 #include "designer/ItemsEditor_f.h"
 #include "designer/JavaType.h"
@@ -51,6 +55,26 @@ class PropertyCommitTest : public InspectorTest {
                                         }});
     if (then != platform::mrNone) Modal().Queue(then);
     Inspector().miniDots1Click();
+  }
+  // Every component of the design file has its declaration, caption and place in the page, and the
+  // page declares no other.
+  void ExpectPageMatchesDesignFile(const std::string& designFile) {
+    platform::TStringList text;
+    text.LoadFromFile(designFile);
+    const TDesign design = ReadDesignText(text);
+    Lines declared;
+    for (const TDesignBlock& block : design.blocks) {
+      if (block.className == "TFrame" || block.className == "TBBTN") continue;  // the form and its menu-bar marker
+      declared.push_back(block.name);
+      EXPECT_TRUE(HasPageLine(block.name + " = new Button(\"" + block.Value("Caption") + "\");")) << block.name;
+      EXPECT_TRUE(HasPageLine(block.name + ".reshape(" + block.Value("Left") + "," + block.Value("Top") + "+MenuBarHeight," +
+                              block.Value("Width") + "," + block.Value("Height") + ");"))
+          << Active().Lines().Text();
+    }
+    Lines inPage;
+    for (const std::string& line : Declarations()) inPage.push_back(designer::GetLastWord(platform::Trim(line)));
+    for (std::string& name : inPage) name.pop_back();  // the ";"
+    EXPECT_EQ(inPage, declared);
   }
   int Compile(const std::string& className) {
     testsupport::WriteFile(temp_.File(className + ".java"), Active().Lines().Text());
@@ -461,4 +485,78 @@ TEST_F(PropertyCommitTest, TheValueListClosesWhenTheInspectorTurnsAwayFromIt) {
   clickWhereRedWas();
 
   EXPECT_EQ(Active().Lines().Text().find("Color.red"), std::string::npos) << Active().Lines().Text();
+}
+
+// A design change is one write of several lines; an undo in the page never takes part of it back,
+// and never leaves the page apart from the design it was written for. Hand edits after it still undo.
+TEST_F(PropertyCommitTest, UndoNeverSplitsADesignWriteNorPartsThePageFromItsDesign) {
+  NewForm(fkApplet);
+  const std::string fresh = Active().Lines().Text();
+  testsupport::TypeKey(Editor(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Active().Lines().Text(), fresh) << "an undo took back part of the new form's code";
+  Drop(ckButton, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Commit("Caption", "Go");
+  Commit("Name", "GoButton");
+  Activate();
+  for (int move = 0; move < 2; ++move) {
+    KeyDown(Qt::Key_Control, Qt::ControlModifier);
+    KeyDown(Qt::Key_Right, Qt::ControlModifier);
+    KeyUp(Qt::Key_Control);
+  }
+  ASSERT_TRUE(HasPageLine("GoButton.reshape(12,10+MenuBarHeight,75,25);")) << Active().Lines().Text();
+  const std::string designed = Active().Lines().Text();
+  Active().SetSelStart(Active().TextLength());
+  testsupport::TypeKey(Editor(), Qt::Key_Space);
+  ASSERT_NE(Active().Lines().Text(), designed);
+  for (int undo = 1; undo <= 3; ++undo) {
+    SCOPED_TRACE("undo " + std::to_string(undo));
+    testsupport::TypeKey(Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Active().Lines().Text(), designed);
+    EXPECT_EQ(Compile("noname01"), 0) << testsupport::ReadFile(temp_.File("javac.err"));
+    SaveDesignFile(temp_.Path() + "/", Frame());
+    ExpectPageMatchesDesignFile(temp_.File("noname01.jfm"));
+  }
+  EXPECT_FALSE(Main().Undo1->Enabled()) << "an Undo that has nothing to take back is offered";
+}
+
+// The lines whose colouring is not the page's: the comment colour from "//" (outside literals) to
+// the end of the line, the text colour before it.
+static Lines MiscolouredLines(platform::TRichEdit& page, QColor text, QColor comment) {
+  Lines wrong;
+  for (QTextBlock block = page.document()->begin(); block.isValid(); block = block.next()) {
+    const std::string line = block.text().toStdString();
+    const size_t at = StripLiterals(line).find("//");
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment part = it.fragment();
+      const QColor drawn = part.charFormat().hasProperty(QTextFormat::ForegroundBrush)
+                               ? part.charFormat().foreground().color()
+                               : text;
+      const size_t from = static_cast<size_t>(part.position() - block.position());
+      const size_t to = from + static_cast<size_t>(part.length());
+      const bool right = to <= at ? drawn == text : from >= at && drawn == comment;
+      if (!right) {
+        wrong.push_back(line);
+        break;
+      }
+    }
+  }
+  return wrong;
+}
+
+TEST_F(PropertyCommitTest, APageIsColouredAfterEveryWriteAsItsTypedLinesAre) {
+  NewForm(fkApplication);
+  Drop(ckButton, {10, 10});
+  Main().FSelectedTool = ptNoTool;
+  Active().SetSelStart(Active().LineIndex(GetLineIndex("Button1.setFont") + 1) - 1);
+  testsupport::TypeKey(Editor(), Qt::Key_Return);
+  for (char c : std::string("Button1.requestFocus(); // first to type"))
+    QTest::keyClick(Editor().windowHandle(), c);
+  Commit("Name", "GoButton");
+  Inspector().SelectComponent(&Frame());
+  Commit("Name", "Calc");
+  ASSERT_TRUE(HasPageLine("GoButton.requestFocus(); // first to type"));
+  const QColor text = platform::ToQColor(Editor().GetTextColor());
+  const QColor comment = platform::ToQColor(Editor().GetCommentColor());
+  EXPECT_EQ(MiscolouredLines(Active(), text, comment), Lines{});
 }

@@ -649,6 +649,29 @@ void MorvaneGotoLineOverEditor(Session& s) {
       << over.x << ", " << over.y << ") to (" << over.x + over.width << ", " << over.y + over.height << ")";
 }
 
+// Alt+S and Alt+F, used by no menu of the editor window, type nothing into its page; Go to Line
+// opened a second time takes the number typed over the one it kept from the first.
+void MorvaneAltKeysAndGotoLineAgain(Session& s) {
+  Window editor = 0;
+  Program& morvane = StartMorvaneInEditor(s, editor);
+  s.Key("Alt+S");
+  s.Key("Alt+F");
+  s.Settle(morvane, "Alt+S and Alt+F in the page");
+  for (const char* line : {"3", "2"}) {
+    s.Key("Ctrl+L");
+    WaitForDialog(s, morvane, "Go to Line Number");
+    s.Type(line);
+    s.Key("Return");
+    s.WaitForNoWindow(morvane, "Go to Line Number");
+  }
+  s.Type("X");
+  s.Key("Ctrl+S");
+  std::string expected = kHelloJava;
+  expected.insert(expected.find("{\n  }") + 1, "X");
+  s.WaitForFile("Hello.java saved with only an X typed at the end of line 2", s.Work("Hello.java"),
+                [&](const std::string& text) { return text == expected; });
+}
+
 // ---- The table ------------------------------------------------------------------------------------
 
 struct DesktopCase {
@@ -678,6 +701,7 @@ const DesktopCase kCases[] = {
     {"ZelvoryFirstStartOnScreen", ZelvoryFirstStartOnScreen},
     {"MorvaneFirstStartOnScreen", MorvaneFirstStartOnScreen},
     {"MorvaneGotoLineOverEditor", MorvaneGotoLineOverEditor},
+    {"MorvaneAltKeysAndGotoLineAgain", MorvaneAltKeysAndGotoLineAgain},
 };
 
 // GoogleTest names a failed row by this.

@@ -47,6 +47,7 @@ TEST_F(WorkbenchTest, SaveOfAnUntitledPageGoesThroughTheDialogFromTheWorkingFold
   AnswerSaveDialog(temp_.File("Hello"));
   Main().SaveFile1Click();
   EXPECT_EQ(Modal().Log().back().kind, "SaveDialog");
+  EXPECT_EQ(Modal().Log().back().text, "noname01.java") << "the dialog does not propose the page's name";
   EXPECT_EQ(ReadFile(temp_.File("Hello.java")), "class Hello {}\n");
   EXPECT_EQ(Editor().Page->Pages(0)->Caption(), "Hello.java");
   EXPECT_EQ(Editor().Caption(), temp_.File("Hello.java"));
@@ -56,6 +57,20 @@ TEST_F(WorkbenchTest, SaveOfAnUntitledPageGoesThroughTheDialogFromTheWorkingFold
   WriteFile(temp_.File("Hello.java"), "changed outside");
   EXPECT_TRUE(Editor().SaveFile());
   EXPECT_EQ(ReadFile(temp_.File("Hello.java")), "changed outside");
+}
+
+TEST_F(WorkbenchTest, SaveAsOfAnUntitledPageProposesItsNameAndOfANamedPageNone) {
+  Main().forApplet1Click();
+  const std::string untitled = Editor().Page->ActivePage()->Caption();
+  Modal().Queue(mrCancel);
+  EXPECT_FALSE(Editor().SaveFileAs());
+  EXPECT_EQ(Modal().Log().back().text, untitled);
+  EXPECT_EQ(untitled, "noname02.java");
+  AnswerSaveDialog(temp_.File("Named.java"));
+  ASSERT_TRUE(Editor().SaveFileAs());
+  Modal().Queue(mrCancel);
+  EXPECT_FALSE(Editor().SaveFileAs());
+  EXPECT_EQ(Modal().Log().back().text, "");
 }
 
 TEST_F(WorkbenchTest, SaveAsOverExistingFileAsksAndNoAsksForAnotherName) {

@@ -200,6 +200,28 @@ TEST_F(SmallDialogsTest, LineZeroZeroSevenMovesToLineSevenAndIsKeptAsTyped) {
   EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 6);
 }
 
+// The number typed at the second opening replaces the one the dialog kept from the first.
+TEST_F(SmallDialogsTest, GoToLineOpenedAgainTakesTheNumberTypedOverTheLastOne) {
+  auto& dialog = *workbench::LineNumberForm;
+  std::string text;
+  for (int line = 1; line <= 30; ++line) text += "l" + std::to_string(line) + "\n";
+  Active().setPlainText(QString::fromStdString(text));
+  auto typed = [&dialog](const char* digits) {
+    return ModalAnswer{platform::mrNone, "", 0, [&dialog, digits](QWidget*) {
+                         dialog.Show();
+                         for (const char* c = digits; *c != 0; ++c) QTest::keyClick(dialog.windowHandle(), *c);
+                         QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+                       }};
+  };
+  Modal().Queue(typed("12"));
+  Main().GotoLineNumber1Click();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 11);
+  Modal().Queue(typed("25"));
+  Main().GotoLineNumber1Click();
+  EXPECT_EQ(Active().LineFromChar(Active().SelStart()), 24);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
 TEST_F(SmallDialogsTest, TheAboutBoxSwitchesLanguagesAndShowsTheCredits) {
   auto& about = *workbench::AboutForm;
   EXPECT_EQ(about.Caption(), designer::GetVersionText());

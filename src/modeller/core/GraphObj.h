@@ -246,8 +246,6 @@ class TObj : public TStorable {
   std::unique_ptr<TManipulator> manipulator_;
 };
 
-void MoveObjectBy(TObj& object, int dx, int dy);
-
 class TNode : public TObj {
  public:
   explicit TNode(TStorable* owner = nullptr) : TObj(owner) {}

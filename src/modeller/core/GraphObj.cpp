@@ -321,6 +321,18 @@ TRect TGraph::GetSelectionBounds() const {
   return bounds;
 }
 
+TPoint TGraph::FarCorner() const {
+  TPoint corner{0, 0};
+  auto extend = [&corner](const TObj& object) {
+    TRect bounds = object.GetBounds();
+    corner.X = std::max(corner.X, bounds.Right);
+    corner.Y = std::max(corner.Y, bounds.Bottom);
+  };
+  for (const auto& node : nodes_) extend(*node);
+  for (const auto& edge : edges_) extend(*edge);
+  return corner;
+}
+
 // Every box and every edge moves before any of them is drawn again. A box that sizes itself when
 // drawn pulls the ends of its edges that no longer lie on it; drawn before its edges had moved, it
 // would pull them once and their own move would carry them a second time.

@@ -671,7 +671,7 @@ void TMainForm::PrintDiagram() {
   TheGraph->DeselectAll();
   TheGraph->SetCanvas(&picture);
   TheGraph->RedrawAll();
-  TheGraph->SetPaintBox(PaintBox);
+  BindGraph();
   TheGraph->Refresh();
 
   QPrinter& printer = Printer();

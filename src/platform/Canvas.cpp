@@ -63,14 +63,14 @@ TLaidText LaidOut(const QString& text, const QFont& font) {
     qreal x, advance;
     QPointF* position;
   };
-  std::vector<QList<QPointF>> positions;
+  std::vector<QList<QPointF>> positions;  // filled whole first: the glyphs point into it
   std::vector<Glyph> glyphs;
   for (const QGlyphRun& run : laid.runs) positions.push_back(run.positions());
-  for (size_t r = 0; r < positions.size(); ++r) {
-    QList<QPointF> advances = laid.runs[static_cast<qsizetype>(r)].rawFont().advancesForGlyphIndexes(
-        laid.runs[static_cast<qsizetype>(r)].glyphIndexes());
-    for (qsizetype i = 0; i < positions[r].size(); ++i)
-      glyphs.push_back({positions[r][i].x(), advances.value(i).x(), &positions[r][i]});
+  for (qsizetype r = 0; r < laid.runs.size(); ++r) {
+    const QGlyphRun& run = laid.runs[r];
+    QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+    QList<QPointF>& at = positions[static_cast<size_t>(r)];
+    for (qsizetype i = 0; i < at.size(); ++i) glyphs.push_back({at[i].x(), advances.value(i).x(), &at[i]});
   }
   // Runs of fallback fonts interleave along the line: the glyphs are rounded in the line's order.
   std::stable_sort(glyphs.begin(), glyphs.end(), [](const Glyph& a, const Glyph& b) { return a.x < b.x; });
@@ -79,7 +79,7 @@ TLaidText LaidOut(const QString& text, const QFont& font) {
     glyph.position->setX(std::round(glyph.x + shift));
     shift += std::round(glyph.advance) - glyph.advance;
   }
-  for (size_t r = 0; r < positions.size(); ++r) laid.runs[static_cast<qsizetype>(r)].setPositions(positions[r]);
+  for (qsizetype r = 0; r < laid.runs.size(); ++r) laid.runs[r].setPositions(positions[static_cast<size_t>(r)]);
   laid.width = static_cast<int>(std::lround(line.horizontalAdvance() + shift));
   return laid;
 }

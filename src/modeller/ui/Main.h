@@ -94,7 +94,8 @@ class TMainForm : public platform::TForm {
   void LoadSettings();
   void SaveSettings();
   void ApplyOptions();
-  // Makes the drawing area hold every box; true when it was resized and so drawn anew.
+  // Makes the drawing area hold every box; true when it was resized while shown, which draws it
+  // anew.
   bool FitDrawingArea();
   // Reads the model file and shows its diagram; a failed read raises and changes nothing.
   void LoadModel(const std::string& fileName);

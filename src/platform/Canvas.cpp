@@ -2,12 +2,16 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
+#include <QRawFont>
 #include <QString>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <optional>
 #include <unordered_map>
@@ -33,8 +37,51 @@ QFont ToQFont(const TFont& font) {
   result.setUnderline(font.Underline);
   result.setStrikeOut(font.StrikeOut);
   // Without smoothing, text drawn again in the background colour erases it to the last pixel.
+  // Hinted glyphs drawn without smoothing can fill their whole advance and touch their
+  // neighbours; unhinted ones keep their side bearings and, laid out on whole pixels (LaidOut),
+  // even gaps. Without kerning a text is as wide as its characters together.
   result.setStyleStrategy(QFont::NoAntialias);
+  result.setHintingPreference(QFont::PreferNoHinting);
+  result.setKerning(false);
   return result;
+}
+
+// A line of text with every glyph advance rounded to whole pixels, so the glyphs keep the gaps
+// they were designed with, and its width by the same advances.
+struct TLaidText {
+  QList<QGlyphRun> runs;  // baseline at y = the font's ascent
+  int width = 0;
+};
+
+TLaidText LaidOut(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  TLaidText laid{line.glyphRuns(), 0};
+  struct Glyph {
+    qreal x, advance;
+    QPointF* position;
+  };
+  std::vector<QList<QPointF>> positions;  // filled whole first: the glyphs point into it
+  std::vector<Glyph> glyphs;
+  for (const QGlyphRun& run : laid.runs) positions.push_back(run.positions());
+  for (qsizetype r = 0; r < laid.runs.size(); ++r) {
+    const QGlyphRun& run = laid.runs[r];
+    QList<QPointF> advances = run.rawFont().advancesForGlyphIndexes(run.glyphIndexes());
+    QList<QPointF>& at = positions[static_cast<size_t>(r)];
+    for (qsizetype i = 0; i < at.size(); ++i) glyphs.push_back({at[i].x(), advances.value(i).x(), &at[i]});
+  }
+  // Runs of fallback fonts interleave along the line: the glyphs are rounded in the line's order.
+  std::stable_sort(glyphs.begin(), glyphs.end(), [](const Glyph& a, const Glyph& b) { return a.x < b.x; });
+  qreal shift = 0;
+  for (const Glyph& glyph : glyphs) {
+    glyph.position->setX(std::round(glyph.x + shift));
+    shift += std::round(glyph.advance) - glyph.advance;
+  }
+  for (qsizetype r = 0; r < laid.runs.size(); ++r) laid.runs[r].setPositions(positions[static_cast<size_t>(r)]);
+  laid.width = static_cast<int>(std::lround(line.horizontalAdvance() + shift));
+  return laid;
 }
 
 bool SameFace(const TFont& a, const TFont& b) {
@@ -382,22 +429,21 @@ void TCanvas::TextOut(int x, int y, const std::string& text) {
   QRect extent = impl_->TextExtent(x, y, text, Font);
   Paint(extent, false, [&](QPainter& painter) {
     const QFontMetrics& metrics = impl_->MetricsOf(Font);
-    QString shown = ToQString(text);
-    painter.setFont(impl_->font);
-    QRect box(x, y, metrics.horizontalAdvance(shown), metrics.height());
+    TLaidText laid = LaidOut(ToQString(text), impl_->font);
+    QRect box(x, y, laid.width, metrics.height());
     if (Brush.Style == bsSolid) painter.fillRect(box, ToQColor(Brush.Color));
     painter.setPen(ToQColor(Font.Color));
-    painter.drawText(QPoint(x, y + metrics.ascent()), shown);
+    for (const QGlyphRun& run : laid.runs) painter.drawGlyphRun(QPointF(x, y), run);
   });
 }
 
 // A diagram measures the same few texts at every redraw: each is measured once per font.
 int TCanvas::TextWidth(const std::string& text) const {
-  const QFontMetrics& metrics = impl_->MetricsOf(Font);
+  impl_->MetricsOf(Font);
   auto found = impl_->widths.find(text);
   if (found != impl_->widths.end()) return found->second;
   if (impl_->widths.size() >= kMeasuredTexts) impl_->widths.clear();
-  int width = metrics.horizontalAdvance(ToQString(text));
+  int width = LaidOut(ToQString(text), impl_->font).width;
   impl_->widths.emplace(text, width);
   return width;
 }

@@ -56,7 +56,7 @@ constexpr Point kButtonTool{235, 59};
 // ---- Files the cases start from ----------------------------------------------------------------
 
 // A model holding one package-member class, written as the modeller writes its files.
-std::string OneClassModel(const std::string& name) {
+std::string OneClassModel(const std::string& name, Point at = {100, 100}) {
   std::string text;
   auto item = [&text](const char* tag, const std::string& value) { text += std::string(tag) + "\r\n" + value + "\r\n"; };
   for (const char* header : {"<string>", "<string>"}) item(header, "");  // title, author
@@ -69,7 +69,7 @@ std::string OneClassModel(const std::string& name) {
   item("<integer>", "1");
   text += "<storable>\r\n";
   item("<string>", "TJavaClass");
-  for (const char* bound : {"100", "100", "200", "160"}) item("<integer>", bound);
+  for (int bound : {at.x, at.y, at.x + 100, at.y + 60}) item("<integer>", std::to_string(bound));
   item("<string>", name);
   item("<integer>", "0");  // attributes
   item("<integer>", "0");  // methods
@@ -672,6 +672,35 @@ void MorvaneAltKeysAndGotoLineAgain(Session& s) {
                 [&](const std::string& text) { return text == expected; });
 }
 
+// A model reaching far beyond the drawing area of the settings opens in an area that holds it: the
+// wheel scrolls the view to the far corner, where the model's last class is drawn, its top border
+// a black line as long as the class is wide.
+void ZelvoryLargeModelWithinReach(Session& s) {
+  s.WriteFile(s.Work("large.zel"), OneClassModel("Far", {2902, 3402}));
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  s.Activate(zelvory.main);
+  s.ChooseFromMenu(zelvory, {"Alt+F", "o"});
+  ChooseFile(s, zelvory, "Open", s.Work("large.zel"));
+  Rect client = s.x.ClientArea(zelvory.main);
+  s.x.Wheel(client.Centre(), 100);
+  s.x.Wheel(client.Centre(), 100, true);
+  s.Settle(zelvory, "the wheel turned to the far corner");
+  // The lower right quarter of the window, above its status bar.
+  Rect corner{client.Centre().x, client.Centre().y, client.width / 2, client.height / 2 - 30};
+  auto longestBlackLine = [&] {
+    std::vector<unsigned long> pixels = s.x.Grab(corner);
+    int longest = 0;
+    for (int y = 0; y < corner.height; ++y)
+      for (int x = 0, run = 0; x < corner.width && !pixels.empty(); ++x) {
+        run = pixels[static_cast<size_t>(y * corner.width + x)] == 0 ? run + 1 : 0;
+        longest = std::max(longest, run);
+      }
+    return longest;
+  };
+  s.WaitFor("the far class to show in the lower right of the scrolled diagram", [&] { return longestBlackLine() >= 110; });
+}
+
 // ---- The table ------------------------------------------------------------------------------------
 
 struct DesktopCase {
@@ -702,6 +731,7 @@ const DesktopCase kCases[] = {
     {"MorvaneFirstStartOnScreen", MorvaneFirstStartOnScreen},
     {"MorvaneGotoLineOverEditor", MorvaneGotoLineOverEditor},
     {"MorvaneAltKeysAndGotoLineAgain", MorvaneAltKeysAndGotoLineAgain},
+    {"ZelvoryLargeModelWithinReach", ZelvoryLargeModelWithinReach},
 };
 
 // GoogleTest names a failed row by this.

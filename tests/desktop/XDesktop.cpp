@@ -228,6 +228,29 @@ void XDesktop::Drag(Point from, Point to) {
   XSync(display_, False);
 }
 
+// Buttons 4 and 5 turn the wheel up and down, 6 and 7 left and right.
+void XDesktop::Wheel(Point at, int notches, bool sideways) {
+  XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
+  unsigned button = (sideways ? 6 : 4) + (notches > 0 ? 1 : 0);
+  for (int i = 0; i < std::abs(notches); ++i) {
+    XTestFakeButtonEvent(display_, button, True, CurrentTime);
+    XTestFakeButtonEvent(display_, button, False, CurrentTime);
+  }
+  XSync(display_, False);
+}
+
+std::vector<unsigned long> XDesktop::Grab(Rect area) {
+  XImage* image = XGetImage(display_, root_, area.x, area.y, static_cast<unsigned>(area.width),
+                            static_cast<unsigned>(area.height), AllPlanes, ZPixmap);
+  if (image == nullptr) return {};
+  std::vector<unsigned long> pixels;
+  pixels.reserve(static_cast<size_t>(area.width) * static_cast<size_t>(area.height));
+  for (int y = 0; y < area.height; ++y)
+    for (int x = 0; x < area.width; ++x) pixels.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
+  XDestroyImage(image);
+  return pixels;
+}
+
 void XDesktop::SendToRoot(Window window, const char* message, long first, long second, long third) {
   XEvent event{};
   event.xclient.type = ClientMessage;

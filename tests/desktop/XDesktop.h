@@ -51,6 +51,10 @@ class XDesktop {
   void Click(Point at);
   void DoubleClick(Point at);
   void Drag(Point from, Point to);
+  // Turns the mouse wheel over the point, down (or right, sideways) by positive notches.
+  void Wheel(Point at, int notches, bool sideways = false);
+  // The colours of the screen's pixels in the rectangle as 0xRRGGBB, row by row.
+  std::vector<unsigned long> Grab(Rect area);
   // Asks the window manager to close the window, as its close box does (_NET_CLOSE_WINDOW).
   void Close(Window window);
   // Asks the window to answer a ping (_NET_WM_PING) and returns the stamp to await.

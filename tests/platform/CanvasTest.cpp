@@ -108,3 +108,39 @@ TEST_F(CanvasTest, APartKeptHoldsThePixelsOfTheWholePictureAndNoMore) {
   EXPECT_EQ(huge.Image().size(), QSize(100, 100));
   EXPECT_EQ(huge.Pixels(99, 50), clBlack);
 }
+
+// Diagram text is drawn without smoothing. Every glyph advances by whole pixels, so a text is as
+// wide as its parts and draws as its parts drawn side by side, and glyphs keep a gap between them.
+TEST_F(CanvasTest, UnsmoothedTextAdvancesByWholePixelsAndItsGlyphsDoNotTouch) {
+  for (const char* face : {"Arial", "DejaVu Sans Mono"}) {
+    SCOPED_TRACE(face);
+    TCanvas whole(200, 20), parts(200, 20);
+    whole.Font.Name = parts.Font.Name = face;
+    whole.Font.Size = parts.Font.Size = 10;
+    for (std::string text : {"C00000", "count", "int count = 0"}) {
+      SCOPED_TRACE(text);
+      whole.Clear(clWhite);
+      whole.TextOut(10, 2, text);
+      for (size_t cut = 1; cut < text.size(); ++cut) {
+        std::string left = text.substr(0, cut), right = text.substr(cut);
+        EXPECT_EQ(whole.TextWidth(text), whole.TextWidth(left) + whole.TextWidth(right)) << "cut at " << cut;
+        parts.Clear(clWhite);
+        parts.TextOut(10, 2, left);
+        parts.TextOut(10 + parts.TextWidth(left), 2, right);
+        EXPECT_EQ(parts.Image(), whole.Image()) << "cut at " << cut;
+      }
+    }
+    // "C00000": six glyphs with a blank column between each two.
+    whole.Clear(clWhite);
+    whole.TextOut(10, 2, "C00000");
+    int glyphs = 0;
+    bool inked = false;
+    for (int x = 0; x < 200; ++x) {
+      bool column = false;
+      for (int y = 0; y < 20; ++y) column = column || whole.Pixels(x, y) != clWhite;
+      if (column && !inked) ++glyphs;
+      inked = column;
+    }
+    EXPECT_EQ(glyphs, 6);
+  }
+}

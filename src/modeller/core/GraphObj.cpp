@@ -321,16 +321,37 @@ TRect TGraph::GetSelectionBounds() const {
   return bounds;
 }
 
+TPoint TGraph::FarCorner() const {
+  TPoint corner{0, 0};
+  auto extend = [&corner](const TObj& object) {
+    TRect bounds = object.GetBounds();
+    corner.X = std::max(corner.X, bounds.Right);
+    corner.Y = std::max(corner.Y, bounds.Bottom);
+  };
+  for (const auto& node : nodes_) extend(*node);
+  for (const auto& edge : edges_) extend(*edge);
+  return corner;
+}
+
+// Every box and every edge moves before any of them is drawn again. A box that sizes itself when
+// drawn pulls the ends of its edges that no longer lie on it; drawn before its edges had moved, it
+// would pull them once and their own move would carry them a second time.
 void TGraph::MoveSelection(int dx, int dy) {
+  std::vector<TNode*> moved;
   for (int i = 0; i < NodeCount(); ++i) {
     TNode* node = Nodes(i);
     if (!node->Selected()) continue;
     node->Erase();
     node->MoveBy(dx, dy);
-    node->Draw();
+    moved.push_back(node);
     Modified = true;
   }
-  for (int i = 0; i < EdgeCount(); ++i) MoveObjectBy(*Edges(i), dx, dy);
+  for (int i = 0; i < EdgeCount(); ++i) {
+    Edges(i)->Erase();
+    Edges(i)->MoveBy(dx, dy);
+  }
+  for (TNode* node : moved) node->Draw();
+  for (int i = 0; i < EdgeCount(); ++i) Edges(i)->Draw();
   RedrawAll();
 }
 
@@ -567,12 +588,6 @@ void TObj::Redraw() {
 
 void TObj::Snap(int& value) const {
   if (graph_ != nullptr) graph_->SnapToGrid(value);
-}
-
-void MoveObjectBy(TObj& object, int dx, int dy) {
-  object.Erase();
-  object.MoveBy(dx, dy);
-  object.Draw();
 }
 
 void TObj::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

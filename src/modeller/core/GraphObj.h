@@ -151,6 +151,8 @@ class TGraph : public TStorable {
   TObj* ObjectAt(int x, int y) const;  // nodes first, each list in order
   void SnapToGrid(int& value) const;   // to the centre line of its grid cell
   TRect GetSelectionBounds() const;
+  // The largest right and bottom of the bounds of every node and edge, from (0, 0).
+  TPoint FarCorner() const;
 
   void MoveSelection(int dx, int dy);
   void DeleteSelection();
@@ -245,8 +247,6 @@ class TObj : public TStorable {
   bool selected_ = false;
   std::unique_ptr<TManipulator> manipulator_;
 };
-
-void MoveObjectBy(TObj& object, int dx, int dy);
 
 class TNode : public TObj {
  public:

@@ -526,9 +526,15 @@ void TInheritance::Draw() {
   TRectangularNode::Draw();
 }
 
+// The outline only. A junction may lie on a box drawn before it, whose lines a filled triangle
+// would blank at every redraw; on the white diagram a fill shows nothing else.
 void TInheritance::Paint() {
-  if (platform::TCanvas* canvas = Canvas())
-    canvas->Polygon({{Left, Bottom}, {(Left + Right) / 2, Top}, {Right, Bottom}, {Left, Bottom}});
+  platform::TCanvas* canvas = Canvas();
+  if (canvas == nullptr) return;
+  platform::TBrushStyle fill = canvas->Brush.Style;
+  canvas->Brush.Style = platform::bsClear;
+  canvas->Polygon({{Left, Bottom}, {(Left + Right) / 2, Top}, {Right, Bottom}, {Left, Bottom}});
+  canvas->Brush.Style = fill;
 }
 
 void TInheritance::ClipToBorder(const TEdge& edge, TPoint& p, TPoint& q) const {

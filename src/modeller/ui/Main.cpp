@@ -47,6 +47,8 @@ namespace {
 constexpr int kPaletteGroup = 1;
 constexpr const char* kModelFilter = "Zelvory File. (*.zel)|*.zel";
 constexpr const char* kPatternFilter = "Design Pattern. (*.pat)|*.pat";
+// Room beyond the farthest box for its shadow and the marks at the ends of its links.
+constexpr int kDrawingMargin = 20;
 
 // Saving and loading report their errors in a message box and end the command.
 template <class Action>
@@ -157,9 +159,29 @@ void TMainForm::MakeHandlers() {
   }
 }
 
+// A drag may leave boxes beyond the drawing area, which then grows to hold them.
 void TMainForm::BindGraph() {
   TheGraph->SetPaintBox(PaintBox);
   TheGraph->SetHandlerGroup(HandlerGroup.get());
+  auto graphMouseUp = PaintBox->OnMouseUp;
+  PaintBox->OnMouseUp = [this, graphMouseUp](TMouseButton button, TShiftState shift, int x, int y) {
+    graphMouseUp(button, shift, x, y);
+    FitDrawingArea();
+  };
+}
+
+// The area is the size the options give, larger while the model reaches beyond it; the options
+// keep their values. A change of size draws the diagram anew.
+bool TMainForm::FitDrawingArea() {
+  TPoint corner = TheGraph->FarCorner();
+  auto fit = [](int wanted, int reached) {
+    long long needed = std::min<long long>(static_cast<long long>(reached) + kDrawingMargin, kMaxDiagramSize);
+    return std::max(wanted, static_cast<int>(needed));
+  };
+  QSize size(fit(DiagramWidth, corner.X), fit(DiagramHeight, corner.Y));
+  if (PaintBox->size() == size) return false;
+  PaintBox->setFixedSize(size);
+  return PaintBox->isVisible();
 }
 
 // ---- Menus, tool bars, status bar -------------------------------------------------------------
@@ -189,7 +211,7 @@ void TMainForm::BuildEditMenu() {
   TMenuItem* edit = MainMenu->Add("&Edit");
   EditCut = edit->Add("Cu&t", [] { TheGraph->CutSelection(); });
   EditCopy = edit->Add("&Copy", [] { TheGraph->CopySelection(); });
-  EditPaste = edit->Add("&Paste", [] { TheGraph->PasteClipboard(); });
+  EditPaste = edit->Add("&Paste", [this] { EditPasteClick(); });
   EditDelete = edit->Add("&Delete", [] { TheGraph->DeleteSelection(); });
   edit->AddSeparator();
   EditSelectAll = edit->Add("&Select All", [] { TheGraph->SelectAll(); });
@@ -248,7 +270,7 @@ void TMainForm::BuildPopupMenu() {
   DiagramPopupMenu->AddSeparator();
   DiagramPopupMenu->Add("Cut", [] { TheGraph->CutSelection(); });
   DiagramPopupMenu->Add("Copy", [] { TheGraph->CopySelection(); });
-  DiagramPopupMenu->Add("Paste", [] { TheGraph->PasteClipboard(); });
+  DiagramPopupMenu->Add("Paste", [this] { EditPasteClick(); });
   DiagramPopupMenu->Add("Delete", [] { TheGraph->DeleteSelection(); });
   DiagramPopupMenu->AddSeparator();
   DiagramPopupMenu->Add("Refresh", [] { TheGraph->Refresh(); });
@@ -286,7 +308,7 @@ void TMainForm::BuildToolBars() {
                        {&SaveButton, "SaveButton", "Save File", "save", [this] { FileSaveClick(); }},
                        {&PrintButton, "PrintButton", "Print...", "print", [this] { FilePrintClick(); }}});
   band("EditToolBar", {{&CutButton, "CutButton", "Cut", "cut", [] { TheGraph->CutSelection(); }},
-                       {&PasteButton, "PasteButton", "Paste", "paste", [] { TheGraph->PasteClipboard(); }},
+                       {&PasteButton, "PasteButton", "Paste", "paste", [this] { EditPasteClick(); }},
                        {&DeleteButton, "DeleteButton", "Delete", "delete", [] { TheGraph->DeleteSelection(); }},
                        {&CopyButton, "CopyButton", "Copy", "copy", [] { TheGraph->CopySelection(); }}});
   band("ToolsToolBar",
@@ -424,7 +446,7 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
   if (ctrl && key == Qt::Key_C) {
     TheGraph->CopySelection();
   } else if (ctrl && key == Qt::Key_V) {
-    TheGraph->PasteClipboard();
+    EditPasteClick();
   } else if (ctrl && key == Qt::Key_X) {
     TheGraph->CutSelection();
   } else if (!ctrl && key == Qt::Key_Delete) {
@@ -471,8 +493,7 @@ void TMainForm::SaveSettings() {
 
 void TMainForm::ApplyOptions() {
   PaintBox->Canvas()->Font = DiagramFont;
-  PaintBox->setFixedSize(DiagramWidth, DiagramHeight);
-  TheGraph->Refresh();
+  if (!FitDrawingArea()) TheGraph->Refresh();
   ApplyOptionsToToolWindows();
 }
 
@@ -489,6 +510,7 @@ void TMainForm::FileNewClick() {
     SaveOrSaveAs();
   } else if (answer == mrNo) {
     NewModel();
+    FitDrawingArea();
     UpdateStatusBar();
   }
 }
@@ -536,7 +558,7 @@ bool TMainForm::SaveModel(const std::string& fileName) {
 void TMainForm::LoadModel(const std::string& fileName) {
   modeller::LoadModel(fileName);
   BindGraph();
-  TheGraph->Refresh();
+  if (!FitDrawingArea()) TheGraph->Refresh();
 }
 
 void TMainForm::UpdateStatusBar() {
@@ -571,6 +593,12 @@ void TMainForm::PatternsSaveAsDesignPatternClick() {
 void TMainForm::PatternsInsertDesignPatternClick() {
   if (!OpenPatternDialog->Execute()) return;
   TheGraph->InsertDesignPattern(OpenPatternDialog->FileName);
+  FitDrawingArea();
+}
+
+void TMainForm::EditPasteClick() {
+  TheGraph->PasteClipboard();
+  FitDrawingArea();
 }
 
 // ---- Other windows ----------------------------------------------------------------------------
@@ -633,15 +661,9 @@ void TMainForm::FilePrintSetupClick() { ExecutePrinterSetupDialog(); }
 // The diagram is drawn on a picture of its own size, which is printed on one page, top-left,
 // scaled to the page with its proportions kept. An empty diagram prints an empty page.
 void TMainForm::PrintDiagram() {
-  int width = 0;
-  int height = 0;
-  auto extend = [&](const TObj& object) {
-    TRect bounds = object.GetBounds();
-    width = std::max(width, bounds.Right);
-    height = std::max(height, bounds.Bottom);
-  };
-  for (int i = 0; i < TheGraph->NodeCount(); ++i) extend(*TheGraph->Nodes(i));
-  for (int i = 0; i < TheGraph->EdgeCount(); ++i) extend(*TheGraph->Edges(i));
+  TPoint corner = TheGraph->FarCorner();
+  int width = corner.X;
+  int height = corner.Y;
 
   // The border lines lie on the coordinates, so the picture takes the largest one too.
   TCanvas picture(width + 1, height + 1);
@@ -650,7 +672,7 @@ void TMainForm::PrintDiagram() {
   TheGraph->DeselectAll();
   TheGraph->SetCanvas(&picture);
   TheGraph->RedrawAll();
-  TheGraph->SetPaintBox(PaintBox);
+  BindGraph();
   TheGraph->Refresh();
 
   QPrinter& printer = Printer();

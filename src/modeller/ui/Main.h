@@ -67,6 +67,7 @@ class TMainForm : public platform::TForm {
 
   // Commands.
   void FileNewClick();
+  void EditPasteClick();
   void FileOpenClick();
   void FileSaveClick();
   void FileSaveAsClick();
@@ -93,6 +94,9 @@ class TMainForm : public platform::TForm {
   void LoadSettings();
   void SaveSettings();
   void ApplyOptions();
+  // Makes the drawing area hold every box; true when it was resized while shown, which draws it
+  // anew.
+  bool FitDrawingArea();
   // Reads the model file and shows its diagram; a failed read raises and changes nothing.
   void LoadModel(const std::string& fileName);
   // Write the model to ModelFileName or to a new name; false, after a message, when the file could

@@ -1,5 +1,5 @@
 // Type boxes, comments, labels and junctions on the offscreen canvas with the fixed test font
-// (DejaVu Sans Mono at 10 points: lines 15 pixels high, "int count = 0" 102 pixels wide): their
+// (DejaVu Sans Mono at 10 points: lines 15 pixels high, "int count = 0" 104 pixels wide): their
 // sizes and where their outlines, compartments and texts land.
 #include "ModelFixture.h"
 
@@ -23,7 +23,7 @@ class BoxDrawing : public ModelTest {
 
 TEST_F(BoxDrawing, ABoxIsSizedFromItsTexts) {
   ASSERT_EQ(Canvas().TextHeight("_^"), h);
-  ASSERT_EQ(Canvas().TextWidth("int count = 0"), 102);
+  ASSERT_EQ(Canvas().TextWidth("int count = 0"), 104);
 
   auto* empty = Class("noname", 52, 52);
   EXPECT_EQ(empty->GetWidth(), 110);
@@ -32,9 +32,9 @@ TEST_F(BoxDrawing, ABoxIsSizedFromItsTexts) {
   auto* counter = Class("Counter", 252, 52);
   Attribute(*counter, "int", "count", "0");
   Method(*counter, "", "run");
-  EXPECT_EQ(counter->GetWidth(), 102 + 10) << "the widest text sets the width";
+  EXPECT_EQ(counter->GetWidth(), 104 + 10) << "the widest text sets the width";
   EXPECT_EQ(counter->GetHeight(), (h + 6) + h + 6 + h + 6);
-  EXPECT_EQ(counter->GetBounds(), (TRect{252, 52, 362, 117})) << "the size follows the text, snapped to the grid";
+  EXPECT_EQ(counter->GetBounds(), (TRect{252, 52, 367, 117})) << "the size follows the text, snapped to the grid";
 
   std::string longName(30, 'N');
   auto* named = Interface(longName, 52, 252);
@@ -62,7 +62,7 @@ TEST_F(BoxDrawing, CompartmentsAndTextsLandWhereTheyBelong) {
   Attribute(*box, "int", "count", "0");
   Method(*box, "", "run");
   Graph().RedrawAll();
-  const int left = 52, top = 52, right = 162, bottom = 117;
+  const int left = 52, top = 52, right = 167, bottom = 117;
   ASSERT_EQ(box->GetBounds(), (TRect{left, top, right, bottom}));
 
   EXPECT_TRUE(Black(left, top + 30) && Black(right, top + 30)) << "the side lines";
@@ -71,12 +71,12 @@ TEST_F(BoxDrawing, CompartmentsAndTextsLandWhereTheyBelong) {
   int memberLine = top + h + 9 + h + 3;
   EXPECT_TRUE(Black(left + 1, nameLine) && Black(right - 1, nameLine)) << "the line under the name";
   EXPECT_TRUE(Black(left + 1, memberLine) && Black(right - 1, memberLine)) << "the line under the attributes";
-  EXPECT_EQ(InkIn({left + 1, nameLine + 1, right, memberLine}), InkIn({left + 5, nameLine + 3, left + 5 + 102, memberLine - 3}))
+  EXPECT_EQ(InkIn({left + 1, nameLine + 1, right, memberLine}), InkIn({left + 5, nameLine + 3, left + 5 + 104, memberLine - 3}))
       << "the attribute text stays inside its line";
-  EXPECT_GT(InkIn({left + 5, nameLine + 3, left + 5 + 102, memberLine - 3}), 40);
+  EXPECT_GT(InkIn({left + 5, nameLine + 3, left + 5 + 104, memberLine - 3}), 40);
 
   int nameWidth = Canvas().TextWidth("Counter");
-  int nameLeft = left + (112 - nameWidth) / 2;
+  int nameLeft = left + (114 - nameWidth) / 2;
   EXPECT_GT(InkIn({nameLeft, top + 3, nameLeft + nameWidth, top + 3 + h}), 30) << "the name, centred";
   EXPECT_EQ(InkIn({left + 1, top + 1, nameLeft, nameLine}), 0);
   EXPECT_EQ(InkIn({nameLeft + nameWidth, top + 1, right, nameLine}), 0);

@@ -124,6 +124,18 @@ TEST_F(RelationDrawing, InheritanceLinksMeetTheJunctionAtItsApexAndBase) {
   EXPECT_EQ(First(*offCentre), (TPoint{x, junction->Bottom})) << "a vertical link meets the base at its own x";
 }
 
+TEST_F(RelationDrawing, AJunctionLyingOnItsSupertypeLeavesTheBoxsLinesWhole) {
+  TInheritance* junction = Inherit(*Class("Beside", 402, 52), *whole_);
+  ASSERT_TRUE(whole_->HitTest(junction->Left, junction->Top) && whole_->HitTest(junction->Right, junction->Bottom));
+  Graph().Refresh();
+  int nameLine = whole_->Top + h + 6;
+  int memberLine = nameLine + 6;
+  ASSERT_TRUE(junction->Top < nameLine && memberLine < junction->Bottom) << "both lines cross the triangle";
+  for (int y : {whole_->Top, nameLine, memberLine, whole_->Bottom})
+    for (int x = whole_->Left; x <= whole_->Right; ++x) EXPECT_TRUE(Black(x, y)) << x << ", " << y;
+  EXPECT_TRUE(Black((junction->Left + junction->Right) / 2, junction->Top)) << "the apex";
+}
+
 TEST_F(RelationDrawing, LinkEndsFollowABoxThatGrowsWithItsText) {
   auto* link = Link<TAssociation>(*part_, *whole_);
   int bottom = whole_->Bottom;

@@ -165,6 +165,43 @@ TEST_F(MainWindow, TheDrawingAreaTakesAnySizeTheOptionsGiveAndKeepsOnlyWhatIsInS
   EXPECT_EQ(Main().PaintBox->Canvas()->Pixels(29702, 19702), platform::clBlack) << "the far class shows";
 }
 
+TEST_F(MainWindow, TheDrawingAreaGrowsToHoldEveryBoxWhileTheOptionsKeepTheirSize) {
+  auto holdsFarCorner = [&] {
+    TPoint corner = Graph().FarCorner();
+    return Main().PaintBox->width() > corner.X + 1 && Main().PaintBox->height() > corner.Y + 1;
+  };
+  TJavaClass* far = ClassAt(1202, 2602, "Far");
+  SaveAs(temp_.File("far.zel"));
+  Main().FileNewClick();
+  EXPECT_EQ(Main().PaintBox->size(), QSize(1500, 2000));
+
+  Modal().Queue(ModalAnswer{mrOk, temp_.File("far.zel"), 0, {}});
+  Main().FileOpenClick();
+  far = NodeAs<TJavaClass>(0);
+  EXPECT_TRUE(holdsFarCorner()) << "opened";
+  EXPECT_EQ(Main().PaintBox->width(), 1500) << "only as far as it must";
+  EXPECT_EQ(DiagramHeight, 2000) << "the options keep their size";
+  ScrollTo(Main().PaintBox->width(), Main().PaintBox->height());
+  EXPECT_EQ(Main().PaintBox->Canvas()->Pixels(far->Left, far->Bottom), platform::clBlack) << "the class shows";
+
+  SetDiagramSize(400, 300);
+  EXPECT_TRUE(holdsFarCorner()) << "options applied";
+  Main().EditSelectAll->Click();
+  Main().EditCopy->Click();
+  Main().FileNewClick();
+  EXPECT_EQ(Main().PaintBox->size(), QSize(400, 300)) << "a new model";
+  Main().EditPaste->Click();
+  EXPECT_TRUE(holdsFarCorner()) << "pasted";
+
+  Modal().Queue(mrNo);
+  Main().FileNewClick();
+  DrawClass(102, 42);
+  Drag(112, 47, 512, 47);
+  EXPECT_EQ(Graph().Nodes(0)->GetBounds().Left, 502);
+  EXPECT_TRUE(holdsFarCorner()) << "a box dragged beyond the area";
+  EXPECT_EQ(DiagramWidth, 400);
+}
+
 TEST_F(MainWindow, TheDiagramShowsTheSamePixelsBeforeAndAfterScrollingAsOnAPictureOfItsOwn) {
   SetDiagramSize(2400, 1800);
   TJavaClass* first = ClassAt(52, 52, "First");

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 
 #include "GifSamples.h"
 #include "gif/GifUnit.h"
 
 using namespace gif;
+using gifsamples::GreedyLzw;
 using gifsamples::LzwStream;
 using gifsamples::OneImageGif;
 using gifsamples::SampleFile;
@@ -38,27 +38,6 @@ std::vector<uint8_t> Alternating(size_t count) {
   std::vector<uint8_t> pixels(count);
   for (size_t i = 0; i < count; ++i) pixels[i] = static_cast<uint8_t>(i % 2);
   return pixels;
-}
-
-// Each code the longest string the table knows, as real encoders send them.
-std::string GreedyLzw(const std::vector<uint8_t>& pixels) {
-  LzwStream lzw(2);
-  lzw.Clear();
-  std::map<std::pair<int, uint8_t>, int> table;  // a string's code and one more pixel: its code
-  int current = pixels[0];
-  for (size_t i = 1; i < pixels.size(); ++i) {
-    auto known = table.find({current, pixels[i]});
-    if (known != table.end()) {
-      current = known->second;
-      continue;
-    }
-    lzw.Code(current);
-    table[{current, pixels[i]}] = lzw.NextCode();
-    current = pixels[i];
-  }
-  lzw.Code(current);
-  lzw.End();
-  return lzw.Bytes();
 }
 
 template <typename E>

@@ -78,15 +78,10 @@ void RaiseNotEnoughMemory(uint64_t size) {
       std::to_string(size) + " bytes");
 }
 
-// The fuzz build lowers the ceiling so that its many huge declared images stay cheap.
-#ifndef GIF_IMAGE_MEMORY_CEILING
-#define GIF_IMAGE_MEMORY_CEILING (uint64_t{1} << 30)
-#endif
-
 // Asked once: every call of sysconf for the physical pages is a system call.
 uint64_t MaxImageMemory() {
   static const uint64_t limit = [] {
-    constexpr uint64_t ceiling = GIF_IMAGE_MEMORY_CEILING;
+    constexpr uint64_t ceiling = uint64_t{1} << 30;
     long pages = sysconf(_SC_PHYS_PAGES);
     long pageSize = sysconf(_SC_PAGE_SIZE);
     if (pages <= 0 || pageSize <= 0) return ceiling;

@@ -191,7 +191,6 @@ TGifSubImage::TGifSubImage(int colorCount, TGifFile* owner) : owner_(owner) {
     throw EGifException("Number of colors (" + std::to_string(colorCount) + ") wrong; must be a power of 2");
   BitsPerPixel = static_cast<uint8_t>(bits);
   LzwMinimumCodeSize = static_cast<uint8_t>(bits == 1 ? 2 : bits);
-  MakeColorTable(LocalColorTable, colorCount);
 }
 
 void TGifSubImage::Read(TGifReader& reader) {
@@ -200,8 +199,11 @@ void TGifSubImage::Read(TGifReader& reader) {
   LocalTableFlag = (packed & 0x80) != 0;
   Interlaced = (packed & 0x40) != 0;
   BitsPerPixel = static_cast<uint8_t>((packed & 7) + 1);
-  LocalColorTable.Count = static_cast<uint16_t>(1 << BitsPerPixel);
-  if (LocalTableFlag) reader.ReadInto(&LocalColorTable.Entries[0][0], LocalColorTable.Count * 3u);
+  if (LocalTableFlag) {
+    LocalColorTable = std::make_unique<TColorTable>();
+    LocalColorTable->Count = static_cast<uint16_t>(1 << BitsPerPixel);
+    reader.ReadInto(&LocalColorTable->Entries[0][0], LocalColorTable->Count * 3u);
+  }
   CheckSize();
 
   LzwMinimumCodeSize = reader.ReadByte();
@@ -224,7 +226,7 @@ int TGifSubImage::Delay() const {
 }
 
 const TColorTable& TGifSubImage::Palette() const {
-  return LocalTableFlag ? LocalColorTable : owner_->GlobalColorTable;
+  return LocalTableFlag ? *LocalColorTable : owner_->GlobalColorTable;
 }
 
 std::string TGifSubImage::GetBitmap() const { return MakeBitmapFile(DecodeLzw(), Palette()); }

@@ -136,7 +136,9 @@ class TGifSubImage {
   bool LocalTableFlag = false;
   std::vector<TExtension> Extensions;
   uint8_t BitsPerPixel = 1;
-  TColorTable LocalColorTable;
+  // Only an image with a local table has one: a file of many small images costs a few times its
+  // size, not a table for each image.
+  std::unique_ptr<TColorTable> LocalColorTable;
   TByteBuffer Data;
 
  private:

@@ -46,7 +46,7 @@ bool ShowsFrameNumber(const QImage& picture, int number) {
 // `count` frames of size x size whose data is a few codes: each black but for its frame number
 // in its top row, which the data fills whole (a row left partly filled is not shown); `delay` is
 // each frame's delay, -1 for none.
-std::string Animation(int count, int size, int delay) {
+SampleFile AnimationFile(int count, int size, int delay) {
   SampleFile sample;
   sample.width = sample.height = size;
   for (int i = 0; i < count; ++i) {
@@ -58,6 +58,18 @@ std::string Animation(int count, int size, int delay) {
     image.delay = delay;
     sample.images.push_back(image);
   }
+  return sample;
+}
+
+std::string Animation(int count, int size, int delay) { return gifsamples::WriteGif(AnimationFile(count, size, delay)); }
+
+// The animation, its last frame's data an end code right after the clear code.
+std::string AnimationEndingInABadCode(int count, int size) {
+  SampleFile sample = AnimationFile(count, size, 1);
+  LzwStream bad(2);
+  bad.Clear();
+  bad.End();
+  sample.images.back().lzw = bad.Bytes();
   return gifsamples::WriteGif(sample);
 }
 
@@ -121,6 +133,8 @@ TEST_F(HostileGifTest, AnyFileCostsBoundedMemoryAndOneMessageInEveryWindowThatSh
       {"a thousand frames of 1000 x 1000 in 50 KB", Animation(1000, 1000, 1), {}, 100, {1000, 1000}},
       {"an image of 16000 x 16000", gifsamples::OneImageGif(16000, 16000, OnePixel()), {"PATH : " + kTooLarge}, 20,
        {0, 0}},
+      {"a thousand frames of 1000 x 1000, the last one bad", AnimationEndingInABadCode(1000, 1000),
+       {"PATH : Bad code"}, 20, {0, 0}},
       {"three thousand frames without delays", Animation(3000, 2, -1),
        {"Multiple subimages; no animation time interval found"}, 20, {2, 2}},
   };

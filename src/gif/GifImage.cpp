@@ -32,11 +32,15 @@ QImage FramePicture(const TRgbFrame& frame) {
                 frame.Width * static_cast<int>(sizeof(uint32_t)), QImage::Format_RGB32);
 }
 
-// A picture of its own to draw later frames on; a frame too large to copy raises the memory error.
-QImage FirstPicture(const TRgbFrame& frame) {
-  QImage picture = FramePicture(frame).copy();
-  if (picture.isNull() && !frame.Pixels.empty()) RaiseNotEnoughMemory(frame.Pixels.size() * sizeof(uint32_t));
-  return picture;
+// The frame as a picture that keeps the frame alive and shares its pixels until something is
+// drawn on it, which copies them: a still image costs its frame once, not twice.
+QImage SharedPicture(std::shared_ptr<const TRgbFrame> frame) {
+  if (frame->Pixels.empty()) return QImage();
+  auto* owner = new std::shared_ptr<const TRgbFrame>(std::move(frame));
+  const TRgbFrame& pixels = **owner;
+  return QImage(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width, pixels.Height,
+                pixels.Width * static_cast<int>(sizeof(uint32_t)), QImage::Format_RGB32,
+                [](void* info) { delete static_cast<std::shared_ptr<const TRgbFrame>*>(info); }, owner);
 }
 
 struct WaitCursor {
@@ -69,7 +73,7 @@ void TGifImage::LoadFromFile(const std::string& fileName) {
 
   // The new file replaces the old one only once its first picture is made.
   auto frames = std::make_unique<TFrameCache>(std::move(file));
-  QImage first = FirstPicture(*frames->Frame(1));
+  QImage first = SharedPicture(frames->Frame(1));
   frames_ = std::move(frames);
   currentFrame_ = 1;
   timer_->SetEnabled(false);
@@ -93,7 +97,7 @@ void TGifImage::NextFrame() {
   TGifFile& file = frames_->File();
   currentFrame_ = currentFrame_ % file.ImageCount() + 1;
   if (currentFrame_ == 1) {
-    SetPicture(FirstPicture(*frames_->Frame(1)));
+    SetPicture(SharedPicture(frames_->Frame(1)));
     return;
   }
   if (Picture().isNull()) return;  // image 1 has no pixels to draw on

@@ -36,7 +36,7 @@ uint64_t MaxImageMemory();
 // The most pixels one image may have, MaxImageSide squared: what its 32-bit picture may cost.
 // A larger image is refused by its size when the file is read.
 #ifndef GIF_MAX_IMAGE_SIDE
-#define GIF_MAX_IMAGE_SIDE 8192
+#define GIF_MAX_IMAGE_SIDE 4096
 #endif
 constexpr uint64_t MaxImageSide = GIF_MAX_IMAGE_SIDE;
 constexpr uint64_t MaxImagePixels = MaxImageSide * MaxImageSide;

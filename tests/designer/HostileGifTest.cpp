@@ -86,11 +86,12 @@ struct THostileCase {
   std::string bytes;
   std::vector<std::string> messages;  // shown while the picture loads ("PATH" stands for its path)
   long maxGrowthMiB;                  // the most the load and a play of every frame may add to the peak
+  long maxPeakMiB;                    // the most the program may hold at its peak
   QSize picture;                      // the picture shown afterwards
 };
 
 const std::string kTooLarge =
-    "The image is 16000 x 16000 pixels: larger than the 8192 x 8192 pixels (67108864 in all) an image may have";
+    "The image is 16000 x 16000 pixels: larger than the 4096 x 4096 pixels (16777216 in all) an image may have";
 
 class HostileGifTest : public InspectorTest {
  protected:
@@ -130,13 +131,14 @@ class HostileGifTest : public InspectorTest {
 
 TEST_F(HostileGifTest, AnyFileCostsBoundedMemoryAndOneMessageInEveryWindowThatShowsIt) {
   const THostileCase cases[] = {
-      {"a thousand frames of 1000 x 1000 in 50 KB", Animation(1000, 1000, 1), {}, 100, {1000, 1000}},
+      {"a thousand frames of 1000 x 1000 in 50 KB", Animation(1000, 1000, 1), {}, 100, 200, {1000, 1000}},
       {"an image of 16000 x 16000", gifsamples::OneImageGif(16000, 16000, OnePixel()), {"PATH : " + kTooLarge}, 20,
-       {0, 0}},
+       200, {0, 0}},
+      {"the largest image, 4096 x 4096", gifsamples::OneImageGif(4096, 4096, OnePixel()), {}, 160, 300, {4096, 4096}},
       {"a thousand frames of 1000 x 1000, the last one bad", AnimationEndingInABadCode(1000, 1000),
-       {"PATH : Bad code"}, 20, {0, 0}},
+       {"PATH : Bad code"}, 20, 200, {0, 0}},
       {"three thousand frames without delays", Animation(3000, 2, -1),
-       {"Multiple subimages; no animation time interval found"}, 20, {2, 2}},
+       {"Multiple subimages; no animation time interval found"}, 20, 200, {2, 2}},
   };
   using TOpen = std::function<TImage*(const std::string&, size_t)>;
   const std::pair<const char*, TOpen> windows[] = {
@@ -173,6 +175,6 @@ TEST_F(HostileGifTest, AnyFileCostsBoundedMemoryAndOneMessageInEveryWindowThatSh
       }
       const long peak = PeakMemoryMiB();
       EXPECT_LE(peak - before, hostile.maxGrowthMiB + kHeldBackMiB) << "peak " << peak << " MiB";
-      if (kHeldBackMiB == 0) EXPECT_LT(peak, 200);
+      if (kHeldBackMiB == 0) EXPECT_LT(peak, hostile.maxPeakMiB);
     }
 }

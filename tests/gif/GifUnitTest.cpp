@@ -320,10 +320,10 @@ TEST(ImageMemory, ArraysCheckBoundsAndHugeImagesAreRefused) {
   // An image is refused by its size, named with the limit, before any of its memory is taken; an
   // image at the limit costs nothing until it is decoded.
   EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(16000, 16000, LzwOfRoots({1}))),
-            "The image is 16000 x 16000 pixels: larger than the 8192 x 8192 pixels (67108864 in all) an image may have");
+            "The image is 16000 x 16000 pixels: larger than the 4096 x 4096 pixels (16777216 in all) an image may have");
   EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(65535, 1025, LzwOfRoots({1}))),
-            "The image is 65535 x 1025 pixels: larger than the 8192 x 8192 pixels (67108864 in all) an image may have");
-  EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(8192, 8192, LzwOfRoots({1}))), "no error");
+            "The image is 65535 x 1025 pixels: larger than the 4096 x 4096 pixels (16777216 in all) an image may have");
+  EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(4096, 4096, LzwOfRoots({1}))), "no error");
 }
 
 TEST(Bitmap, HeaderPaletteAndBottomUpPaddedRows) {

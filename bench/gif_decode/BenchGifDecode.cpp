@@ -80,6 +80,7 @@ void DecodeOurs(const std::string& fileName) {
   gif::TGifFile file;
   file.LoadFromFile(fileName);
   if (file.ImageCount() == 0) throw std::runtime_error("no image in " + fileName);
+  for (int index = 1; index <= file.ImageCount(); ++index) file.GetSubImage(index).DecodeLzw();
 }
 
 void DecodeGiflib(const std::string& fileName) {

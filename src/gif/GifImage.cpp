@@ -26,6 +26,23 @@ TRowProgress ThrottledPump() {
   };
 }
 
+// The frame's pixels seen as a picture, without a copy: valid while the frame lives.
+QImage FramePicture(const TRgbFrame& frame) {
+  return QImage(reinterpret_cast<const uchar*>(frame.Pixels.data()), frame.Width, frame.Height,
+                frame.Width * static_cast<int>(sizeof(uint32_t)), QImage::Format_RGB32);
+}
+
+// The frame as a picture that keeps the frame alive and shares its pixels until something is
+// drawn on it, which copies them: a still image costs its frame once, not twice.
+QImage SharedPicture(std::shared_ptr<const TRgbFrame> frame) {
+  if (frame->Pixels.empty()) return QImage();
+  auto* owner = new std::shared_ptr<const TRgbFrame>(std::move(frame));
+  const TRgbFrame& pixels = **owner;
+  return QImage(reinterpret_cast<const uchar*>(pixels.Pixels.data()), pixels.Width, pixels.Height,
+                pixels.Width * static_cast<int>(sizeof(uint32_t)), QImage::Format_RGB32,
+                [](void* info) { delete static_cast<std::shared_ptr<const TRgbFrame>*>(info); }, owner);
+}
+
 struct WaitCursor {
   WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
   ~WaitCursor() { QApplication::restoreOverrideCursor(); }
@@ -54,17 +71,20 @@ void TGifImage::LoadFromFile(const std::string& fileName) {
   file->OnRow = nullptr;
   if (file->ImageCount() == 0) throw EGifException("No image in GIF file " + fileName);
 
-  file_ = std::move(file);
-  frames_.assign(file_->ImageCount(), QImage());
+  // The new file replaces the old one only once its first picture is made.
+  auto frames = std::make_unique<TFrameCache>(std::move(file));
+  QImage first = SharedPicture(frames->Frame(1));
+  frames_ = std::move(frames);
   currentFrame_ = 1;
   timer_->SetEnabled(false);
   // A single image has nothing to step to, so its timer never ticks even when switched on.
+  const bool animated = frames_->File().ImageCount() != 1;
   int interval = 0;
-  if (file_->ImageCount() != 1)
-    interval = file_->AnimationDelay([](const std::string& warning) { platform::ShowMessage(warning); }) * 10;
+  if (animated)
+    interval = frames_->File().AnimationDelay([](const std::string& warning) { platform::ShowMessage(warning); }) * 10;
   timer_->SetInterval(interval);
-  if (file_->ImageCount() != 1 && StartImmediately) timer_->SetEnabled(true);
-  SetPicture(FrameImage(1));
+  if (animated && StartImmediately) timer_->SetEnabled(true);
+  SetPicture(first);
   loading_ = false;
 }
 
@@ -73,35 +93,31 @@ void TGifImage::SetAnimate(bool animate) {
 }
 
 void TGifImage::NextFrame() {
-  if (!file_) return;
-  currentFrame_ = currentFrame_ % file_->ImageCount() + 1;
+  if (!frames_) return;
+  TGifFile& file = frames_->File();
+  currentFrame_ = currentFrame_ % file.ImageCount() + 1;
   if (currentFrame_ == 1) {
-    SetPicture(FrameImage(1));
+    SetPicture(SharedPicture(frames_->Frame(1)));
     return;
   }
   if (Picture().isNull()) return;  // image 1 has no pixels to draw on
-  const TGifSubImage& image = file_->GetSubImage(currentFrame_);
+  const TGifSubImage& image = file.GetSubImage(currentFrame_);
+  const std::shared_ptr<const TRgbFrame> frame = frames_->Frame(currentFrame_);
   QPainter painter(&Picture());
-  painter.drawImage(image.Left(), image.Top(), FrameImage(currentFrame_));
+  painter.drawImage(image.Left(), image.Top(), FramePicture(*frame));
   painter.end();
   PictureChanged();
 }
 
+// A frame that cannot be had stops the animation, so that its error is shown once, not at every tick.
 void TGifImage::TimerTimer() {
-  if (!loading_) NextFrame();
-}
-
-const QImage& TGifImage::FrameImage(int index) {
-  QImage& frame = frames_[index - 1];
-  if (frame.isNull()) {
-    TGifSubImage& image = file_->GetSubImage(index);
-    const std::string& bitmap = image.GetBitmap();
-    QImage loaded = QImage::fromData(reinterpret_cast<const uchar*>(bitmap.data()),
-                                     static_cast<int>(bitmap.size()), "BMP");
-    if (loaded.isNull() && image.Width() > 0 && image.Height() > 0) RaiseNotEnoughMemory(bitmap.size());
-    frame = loaded.convertToFormat(QImage::Format_RGB32);
+  if (loading_) return;
+  try {
+    NextFrame();
+  } catch (...) {
+    SetAnimate(false);
+    throw;
   }
-  return frame;
 }
 
 }  // namespace gif

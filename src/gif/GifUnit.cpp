@@ -78,15 +78,10 @@ void RaiseNotEnoughMemory(uint64_t size) {
       std::to_string(size) + " bytes");
 }
 
-// The fuzz build lowers the ceiling so that its many huge declared images stay cheap.
-#ifndef GIF_IMAGE_MEMORY_CEILING
-#define GIF_IMAGE_MEMORY_CEILING (uint64_t{1} << 30)
-#endif
-
 // Asked once: every call of sysconf for the physical pages is a system call.
 uint64_t MaxImageMemory() {
   static const uint64_t limit = [] {
-    constexpr uint64_t ceiling = GIF_IMAGE_MEMORY_CEILING;
+    constexpr uint64_t ceiling = uint64_t{1} << 30;
     long pages = sysconf(_SC_PHYS_PAGES);
     long pageSize = sysconf(_SC_PAGE_SIZE);
     if (pages <= 0 || pageSize <= 0) return ceiling;
@@ -196,8 +191,6 @@ TGifSubImage::TGifSubImage(int colorCount, TGifFile* owner) : owner_(owner) {
     throw EGifException("Number of colors (" + std::to_string(colorCount) + ") wrong; must be a power of 2");
   BitsPerPixel = static_cast<uint8_t>(bits);
   LzwMinimumCodeSize = static_cast<uint8_t>(bits == 1 ? 2 : bits);
-  MakeColorTable(LocalColorTable, colorCount);
-  pixels_ = std::make_unique<TByteArray2D>(0, 0);
 }
 
 void TGifSubImage::Read(TGifReader& reader) {
@@ -206,16 +199,24 @@ void TGifSubImage::Read(TGifReader& reader) {
   LocalTableFlag = (packed & 0x80) != 0;
   Interlaced = (packed & 0x40) != 0;
   BitsPerPixel = static_cast<uint8_t>((packed & 7) + 1);
-  LocalColorTable.Count = static_cast<uint16_t>(1 << BitsPerPixel);
-  if (LocalTableFlag) reader.ReadInto(&LocalColorTable.Entries[0][0], LocalColorTable.Count * 3u);
-
-  uint64_t pixelBytes = uint64_t(Width()) * uint64_t(Height());
-  owner_->ReserveImageMemory(pixelBytes);
-  pixels_ = std::make_unique<TByteArray2D>(Width(), Height());
+  if (LocalTableFlag) {
+    LocalColorTable = std::make_unique<TColorTable>();
+    LocalColorTable->Count = static_cast<uint16_t>(1 << BitsPerPixel);
+    reader.ReadInto(&LocalColorTable->Entries[0][0], LocalColorTable->Count * 3u);
+  }
+  CheckSize();
 
   LzwMinimumCodeSize = reader.ReadByte();
   reader.ReadSubBlocksInto(Data);
-  DecodeLzw();
+  CheckLzw();
+}
+
+void TGifSubImage::CheckSize() const {
+  if (uint64_t(Width()) * uint64_t(Height()) <= MaxImagePixels) return;
+  const std::string side = std::to_string(MaxImageSide);
+  throw EGifException("The image is " + std::to_string(Width()) + " x " + std::to_string(Height()) +
+                      " pixels: larger than the " + side + " x " + side + " pixels (" +
+                      std::to_string(MaxImagePixels) + " in all) an image may have");
 }
 
 int TGifSubImage::Delay() const {
@@ -225,16 +226,10 @@ int TGifSubImage::Delay() const {
 }
 
 const TColorTable& TGifSubImage::Palette() const {
-  return LocalTableFlag ? LocalColorTable : owner_->GlobalColorTable;
+  return LocalTableFlag ? *LocalColorTable : owner_->GlobalColorTable;
 }
 
-const std::string& TGifSubImage::GetBitmap() {
-  if (!bitmapMade_) {
-    bitmap_ = MakeBitmapFile(*pixels_, Palette());
-    bitmapMade_ = true;
-  }
-  return bitmap_;
-}
+std::string TGifSubImage::GetBitmap() const { return MakeBitmapFile(DecodeLzw(), Palette()); }
 
 namespace {
 
@@ -402,56 +397,117 @@ class TLzwDecoder {
   std::unique_ptr<TEntry[]> table_;
 };
 
-}  // namespace
+// Runs the image's LZW codes through a decoder and hands the string of each code to `output`:
+// output.Take (decoder, code) returns false once the image has all its pixels, so that surplus data
+// is ignored; output.Stop () ends a run whose data ran out or reached the end code.
+template <typename Output>
+void RunLzw(const TByteBuffer& data, int minimumCodeSize, Output& output) {
+  TLzwDecoder decoder(data.Chunks(), minimumCodeSize);
+  int code;
+  if (!decoder.ReadCode(code)) return output.Stop();
+  while (code != decoder.End()) {
+    int string = decoder.Decode(code);
+    if (string < 0) return output.Stop();
+    if (!output.Take(decoder, string)) return;
+    if (!decoder.ReadCode(code)) return output.Stop();
+  }
+  output.Stop();
+}
 
 // Strings are written straight into the rows of the matrix while a block's bytes of the row are
 // left after them, as WriteString stores whole blocks; other strings go through a buffer and are
-// split.
-// A row left partly filled when the data runs out is cleared, so only whole rows are ever kept.
-void TGifSubImage::DecodeLzw() {
-  int s = LzwMinimumCodeSize;
-  if (s < 2 || s > 9) throw EGifException("Bad code Size");
-  Data.ResetRead();
-  const int width = Width(), height = Height();
-  if (width == 0 || height == 0) return;
+// split. A row left partly filled when the data stops is cleared, so only whole rows are kept.
+class TRowWriter {
+ public:
+  TRowWriter(TByteArray2D& pixels, bool interlaced, const TRowProgress& onRow)
+      : pixels_(pixels), width_(static_cast<int>(pixels.RowLength())), height_(static_cast<int>(pixels.RowCount())),
+        interlaced_(interlaced), onRow_(onRow), rowBytes_(pixels.RowData(1)) {}
 
-  TLzwDecoder decoder(Data.Chunks(), s);
-  uint8_t spill[LzwTableSize + BlockBytes];
-  int row = 0, pass = 1, column = 0;
-  uint8_t* rowBytes = pixels_->RowData(1);
-  // Moves on to the next row; false when every row is filled, so that surplus data is ignored.
-  auto nextRow = [&] {
-    if (owner_->OnRow) owner_->OnRow();
-    row = Interlaced ? NextInterlaceRow(row, height, pass) : row + 1;
-    if (row < 0 || row >= height) return false;
-    rowBytes = pixels_->RowData(row + 1);
-    column = 0;
-    return true;
-  };
-  auto dropPartialRow = [&] { std::memset(rowBytes, 0, column); };
-
-  int code;
-  if (!decoder.ReadCode(code)) return;
-  while (code != decoder.End()) {
-    int output = decoder.Decode(code);
-    if (output < 0) return dropPartialRow();
-    int length = decoder.Length(output);
-    if (column + length + BlockBytes <= width) {
-      decoder.WriteString(output, rowBytes + column);
-      column += length;
-    } else {
-      decoder.WriteString(output, spill);
-      for (int done = 0; done < length;) {
-        int count = std::min(length - done, width - column);
-        std::memcpy(rowBytes + column, spill + done, count);
-        done += count;
-        column += count;
-        if (column == width && !nextRow()) return;
-      }
+  bool Take(const TLzwDecoder& decoder, int code) {
+    int length = decoder.Length(code);
+    if (column_ + length + BlockBytes <= width_) {
+      decoder.WriteString(code, rowBytes_ + column_);
+      column_ += length;
+      return true;
     }
-    if (!decoder.ReadCode(code)) return dropPartialRow();
+    decoder.WriteString(code, spill_);
+    for (int done = 0; done < length;) {
+      int count = std::min(length - done, width_ - column_);
+      std::memcpy(rowBytes_ + column_, spill_ + done, count);
+      done += count;
+      column_ += count;
+      if (column_ == width_ && !NextRow()) return false;
+    }
+    return true;
   }
-  dropPartialRow();
+
+  void Stop() { std::memset(rowBytes_, 0, column_); }
+
+ private:
+  // Moves on to the next row; false when every row is filled.
+  bool NextRow() {
+    if (onRow_) onRow_();
+    row_ = interlaced_ ? NextInterlaceRow(row_, height_, pass_) : row_ + 1;
+    if (row_ < 0 || row_ >= height_) return false;
+    rowBytes_ = pixels_.RowData(row_ + 1);
+    column_ = 0;
+    return true;
+  }
+
+  TByteArray2D& pixels_;
+  const int width_, height_;
+  const bool interlaced_;
+  const TRowProgress& onRow_;
+  uint8_t* rowBytes_;
+  int row_ = 0, pass_ = 1, column_ = 0;
+  uint8_t spill_[LzwTableSize + BlockBytes];
+};
+
+// Counts the pixels the strings would fill instead of writing them: the decoder raises the same
+// errors at the same codes as in a decode, without the image's memory.
+class TPixelCounter {
+ public:
+  TPixelCounter(uint64_t pixels, const TRowProgress& onRow) : left_(pixels), onRow_(onRow) {}
+
+  bool Take(const TLzwDecoder& decoder, int code) {
+    uint64_t length = static_cast<uint64_t>(decoder.Length(code));
+    if (length >= left_) return false;
+    left_ -= length;
+    // Calls back about as often as a decode of rows a few thousand pixels wide would.
+    if (onRow_ && ++strings_ % 4096 == 0) onRow_();
+    return true;
+  }
+
+  void Stop() {}
+
+ private:
+  uint64_t left_;
+  const TRowProgress& onRow_;
+  uint64_t strings_ = 0;
+};
+
+void CheckCodeSize(int size) {
+  if (size < 2 || size > 9) throw EGifException("Bad code Size");
+}
+
+}  // namespace
+
+void TGifSubImage::CheckLzw() const {
+  CheckCodeSize(LzwMinimumCodeSize);
+  Data.ResetRead();
+  if (Width() == 0 || Height() == 0) return;
+  TPixelCounter counter(uint64_t(Width()) * uint64_t(Height()), owner_->OnRow);
+  RunLzw(Data, LzwMinimumCodeSize, counter);
+}
+
+TByteArray2D TGifSubImage::DecodeLzw() const {
+  CheckCodeSize(LzwMinimumCodeSize);
+  Data.ResetRead();
+  TByteArray2D pixels(Width(), Height());
+  if (Width() == 0 || Height() == 0) return pixels;
+  TRowWriter writer(pixels, Interlaced, owner_->OnRow);
+  RunLzw(Data, LzwMinimumCodeSize, writer);
+  return pixels;
 }
 
 int NextInterlaceRow(int row, int height, int& pass) {
@@ -536,7 +592,6 @@ void TGifFile::LoadFromBytes(const std::string& bytes) {
 
 void TGifFile::Load(std::shared_ptr<TFileBytes> bytes) {
   images_.clear();
-  imageMemory_ = 0;
   source_ = std::move(bytes);
   TGifReader reader(source_->View());
   std::string header = reader.Read(6);
@@ -604,23 +659,25 @@ TGifSubImage& TGifFile::GetSubImage(int index) {
   return *images_[index - 1];
 }
 
+// A file of thousands of frames would otherwise ask for thousands of OK presses.
 int TGifFile::AnimationDelay(const TWarning& warn) const {
   if (ImageCount() < 2) return 0;
   int delay = 0;
+  bool missing = false, unequal = false;
   for (const auto& image : images_) {
     int own = image->Delay();
-    if (own == 0)
-      warn("Multiple subimages; no animation time interval found");
-    else if (delay != 0 && own != delay)
-      warn("Multiple subimages; animation time intervals not equal");
+    if (own == 0) missing = true;
+    else if (delay != 0 && own != delay) unequal = true;
     if (own != 0) delay = own;
   }
+  std::string warning;
+  if (missing) warning = "Multiple subimages; no animation time interval found";
+  if (unequal) {
+    if (!warning.empty()) warning += "\r\n";
+    warning += "Multiple subimages; animation time intervals not equal";
+  }
+  if (!warning.empty()) warn(warning);
   return delay;
-}
-
-void TGifFile::ReserveImageMemory(uint64_t bytes) {
-  if (bytes > MaxImageMemory() - std::min(imageMemory_, MaxImageMemory())) RaiseNotEnoughMemory(bytes);
-  imageMemory_ += bytes;
 }
 
 // ---- the bitmap ----

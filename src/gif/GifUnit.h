@@ -1,7 +1,7 @@
 #pragma once
 // The GIF file decoder: reads GIF 87a and 89a files (colour tables, extension blocks, images with
-// LZW data, interlace) into byte matrices of colour indexes, and turns each image into an 8-bit
-// in-memory BMP. Free of Qt; the animated image control builds on it.
+// LZW data, interlace), decodes each image into a byte matrix of colour indexes on request, and
+// turns an image into an 8-bit in-memory BMP. Free of Qt; the animated image control builds on it.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,9 +30,16 @@ struct TColorTable {
 // white), 16 (the sixteen standard colours) and 256 (a grey ramp).
 void MakeColorTable(TColorTable& table, int count);
 
-// The largest block one file may hold in pixel matrices: a quarter of the physical memory, at most
-// 1 GiB. Larger images are refused with ENotEnoughMemory instead of exhausting the system.
+// The largest block of bytes an array may take: a quarter of the physical memory, at most 1 GiB.
+// Larger blocks are refused with ENotEnoughMemory instead of exhausting the system.
 uint64_t MaxImageMemory();
+// The most pixels one image may have, MaxImageSide squared: what its 32-bit picture may cost.
+// A larger image is refused by its size when the file is read.
+#ifndef GIF_MAX_IMAGE_SIDE
+#define GIF_MAX_IMAGE_SIDE 4096
+#endif
+constexpr uint64_t MaxImageSide = GIF_MAX_IMAGE_SIDE;
+constexpr uint64_t MaxImagePixels = MaxImageSide * MaxImageSide;
 // Raises ENotEnoughMemory for a block of `size` bytes that cannot be had.
 [[noreturn]] void RaiseNotEnoughMemory(uint64_t size);
 
@@ -106,9 +113,12 @@ class TGifSubImage {
   TGifSubImage(int colorCount, TGifFile* owner);
 
   // Reads the image descriptor, the local colour table and the LZW data that follow the image
-  // separator, then decodes them.
+  // separator, and checks the image's size and its data: every error a decode could raise is
+  // raised here, and no pixel is kept.
   void Read(TGifReader& reader);
-  void DecodeLzw();
+  // Decodes the LZW data into a new matrix of width x height colour indexes; rows the data does
+  // not reach stay 0.
+  TByteArray2D DecodeLzw() const;
 
   int Left() const { return Descriptor[0] | Descriptor[1] << 8; }
   int Top() const { return Descriptor[2] | Descriptor[3] << 8; }
@@ -117,9 +127,8 @@ class TGifSubImage {
   int Delay() const;  // of the last graphic control extension before the image, 0 without one
 
   const TColorTable& Palette() const;  // the local table if the image has one, else the global one
-  const TByteArray2D& Pixels() const { return *pixels_; }
-  // The image as an 8-bit BMP file, made on the first request and kept.
-  const std::string& GetBitmap();
+  // The image as an 8-bit BMP file, decoded anew at each request.
+  std::string GetBitmap() const;
 
   uint8_t LzwMinimumCodeSize = 2;
   uint8_t Descriptor[9] = {};
@@ -127,14 +136,15 @@ class TGifSubImage {
   bool LocalTableFlag = false;
   std::vector<TExtension> Extensions;
   uint8_t BitsPerPixel = 1;
-  TColorTable LocalColorTable;
+  // Only an image with a local table has one: a file of many small images costs a few times its
+  // size, not a table for each image.
+  std::unique_ptr<TColorTable> LocalColorTable;
   TByteBuffer Data;
 
  private:
+  void CheckSize() const;
+  void CheckLzw() const;
   TGifFile* owner_;
-  std::unique_ptr<TByteArray2D> pixels_;
-  std::string bitmap_;
-  bool bitmapMade_ = false;
 };
 
 // Called after each decoded row, so a caller can keep its window painted during long decodes.
@@ -142,8 +152,10 @@ using TRowProgress = std::function<void()>;
 // Receives a warning text that does not stop loading.
 using TWarning = std::function<void(const std::string&)>;
 
-// A GIF file and its images. Loading decodes every image at once; the file's bytes stay with the
-// object (mapped, not copied, for a file on disk) because the images' data buffers refer to them.
+// A GIF file and its images. Loading reads and checks every image but keeps no pixels, so a file
+// costs its own bytes and a small record per image, whatever sizes its images declare. The file's
+// bytes stay with the object (mapped, not copied, for a file on disk) because the images' data
+// buffers refer to them.
 class TGifFile {
  public:
   TGifFile();
@@ -152,11 +164,9 @@ class TGifFile {
   int ImageCount() const { return static_cast<int>(images_.size()); }
   TGifSubImage& GetSubImage(int index);  // 1-based
   // The delay shared by the frames in 1/100 s (the last nonzero one); 0 with fewer than 2 images.
-  // Each image without a delay, or with one that differs from the delay before, gives one warning.
+  // An image without a delay, or with one that differs from the delay before, is warned of: once
+  // for the whole file, one line for each of the two findings.
   int AnimationDelay(const TWarning& warn) const;
-
-  // Reserves pixel memory for one more image against MaxImageMemory.
-  void ReserveImageMemory(uint64_t bytes);
 
   std::string Signature = "GIF";
   std::string Version = "87a";
@@ -171,7 +181,6 @@ class TGifFile {
   void ReadExtension(TGifReader& reader, std::vector<TExtension>& into);
   std::shared_ptr<TFileBytes> source_;
   std::vector<std::unique_ptr<TGifSubImage>> images_;
-  uint64_t imageMemory_ = 0;
 };
 
 // A bounded reader over the bytes of a file; reading past the end raises EInOutError.

@@ -1,6 +1,6 @@
-// Sample files written by other encoders, each frame compared pixel by pixel with the frame another
-// decoder made of it (NAME.N.ppm beside NAME.gif), or with the error text in NAME.err. The folder
-// named by MORVANE_GIF_CORPUS, when set, is checked the same way.
+// Sample files written by other encoders, each frame as the animation shows it compared pixel by
+// pixel with the frame another decoder made of it (NAME.N.ppm beside NAME.gif), or with the error
+// text in NAME.err. The folder named by MORVANE_GIF_CORPUS, when set, is checked the same way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +11,7 @@
 
 #include "GifSamples.h"
 #include "TestSupport.h"
-#include "gif/GifUnit.h"
+#include "gif/FrameCache.h"
 
 namespace fs = std::filesystem;
 using namespace gif;
@@ -20,14 +20,28 @@ using gifsamples::ReadPpm;
 
 namespace {
 
-// Empty when every frame matches; otherwise what differs first.
+// What differs first between the frame and the PPM file; empty when they match.
+std::string FrameDifference(const TRgbFrame& frame, const Ppm& expected) {
+  if (expected.width != frame.Width || expected.height != frame.Height)
+    return "size " + std::to_string(frame.Width) + "x" + std::to_string(frame.Height) + ", expected " +
+           std::to_string(expected.width) + "x" + std::to_string(expected.height);
+  for (size_t i = 0; i < frame.Pixels.size(); ++i) {
+    const uint8_t* rgb = reinterpret_cast<const uint8_t*>(expected.rgb.data()) + 3 * i;
+    if (frame.Pixels[i] != (0xFF000000u | uint32_t{rgb[0]} << 16 | uint32_t{rgb[1]} << 8 | rgb[2]))
+      return "pixel " + std::to_string(i % frame.Width) + "," + std::to_string(i / frame.Width) + " differs";
+  }
+  return "";
+}
+
+// Empty when every frame matches; otherwise what differs first. The frames come from a cache that
+// keeps the first one only, and each is asked for twice: kept or decoded anew, it is the same.
 std::string CompareWithFrames(const fs::path& gifFile) {
   fs::path base = gifFile;
   base.replace_extension();
   fs::path errorFile = base.string() + ".err";
-  TGifFile file;
+  auto file = std::make_unique<TGifFile>();
   try {
-    file.LoadFromFile(gifFile.string());
+    file->LoadFromFile(gifFile.string());
   } catch (const std::exception& error) {
     if (fs::exists(errorFile) && testsupport::ReadFile(errorFile.string()) == error.what()) return "";
     return std::string("load failed: ") + error.what();
@@ -36,24 +50,18 @@ std::string CompareWithFrames(const fs::path& gifFile) {
 
   int frames = 0;
   while (fs::exists(base.string() + "." + std::to_string(frames) + ".ppm")) ++frames;
-  if (frames != file.ImageCount())
-    return std::to_string(file.ImageCount()) + " images, " + std::to_string(frames) + " expected frames";
-  for (int index = 1; index <= frames; ++index) {
-    TGifSubImage& image = file.GetSubImage(index);
-    Ppm expected = ReadPpm(base.string() + "." + std::to_string(index - 1) + ".ppm");
-    std::string frame = "frame " + std::to_string(index - 1) + ": ";
-    if (expected.width != image.Width() || expected.height != image.Height())
-      return frame + "size " + std::to_string(image.Width()) + "x" + std::to_string(image.Height()) + ", expected " +
-             std::to_string(expected.width) + "x" + std::to_string(expected.height);
-    const TColorTable& palette = image.Palette();
-    for (int y = 0; y < image.Height(); ++y)
-      for (int x = 0; x < image.Width(); ++x) {
-        const uint8_t* entry = palette.Entries[image.Pixels().RowData(y + 1)[x]];
-        const char* wanted = expected.rgb.data() + 3 * (size_t(y) * image.Width() + x);
-        if (std::memcmp(entry, wanted, 3) != 0)
-          return frame + "pixel " + std::to_string(x) + "," + std::to_string(y) + " differs";
-      }
-  }
+  if (frames != file->ImageCount())
+    return std::to_string(file->ImageCount()) + " images, " + std::to_string(frames) + " expected frames";
+  if (frames == 0) return "";
+  const uint64_t firstFrameBytes = uint64_t{4} * file->GetSubImage(1).Width() * file->GetSubImage(1).Height();
+  TFrameCache cache(std::move(file), firstFrameBytes);
+  for (int pass = 1; pass <= 2; ++pass)
+    for (int index = 1; index <= frames; ++index) {
+      Ppm expected = ReadPpm(base.string() + "." + std::to_string(index - 1) + ".ppm");
+      std::string difference = FrameDifference(*cache.Frame(index), expected);
+      if (!difference.empty()) return "frame " + std::to_string(index - 1) + ": " + difference;
+    }
+  if (cache.KeptBytes() != firstFrameBytes) return "the cache keeps " + std::to_string(cache.KeptBytes()) + " bytes";
   return "";
 }
 

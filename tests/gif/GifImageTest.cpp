@@ -131,12 +131,11 @@ TEST_F(GifImageTest, SingleImageNeverAnimates) {
   EXPECT_FALSE(image_.AnimationTimer().Running());
 }
 
-TEST_F(GifImageTest, MissingDelaysWarnOncePerImageAndNeverTick) {
+// A file of thousands of frames without delays asks for one OK, not one for each frame.
+TEST_F(GifImageTest, MissingDelaysWarnOncePerFileAndNeverTick) {
   Modal().Queue(platform::mrOk);
-  Modal().Queue(platform::mrOk);
-  image_.LoadFromFile(Animation({-1, 0}));
-  EXPECT_EQ(Messages(), (std::vector<std::string>{"Multiple subimages; no animation time interval found",
-                                                  "Multiple subimages; no animation time interval found"}));
+  image_.LoadFromFile(Animation(std::vector<int>(3000, -1)));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Multiple subimages; no animation time interval found"}));
   EXPECT_EQ(image_.AnimationTimer().Interval(), 0);
   image_.SetAnimate(true);
   EXPECT_TRUE(image_.AnimationTimer().Enabled());

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 
 #include "GifSamples.h"
 #include "gif/GifUnit.h"
 
 using namespace gif;
+using gifsamples::GreedyLzw;
 using gifsamples::LzwStream;
 using gifsamples::OneImageGif;
 using gifsamples::SampleFile;
@@ -18,7 +18,7 @@ using gifsamples::WriteGif;
 namespace {
 
 std::vector<uint8_t> PixelsOf(TGifFile& file, int index = 1) {
-  const TByteArray2D& pixels = file.GetSubImage(index).Pixels();
+  const TByteArray2D pixels = file.GetSubImage(index).DecodeLzw();
   std::vector<uint8_t> out;
   for (uint32_t row = 1; row <= pixels.RowCount(); ++row)
     out.insert(out.end(), pixels.RowData(row), pixels.RowData(row) + pixels.RowLength());
@@ -38,27 +38,6 @@ std::vector<uint8_t> Alternating(size_t count) {
   std::vector<uint8_t> pixels(count);
   for (size_t i = 0; i < count; ++i) pixels[i] = static_cast<uint8_t>(i % 2);
   return pixels;
-}
-
-// Each code the longest string the table knows, as real encoders send them.
-std::string GreedyLzw(const std::vector<uint8_t>& pixels) {
-  LzwStream lzw(2);
-  lzw.Clear();
-  std::map<std::pair<int, uint8_t>, int> table;  // a string's code and one more pixel: its code
-  int current = pixels[0];
-  for (size_t i = 1; i < pixels.size(); ++i) {
-    auto known = table.find({current, pixels[i]});
-    if (known != table.end()) {
-      current = known->second;
-      continue;
-    }
-    lzw.Code(current);
-    table[{current, pixels[i]}] = lzw.NextCode();
-    current = pixels[i];
-  }
-  lzw.Code(current);
-  lzw.End();
-  return lzw.Bytes();
 }
 
 template <typename E>
@@ -151,7 +130,7 @@ TEST(GifSubImage, ImageWithoutPixelsLoadsEmpty) {
   TGifFile file;
   file.LoadFromBytes(OneImageGif(0, 3, LzwOfRoots({1, 1})));
   ASSERT_EQ(file.ImageCount(), 1);
-  EXPECT_EQ(file.GetSubImage(1).Pixels().RowCount(), 3u);
+  EXPECT_EQ(file.GetSubImage(1).DecodeLzw().RowCount(), 3u);
   EXPECT_EQ(file.GetSubImage(1).GetBitmap().size(), 1078u);
 }
 
@@ -329,9 +308,22 @@ TEST(ImageMemory, ArraysCheckBoundsAndHugeImagesAreRefused) {
     EXPECT_EQ(error.Message(), "Row doesn't have equal number of elements as Matrix row");
   }
 
-  EXPECT_EQ(ErrorOf<ENotEnoughMemory>(OneImageGif(65535, 65535, LzwOfRoots({1}))),
-            "error in TBigByteArray.create: Not enough contiguous memory available\r\n"
-            " requested memory block: 4294836225 bytes");
+  try {
+    TBigByteArray huge(uint64_t{1} << 40);
+    FAIL();
+  } catch (const ENotEnoughMemory& error) {
+    EXPECT_EQ(error.Message(),
+              "error in TBigByteArray.create: Not enough contiguous memory available\r\n"
+              " requested memory block: 1099511627776 bytes");
+  }
+
+  // An image is refused by its size, named with the limit, before any of its memory is taken; an
+  // image at the limit costs nothing until it is decoded.
+  EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(16000, 16000, LzwOfRoots({1}))),
+            "The image is 16000 x 16000 pixels: larger than the 4096 x 4096 pixels (16777216 in all) an image may have");
+  EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(65535, 1025, LzwOfRoots({1}))),
+            "The image is 65535 x 1025 pixels: larger than the 4096 x 4096 pixels (16777216 in all) an image may have");
+  EXPECT_EQ(ErrorOf<EGifException>(OneImageGif(4096, 4096, LzwOfRoots({1}))), "no error");
 }
 
 TEST(Bitmap, HeaderPaletteAndBottomUpPaddedRows) {
@@ -382,7 +374,7 @@ TEST(Bitmap, HeaderPaletteAndBottomUpPaddedRows) {
   EXPECT_EQ(file.GetSubImage(1).GetBitmap().substr(54, 8), std::string("\x03\x02\x01\x00\x06\x05\x04\x00", 8));
 }
 
-TEST(AnimationDelay, LastNonzeroDelayWithOneWarningPerImage) {
+TEST(AnimationDelay, LastNonzeroDelayWithOneWarningPerFile) {
   auto delayOf = [](std::vector<int> delays, std::vector<std::string>& warnings) {
     SampleFile sample;
     for (int delay : delays) {
@@ -393,16 +385,21 @@ TEST(AnimationDelay, LastNonzeroDelayWithOneWarningPerImage) {
     }
     TGifFile file;
     file.LoadFromBytes(WriteGif(sample));
+    warnings.clear();
     return file.AnimationDelay([&](const std::string& text) { warnings.push_back(text); });
   };
+  const std::string missing = "Multiple subimages; no animation time interval found";
+  const std::string unequal = "Multiple subimages; animation time intervals not equal";
   std::vector<std::string> warnings;
   EXPECT_EQ(delayOf({10, 10, 10}, warnings), 10);
   EXPECT_TRUE(warnings.empty());
   EXPECT_EQ(delayOf({7}, warnings), 0);
   EXPECT_TRUE(warnings.empty());
 
-  EXPECT_EQ(delayOf({10, -1, 0, 20}, warnings), 20);
-  EXPECT_EQ(warnings, (std::vector<std::string>{"Multiple subimages; no animation time interval found",
-                                                "Multiple subimages; no animation time interval found",
-                                                "Multiple subimages; animation time intervals not equal"}));
+  EXPECT_EQ(delayOf(std::vector<int>(3000, -1), warnings), 0);
+  EXPECT_EQ(warnings, (std::vector<std::string>{missing}));
+  EXPECT_EQ(delayOf({10, 20, 30, 20}, warnings), 20);
+  EXPECT_EQ(warnings, (std::vector<std::string>{unequal}));
+  EXPECT_EQ(delayOf({10, -1, 0, 20, 30}, warnings), 30);
+  EXPECT_EQ(warnings, (std::vector<std::string>{missing + "\r\n" + unequal}));
 }

@@ -29,6 +29,10 @@ class LzwStream {
   int bitCount_ = 0;
 };
 
+// A 2-bit stream of the pixels, each code the longest string the table knows, as real encoders
+// send them.
+std::string GreedyLzw(const std::vector<uint8_t>& pixels);
+
 struct SampleImage {
   int left = 0, top = 0, width = 1, height = 1;
   bool interlaced = false;

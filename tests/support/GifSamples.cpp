@@ -1,6 +1,7 @@
 #include "GifSamples.h"
 
 #include <cctype>
+#include <map>
 
 #include "TestSupport.h"
 
@@ -47,6 +48,27 @@ void LzwStream::Put(int code) {
     bits_ >>= 8;
     bitCount_ -= 8;
   }
+}
+
+// Each code the longest string the table knows, as real encoders send them.
+std::string GreedyLzw(const std::vector<uint8_t>& pixels) {
+  LzwStream lzw(2);
+  lzw.Clear();
+  std::map<std::pair<int, uint8_t>, int> table;  // a string's code and one more pixel: its code
+  int current = pixels[0];
+  for (size_t i = 1; i < pixels.size(); ++i) {
+    auto known = table.find({current, pixels[i]});
+    if (known != table.end()) {
+      current = known->second;
+      continue;
+    }
+    lzw.Code(current);
+    table[{current, pixels[i]}] = lzw.NextCode();
+    current = pixels[i];
+  }
+  lzw.Code(current);
+  lzw.End();
+  return lzw.Bytes();
 }
 
 namespace {

@@ -202,9 +202,9 @@ void XDesktop::Type(const std::string& text) {
   XSync(display_, False);
 }
 
-void XDesktop::Button(Point at, bool press) {
+void XDesktop::Button(Point at, bool press, unsigned button) {
   XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
-  XTestFakeButtonEvent(display_, 1, press ? True : False, CurrentTime);
+  XTestFakeButtonEvent(display_, button, press ? True : False, CurrentTime);
 }
 
 void XDesktop::Click(Point at) {
@@ -225,6 +225,29 @@ void XDesktop::Drag(Point from, Point to) {
     XTestFakeMotionEvent(display_, -1, from.x + (to.x - from.x) * step / kSteps,
                          from.y + (to.y - from.y) * step / kSteps, CurrentTime);
   Button(to, false);
+  XSync(display_, False);
+}
+
+void XDesktop::ButtonDown(Point at) {
+  Button(at, true);
+  XSync(display_, False);
+}
+
+void XDesktop::PointerTo(Point at) {
+  XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
+  XSync(display_, False);
+}
+
+void XDesktop::ButtonUp(Point at) {
+  Button(at, false);
+  XSync(display_, False);
+}
+
+// X reports a wheel notch as a click of button 4 (up) or 5 (down).
+void XDesktop::Wheel(Point at, bool down) {
+  unsigned button = down ? 5 : 4;
+  Button(at, true, button);
+  Button(at, false, button);
   XSync(display_, False);
 }
 

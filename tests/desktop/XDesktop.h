@@ -51,6 +51,12 @@ class XDesktop {
   void Click(Point at);
   void DoubleClick(Point at);
   void Drag(Point from, Point to);
+  // The steps of a drag one by one, for a drag whose release is timed.
+  void ButtonDown(Point at);
+  void PointerTo(Point at);
+  void ButtonUp(Point at);
+  // One notch of the mouse wheel, down or up, with the pointer at the point.
+  void Wheel(Point at, bool down);
   // Asks the window manager to close the window, as its close box does (_NET_CLOSE_WINDOW).
   void Close(Window window);
   // Asks the window to answer a ping (_NET_WM_PING) and returns the stamp to await.
@@ -64,7 +70,7 @@ class XDesktop {
   XDesktop();
   Atom AtomNamed(const char* name);
   std::vector<unsigned long> Cardinals(Window window, const char* property, Atom type);
-  void Button(Point at, bool press);
+  void Button(Point at, bool press, unsigned button = 1);
   void Press(unsigned long keysym, bool press);
   void SendToRoot(Window window, const char* message, long first, long second = 0, long third = 0);
 

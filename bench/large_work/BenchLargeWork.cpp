@@ -35,6 +35,7 @@
 
 #include "GeneratedModel.h"
 #include "ThroughX.h"
+#include "WindowManager.h"
 #include "modeller/model/Concepts.h"
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Main.h"
@@ -405,8 +406,9 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", qPrintable(message));
   });
   Modal().SetScripted(true);
-  std::unique_ptr<bench::TXDesktop> desktop;
-  if (throughX) desktop = std::make_unique<bench::TXDesktop>();
+  // The window manager of the desktop stage, for as long as the modeller runs on X.
+  std::unique_ptr<desktop::WindowManager> windowManager;
+  if (throughX) windowManager = std::make_unique<desktop::WindowManager>();
   std::vector<TModelFigures> all;
   for (int classes : sizes) all.push_back(TimeModel(folder, classes, throughX));
   PrintFigures(all, "Offscreen", kModelActions, [](const TModelFigures& figures) -> const auto& { return figures.times; });

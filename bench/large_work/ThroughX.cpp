@@ -11,7 +11,6 @@
 #include <thread>
 
 #include "Session.h"
-#include "WindowManager.h"
 
 namespace bench {
 
@@ -122,13 +121,6 @@ const char* const kXActions[7] = {"first File > Open until drawn", "File > Open 
                                   "a click on an empty spot",      "release of a drag of all",
                                   "inspector Cancel until drawn",  "a wheel notch",
                                   "a scroll step"};
-
-struct TXDesktop::Impl {
-  desktop::WindowManager windowManager;
-};
-
-TXDesktop::TXDesktop() : impl_(std::make_unique<Impl>()) {}
-TXDesktop::~TXDesktop() = default;
 
 TXFigures TimeThroughX(const TXScene& scene) {
   Session s;

@@ -3,7 +3,6 @@
 // user drives it (tests/desktop's hands), each action timed from its event to the last change of
 // the main window's pixels, seen through the X server's damage reports.
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,19 +42,5 @@ struct TXFigures {
   std::vector<double> Wall, Processor;
 };
 TXFigures TimeThroughX(const TXScene& scene);
-
-// Runs the actions on the display named by DISPLAY, with its window manager started if it has
-// none, for as long as the object lives.
-class TXDesktop {
- public:
-  TXDesktop();
-  ~TXDesktop();
-  TXDesktop(const TXDesktop&) = delete;
-  TXDesktop& operator=(const TXDesktop&) = delete;
-
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
-};
 
 }  // namespace bench

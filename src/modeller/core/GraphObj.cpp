@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <optional>
 
 #include "platform/Canvas.h"
 #include "platform/PaintBox.h"
@@ -321,32 +322,25 @@ void TGraph::RedrawAll() {
 }
 
 void TGraph::SettleRead() {
-  if (canvas_ == nullptr) return;  // nothing is drawn before the graph has a canvas
-  auto settle = [](TObj& object) {
-    if (object.readNotDrawn_) object.RedrawNoting([&] {
-      object.Erase();
-      object.Draw();
-    });
-  };
-  for (int i = 0; i < NodeCount(); ++i) settle(*Nodes(i));
-  for (int i = 0; i < EdgeCount(); ++i) settle(*Edges(i));
+  if (canvas_ != nullptr) SettleReadUntil(std::nullopt);  // nothing is drawn before there is a canvas
 }
 
-// In list order, nodes first, as a redraw of everything would; a slice at a time.
 void TGraph::SettleSomeRead() {
-  auto deadline = std::chrono::steady_clock::now() + kSettleSlice;
+  if (canvas_ != nullptr && !SettleReadUntil(std::chrono::steady_clock::now() + kSettleSlice)) SettleLater();
+}
+
+// In list order, nodes first, as a redraw of everything would.
+bool TGraph::SettleReadUntil(std::optional<std::chrono::steady_clock::time_point> deadline) {
   auto settle = [&](TObj& object) {
     if (!object.readNotDrawn_) return true;
-    object.RedrawNoting([&] {
-      object.Erase();
-      object.Draw();
-    });
-    return std::chrono::steady_clock::now() < deadline;
+    object.RedrawNow();
+    return !deadline || std::chrono::steady_clock::now() < *deadline;
   };
   for (int i = 0; i < NodeCount(); ++i)
-    if (!settle(*Nodes(i))) return SettleLater();
+    if (!settle(*Nodes(i))) return false;
   for (int i = 0; i < EdgeCount(); ++i)
-    if (!settle(*Edges(i))) return SettleLater();
+    if (!settle(*Edges(i))) return false;
+  return true;
 }
 
 void TGraph::SettleLater() {
@@ -608,6 +602,7 @@ void TGraph::PaintBoxMouseUp(TMouseButton button, TShiftState shift, int x, int 
   Dispatch([&](THandler& handler) { handler.MouseUp(*this, button, shift, x, y); });
 }
 
+// The file holds every object where drawing puts it, those read and not drawn yet included.
 void TGraph::Store(TRider& rider) const {
   const_cast<TGraph*>(this)->SettleRead();
   TStorable::Store(rider);
@@ -704,7 +699,10 @@ void TObj::PaintVisible() {
 }
 
 void TObj::Redraw() {
-  if (graph_ != nullptr && graph_->MaySkipRedraw(*this)) return;
+  if (graph_ == nullptr || !graph_->MaySkipRedraw(*this)) RedrawNow();
+}
+
+void TObj::RedrawNow() {
   RedrawNoting([&] {
     Erase();
     Draw();

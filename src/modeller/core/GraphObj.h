@@ -2,8 +2,10 @@
 // The diagram: a graph of rectangular nodes and orthogonal edges drawn on a paint box, with
 // selection, moving, deleting, the diagram clipboard, design pattern files and the hand-over of
 // paint-box mouse events to the active interaction handler.
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -211,6 +213,8 @@ class TGraph : public TStorable {
   void NewDrawingEra() { ++drawingEra_; }
   // Draws some of the objects read and not drawn yet; asks to be called again while some are left.
   void SettleSomeRead();
+  // Draws the objects read and not drawn yet until the deadline, if any; false when some are left.
+  bool SettleReadUntil(std::optional<std::chrono::steady_clock::time_point> deadline);
   void SettleLater();
 
   int grid_ = 5;
@@ -286,6 +290,7 @@ class TObj : public TStorable {
   // Erases and draws, noting the geometry when the redraw left it as it found it: a redraw finding
   // the same geometry again would change nothing.
   void RedrawNoting(const std::function<void()>& redraw);
+  void RedrawNow();  // erases and draws, noting the geometry
   bool Settled() const;
   TGraph* graph_ = nullptr;
   bool visible_ = true;

@@ -80,6 +80,16 @@ class MainWindow : public ModellerTest {
     Main().ScrollBox->verticalScrollBar()->setValue(y);
     QApplication::processEvents();
   }
+  // The pixels the diagram's view shows otherwise than the same part of the picture.
+  int DifferingPixels(const platform::TCanvas& picture) {
+    QImage shown = Main().ScrollBox->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QPoint scrolled(Main().ScrollBox->horizontalScrollBar()->value(), Main().ScrollBox->verticalScrollBar()->value());
+    QImage expected = picture.Image().copy(QRect(scrolled, shown.size()));
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+    return differing;
+  }
   // The changes made to the diagram's canvas while the action runs.
   int CanvasChanges(const std::function<void()>& action) {
     platform::TCanvas& canvas = *Main().PaintBox->Canvas();
@@ -194,19 +204,10 @@ TEST_F(MainWindow, TheDiagramShowsTheSamePixelsBeforeAndAfterScrollingAsOnAPictu
   Graph().SetCanvas(&picture);
   Graph().RedrawAll();
   Graph().SetPaintBox(Main().PaintBox);
-  auto differingPixels = [&] {
-    QImage shown = Main().ScrollBox->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QPoint scrolled(Main().ScrollBox->horizontalScrollBar()->value(), Main().ScrollBox->verticalScrollBar()->value());
-    QImage expected = picture.Image().copy(QRect(scrolled, shown.size()));
-    int differing = 0;
-    for (int y = 0; y < shown.height(); ++y)
-      for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
-    return differing;
-  };
-  EXPECT_EQ(differingPixels(), 0) << "before scrolling";
+  EXPECT_EQ(DifferingPixels(picture), 0) << "before scrolling";
   for (QPoint to : {QPoint(1000, 700), QPoint(2400, 1800), QPoint(300, 1200), QPoint(0, 0)}) {
     ScrollTo(to.x(), to.y());
-    EXPECT_EQ(differingPixels(), 0) << "scrolled to " << to.x() << ", " << to.y();
+    EXPECT_EQ(DifferingPixels(picture), 0) << "scrolled to " << to.x() << ", " << to.y();
   }
 }
 
@@ -238,15 +239,6 @@ TEST_F(MainWindow, ADiagramInPartShowsAndKeepsWhatTheWholeDrawnEveryTimeDoes) {
   twin->SetCanvas(&picture);
   twin->RedrawAll();
 
-  auto differingPixels = [&] {
-    QImage shown = Main().ScrollBox->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QPoint scrolled(Main().ScrollBox->horizontalScrollBar()->value(), Main().ScrollBox->verticalScrollBar()->value());
-    QImage expected = picture.Image().copy(QRect(scrolled, shown.size()));
-    int differing = 0;
-    for (int y = 0; y < shown.height(); ++y)
-      for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
-    return differing;
-  };
   struct Step {
     const char* name;
     std::function<void(TGraph&)> run;
@@ -289,7 +281,7 @@ TEST_F(MainWindow, ADiagramInPartShowsAndKeepsWhatTheWholeDrawnEveryTimeDoes) {
     step.run(*twin);
     if (step.scrollTo.x() >= 0) ScrollTo(step.scrollTo.x(), step.scrollTo.y());
     QApplication::processEvents();
-    EXPECT_EQ(differingPixels(), 0) << step.name;
+    EXPECT_EQ(DifferingPixels(picture), 0) << step.name;
   }
   TRider shown, whole;
   shown.WriteObject(&Graph());

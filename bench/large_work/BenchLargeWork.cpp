@@ -9,9 +9,16 @@
 // done, but for the first open, which also measures every text of the model for the first time.
 // The growth column divides the time on the last model by the time on the first.
 //
+// With --x the same model files are then opened in the real modeller on an X server (Xvfb, started
+// for the run unless DISPLAY names one, with the desktop stage's window manager) and driven through
+// X: File > Open (first and later), a click on an empty spot after Select All, the release of a drag
+// of the whole selection, Cancel in a class inspector, a wheel notch and a scroll step, each timed
+// from its event to the last change of the window's pixels.
+//
 // Morvane: Replace All with the answer All over a page of 50,000 lines holding 3,000 matches.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -19,12 +26,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
 
 #include "GeneratedModel.h"
+#include "ThroughX.h"
+#include "WindowManager.h"
 #include "modeller/model/Concepts.h"
 #include "modeller/model/Globals.h"
 #include "modeller/ui/Main.h"
@@ -155,6 +166,23 @@ class TModellerSession {
   }
   platform::TPoint ModelExtent() const { return extent_; }
 
+  // The model file as the modeller on X meets it, its diagram laid out as in this main window.
+  bench::TXScene Scene(const std::string& file) const {
+    platform::TPoint onClass = Centre(*Graph().Nodes(1));
+    platform::TPoint empty = EmptySpot();
+    return {file, {extent_.X, extent_.Y}, {onClass.X, onClass.Y}, {empty.X, empty.Y}, [](int width, int height) {
+              Main().resize(width, height);
+              QApplication::processEvents();
+              QPoint paintBox = At({0, 0});
+              QScrollBar& bar = *Main().ScrollBox->verticalScrollBar();
+              QRect barRect(bar.mapTo(&Main(), QPoint(0, 0)), bar.size());
+              int arrow = barRect.width() / 2;  // the step arrows are square, at both ends
+              return bench::TDiagramLayout{{paintBox.x(), paintBox.y()},
+                                           {barRect.center().x(), barRect.bottom() - arrow},
+                                           {barRect.center().x(), barRect.top() + arrow}};
+            }};
+  }
+
   double Open(const std::string& file) {
     Modal().Queue(platform::ModalAnswer{platform::mrOk, file, 0, {}});
     if (Graph().Modified) Modal().Queue(platform::mrNo);
@@ -168,7 +196,7 @@ class TModellerSession {
     return time;
   }
   double Deselect() {
-    QPoint empty = EmptySpot();
+    QPoint empty = At(EmptySpot());
     double time = Timed([&] { Click(empty); });
     Check(Graph().SelectedCount() == 0, "deselect");
     return time;
@@ -221,15 +249,15 @@ class TModellerSession {
   }
 
   // A point of the visible part of the diagram where no object lies.
-  static QPoint EmptySpot() {
+  static platform::TPoint EmptySpot() {
     for (int y = 112; y < 400; y += 5)
       for (int x = 12; x < 400; x += 5) {
         int gridX = x, gridY = y;
         Graph().SnapToGrid(gridX);
         Graph().SnapToGrid(gridY);
-        if (Graph().ObjectAt(gridX, gridY) == nullptr) return At({gridX, gridY});
+        if (Graph().ObjectAt(gridX, gridY) == nullptr) return {gridX, gridY};
       }
-    return At({1, 1});
+    return {1, 1};
   }
 
   fs::path folder_;
@@ -241,6 +269,7 @@ struct TModelFigures {
   int classes;
   platform::TPoint extent;
   std::vector<double> times;  // in the order of kModelActions
+  bench::TXFigures throughX;  // in the order of bench::kXActions, when timed through X
 };
 
 const char* const kModelActions[] = {"first File > Open until drawn", "File > Open until drawn",
@@ -248,7 +277,7 @@ const char* const kModelActions[] = {"first File > Open until drawn", "File > Op
                                      "drag one class",              "double-click until inspector",
                                      "inspector Cancel until drawn"};
 
-TModelFigures TimeModel(const fs::path& folder, int classes) {
+TModelFigures TimeModel(const fs::path& folder, int classes, bool throughX) {
   TModellerSession session(folder);
   std::string file = session.MakeModel(classes);
   TModelFigures figures{classes, session.ModelExtent(), {}};
@@ -277,20 +306,23 @@ TModelFigures TimeModel(const fs::path& folder, int classes) {
   });
   figures.times.push_back(median(shown));
   figures.times.push_back(median(closed));
+  if (throughX) figures.throughX = bench::TimeThroughX(session.Scene(file));
   return figures;
 }
 
-void PrintModelFigures(const std::vector<TModelFigures>& all) {
-  std::printf("%-30s", "classes");
+// One table: a row per action, a column per model.
+void PrintFigures(const std::vector<TModelFigures>& all, const char* title, std::span<const char* const> actions,
+                  const std::function<const std::vector<double>&(const TModelFigures&)>& times) {
+  std::printf("%s\n%-30s", title, "classes");
   for (const TModelFigures& figures : all) std::printf(" %12d", figures.classes);
   std::printf(" %8s\n", "growth");
   std::printf("%-30s", "diagram extent (pixels)");
   for (const TModelFigures& figures : all) std::printf(" %5d x %5d", figures.extent.X, figures.extent.Y);
   std::printf("\n");
-  for (size_t action = 0; action < std::size(kModelActions); ++action) {
-    std::printf("%-30s", kModelActions[action]);
-    for (const TModelFigures& figures : all) std::printf(" %9.1f ms", figures.times[action]);
-    std::printf(" %8.1f\n", all.back().times[action] / all.front().times[action]);
+  for (size_t action = 0; action < actions.size(); ++action) {
+    std::printf("%-30s", actions[action]);
+    for (const TModelFigures& figures : all) std::printf(" %9.1f ms", times(figures)[action]);
+    std::printf(" %8.1f\n", times(all.back())[action] / times(all.front())[action]);
   }
   std::printf("growth = time on the last model / time on the first; the model grows %.1f times\n\n",
               static_cast<double>(all.back().classes) / all.front().classes);
@@ -342,7 +374,20 @@ void TimeMorvane() {
 
 }  // namespace
 
+// Runs the benchmark again under a virtual X server of its own.
+[[noreturn]] void RunUnderXvfb(int argc, char** argv) {
+  std::vector<char*> command = {const_cast<char*>("xvfb-run"), const_cast<char*>("-a"), const_cast<char*>("-s"),
+                                const_cast<char*>("-screen 0 1280x1024x24")};
+  command.insert(command.end(), argv, argv + argc);
+  command.push_back(nullptr);
+  execvp(command[0], command.data());
+  std::perror("xvfb-run");
+  std::exit(1);
+}
+
 int main(int argc, char** argv) {
+  bool throughX = argc > 1 && std::string(argv[1]) == "--x";
+  if (throughX && std::getenv("DISPLAY") == nullptr) RunUnderXvfb(argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Both programs read and write their settings files: keep them away from the user's.
   fs::path folder = fs::temp_directory_path() / ("bench-large-work-" + std::to_string(getpid()));
@@ -351,7 +396,7 @@ int main(int argc, char** argv) {
   fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace);
   setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
   std::vector<int> sizes;
-  for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+  for (int i = throughX ? 2 : 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
   if (sizes.empty()) sizes = {1000, 3000, 10000};
 
   platform::TApplication application(argc, argv);
@@ -361,9 +406,18 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "%s\n", qPrintable(message));
   });
   Modal().SetScripted(true);
+  // The window manager of the desktop stage, for as long as the modeller runs on X.
+  std::unique_ptr<desktop::WindowManager> windowManager;
+  if (throughX) windowManager = std::make_unique<desktop::WindowManager>();
   std::vector<TModelFigures> all;
-  for (int classes : sizes) all.push_back(TimeModel(folder, classes));
-  PrintModelFigures(all);
+  for (int classes : sizes) all.push_back(TimeModel(folder, classes, throughX));
+  PrintFigures(all, "Offscreen", kModelActions, [](const TModelFigures& figures) -> const auto& { return figures.times; });
+  if (throughX) {
+    PrintFigures(all, "Through X, to the finished repaint", bench::kXActions,
+                 [](const TModelFigures& figures) -> const auto& { return figures.throughX.Wall; });
+    PrintFigures(all, "Through X, the modeller's processor time", bench::kXActions,
+                 [](const TModelFigures& figures) -> const auto& { return figures.throughX.Processor; });
+  }
   TimeMorvane();
   fs::remove_all(folder);
   return 0;

@@ -29,6 +29,7 @@
 #include <thread>
 
 #include "Session.h"
+#include "WindowManager.h"
 
 namespace desktop {
 
@@ -753,39 +754,6 @@ TEST_P(Desktop, Case) {
 
 INSTANTIATE_TEST_SUITE_P(Desktop, Desktop, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<DesktopCase>& info) { return info.param.name; });
-
-// The window manager of the stage, started unless the display already has one, and waited for.
-class WindowManager {
- public:
-  WindowManager() {
-    if (XDesktop::Instance().HasWindowManager()) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      setpgid(0, 0);
-      int quiet = open("/dev/null", O_WRONLY);  // its notes on the theme and menus
-      dup2(quiet, 1);
-      dup2(quiet, 2);
-      execlp("openbox", "openbox", "--sm-disable", "--config-file", DESKTOP_SOURCE_DIR "/openbox.xml", nullptr);
-      _exit(127);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    while (!XDesktop::Instance().HasWindowManager()) {
-      if (std::chrono::steady_clock::now() > deadline || waitpid(pid_, nullptr, WNOHANG) == pid_)
-        throw std::runtime_error("openbox did not start on the display");
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-  }
-  ~WindowManager() {
-    if (pid_ <= 0) return;
-    kill(-pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
-  WindowManager(const WindowManager&) = delete;
-  WindowManager& operator=(const WindowManager&) = delete;
-
- private:
-  pid_t pid_ = 0;
-};
 
 }  // namespace
 

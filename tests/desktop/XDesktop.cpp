@@ -202,9 +202,9 @@ void XDesktop::Type(const std::string& text) {
   XSync(display_, False);
 }
 
-void XDesktop::Button(Point at, bool press) {
+void XDesktop::Button(Point at, bool press, unsigned button) {
   XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
-  XTestFakeButtonEvent(display_, 1, press ? True : False, CurrentTime);
+  XTestFakeButtonEvent(display_, button, press ? True : False, CurrentTime);
 }
 
 void XDesktop::Click(Point at) {
@@ -249,6 +249,21 @@ std::vector<unsigned long> XDesktop::Grab(Rect area) {
     for (int x = 0; x < area.width; ++x) pixels.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
   XDestroyImage(image);
   return pixels;
+}
+
+void XDesktop::ButtonDown(Point at) {
+  Button(at, true);
+  XSync(display_, False);
+}
+
+void XDesktop::PointerTo(Point at) {
+  XTestFakeMotionEvent(display_, -1, at.x, at.y, CurrentTime);
+  XSync(display_, False);
+}
+
+void XDesktop::ButtonUp(Point at) {
+  Button(at, false);
+  XSync(display_, False);
 }
 
 void XDesktop::SendToRoot(Window window, const char* message, long first, long second, long third) {

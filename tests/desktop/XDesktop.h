@@ -55,6 +55,10 @@ class XDesktop {
   void Wheel(Point at, int notches, bool sideways = false);
   // The colours of the screen's pixels in the rectangle as 0xRRGGBB, row by row.
   std::vector<unsigned long> Grab(Rect area);
+  // The steps of a drag one by one, for a drag whose release is timed.
+  void ButtonDown(Point at);
+  void PointerTo(Point at);
+  void ButtonUp(Point at);
   // Asks the window manager to close the window, as its close box does (_NET_CLOSE_WINDOW).
   void Close(Window window);
   // Asks the window to answer a ping (_NET_WM_PING) and returns the stamp to await.
@@ -68,7 +72,7 @@ class XDesktop {
   XDesktop();
   Atom AtomNamed(const char* name);
   std::vector<unsigned long> Cardinals(Window window, const char* property, Atom type);
-  void Button(Point at, bool press);
+  void Button(Point at, bool press, unsigned button = 1);
   void Press(unsigned long keysym, bool press);
   void SendToRoot(Window window, const char* message, long first, long second = 0, long third = 0);
 

@@ -1,9 +1,13 @@
 #include "modeller/core/GraphObj.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <optional>
 
 #include "platform/Canvas.h"
 #include "platform/PaintBox.h"
+#include "platform/Timer.h"
 
 namespace modeller {
 
@@ -23,7 +27,37 @@ platform::TCanvas* CanvasOf(const TObj& object) {
   return object.Graph() != nullptr ? object.Graph()->Canvas() : nullptr;
 }
 
+// The face decides every text's size, so every box's.
+bool SameFace(const platform::TFont& a, const platform::TFont& b) {
+  return a.Name == b.Name && a.Size == b.Size && a.Bold == b.Bold && a.Italic == b.Italic &&
+         a.Underline == b.Underline && a.StrikeOut == b.StrikeOut;
+}
+
+// One step of a well-mixing 64-bit generator: every bit of the input reaches every bit of the output.
+unsigned long long Mixed(unsigned long long value) {
+  value += 0x9e3779b97f4a7c15ULL;
+  value = (value ^ (value >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  value = (value ^ (value >> 27)) * 0x94d049bb133111ebULL;
+  return value ^ (value >> 31);
+}
+
+// How long drawing the objects read may hold up the program before it looks at its input again.
+constexpr auto kSettleSlice = std::chrono::milliseconds(20);
+
 }  // namespace
+
+// ---- Geometry digest --------------------------------------------------------------------------
+
+void TGeometryDigest::Add(long long value) {
+  state_ = Mixed(state_ ^ static_cast<unsigned long long>(value));
+  ++count_;
+}
+
+void TGeometryDigest::Add(const void* object) { Add(static_cast<long long>(reinterpret_cast<std::uintptr_t>(object))); }
+
+void TGeometryDigest::Add(const TRect& rect) {
+  for (int value : {rect.Left, rect.Top, rect.Right, rect.Bottom}) Add(value);
+}
 
 // ---- Manipulation ----------------------------------------------------------------------------
 
@@ -90,14 +124,18 @@ TGraph::~TGraph() {
   nodes_.clear();
 }
 
+// Whatever draws on another canvas finds every object drawn on this one first.
 void TGraph::SetCanvas(platform::TCanvas* canvas) {
-  if (canvas != nullptr) canvas_ = canvas;
+  if (canvas == nullptr) return;
+  SettleRead();
+  canvas_ = canvas;
 }
 
 // The bound events hold a token of the graph's life, so a paint box that outlives the graph
 // stops calling it.
 void TGraph::SetPaintBox(platform::TPaintBox* paintBox) {
   if (paintBox == nullptr) return;
+  SettleRead();
   paintBox_ = paintBox;
   canvas_ = paintBox->Canvas();
   std::weak_ptr<int> alive = alive_;
@@ -164,6 +202,7 @@ void TGraph::AddNode(TNode* node) {
   }
   nodes_.emplace_back(node);
   node->graph_ = this;
+  NewDrawingEra();
   Modified = true;
 }
 
@@ -178,6 +217,7 @@ void TGraph::AddEdge(TEdge* edge) {
   edge->graph_ = this;
   edge->rank_ = nextEdgeRank_++;
   FileEdge(*edge);
+  NewDrawingEra();
   Modified = true;
 }
 
@@ -188,6 +228,7 @@ void TGraph::RemoveNode(TNode* node) {
   // Its edges go with it; they leave the other nodes' lists while both ends still name theirs.
   while (!node->attachedEdges_.empty()) UnfileEdge(*node->attachedEdges_.back());
   nodes_.erase(nodes_.begin() + index);
+  NewDrawingEra();
   Modified = true;
   for (int i = EdgeCount() - 1; i >= 0; --i) {
     TEdge* edge = Edges(i);
@@ -206,6 +247,7 @@ void TGraph::RemoveEdge(TEdge* edge) {
   edge->SetVisible(false);
   UnfileEdge(*edge);
   edges_.erase(edges_.begin() + index);
+  NewDrawingEra();
   Modified = true;
 }
 
@@ -228,10 +270,12 @@ void TGraph::TakeBack(int nodeCount, int edgeCount) {
     while (!Nodes(i)->attachedEdges_.empty()) UnfileEdge(*Nodes(i)->attachedEdges_.back());
   if (EdgeCount() > edgeCount) edges_.resize(static_cast<size_t>(edgeCount));
   if (NodeCount() > nodeCount) nodes_.resize(static_cast<size_t>(nodeCount));
+  NewDrawingEra();
 }
 
 void TGraph::FileEdge(TEdge& edge) {
   UnfileEdge(edge);
+  NewDrawingEra();
   TNode* ends[2] = {edge.ToNodeObject(), edge.FromNodeObject()};
   if (ends[1] == ends[0]) ends[1] = nullptr;
   for (int end = 0; end < 2; ++end) {
@@ -255,6 +299,7 @@ void TGraph::UnfileEdge(TEdge& edge) {
 }
 
 void TGraph::SelectInRect(int left, int top, int right, int bottom) {
+  SettleRead();
   for (auto& node : nodes_)
     if (node->InRect(left, top, right, bottom)) node->SetSelected(true);
   for (auto& edge : edges_)
@@ -274,6 +319,58 @@ void TGraph::DeselectAll() {
 void TGraph::RedrawAll() {
   for (int i = 0; i < NodeCount(); ++i) Nodes(i)->Redraw();
   for (int i = 0; i < EdgeCount(); ++i) Edges(i)->Redraw();
+}
+
+void TGraph::SettleRead() {
+  if (canvas_ != nullptr) SettleReadUntil(std::nullopt);  // nothing is drawn before there is a canvas
+}
+
+void TGraph::SettleSomeRead() {
+  if (canvas_ != nullptr && !SettleReadUntil(std::chrono::steady_clock::now() + kSettleSlice)) SettleLater();
+}
+
+// In list order, nodes first, as a redraw of everything would.
+bool TGraph::SettleReadUntil(std::optional<std::chrono::steady_clock::time_point> deadline) {
+  auto settle = [&](TObj& object) {
+    if (!object.readNotDrawn_) return true;
+    object.RedrawNow();
+    return !deadline || std::chrono::steady_clock::now() < *deadline;
+  };
+  for (int i = 0; i < NodeCount(); ++i)
+    if (!settle(*Nodes(i))) return false;
+  for (int i = 0; i < EdgeCount(); ++i)
+    if (!settle(*Edges(i))) return false;
+  return true;
+}
+
+void TGraph::SettleLater() {
+  if (!settleTimer_) {
+    settleTimer_ = std::make_unique<platform::TTimer>();
+    settleTimer_->SetInterval(1);
+    std::weak_ptr<int> alive = alive_;
+    settleTimer_->OnTimer = [this, alive] {
+      if (alive.expired()) return;
+      settleTimer_->SetEnabled(false);
+      SettleSomeRead();
+    };
+  }
+  settleTimer_->SetEnabled(true);
+}
+
+long long TGraph::DrawingEra() {
+  if (canvas_ != eraCanvas_ || !eraFont_ || !SameFace(*eraFont_, canvas_->Font)) {
+    eraCanvas_ = canvas_;
+    eraFont_ = std::make_unique<platform::TFont>(canvas_->Font);
+    NewDrawingEra();
+  }
+  return drawingEra_;
+}
+
+bool TGraph::MaySkipRedraw(const TObj& object) {
+  if (canvas_ == nullptr || !(object.readNotDrawn_ || object.Settled())) return false;
+  if (object.RedrawShows(*canvas_)) return false;
+  if (object.readNotDrawn_) SettleLater();
+  return true;
 }
 
 void TGraph::Refresh() {
@@ -337,6 +434,7 @@ TPoint TGraph::FarCorner() const {
 // drawn pulls the ends of its edges that no longer lie on it; drawn before its edges had moved, it
 // would pull them once and their own move would carry them a second time.
 void TGraph::MoveSelection(int dx, int dy) {
+  SettleRead();
   std::vector<TNode*> moved;
   for (int i = 0; i < NodeCount(); ++i) {
     TNode* node = Nodes(i);
@@ -356,6 +454,7 @@ void TGraph::MoveSelection(int dx, int dy) {
 }
 
 void TGraph::DeleteSelection() {
+  SettleRead();
   for (int i = NodeCount() - 1; i >= 0; --i)
     if (Nodes(i)->Selected()) RemoveNode(Nodes(i));
   for (int i = EdgeCount() - 1; i >= 0; --i)
@@ -367,6 +466,7 @@ void TGraph::DeleteSelection() {
 // indexes count within the copied nodes.
 void TGraph::CopySelection() {
   if (SelectedCount() > MaxCopiedObjects) throw EGraphError("Too many objects are selected!");
+  SettleRead();
   TClipBoardRider& clipboard = ClipBoardRider();
   clipboard.Clear();
   std::vector<int> copiedNodes;
@@ -432,6 +532,7 @@ TObj* TGraph::ReadGraphObject(TRider& rider, int firstNode) {
     }
     FileEdge(*edge);
   }
+  object->readNotDrawn_ = true;
   return object;
 }
 
@@ -461,6 +562,7 @@ void TGraph::PasteClipboard() {
 }
 
 void TGraph::SaveDesignPattern(const std::string& fileName) {
+  SettleRead();
   TFileRider rider(fileName, rmWrite);
   rider.WriteInteger(NodeCount() + EdgeCount());
   for (const auto& node : nodes_) rider.WriteObject(node.get());
@@ -499,7 +601,9 @@ void TGraph::Dispatch(const std::function<void(THandler&)>& call) {
   }
 }
 
+// A hand on the diagram meets every object where its drawing puts it.
 void TGraph::PaintBoxMouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  SettleRead();
   SnapToGrid(x);
   SnapToGrid(y);
   Dispatch([&](THandler& handler) { handler.MouseDown(*this, button, shift, x, y); });
@@ -513,12 +617,15 @@ void TGraph::PaintBoxMouseMove(TShiftState shift, int x, int y) {
 }
 
 void TGraph::PaintBoxMouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  SettleRead();
   SnapToGrid(x);
   SnapToGrid(y);
   Dispatch([&](THandler& handler) { handler.MouseUp(*this, button, shift, x, y); });
 }
 
+// The file holds every object where drawing puts it, those read and not drawn yet included.
 void TGraph::Store(TRider& rider) const {
+  const_cast<TGraph*>(this)->SettleRead();
   TStorable::Store(rider);
   rider.WriteInteger(NodeCount());
   for (const auto& node : nodes_) rider.WriteObject(node.get());
@@ -551,16 +658,47 @@ void TObj::SetVisible(bool visible) {
 
 void TObj::SetSelected(bool selected) {
   if (selected == selected_) return;
-  Erase();
-  selected_ = selected;
-  Draw();
+  if (graph_ != nullptr && graph_->MaySkipRedraw(*this)) {
+    selected_ = selected;
+    return;
+  }
+  RedrawNoting([&] {
+    Erase();
+    selected_ = selected;
+    Draw();
+  });
 }
 
-void TObj::Erase() { PaintErased(); }
+void TObj::Erase() {
+  settledEra_ = -1;
+  PaintErased();
+}
 
 void TObj::Draw() {
+  readNotDrawn_ = false;
   SnapToGrid();
   PaintVisible();
+}
+
+void TObj::DigestGeometry(TGeometryDigest&) const {}
+
+void TObj::RedrawNoting(const std::function<void()>& redraw) {
+  TGeometryDigest before, after;
+  long long era = graph_ != nullptr && Canvas() != nullptr ? graph_->DrawingEra() : -1;
+  if (era >= 0) DigestGeometry(before);
+  redraw();
+  if (era < 0 || before.Empty() || graph_->DrawingEra() != era) return;
+  DigestGeometry(after);
+  if (after.Value() != before.Value()) return;
+  settled_ = after.Value();
+  settledEra_ = era;
+}
+
+bool TObj::Settled() const {
+  if (settledEra_ < 0 || settledEra_ != graph_->DrawingEra()) return false;
+  TGeometryDigest now;
+  DigestGeometry(now);
+  return now.Value() == settled_;
 }
 
 bool TObj::InSight(const platform::TCanvas&) const { return true; }
@@ -582,8 +720,14 @@ void TObj::PaintVisible() {
 }
 
 void TObj::Redraw() {
-  Erase();
-  Draw();
+  if (graph_ == nullptr || !graph_->MaySkipRedraw(*this)) RedrawNow();
+}
+
+void TObj::RedrawNow() {
+  RedrawNoting([&] {
+    Erase();
+    Draw();
+  });
 }
 
 void TObj::Snap(int& value) const {
@@ -615,6 +759,23 @@ void TObj::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 
 void TNode::JoinOwner() {
   if (auto* graph = dynamic_cast<TGraph*>(Owner())) graph->AddNode(this);
+}
+
+bool TNode::RedrawShows(const platform::TCanvas& canvas) const {
+  if (InSight(canvas)) return true;
+  return std::any_of(attachedEdges_.begin(), attachedEdges_.end(),
+                     [&](const TEdge* edge) { return edge->InSight(canvas); });
+}
+
+// The node's drawing sizes it and makes the ends of its edges follow, against their far ends.
+void TNode::DigestGeometry(TGeometryDigest& digest) const {
+  digest.Add(GetBounds());
+  for (const TEdge* edge : attachedEdges_) {
+    digest.Add(edge);
+    edge->DigestGeometry(digest);
+    for (const TNode* end : {edge->ToNodeObject(), edge->FromNodeObject()})
+      if (end != nullptr && end != this) digest.Add(end->GetBounds());
+  }
 }
 
 void TRectangularNode::Store(TRider& rider) const {
@@ -865,6 +1026,16 @@ bool TOrthogonalEdge::InSight(const platform::TCanvas& canvas) const {
 }
 
 int TOrthogonalEdge::Reach(const platform::TCanvas&) const { return 0; }
+
+void TOrthogonalEdge::DigestGeometry(TGeometryDigest& digest) const {
+  digest.Add(ToNodeObject());
+  digest.Add(FromNodeObject());
+  digest.Add(Points.Count());
+  for (int i = 0; i < Points.Count(); ++i) {
+    digest.Add(Points.Point(i).X);
+    digest.Add(Points.Point(i).Y);
+  }
+}
 
 bool TOrthogonalEdge::InNode(const TNode* node, const TPoint& point) const {
   return node->HitTest(point.X, point.Y);

@@ -2,8 +2,10 @@
 // The diagram: a graph of rectangular nodes and orthogonal edges drawn on a paint box, with
 // selection, moving, deleting, the diagram clipboard, design pattern files and the hand-over of
 // paint-box mouse events to the active interaction handler.
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,8 @@
 namespace platform {
 class TCanvas;
 class TPaintBox;
+class TTimer;
+struct TFont;
 }  // namespace platform
 
 namespace modeller {
@@ -32,6 +36,20 @@ inline constexpr platform::TColor GhostColor = platform::clGray;
 
 // Most objects one copy may take.
 inline constexpr int MaxCopiedObjects = 256;
+
+// A digest of the values a redraw reads or changes of the diagram's geometry, in their order.
+class TGeometryDigest {
+ public:
+  void Add(long long value);
+  void Add(const void* object);
+  void Add(const TRect& rect);
+  bool Empty() const { return count_ == 0; }
+  unsigned long long Value() const { return state_; }
+
+ private:
+  unsigned long long state_ = 0;
+  long long count_ = 0;
+};
 
 class TGraph;
 class TObj;
@@ -146,8 +164,13 @@ class TGraph : public TStorable {
   void SelectInRect(int left, int top, int right, int bottom);
   void SelectAll();
   void DeselectAll();
+  // Redraws every object whose drawing can reach what the canvas shows, and every object whose
+  // drawing may still change its geometry. An object read from a file is drawn at last while the
+  // program waits for input, or before anything needs its geometry (SettleRead).
   void RedrawAll();
   void Refresh();  // repaints through the paint box
+  // Draws at once every object read and not drawn yet, in the order of the lists.
+  void SettleRead();
   TObj* ObjectAt(int x, int y) const;  // nodes first, each list in order
   void SnapToGrid(int& value) const;   // to the centre line of its grid cell
   TRect GetSelectionBounds() const;
@@ -183,6 +206,18 @@ class TGraph : public TStorable {
   // Removes every node and edge beyond the given counts: the undoing of a failed read.
   void TakeBack(int nodeCount, int edgeCount);
   void Dispatch(const std::function<void(THandler&)>& call);
+  friend class TObj;
+  // Whether the object's redraw can be left out: it would paint nothing the canvas shows, and it
+  // would change no geometry, or the object is read and not drawn yet.
+  bool MaySkipRedraw(const TObj& object);
+  // Geometry kept for comparison is only valid while the lists, the canvas and its font stay.
+  long long DrawingEra();
+  void NewDrawingEra() { ++drawingEra_; }
+  // Draws some of the objects read and not drawn yet; asks to be called again while some are left.
+  void SettleSomeRead();
+  // Draws the objects read and not drawn yet until the deadline, if any; false when some are left.
+  bool SettleReadUntil(std::optional<std::chrono::steady_clock::time_point> deadline);
+  void SettleLater();
 
   int grid_ = 5;
   platform::TPaintBox* paintBox_ = nullptr;
@@ -191,6 +226,10 @@ class TGraph : public TStorable {
   std::vector<std::unique_ptr<TNode>> nodes_;
   std::vector<std::unique_ptr<TEdge>> edges_;
   long long nextEdgeRank_ = 0;
+  long long drawingEra_ = 0;
+  std::unique_ptr<platform::TFont> eraFont_;
+  const platform::TCanvas* eraCanvas_ = nullptr;
+  std::unique_ptr<platform::TTimer> settleTimer_;
   std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };
 
@@ -230,6 +269,14 @@ class TObj : public TStorable {
   // Whether painting can reach what the canvas shows. An object out of sight is erased and drawn
   // as always (drawing snaps and sizes it) but not painted.
   virtual bool InSight(const platform::TCanvas& canvas) const;
+  // Whether a redraw can paint what the canvas shows: the object, and for a node the edges at it,
+  // which its drawing makes follow it.
+  virtual bool RedrawShows(const platform::TCanvas& canvas) const { return InSight(canvas); }
+  // Adds every value a redraw reads or changes of the diagram's geometry: the object's own, and
+  // for a node its edges and their far ends. A change of an object's content (its text, its
+  // members) always erases it first, so the content need not be among them. An object that adds
+  // nothing cannot tell, and its redraw always runs.
+  virtual void DigestGeometry(TGeometryDigest& digest) const;
 
   void PaintErased();  // in the background colour, visible or not
   void PaintVisible();
@@ -242,9 +289,17 @@ class TObj : public TStorable {
 
  private:
   friend class TGraph;
+  // Erases and draws, noting the geometry when the redraw left it as it found it: a redraw finding
+  // the same geometry again would change nothing.
+  void RedrawNoting(const std::function<void()>& redraw);
+  void RedrawNow();  // erases and draws, noting the geometry
+  bool Settled() const;
   TGraph* graph_ = nullptr;
   bool visible_ = true;
   bool selected_ = false;
+  bool readNotDrawn_ = false;
+  unsigned long long settled_ = 0;  // the geometry a redraw left unchanged, while settledEra_ holds
+  long long settledEra_ = -1;
   std::unique_ptr<TManipulator> manipulator_;
 };
 
@@ -258,6 +313,8 @@ class TNode : public TObj {
   virtual void ClipToBorder(const TEdge& edge, TPoint& p, TPoint& q) const = 0;
   // The edges of the graph with an end at this node, in the order of the graph's edge list.
   const std::vector<TEdge*>& AttachedEdges() const { return attachedEdges_; }
+  bool RedrawShows(const platform::TCanvas& canvas) const override;
+  void DigestGeometry(TGeometryDigest& digest) const override;
 
  private:
   friend class TGraph;
@@ -363,6 +420,7 @@ class TOrthogonalEdge : public TEdge {
   void Route(int x1, int y1, int x2, int y2);
   TRect GetBounds() const override;
   bool InSight(const platform::TCanvas& canvas) const override;
+  void DigestGeometry(TGeometryDigest& digest) const override;
 
   // Collapses inner zero-length segments, trims the ends inside their nodes and clips them to the
   // borders.

@@ -80,6 +80,16 @@ class MainWindow : public ModellerTest {
     Main().ScrollBox->verticalScrollBar()->setValue(y);
     QApplication::processEvents();
   }
+  // The pixels the diagram's view shows otherwise than the same part of the picture.
+  int DifferingPixels(const platform::TCanvas& picture) {
+    QImage shown = Main().ScrollBox->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QPoint scrolled(Main().ScrollBox->horizontalScrollBar()->value(), Main().ScrollBox->verticalScrollBar()->value());
+    QImage expected = picture.Image().copy(QRect(scrolled, shown.size()));
+    int differing = 0;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+    return differing;
+  }
   // The changes made to the diagram's canvas while the action runs.
   int CanvasChanges(const std::function<void()>& action) {
     platform::TCanvas& canvas = *Main().PaintBox->Canvas();
@@ -231,20 +241,89 @@ TEST_F(MainWindow, TheDiagramShowsTheSamePixelsBeforeAndAfterScrollingAsOnAPictu
   Graph().SetCanvas(&picture);
   Graph().RedrawAll();
   Graph().SetPaintBox(Main().PaintBox);
-  auto differingPixels = [&] {
-    QImage shown = Main().ScrollBox->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QPoint scrolled(Main().ScrollBox->horizontalScrollBar()->value(), Main().ScrollBox->verticalScrollBar()->value());
-    QImage expected = picture.Image().copy(QRect(scrolled, shown.size()));
-    int differing = 0;
-    for (int y = 0; y < shown.height(); ++y)
-      for (int x = 0; x < shown.width(); ++x) differing += shown.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
-    return differing;
-  };
-  EXPECT_EQ(differingPixels(), 0) << "before scrolling";
+  EXPECT_EQ(DifferingPixels(picture), 0) << "before scrolling";
   for (QPoint to : {QPoint(1000, 700), QPoint(2400, 1800), QPoint(300, 1200), QPoint(0, 0)}) {
     ScrollTo(to.x(), to.y());
-    EXPECT_EQ(differingPixels(), 0) << "scrolled to " << to.x() << ", " << to.y();
+    EXPECT_EQ(DifferingPixels(picture), 0) << "scrolled to " << to.x() << ", " << to.y();
   }
+}
+
+// A diagram read from a file whose boxes and links are not yet where drawing puts them, worked on in
+// the window, which shows a part of it, and in a twin read from the same text that draws on a
+// picture of the whole: every step shows the same pixels in the window as on the twin's picture, and
+// both end with the same stored values.
+TEST_F(MainWindow, ADiagramInPartShowsAndKeepsWhatTheWholeDrawnEveryTimeDoes) {
+  SetDiagramSize(2400, 1800);
+  std::vector<TJavaClass*> boxes;
+  for (int i = 0; i < 24; ++i) boxes.push_back(ClassAt(52 + i % 6 * 390, 52 + i / 6 * 440, "Box" + std::to_string(i)));
+  for (int i = 0; i + 7 < 24; i += 2) Link(*boxes[i], *boxes[i + 7]);
+  Link<TInstantiate>(*boxes[23], *boxes[0]);
+  for (int i = 0; i < 24; i += 3) boxes[i]->Right = boxes[i]->Left + 1;  // sized anew when drawn
+  for (int i = 0; i < Graph().EdgeCount(); i += 2) {
+    auto& edge = dynamic_cast<TOrthogonalEdge&>(*Graph().Edges(i));
+    edge.Points.SetPoint(0, {edge.Points.Point(0).X + 3, edge.Points.Point(0).Y});  // off the grid
+  }
+  TRider text;
+  text.WriteObject(&Graph());
+  const std::string file = temp_.File("parts.zel");
+  SaveModel(file);
+  Modal().Queue(ModalAnswer{mrOk, file, 0, {}});
+  Main().FileOpenClick();
+  text.Reset();
+  std::unique_ptr<TGraph> twin(dynamic_cast<TGraph*>(text.ReadObject()));
+  platform::TCanvas picture(Main().PaintBox->width(), Main().PaintBox->height());
+  picture.Font = Main().PaintBox->Canvas()->Font;
+  twin->SetCanvas(&picture);
+  twin->RedrawAll();
+
+  struct Step {
+    const char* name;
+    std::function<void(TGraph&)> run;
+    QPoint scrollTo{-1, -1};
+  };
+  auto refresh = [&](TGraph& graph) {
+    if (&graph == twin.get()) picture.Clear(platform::clWhite);
+    graph.Canvas() == &picture ? graph.RedrawAll() : graph.Refresh();
+  };
+  // A part scrolled into sight is made anew, where the whole picture keeps the marks its erasing
+  // left: so a scroll follows a refresh, when neither has any.
+  const Step steps[] = {
+      {"opened", [](TGraph&) {}},
+      {"Select All", [](TGraph& graph) { graph.SelectAll(); }},
+      {"a click on an empty spot",
+       [](TGraph& graph) {
+         graph.DeselectAll();
+         graph.SelectInRect(352, 402, 352, 402);
+         graph.RedrawAll();
+       }},
+      {"one box moved",
+       [](TGraph& graph) {
+         graph.Nodes(7)->SetSelected(true);
+         graph.MoveSelection(40, 40);
+       }},
+      {"refreshed", refresh},
+      {"scrolled", [](TGraph&) {}, {1000, 700}},
+      {"everything moved",
+       [](TGraph& graph) {
+         graph.SelectAll();
+         graph.MoveSelection(-20, 30);
+       }},
+      {"everything deselected", [](TGraph& graph) { graph.DeselectAll(); }},
+      {"refreshed again", refresh},
+      {"scrolled further", [](TGraph&) {}, {1400, 1100}},
+      {"Select All there", [](TGraph& graph) { graph.SelectAll(); }},
+  };
+  for (const Step& step : steps) {
+    step.run(Graph());
+    step.run(*twin);
+    if (step.scrollTo.x() >= 0) ScrollTo(step.scrollTo.x(), step.scrollTo.y());
+    QApplication::processEvents();
+    EXPECT_EQ(DifferingPixels(picture), 0) << step.name;
+  }
+  TRider shown, whole;
+  shown.WriteObject(&Graph());
+  whole.WriteObject(twin.get());
+  EXPECT_EQ(shown.Text(), whole.Text());
 }
 
 TEST_F(MainWindow, AClickOrSelectAllDrawsNothingOfWhatLiesOutOfSight) {

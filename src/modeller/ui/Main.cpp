@@ -452,7 +452,7 @@ void TMainForm::LoadSettings() {
   TMainFormPlace place{Left(), Top(), Width(), Height(), false};
   ReadMainFormPlace(SettingsIniFile(), place);
   SetBounds(place.Left, place.Top, place.Width, place.Height);
-  KeepTitleBarOnScreen();
+  KeepUsableOnScreen();
   if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
   TModellerOptions options = CurrentOptions();
   ReadModellerOptions(SettingsIniFile(), options);

@@ -225,8 +225,10 @@ class TDesignBuilder {
       if (!part->objectName().isEmpty()) taken_.insert(part->objectName().toStdString());
   }
 
+  // The inspector's chooser sorts itself at every insertion: it takes the entries in one.
   void BuildAll(const TDesign& design) {
     for (const TDesignBlock& block : design.blocks) Build(block);
+    ObjInsForm->ComboBox1->addItems(entries_);
   }
 
  private:
@@ -244,7 +246,7 @@ class TDesignBuilder {
     // The blocks stand in creation order: the components take it again.
     if (built != nullptr) frame_.InsertComponent(built);
     if (block.className != "TJMenuItem" && block.className != "TBBTN")
-      ObjInsForm->ComboBox1->addItem(QString::fromStdString(block.name + " : " + block.className));
+      entries_.append(QString::fromStdString(block.name + " : " + block.className));
   }
 
   static QFont Font(const TDesignBlock& block) {
@@ -457,6 +459,7 @@ class TDesignBuilder {
   std::string folder_;
   std::set<std::string> taken_;
   std::map<std::string, QWidget*> panels_;
+  QStringList entries_;
   TMenuBar* menuBar_ = nullptr;
   // The menus and the items read so far, by name.
   std::map<std::string, platform::TMenuItem*> menuItems_;

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <algorithm>
+#include <map>
 #include <optional>
+#include <set>
 
 #include "designer/DesignText.h"
 #include "designer/ExtendedType.h"
@@ -217,17 +219,22 @@ class TDesignCollector {
 
 class TDesignBuilder {
  public:
-  TDesignBuilder(TFrame& frame, const std::string& folder) : frame_(frame), folder_(folder) {}
+  // The names the frame's own parts hold are taken from the start.
+  TDesignBuilder(TFrame& frame, const std::string& folder) : frame_(frame), folder_(folder) {
+    for (const QObject* part : frame.findChildren<QObject*>())
+      if (!part->objectName().isEmpty()) taken_.insert(part->objectName().toStdString());
+  }
 
+  // The inspector's chooser sorts itself at every insertion: it takes the entries in one.
   void BuildAll(const TDesign& design) {
     for (const TDesignBlock& block : design.blocks) Build(block);
+    ObjInsForm->ComboBox1->addItems(entries_);
   }
 
  private:
   void Build(const TDesignBlock& block) {
     // The text named no component twice; the frame's own parts hold names of their own.
-    if (block.className != "TFrame" && block.className != "TBBTN" &&
-        frame_.findChild<QObject*>(QString::fromStdString(block.name)) != nullptr)
+    if (block.className != "TFrame" && block.className != "TBBTN" && !taken_.insert(block.name).second)
       FailAtLine(block.line, "a second component named " + block.name);
     QObject* built = nullptr;
     if (block.className == "TFrame") BuildFrame(block);
@@ -239,7 +246,7 @@ class TDesignBuilder {
     // The blocks stand in creation order: the components take it again.
     if (built != nullptr) frame_.InsertComponent(built);
     if (block.className != "TJMenuItem" && block.className != "TBBTN")
-      ObjInsForm->ComboBox1->addItem(QString::fromStdString(block.name + " : " + block.className));
+      entries_.append(QString::fromStdString(block.name + " : " + block.className));
   }
 
   static QFont Font(const TDesignBlock& block) {
@@ -255,14 +262,11 @@ class TDesignBuilder {
     return JavaNameToColor(block.Value(name));
   }
 
-  // A control lies in the panel that Parent names, or on the frame; a panel naming itself lies on
-  // the frame.
+  // A control lies in the panel that Parent names, which was read before it, or on the frame; a
+  // panel naming itself lies on the frame.
   void PlaceIn(QWidget* control, const std::string& parentName) {
-    QWidget* parent = frame_.ClientArea();
-    for (QWidget* component : frame_.Components())
-      if (component != control && NameOf(component) == parentName && GetComponentKind(component) == ckPanel &&
-          !frame_.IsHandlePanel(component))
-        parent = component;
+    auto panel = panels_.find(parentName);
+    QWidget* parent = panel != panels_.end() ? panel->second : frame_.ClientArea();
     if (control->parentWidget() != parent) control->setParent(parent);
   }
 
@@ -282,8 +286,24 @@ class TDesignBuilder {
     SetForeground(&frame_, Colour(block, "Foreground"));
     frame_.FrameId = block.IntValue("FrameId");
     frame_.Tag = block.IntValue("Tag");
+    CheckFrameSize(block);
     frame_.SetBounds(block.IntValue("Left"), block.IntValue("Top"), block.IntValue("Width"), block.IntValue("Height"));
     Events(block);
+  }
+
+  // The frame is a window: it must have room for its client area and fit on the screen, since a
+  // window larger than the screen shows nothing more and costs memory by its size.
+  static void CheckFrameSize(const TDesignBlock& block) {
+    const platform::TRect screen = platform::MainScreenRect();
+    CheckBetween(block, "Width", 2 * platform::WindowMetricsConst::FrameWidth + 1, screen.Right - screen.Left);
+    CheckBetween(block, "Height", platform::WindowMetricsConst::CaptionHeight + 2 * platform::WindowMetricsConst::FrameHeight + 1,
+                 screen.Bottom - screen.Top);
+  }
+  static void CheckBetween(const TDesignBlock& block, const std::string& property, int least, int most) {
+    const int value = block.IntValue(property);
+    if (value < least || value > most)
+      FailAtLine(block.LineOf(property), property + " = " + platform::IntToStr(value) + " does not fit a frame on this screen (" +
+                                             platform::IntToStr(least) + ".." + platform::IntToStr(most) + ")");
   }
 
   // Every palette kind from its row: the properties its block holds say what the control takes.
@@ -302,6 +322,7 @@ class TDesignBuilder {
     // uncheck a button already read into the panel it moves to.
     SetKindValues(c, block);
     if (block.Has("Parent")) PlaceIn(c, block.Value("Parent"));
+    if (info.kind == ckPanel) panels_[block.name] = c;
     SetDesignTag(c, block.IntValue("Tag"));
     c->setGeometry(block.IntValue("Left"), block.IntValue("Top"), std::max(block.IntValue("Width"), 0),
                    std::max(block.IntValue("Height"), 0));
@@ -388,22 +409,25 @@ class TDesignBuilder {
       SetDesignTag(menu, platform::StrToIntDef(lines[i + 3].value, 0));
       bar->addMenu(menu->SubMenu());
       bar->Items.push_back(menu);
+      menuItems_[lines[i].value] = menu;
     }
+    menuBar_ = bar;
     SetDesignTag(bar, -1);
     return bar;
   }
 
   QObject* BuildMenuItem(const TDesignBlock& block) {
-    platform::TMenuItem* parent = FindMenuItem(block.Value("Parent"));
-    if (parent == nullptr)
+    auto parent = menuItems_.find(block.Value("Parent"));
+    if (parent == menuItems_.end())
       FailAtLine(block.line, "the menu item " + block.name + " names no item read before it as its parent");
-    auto* item = new TJMenuItem(block.Value("Caption"), frame_.findChild<TMenuBar*>());
+    auto* item = new TJMenuItem(block.Value("Caption"), menuBar_);
+    menuItems_[block.name] = item;
     item->setObjectName(QString::fromStdString(block.name));
     item->Checkable = TextToBool(block.Value("Checkable"));
     bool checked = TextToBool(block.Value("Checked"));
     if (checked || item->Checkable) item->SetChecked(checked);
     item->SetEnabled(TextToBool(block.Value("Enabled")));
-    parent->Insert(parent->Count(), item);
+    parent->second->Insert(parent->second->Count(), item);
     SetDesignTag(item, -1);
     Events(block);
     TFrame* frame = &frame_;
@@ -433,6 +457,12 @@ class TDesignBuilder {
 
   TFrame& frame_;
   std::string folder_;
+  std::set<std::string> taken_;
+  std::map<std::string, QWidget*> panels_;
+  QStringList entries_;
+  TMenuBar* menuBar_ = nullptr;
+  // The menus and the items read so far, by name.
+  std::map<std::string, platform::TMenuItem*> menuItems_;
 };
 
 void ReportUnreadable(const std::string& fileName, const std::string& reason) {
@@ -468,10 +498,15 @@ TDesign CollectDesign(TFrame& frame) { return TDesignCollector(frame).CollectAll
 
 platform::TStringList DesignText(TFrame& frame) { return WriteDesignText(CollectDesign(frame)); }
 
-void SaveDesignFile(const std::string& folder, TFrame& frame) {
+platform::TFileContent DesignFileContent(const std::string& folder, TFrame& frame) {
   platform::TStringList lines = DesignText(frame);
   lines.LineBreak = "\r\n";
-  lines.SaveToFile(folder + frame.Name() + ".jfm");
+  return {folder + frame.Name() + ".jfm", lines.Text()};
+}
+
+void SaveDesignFile(const std::string& folder, TFrame& frame) {
+  platform::TFileContent file = DesignFileContent(folder, frame);
+  platform::WriteFileAtomic(file.fileName, file.bytes);
 }
 
 TFrame* LoadDesignFile(const std::string& folder, const std::string& name) {

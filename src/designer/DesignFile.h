@@ -6,6 +6,7 @@
 
 #include "designer/DesignText.h"
 #include "platform/StringList.h"
+#include "platform/SysUtils.h"
 
 namespace designer {
 
@@ -14,9 +15,11 @@ class TFrame;
 // The frame's design, block by block, and its text.
 TDesign CollectDesign(TFrame& frame);
 platform::TStringList DesignText(TFrame& frame);
-// Writes folder + frame name + ".jfm" (the folder ends with a separator) with CR LF line ends. An
-// older file is replaced only by a complete new one; a file that cannot be written raises
-// platform::EFCreateError.
+// The design file folder + frame name + ".jfm" (the folder ends with a separator) with CR LF line
+// ends, as SaveDesignFile writes it.
+platform::TFileContent DesignFileContent(const std::string& folder, TFrame& frame);
+// Writes the design file. An older file is replaced only by a complete new one; a file that cannot
+// be written raises platform::EFCreateError.
 void SaveDesignFile(const std::string& folder, TFrame& frame);
 // Reads folder + name + ".jfm" and builds its frame, which becomes the current frame, attached to
 // the active editor page, shown and selected in the inspector. A file that cannot be read or is

@@ -1,5 +1,6 @@
 #include "designer/DesignText.h"
 
+#include <map>
 #include <set>
 #include <utility>
 
@@ -21,8 +22,19 @@ constexpr const char* kMenuItemHead = "Caption Checkable Checked Enabled Parent"
 constexpr const char* kMarkerProperties = "Left Top Visible";
 constexpr const char* kFileDialogProperties = "FileName InitialDir Left Top";
 
-const std::set<std::string> kNumbers = {"FontSize", "FrameId", "Height", "Left", "LineInc", "Max",  "Min",
-                                        "PageInc",  "PasswdChar", "Tag", "Top", "Value", "Width"};
+const std::set<std::string> kNumbers = {"LineInc", "Max", "Min", "PageInc", "PasswdChar", "Tag", "Value"};
+
+// Places and sizes stay within the 16-bit coordinates a window system draws in, and a font within
+// sizes a glyph can be drawn at.
+constexpr int kMaxCoordinate = 32767;
+constexpr int kMaxFontSize = 999;
+struct TRange {
+  int low, high;
+};
+const std::map<std::string, TRange> kRanges = {
+    {"FrameId", {fkApplication, fkSecondaryFrame}}, {"FontSize", {0, kMaxFontSize}},
+    {"Left", {-kMaxCoordinate, kMaxCoordinate}},     {"Top", {-kMaxCoordinate, kMaxCoordinate}},
+    {"Width", {0, kMaxCoordinate}},                  {"Height", {0, kMaxCoordinate}}};
 
 class TDesignTextReader {
  public:
@@ -61,7 +73,8 @@ class TDesignTextReader {
   void Read(TDesignBlock& block, const std::string& sequence) {
     for (const std::string& name : PropertyNames(sequence)) {
       if (name == "Items") block.AddItems(in_.Items());
-      else if (name == "FrameId") block.Add(name, in_.IntValueBetween(name, fkApplication, fkSecondaryFrame));
+      else if (auto range = kRanges.find(name); range != kRanges.end())
+        block.Add(name, in_.IntValueBetween(name, range->second.low, range->second.high));
       else if (kNumbers.count(name) != 0) block.Add(name, in_.IntValue(name));
       else block.Add(name, in_.Value(name));
     }
@@ -166,6 +179,12 @@ std::string TDesignBlock::Value(const std::string& property) const {
   for (const TDesignLine& line : properties)
     if (line.name == property) return line.value;
   return {};
+}
+
+int TDesignBlock::LineOf(const std::string& property) const {
+  for (size_t i = 0; i < properties.size(); ++i)
+    if (properties[i].name == property) return line + 1 + static_cast<int>(i);
+  return line;
 }
 
 int TDesignBlock::IntValue(const std::string& property) const {

@@ -1,8 +1,9 @@
 #pragma once
 // A design file's content, free of widgets: its blocks in file order, each with its property lines
 // in their fixed order, its item lines and its event bindings. ReadDesignText checks everything the
-// text alone can tell (block classes, names, each class's property sequence, numbers, item counts,
-// menu parents) and raises EDesignFileError naming the line; WriteDesignText gives the lines back.
+// text alone can tell (block classes, names, each class's property sequence, numbers and the ranges
+// of places and sizes, item counts, menu parents) and raises EDesignFileError naming the line;
+// WriteDesignText gives the lines back.
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ struct TDesignBlock {
   // The first line of that name; "" and 0 when the block has none.
   std::string Value(const std::string& property) const;
   int IntValue(const std::string& property) const;
+  // The line it was read from, where no item lines stand before it (the header's when it has none).
+  int LineOf(const std::string& property) const;
   bool operator==(const TDesignBlock&) const = default;
 };
 

@@ -81,7 +81,7 @@ int TJfmReader::IntValueBetween(const std::string& name, int low, int high) {
   int value = IntValue(name);
   if (value >= low && value <= high) return value;
   --position_;
-  Fail(name + " holds " + IntToStr(value) + ", which lies outside " + IntToStr(low) + ".." + IntToStr(high));
+  Fail(name + " = " + IntToStr(value) + " lies outside " + IntToStr(low) + ".." + IntToStr(high));
 }
 
 std::vector<std::string> TJfmReader::Items() {

@@ -176,12 +176,18 @@ void TForm::MoveFrameTo(int left, int top) {
   setGeometry(client.X, client.Y, width(), height());
 }
 
-void TForm::KeepTitleBarOnScreen() {
+// The least client size any window keeps, whatever a settings file says: room for a caption and a
+// few lines.
+constexpr QSize kLeastClient(120, 60);
+
+void TForm::KeepUsableOnScreen() {
   TRect frame{Left(), Top(), Left() + Width(), Top() + Height()};
   QScreen* screen = QGuiApplication::screenAt(QPoint(Left() + Width() / 2, Top() + kTitleBarHeight / 2));
   if (screen == nullptr) screen = MainScreen(this);
-  TRect place = TitleBarOnScreen(frame, ToTRect(screen->availableGeometry()), kTitleBarHeight);
-  MoveFrameTo(place.Left, place.Top);
+  QSize least = kLeastClient.expandedTo(minimumSize()).expandedTo(minimumSizeHint()).boundedTo(maximumSize());
+  TPoint leastFrame{least.width() + Width() - width(), least.height() + Height() - height()};
+  TRect place = UsableOnScreen(frame, ToTRect(screen->availableGeometry()), leastFrame, kTitleBarHeight);
+  SetBounds(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
 }
 
 void TForm::setVisible(bool visible) {

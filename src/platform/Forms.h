@@ -105,9 +105,9 @@ class TForm : public QWidget {
   TPosition Position = poDesigned;  // applied at every showing
   TFormStyle FormStyle = fsNormal;
 
-  // Moves the window so that its title bar lies on the available area of its screen, where a place
-  // read from a settings file may have put it off.
-  void KeepTitleBarOnScreen();
+  // Makes a place read from a settings file usable on the available area of its screen: no
+  // smaller than the window's least size, no larger than the area, its title bar on the area.
+  void KeepUsableOnScreen();
 
   void setVisible(bool visible) override;
 

@@ -15,6 +15,14 @@ namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+// The document's text with its lines joined by LF and every other character as it stands: the
+// document's plain text would give a non-breaking space back as a blank.
+QString RawText(const QTextDocument& document) {
+  QString text = document.toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  return text;
+}
+
 QTextCursor BlockStart(QTextDocument* document, int index) {
   return QTextCursor(document->findBlockByNumber(index));
 }
@@ -99,7 +107,7 @@ void TEditLines::Delete(int index) {
 
 void TEditLines::Clear() { edit_.setPlainText(QString()); }
 
-std::string TEditLines::Text() const { return edit_.toPlainText().toStdString(); }
+std::string TEditLines::Text() const { return RawText(*edit_.document()).toStdString(); }
 
 void TEditLines::SetText(const std::string& text) { edit_.setPlainText(FromUtf8(ToLf(text))); }
 
@@ -214,7 +222,8 @@ void TRichEdit::LoadFromFile(const std::string& fileName) {
   std::string bytes = ReadFileBytes(fileName);
   lineBreak_ = DetectLineBreak(bytes);
   QByteArray raw = QByteArray::fromStdString(ToLf(bytes));
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  // A byte-order mark stays in the text, so that saving writes it back.
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
   QString text = utf8.decode(raw);
   encoding_ = TTextEncoding::Utf8;
   if (utf8.hasError()) {
@@ -224,8 +233,10 @@ void TRichEdit::LoadFromFile(const std::string& fileName) {
   setPlainText(text);
 }
 
-void TRichEdit::SaveToFile(const std::string& fileName) const {
-  QString text = toPlainText();
+void TRichEdit::SaveToFile(const std::string& fileName) const { WriteFileAtomic(fileName, FileBytes()); }
+
+std::string TRichEdit::FileBytes() const {
+  QString text = RawText(*document());
   if (lineBreak_ != "\n") text.replace('\n', FromUtf8(lineBreak_));
   QByteArray bytes;
   if (encoding_ == TTextEncoding::Latin1) {
@@ -236,7 +247,7 @@ void TRichEdit::SaveToFile(const std::string& fileName) const {
   } else {
     bytes = text.toUtf8();
   }
-  WriteFileAtomic(fileName, bytes.toStdString());
+  return bytes.toStdString();
 }
 
 void TRichEdit::keyPressEvent(QKeyEvent* event) {

@@ -75,6 +75,8 @@ class TRichEdit : public TMemo {
   // raises EFCreateError when it fails, LoadFromFile raises EFOpenError.
   void LoadFromFile(const std::string& fileName);
   void SaveToFile(const std::string& fileName) const;
+  // The bytes SaveToFile writes.
+  std::string FileBytes() const;
   TTextEncoding Encoding() const { return encoding_; }
   const std::string& LineBreak() const { return lineBreak_; }
 

@@ -23,6 +23,17 @@ TRect TitleBarOnScreen(const TRect& window, const TRect& available, int titleHei
   return MovedTo(window, left, top);
 }
 
+TRect UsableOnScreen(const TRect& window, const TRect& available, TPoint least, int titleHeight) {
+  int oldWidth = window.Right - window.Left, oldHeight = window.Bottom - window.Top;
+  int width = std::max(least.X, std::min(oldWidth, available.Right - available.Left));
+  int height = std::max(least.Y, std::min(oldHeight, available.Bottom - available.Top));
+  TRect sized{window.Left, window.Top, window.Left + width, window.Top + height};
+  if (width < oldWidth || height < oldHeight)
+    sized = MovedTo(sized, Clamp(window.Left, available.Left, available.Right - width),
+                    Clamp(window.Top, available.Top, available.Bottom - height));
+  return TitleBarOnScreen(sized, available, titleHeight);
+}
+
 TRect CentredOnScreen(const TRect& window, const TRect& available, int titleHeight) {
   int left = available.Left + (available.Right - available.Left - (window.Right - window.Left)) / 2;
   int top = available.Top + (available.Bottom - available.Top - (window.Bottom - window.Top)) / 2;

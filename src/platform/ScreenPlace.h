@@ -13,6 +13,11 @@ constexpr int kTitleBarGrip = 100;
 // it, for a narrower window).
 TRect TitleBarOnScreen(const TRect& window, const TRect& available, int titleHeight);
 
+// A place read from a settings file made usable: the frame's size brought between `least` and the
+// available area's, then its title bar put on the area; a frame that had to be made smaller is put
+// wholly on the area, so that what lies at its left (a menu) is in reach.
+TRect UsableOnScreen(const TRect& window, const TRect& available, TPoint least, int titleHeight);
+
 // The frame centred on the available area, its title bar kept on it.
 TRect CentredOnScreen(const TRect& window, const TRect& available, int titleHeight);
 

@@ -157,23 +157,25 @@ std::string ReadFileBytes(const std::string& fileName) {
   return bytes.str();
 }
 
-void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
+namespace {
+
+// Writes the bytes into a new temporary file beside the target, with the target's permissions;
+// returns its name. Nothing is left behind when that fails.
+std::string WriteTemporaryFile(const std::string& fileName, const std::string& bytes) {
   std::string folder = ExtractFilePath(fileName);
-  std::string pattern = (folder.empty() ? std::string("./") : folder) + "." +
-                        ExtractFileName(fileName) + ".XXXXXX";
-  std::string tempName = pattern;
+  std::string tempName = (folder.empty() ? std::string("./") : folder) + "." + ExtractFileName(fileName) + ".XXXXXX";
   int fd = mkstemp(tempName.data());
   if (fd < 0) throw EFCreateError("Cannot create file " + fileName + ". " + std::strerror(errno));
+  auto fail = [&](int error) {
+    ::close(fd);
+    std::remove(tempName.c_str());
+    throw EFCreateError("Cannot write file " + fileName + ". " + std::strerror(error));
+  };
   size_t written = 0;
   while (written < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int error = errno;
-      ::close(fd);
-      std::remove(tempName.c_str());
-      throw EFCreateError("Cannot write file " + fileName + ". " + std::strerror(error));
-    }
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail(errno);
     written += static_cast<size_t>(n);
   }
   // Keep the permissions of the file being replaced; a new file gets the usual ones.
@@ -186,10 +188,37 @@ void WriteFileAtomic(const std::string& fileName, const std::string& bytes) {
     mode &= ~mask;
   }
   fchmod(fd, mode);
-  if (::fsync(fd) != 0 || ::close(fd) != 0 || std::rename(tempName.c_str(), fileName.c_str()) != 0) {
+  if (::fsync(fd) != 0) fail(errno);
+  if (::close(fd) != 0) {
     int error = errno;
     std::remove(tempName.c_str());
     throw EFCreateError("Cannot write file " + fileName + ". " + std::strerror(error));
+  }
+  return tempName;
+}
+
+}  // namespace
+
+void WriteFileAtomic(const std::string& fileName, const std::string& bytes) { WriteFilesTogether({{fileName, bytes}}); }
+
+void WriteFilesTogether(const std::vector<TFileContent>& files) {
+  std::vector<std::string> temporaries;
+  try {
+    for (const TFileContent& file : files) temporaries.push_back(WriteTemporaryFile(file.fileName, file.bytes));
+  } catch (const EFCreateError& failure) {
+    for (const std::string& temporary : temporaries) std::remove(temporary.c_str());
+    if (files.size() == 1) throw;
+    std::string names;
+    for (const TFileContent& file : files) names += (names.empty() ? "" : ", ") + file.fileName;
+    throw EFCreateError(failure.Message() + "\rThese files were left as they were: " + names + ".");
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (std::rename(temporaries[i].c_str(), files[i].fileName.c_str()) == 0) continue;
+    int error = errno;
+    for (size_t j = i; j < files.size(); ++j) std::remove(temporaries[j].c_str());
+    std::string message = "Cannot write file " + files[i].fileName + ". " + std::strerror(error);
+    for (size_t j = 0; j < i; ++j) message += "\r" + files[j].fileName + " was written.";
+    throw EFCreateError(message);
   }
 }
 

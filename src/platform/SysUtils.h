@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -47,6 +48,14 @@ bool DeleteFile(const std::string& fileName);
 // over the target, so a failed write leaves the old file whole; it raises EFCreateError.
 std::string ReadFileBytes(const std::string& fileName);  // raises EFOpenError
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
+
+struct TFileContent {
+  std::string fileName, bytes;
+};
+// Files that belong together are replaced together: every temporary file is written before the
+// first is renamed over its target, so a full disk or a refused write replaces none of them. The
+// EFCreateError raised says which of the files were replaced (none, unless a rename failed).
+void WriteFilesTogether(const std::vector<TFileContent>& files);
 
 // Replaces every "%s" in order with the arguments (the message tables use only %s and %d).
 std::string FormatText(const std::string& pattern, std::initializer_list<std::string> args);

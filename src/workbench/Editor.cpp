@@ -298,10 +298,16 @@ void TEditorForm::SelectPage(int index) {
 
 // ---- Saving ----
 
-bool TEditorForm::WritePage(int n, const std::string& fileName) {
+// A page with a design frame is saved with its design file beside it: both files are replaced, or
+// neither is and the page stays modified.
+bool TEditorForm::SavePageFiles(int n, const std::string& fileName) {
   TRichEdit* edit = PageEditor(n);
+  std::vector<TFileContent> files;
+  if (auto* frame = qobject_cast<designer::TFrame*>(Page->Pages(n)->Tag()))
+    files.push_back(designer::DesignFileContent(ExtractFilePath(fileName), *frame));
+  files.push_back({fileName, edit->FileBytes()});
   try {
-    edit->SaveToFile(fileName);
+    WriteFilesTogether(files);
   } catch (const Exception& failure) {
     MessageDlg(failure.Message(), mtError, mbOK);
     return false;
@@ -309,24 +315,6 @@ bool TEditorForm::WritePage(int n, const std::string& fileName) {
   edit->SetModified(false);
   if (n == Page->currentIndex()) SetModifiedMarker(false);
   return true;
-}
-
-// The design file of a page with a design frame goes beside the file name first: a design that
-// cannot be written leaves the source unsaved and the page modified.
-bool TEditorForm::SavePageDesign(int n, const std::string& fileName) {
-  auto* frame = qobject_cast<designer::TFrame*>(Page->Pages(n)->Tag());
-  if (frame == nullptr) return true;
-  try {
-    designer::SaveDesignFile(ExtractFilePath(fileName), *frame);
-  } catch (const Exception& failure) {
-    MessageDlg(failure.Message(), mtError, mbOK);
-    return false;
-  }
-  return true;
-}
-
-bool TEditorForm::SavePageFiles(int n, const std::string& fileName) {
-  return SavePageDesign(n, fileName) && WritePage(n, fileName);
 }
 
 void TEditorForm::RenamePageFile(int n, const std::string& fileName) {
@@ -350,7 +338,7 @@ bool TEditorForm::SavePage(int n) {
   std::string name = FFileNames.Get(n);
   if (designer::GetNonameNumber(sheet->Caption()) == -1 && HasFolder(name)) {
     if (!PageEditor(n)->Modified()) return true;
-    return SavePageDesign(n, name) && WritePage(n, name);
+    return SavePageFiles(n, name);
   }
   SelectFilterForExt(ExtractFileExt(sheet->Caption()));
   SaveDialog1->FileName = name;
@@ -387,7 +375,7 @@ bool TEditorForm::SaveAsFlow(int n, bool interactive) {
     if (interactive) FocusActiveEditor();
     return false;
   }
-  if (!SavePageDesign(n, name) || !WritePage(n, name)) return false;
+  if (!SavePageFiles(n, name)) return false;
   if (HasFolder(oldName)) MainForm->AddReopenItem(0, oldName);
   Page->Pages(n)->SetCaption(ExtractFileName(name));
   FFileNames.Put(n, name);
@@ -452,7 +440,7 @@ bool TEditorForm::SaveWithHandlerCleanup() {
   }
   n = Page->indexOf(frame->FSourcePage.data());
   std::string name = FFileNames.Get(n);
-  return HasFolder(name) && SavePageDesign(n, name) && WritePage(n, name);
+  return HasFolder(name) && SavePageFiles(n, name);
 }
 
 // ---- Closing ----

@@ -54,7 +54,7 @@ class TEditorForm : public platform::TForm {
   bool SaveFileAs();
   bool SavePage(int n);
   bool SavePageAs(int n);
-  // Saves page n's design file and source under the file name, as they stand.
+  // Saves page n's design file and source under the file name, as they stand: both or neither.
   bool SavePageFiles(int n, const std::string& fileName);
   // Page n stands for another file from now on: its tab, its entry in FFileNames and, when it is
   // the active page, the window caption. Nothing is written.
@@ -201,8 +201,6 @@ class TEditorForm : public platform::TForm {
   void SetupPageEditor(platform::TTabSheet* sheet);
   platform::TTabSheet* OpenPage(const std::string& fileName, bool missingIsEmpty);
   void RunDesignFileHook(platform::TTabSheet* sheet, const std::string& fileName);
-  bool SavePageDesign(int n, const std::string& fileName);
-  bool WritePage(int n, const std::string& fileName);
   bool SaveAsFlow(int n, bool interactive);
   bool AskFileName(const std::string& currentName, std::string& chosen);
   std::string WithFilterExtension(const std::string& name, const platform::TFileDialog& dialog) const;

@@ -34,7 +34,7 @@ void PlaceWindows(const TWorkbenchSettings& values) {
   EditorForm->SetFormWidth(values.EditorForm.Width);
   EditorForm->SetFormHeight(values.EditorForm.Height);
   for (platform::TForm* form : std::initializer_list<platform::TForm*>{MainForm, designer::ObjInsForm, EditorForm})
-    form->KeepTitleBarOnScreen();
+    form->KeepUsableOnScreen();
 }
 
 void HandOut(const TWorkbenchSettings& v) {

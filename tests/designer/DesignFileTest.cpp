@@ -1,7 +1,12 @@
 // The design file beside a designed class's source: written on every save of its page, read back
 // when the source is opened, and refused whole when it is damaged.
 #include <QComboBox>
+#include <csignal>
+#include <cstdio>
 #include <filesystem>
+
+#include <sys/mount.h>
+#include <sys/resource.h>
 
 #include "SurfaceFixture.h"
 #include "designer/DesignFile.h"
@@ -281,7 +286,13 @@ TEST_F(DesignFileTest, ADamagedDesignIsRefusedWholeAndTheSourceOpensAsPlainText)
       {with(204, "  Parent = MenuBar1Help"), "names no item read before it"},
       {with(28, "Panel1 : TButton"), "line 29: a second component named Panel1"},
       {with(0, "Form1 : TPanel"), "line 1: the file does not begin with its frame"},
-      {with(7, "  FrameId = 7"), "line 8: FrameId holds 7, which lies outside 200..202"},
+      {with(7, "  FrameId = 7"), "line 8: FrameId = 7 lies outside 200..202"},
+      {with(12, "  Width = 2147483647"), "line 13: Width = 2147483647 lies outside 0..32767"},
+      {with(12, "  Width = -408"), "line 13: Width = -408 lies outside 0..32767"},
+      {with(12, "  Width = 32000"), "line 13: Width = 32000 does not fit a frame on this screen"},
+      {with(8, "  Height = 0"), "line 9: Height = 0 does not fit a frame on this screen"},
+      {with(22, "  Left = -2147483648"), "line 23: Left = -2147483648 lies outside -32767..32767"},
+      {with(18, "  FontSize = 100000"), "line 19: FontSize = 100000 lies outside 0..999"},
       {"", "it is empty"},
   };
   for (const auto& [text, reason] : damaged) {
@@ -393,4 +404,88 @@ TEST_F(DesignFileTest, EverySeedDesignIsRefusedWholeOrReadBackTheSame) {
     EXPECT_EQ(DesignText(*frame).Text(), written) << seed.path();
     Editor().ClosePage();
   }
+}
+
+namespace {
+
+// A folder that can be made to refuse writes past about a page: a small tmpfs filled up to its last
+// page where mounting is allowed, else a file-size limit on this process (a write past it fails as
+// on a full disk). Either way the design file of a new form still fits and its source does not.
+class TNearlyFullFolder {
+ public:
+  explicit TNearlyFullFolder(const std::string& path) : path_(path) {
+    std::filesystem::create_directory(path);
+    mounted_ = mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=64k") == 0;
+  }
+  ~TNearlyFullFolder() {
+    MakeRoom();
+    if (mounted_) umount2(path_.c_str(), MNT_DETACH);
+  }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+  void Fill() {
+    if (mounted_) return FillToLastPage();
+    signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit limit = saved_;
+    limit.rlim_cur = kLimit;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    limited_ = true;
+  }
+  void MakeRoom() {
+    std::filesystem::remove(File(kFiller));
+    if (limited_) setrlimit(RLIMIT_FSIZE, &saved_);
+    limited_ = false;
+  }
+
+ private:
+  static constexpr rlim_t kLimit = 1024;
+  static constexpr const char* kFiller = "filler";
+  static constexpr std::uintmax_t kPage = 4096;
+  void FillToLastPage() {
+    std::FILE* file = std::fopen(File(kFiller).c_str(), "wb");
+    const std::string page(kPage, 'x');
+    while (std::fwrite(page.data(), 1, page.size(), file) == page.size() && std::fflush(file) == 0) {
+    }
+    std::fclose(file);
+    const std::uintmax_t pages = (std::filesystem::file_size(File(kFiller)) + kPage - 1) / kPage;
+    std::filesystem::resize_file(File(kFiller), (pages - 1) * kPage);
+  }
+  std::string path_;
+  bool mounted_ = false, limited_ = false;
+  rlimit saved_{};
+};
+
+}  // namespace
+
+// A save that cannot write the source leaves the design file as it was too, and says so; once the
+// disk has room the next save writes both.
+TEST_F(DesignFileTest, ASaveOntoAFullDiskLeavesTheSourceAndItsDesignAsTheyWere) {
+  TNearlyFullFolder folder(temp_.File("disk"));
+  NewForm(fkApplet);
+  ASSERT_TRUE(Editor().SavePageFiles(0, folder.File("Applet1.java")));
+  Editor().RenamePageFile(0, folder.File("Applet1.java"));
+  const std::string design = platform::ReadFileBytes(folder.File("noname01.jfm"));
+  const std::string source = platform::ReadFileBytes(folder.File("Applet1.java"));
+  ASSERT_GT(source.size(), 1024u);
+  Drop(ckButton, {20, 20});
+
+  folder.Fill();
+  Modal().Queue(mrOk);
+  EXPECT_FALSE(Editor().SaveFile());
+  folder.MakeRoom();
+  const std::string message = LastMessage();
+  EXPECT_NE(message.find("Cannot write file " + folder.File("Applet1.java")), std::string::npos) << message;
+  EXPECT_NE(message.find("left as they were: " + folder.File("noname01.jfm") + ", " + folder.File("Applet1.java")),
+            std::string::npos)
+      << message;
+  EXPECT_EQ(platform::ReadFileBytes(folder.File("noname01.jfm")), design);
+  EXPECT_EQ(platform::ReadFileBytes(folder.File("Applet1.java")), source);
+  for (const auto& entry : std::filesystem::directory_iterator(folder.File("")))
+    EXPECT_NE(entry.path().filename().string()[0], '.') << "a temporary file stayed: " << entry.path();
+  EXPECT_TRUE(Active().Modified());
+
+  ASSERT_TRUE(Editor().SaveFile());
+  EXPECT_NE(platform::ReadFileBytes(folder.File("noname01.jfm")).find("Button1 : TButton"), std::string::npos);
+  EXPECT_NE(platform::ReadFileBytes(folder.File("Applet1.java")).find("Button1"), std::string::npos);
 }

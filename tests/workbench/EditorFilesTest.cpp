@@ -38,6 +38,29 @@ TEST_F(WorkbenchTest, EditedLatin1FileIsSavedInLatin1WithItsLineBreaks) {
   EXPECT_EQ(ReadFile(temp_.File("L.java")), "// caf\xE9\r\n// \xE0\r\n");
 }
 
+// An edit of one line leaves every byte of the others as it was: non-breaking spaces in either
+// encoding, a byte-order mark.
+TEST_F(WorkbenchTest, SavingAfterAnEditElsewhereKeepsEveryOtherByte) {
+  struct TCase {
+    const char* file;
+    std::string before, after;
+  };
+  const TCase cases[] = {
+      {"Latin1Nbsp.java", "String s = \"a\xA0b\";\r\n// one\r\n", "String s = \"a\xA0b\";\r\n// two\r\n"},
+      {"Utf8Nbsp.java", "String s = \"a\xC2\xA0" "b\";\n// one\n", "String s = \"a\xC2\xA0" "b\";\n// two\n"},
+      {"BothNbsp.java", "char a = '\xA0', b = '\xC2\xA0';\n// one\n", "char a = '\xA0', b = '\xC2\xA0';\n// two\n"},
+      {"Bom.java", "\xEF\xBB\xBF" "class B {}\n// one\n", "\xEF\xBB\xBF" "class B {}\n// two\n"},
+  };
+  for (const TCase& each : cases) {
+    const std::string name = temp_.File(each.file);
+    WriteFile(name, each.before);
+    Editor().OpenFileByName(name);
+    Active().Lines().Put(1, "// two");
+    ASSERT_TRUE(Editor().SaveFile());
+    EXPECT_EQ(ReadFile(name), each.after) << each.file;
+  }
+}
+
 TEST_F(WorkbenchTest, FailedSaveIntoAReadOnlyFolderLosesNothing) {
   std::string folder = temp_.File("locked");
   ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);

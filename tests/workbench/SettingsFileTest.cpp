@@ -169,6 +169,29 @@ TEST_F(SettingsFileTest, TheInspectorKeepsItsPlaceOverSessionsAndATitleBarOffThe
   EXPECT_EQ(designer::ObjInsForm->GetInspectorLeft(), screen.x() + platform::kTitleBarGrip - 300);
 }
 
+// Sizes no window can use come back between the window's least size and the screen's, and a window
+// cut down to the screen lies wholly on it, its menu in reach.
+TEST_F(SettingsFileTest, AbsurdSizesLeaveEveryWindowUsableOnTheScreen) {
+  Shutdown();
+  WriteIni("[Desk Top]\nMainFormLeft=-1994\nMainFormTop=0\nMainFormWidth=32767\nObjInsFormLeft=0\n"
+           "ObjInsFormTop=120\nObjInsFormWidth=-5\nObjInsFormHeight=-400\nEditorFormLeft=200\nEditorFormTop=120\n"
+           "EditorFormWidth=2147483647\nEditorFormHeight=3\n[Preferences]\nSave Desktop=0\n");
+  Start();
+  const QRect screen = Main().screen()->availableGeometry();
+  for (platform::TForm* form : std::initializer_list<platform::TForm*>{&Main(), designer::ObjInsForm, &Editor()}) {
+    const std::string name = form->objectName().toStdString();
+    EXPECT_GE(form->width(), 120) << name;
+    EXPECT_GE(form->height(), std::min(60, form->maximumHeight())) << name;
+    EXPECT_LE(form->Width(), screen.width()) << name;
+  }
+  EXPECT_EQ(Main().Left(), screen.x()) << "the main strip's menu is on the screen";
+  designer::ObjInsForm->Show();
+  EXPECT_TRUE(designer::ObjInsForm->isVisible());
+  Shutdown();
+  EXPECT_GE(std::stoi(Value("ObjInsFormHeight")), 60);
+  Start();
+}
+
 TEST_F(SettingsFileTest, MalformedNumbersReadAsDefaultsAndRawStringsSurvive) {
   Shutdown();
   WriteIni(

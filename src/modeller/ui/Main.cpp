@@ -62,6 +62,18 @@ bool Reported(Action action) {
   }
 }
 
+// A file that cannot be read is named in the message, before what was wrong with it.
+template <class Action>
+bool ReportedFor(const std::string& fileName, Action action) {
+  return Reported([&] {
+    try {
+      action();
+    } catch (const std::exception& error) {
+      throw platform::Exception(fileName + ": " + error.what());
+    }
+  });
+}
+
 TModellerOptions CurrentOptions() {
   TModellerOptions options;
   options.JavaCompilerPath = JavaCompilerPath;
@@ -475,7 +487,7 @@ void TMainForm::LoadSettings() {
   TMainFormPlace place{Left(), Top(), Width(), Height(), false};
   ReadMainFormPlace(SettingsIniFile(), place);
   SetBounds(place.Left, place.Top, place.Width, place.Height);
-  KeepTitleBarOnScreen();
+  KeepUsableOnScreen();
   if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
   TModellerOptions options = CurrentOptions();
   ReadModellerOptions(SettingsIniFile(), options);
@@ -522,7 +534,7 @@ void TMainForm::FileOpenClick() {
   if (answer == mrYes) {
     SaveOrSaveAs();
   } else if (answer == mrNo) {
-    if (Reported([this] { LoadModel(OpenDialog->FileName); })) UpdateStatusBar();
+    if (ReportedFor(OpenDialog->FileName, [this] { LoadModel(OpenDialog->FileName); })) UpdateStatusBar();
   }
 }
 
@@ -592,7 +604,7 @@ void TMainForm::PatternsSaveAsDesignPatternClick() {
 
 void TMainForm::PatternsInsertDesignPatternClick() {
   if (!OpenPatternDialog->Execute()) return;
-  TheGraph->InsertDesignPattern(OpenPatternDialog->FileName);
+  ReportedFor(OpenPatternDialog->FileName, [this] { TheGraph->InsertDesignPattern(OpenPatternDialog->FileName); });
   FitDrawingArea();
 }
 

@@ -25,7 +25,7 @@ void ReadToolPlace(platform::TForm& form, const TToolPlace& place) {
     int width = place.withSize ? ini.ReadInteger(place.section, kWidthKey, form.Width()) : form.Width();
     int height = place.withSize ? ini.ReadInteger(place.section, kHeightKey, form.Height()) : form.Height();
     form.SetBounds(left, top, width, height);
-    form.KeepTitleBarOnScreen();
+    form.KeepUsableOnScreen();
   }
   if (ini.ReadBool(place.section, kVisibleKey, form.isVisible())) form.Show();
 }

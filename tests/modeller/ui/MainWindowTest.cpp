@@ -7,6 +7,7 @@
 #include <QTest>
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "ModellerFixture.h"
 #include "modeller/ui/About.h"
@@ -349,7 +350,7 @@ TEST_F(MainWindow, AClickOrSelectAllDrawsNothingOfWhatLiesOutOfSight) {
 TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
   std::filesystem::create_directories(temp_.File("config/zelvory"));
   testsupport::WriteFile(SettingsFileName(),
-                         "[MainForm]\nLeft=30\nTop=40\nWidth=820\nHeight=610\n"
+                         "[MainForm]\nLeft=30\nTop=40\nWidth=720\nHeight=500\n"
                          "[Environment Options]\nIndentation=4\nJavaCompilerPath=/opt/jdk/bin/javac\n"
                          "[Diagram Options]\nWidth=900\nHeight=700\nFontName=DejaVu Sans\n"
                          "[Browser]\nVisible=1\n"
@@ -360,7 +361,7 @@ TEST_F(MainWindow, TheSettingsFileIsReadWhenTheWindowsAreMade) {
   CreateModellerWindows();
   Main().Show();
   EXPECT_EQ(Main().Left(), 30);
-  EXPECT_EQ(Main().Width(), 820);
+  EXPECT_EQ(Main().Width(), 720);
   EXPECT_EQ(IndentString, "    ");
   EXPECT_EQ(JavaCompilerPath, "/opt/jdk/bin/javac");
   EXPECT_EQ(Main().PaintBox->width(), 900);
@@ -481,12 +482,29 @@ TEST_F(MainWindow, ABrokenModelFileIsReportedAndTheModelStays) {
   DrawClass(102, 42);
   SaveAs(temp_.File("good.zel"));
   testsupport::WriteFile(temp_.File("bad.zel"), "<string>\r\nno\r\n<integer>\r\nx\r\n");
-  Modal().Queue(ModalAnswer{mrOk, temp_.File("bad.zel"), 0, {}});
-  Modal().Queue(mrOk);
-  Main().FileOpenClick();
-  EXPECT_EQ(Modal().Log().back().kind, "MessageBox");
-  EXPECT_EQ(Graph().NodeCount(), 1);
-  EXPECT_EQ(Main().StatusBar->PanelText(1), "good.zel");
+  testsupport::WriteFile(temp_.File("bad.pat"), "<integer>\r\nx\r\n");
+  // Opening a model and inserting a pattern each name the file they could not read.
+  const std::pair<std::string, std::function<void()>> reads[] = {
+      {temp_.File("bad.zel"),
+       [&] {
+         Modal().Queue(ModalAnswer{mrOk, temp_.File("bad.zel"), 0, {}});
+         Modal().Queue(mrOk);
+         Main().FileOpenClick();
+       }},
+      {temp_.File("bad.pat"),
+       [&] {
+         Modal().Queue(ModalAnswer{mrOk, temp_.File("bad.pat"), 0, {}});
+         Modal().Queue(mrOk);
+         Main().PatternsInsertDesignPatternClick();
+       }},
+  };
+  for (const auto& [file, read] : reads) {
+    read();
+    EXPECT_EQ(Modal().Log().back().kind, "MessageBox");
+    EXPECT_EQ(LastMessage().rfind(file + ": ", 0), 0u) << LastMessage();
+    EXPECT_EQ(Graph().NodeCount(), 1);
+    EXPECT_EQ(Main().StatusBar->PanelText(1), "good.zel");
+  }
 }
 
 TEST_F(MainWindow, ClosingAModifiedModelStaysOpenUnlessTheSaveHappened) {

@@ -6,6 +6,7 @@
 #include <QSpacerItem>
 
 #include "platform/Forms.h"
+#include "platform/WindowFocus.h"
 
 namespace platform {
 
@@ -63,16 +64,9 @@ void LeaveRoomForCaption(QMessageBox& box) {
                   grid->columnCount());
 }
 
-// The box belongs to the window it was asked from, so the window manager keeps it above that window.
-QWidget* BoxOwner() {
-  QWidget* active = QApplication::activeWindow();
-  if (active != nullptr || Application() == nullptr) return active;
-  return Application()->MainForm;
-}
-
 int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) {
   QMessageBox box(IconFor(type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
-                  QMessageBox::NoButton, BoxOwner());
+                  QMessageBox::NoButton);
   // The place is the outer frame; the client area is what is placed, as for every window.
   if (request.place) {
     TPoint client = ClientPlace(*request.place);
@@ -83,7 +77,7 @@ int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) 
     if (buttons & info.bit) qtButtons |= info.qt;
   box.setStandardButtons(qtButtons);
   LeaveRoomForCaption(box);
-  int pressed = box.exec();
+  int pressed = ExecAboveOwner(box);
   for (const ButtonInfo& info : kButtons)
     if (pressed == info.qt) return info.result;
   return mrCancel;

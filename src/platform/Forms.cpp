@@ -30,6 +30,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   face.setPixelSize(11);
   setFont(face);
   RouteLineEditPastes(*this);
+  TrackActiveWindow(*this);
   Connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     bool active = state == Qt::ApplicationActive;
     if (active && !wasActive_ && OnActivate) OnActivate();
@@ -82,7 +83,7 @@ bool TakesTyping(const QWidget& widget, const QWidget& window) {
 }  // namespace
 
 void FocusFirstField(QWidget& window) {
-  for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+  for (QWidget* widget : ShownTabOrder(window)) {
     if (TakesTyping(*widget, window)) {
       widget->setFocus(Qt::TabFocusReason);
       if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();  // typing replaces the text
@@ -165,13 +166,57 @@ void TForm::KeepTitleBarOnScreen() {
   MoveFrameTo(place.Left, place.Top);
 }
 
+namespace {
+
+std::vector<QPointer<TForm>>& WindowsWaitingForMainWindow() {
+  static std::vector<QPointer<TForm>> waiting;
+  return waiting;
+}
+
+void ShowWindowsWaitingForMainWindow() {
+  std::vector<QPointer<TForm>> waiting = std::move(WindowsWaitingForMainWindow());
+  WindowsWaitingForMainWindow().clear();
+  for (const QPointer<TForm>& window : waiting)
+    if (window != nullptr) window->show();
+}
+
+}  // namespace
+
+// The window the user leaves when this one closes gets the focus back, whatever window the window
+// manager would choose.
 void TForm::setVisible(bool visible) {
-  if (visible && !isVisible()) ApplyStyleAndPosition();
+  if (visible && WaitsForMainWindow()) return;
+  const bool showing = visible && !isVisible();
+  const bool leavingActive = !visible && isVisible() && isActiveWindow();
+  if (showing) {
+    opener_ = TFocusReturn(DialogOwner());
+    ApplyStyleAndPosition();
+  }
   QWidget::setVisible(visible);
+  if (leavingActive) opener_.GiveBack();
+  if (showing && Application() != nullptr && Application()->MainForm == this) ShowWindowsWaitingForMainWindow();
+}
+
+// A window kept on top, shown while the main window is not, would stay above a window the window
+// manager does not know yet: above none.
+bool TForm::WaitsForMainWindow() {
+  TApplication* app = Application();
+  if (FormStyle != fsStayOnTop || app == nullptr || app->MainForm == nullptr || app->MainForm == this ||
+      app->MainForm->isVisible())
+    return false;
+  auto& waiting = WindowsWaitingForMainWindow();
+  if (std::find(waiting.begin(), waiting.end(), this) == waiting.end()) waiting.emplace_back(this);
+  return true;
+}
+
+QWidget* TForm::KeptAbove() const {
+  auto* opener = qobject_cast<TForm*>(opener_.Owner());
+  if (opener != nullptr && opener->FormStyle == fsStayOnTop) return opener;
+  return Application() != nullptr ? Application()->MainForm : nullptr;
 }
 
 void TForm::ApplyStyleAndPosition() {
-  if (FormStyle == fsStayOnTop && Application() != nullptr) BelongTo(Application()->MainForm);
+  if (FormStyle == fsStayOnTop) BelongTo(KeptAbove());
   if (Position == poScreenCenter) {
     TRect frame{0, 0, Width(), Height()};
     TRect place = CentredOnScreen(frame, ToTRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
@@ -207,21 +252,17 @@ int TForm::ShowModal() {
   return modalResult_;
 }
 
+// A modal window opened from any window of the program stays above that window, and gives it the
+// focus back when it closes.
 void TForm::RunModalLoop() {
   setWindowModality(Qt::ApplicationModal);
-  OpenAboveActiveWindow();
+  QWidget* owner = DialogOwner();
+  BelongTo(owner != nullptr ? owner : Application() != nullptr ? Application()->MainForm : nullptr);
   Show();
   QEventLoop loop;
   while (modalResult_ == mrNone && isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
   hide();
   setWindowModality(Qt::NonModal);
-}
-
-// A modal window opened from any window of the program stays above that window.
-void TForm::OpenAboveActiveWindow() {
-  QWidget* owner = QApplication::activeWindow();
-  if ((owner == nullptr || owner == this) && Application() != nullptr) owner = Application()->MainForm;
-  BelongTo(owner);
 }
 
 // The window manager keeps a transient window above the window it belongs to, and above no other
@@ -289,6 +330,8 @@ void TForm::keyPressEvent(QKeyEvent* event) {
   // A key that no control of the window used is a shortcut key for the menus.
   if (!TakeMenuKey(this, *event)) QWidget::keyPressEvent(event);
 }
+
+bool TForm::focusNextPrevChild(bool next) { return FocusNextShown(*this, next) || QWidget::focusNextPrevChild(next); }
 
 QPushButton* TForm::ButtonForKey(const QKeyEvent& event) const {
   bool escape = IsEscape(event);

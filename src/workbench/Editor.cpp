@@ -702,7 +702,7 @@ void TEditorForm::Open1Click() { MainForm->OpenFile1Click(); }
 void TEditorForm::Close1Click() { MainForm->CloseFile1Click(); }
 
 void TEditorForm::FocusActiveEditor() {
-  if (TRichEdit* edit = ActiveEditor()) edit->setFocus();
+  if (TRichEdit* edit = ActiveEditor()) platform::FocusControl(*edit);
 }
 
 void TEditorForm::ShowIfHidden() {

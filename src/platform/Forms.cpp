@@ -193,7 +193,9 @@ void TForm::setVisible(bool visible) {
     ApplyStyleAndPosition();
   }
   QWidget::setVisible(visible);
-  if (leavingActive) opener_.GiveBack();
+  // A modal window gives the focus back once its loop has ended, as a dialog does.
+  if (leavingActive && modal_) leftActive_ = true;
+  else if (leavingActive) opener_.GiveBack();
   if (showing && Application() != nullptr && Application()->MainForm == this) ShowWindowsWaitingForMainWindow();
 }
 
@@ -258,11 +260,13 @@ void TForm::RunModalLoop() {
   setWindowModality(Qt::ApplicationModal);
   QWidget* owner = DialogOwner();
   BelongTo(owner != nullptr ? owner : Application() != nullptr ? Application()->MainForm : nullptr);
+  leftActive_ = false;
   Show();
   QEventLoop loop;
   while (modalResult_ == mrNone && isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
   hide();
   setWindowModality(Qt::NonModal);
+  if (leftActive_) opener_.GiveBack();
 }
 
 // The window manager keeps a transient window above the window it belongs to, and above no other

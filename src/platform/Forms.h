@@ -147,6 +147,7 @@ class TForm : public QWidget {
   int modalResult_ = 0;
   bool modal_ = false;  // shown modally, live or by a scripted answer
   TFocusReturn opener_;  // the window this one was opened from, which gets the focus back
+  bool leftActive_ = false;  // a modal window closed while the user worked in it
 };
 
 }  // namespace platform

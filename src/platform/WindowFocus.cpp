@@ -25,9 +25,11 @@ QPointer<QWidget>& ActivationAsked() {
   return window;
 }
 
+// Asked of the window's handle itself: a window counts as active while a window it owns has the
+// focus, and activateWindow would then ask nothing, also when that window is closing.
 void Activate(QWidget& window) {
   window.raise();
-  window.activateWindow();
+  if (QWindow* handle = window.windowHandle()) handle->requestActivate();
   ActivationAsked() = &window;
 }
 

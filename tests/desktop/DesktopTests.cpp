@@ -628,15 +628,6 @@ void ZelvoryEditorDialogsGiveTheFocusBack(Session& s) {
     s.WaitForNoWindow(zelvory, dialog.title);
     ExpectFocusBack(s, editor, "\"" + std::string(dialog.title) + "\" closed by " + dialog.close[0]);
   }
-  s.Key("Ctrl+F");  // a search that fails: its message box, then the find dialog closed
-  WaitForDialog(s, zelvory, "Find");
-  s.Type("nowhere\n");
-  Window notFound = WaitForDialog(s, zelvory, "Zelvory 1.0");
-  s.Key("Return");
-  s.WaitForNoWindow(zelvory, s.x.Title(notFound));
-  s.Key("Escape");
-  s.WaitForNoWindow(zelvory, "Find");
-  ExpectFocusBack(s, editor, "the message \"Cannot find\" and the Find dialog");
 
   s.Key("Delete");  // the page's last line break
   s.Key("Ctrl+S");
@@ -684,31 +675,6 @@ void ZelvoryNewPageTakesTyping(Session& s) {
   ChooseFile(s, zelvory, "Save As", s.Work("Typed.java"));
   s.WaitForFile("the text typed after Ctrl+N to be saved", s.Work("Typed.java"),
                 [](const std::string& text) { return text.find("class Typed {}") != std::string::npos; });
-}
-
-// Find, Tab, replacement, Replace All: every match is replaced by the replacement; then the page has
-// the keys again.
-void ZelvoryReplaceByTab(Session& s) {
-  s.WriteFile(s.Work("Hello.java"), kHelloJava);
-  WriteZelvorySettings(s);
-  Program& zelvory = s.Start("zelvory");
-  Window editor = ShowJavaEditor(s, zelvory);
-  OpenInJavaEditor(s, zelvory, editor, s.Work("Hello.java"));
-  s.Key("Ctrl+Home");
-  s.Key("Ctrl+R");
-  WaitForDialog(s, zelvory, "Replace");
-  s.Type("public");
-  s.Key("Tab");
-  s.Type("open");
-  s.Key("Alt+A");
-  s.Settle(zelvory, "Replace All");
-  s.Key("Escape");
-  s.WaitForNoWindow(zelvory, "Replace");
-  ExpectFocusBack(s, editor, "the Replace dialog");
-  s.Key("Ctrl+S");
-  s.WaitForFile("Replace All to write the replacement", s.Work("Hello.java"), [](const std::string& text) {
-    return text.find("open class Hello") != std::string::npos && text.find("open static") != std::string::npos;
-  });
 }
 
 // New File (by menu and by its speed button) and File > Open from the main strip leave the keys with
@@ -814,7 +780,6 @@ const DesktopCase kCases[] = {
     {"ZelvoryEditorDialogsGiveTheFocusBack", ZelvoryEditorDialogsGiveTheFocusBack},
     {"ZelvoryToolWindowsStayOnTop", ZelvoryToolWindowsStayOnTop},
     {"ZelvoryNewPageTakesTyping", ZelvoryNewPageTakesTyping},
-    {"ZelvoryReplaceByTab", ZelvoryReplaceByTab},
     {"MorvaneNewAndOpenFocusThePage", MorvaneNewAndOpenFocusThePage},
     {"MorvaneNewFormClearOfInspector", MorvaneNewFormClearOfInspector},
     {"MorvaneReplaceByTab", MorvaneReplaceByTab},

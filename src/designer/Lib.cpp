@@ -154,10 +154,7 @@ void ShowComponentHelp(int kind) { ShowKeywordHelp(ComponentHelpKeyword(kind)); 
 void GotoEditorLine(int n) {
   platform::TRichEdit* edit = ActivePage();
   if (edit == nullptr) return;
-  // Focusing a control of another window brings that window forward, as the caret is wanted there.
-  edit->window()->raise();
-  edit->window()->activateWindow();
-  edit->setFocus();
+  platform::FocusControl(*edit);
   // The first character of line n, minus one: the end of line n - 1. Past the text, its end.
   int position = edit->LineIndex(std::max(0, n)) - 1;
   if (position < 0) position = n <= 0 ? 0 : edit->TextLength();

@@ -4,9 +4,9 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
-#include <QWindow>
 
 #include "platform/Forms.h"
+#include "platform/WindowFocus.h"
 
 namespace platform {
 
@@ -61,27 +61,9 @@ void LeaveRoomForCaption(QMessageBox& box) {
                   grid->columnCount());
 }
 
-// The box belongs to the window it was asked from, so the window manager keeps it above that window.
-QWidget* BoxOwner() {
-  QWidget* active = QApplication::activeWindow();
-  if (active != nullptr || Application() == nullptr) return active;
-  return Application()->MainForm;
-}
-
-// The box is the transient of its owner but not its child: a child would take the style sheet the
-// owner gives its own controls (a design surface's raised buttons), and look unlike every other box.
-void BelongToOwner(QMessageBox& box) {
-  QWidget* owner = BoxOwner();
-  if (owner == nullptr) return;
-  owner->winId();
-  box.winId();
-  box.windowHandle()->setTransientParent(owner->windowHandle());
-}
-
 int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) {
   QMessageBox box(IconFor(type), QString::fromStdString(request.caption), QString::fromStdString(request.text),
                   QMessageBox::NoButton);
-  BelongToOwner(box);
   // The place is the outer frame; the client area is what is placed, as for every window.
   if (request.place) {
     TPoint client = ClientPlace(*request.place);
@@ -92,7 +74,7 @@ int RunLiveBox(const ModalRequest& request, TMsgDlgType type, unsigned buttons) 
     if (buttons & info.bit) qtButtons |= info.qt;
   box.setStandardButtons(qtButtons);
   LeaveRoomForCaption(box);
-  int pressed = box.exec();
+  int pressed = ExecAboveOwner(box);
   for (const ButtonInfo& info : kButtons)
     if (pressed == info.qt) return info.result;
   return mrCancel;

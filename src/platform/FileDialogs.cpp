@@ -8,6 +8,7 @@
 #include "platform/ModalService.h"
 #include "platform/StringList.h"
 #include "platform/SysUtils.h"
+#include "platform/WindowFocus.h"
 
 namespace platform {
 
@@ -62,10 +63,12 @@ bool TFileDialog::Execute() {
     if (answer->result != mrOk) return false;
     FileName = WithDefaultExt(answer->fileName, DefaultExt, saving_);
     if (answer->filterIndex > 0) FilterIndex = answer->filterIndex;
+    lastFolder_ = ExtractFileDir(FileName);
     return true;
   }
   QStringList filters = NameFilters(Filter);
-  QFileDialog dialog(nullptr, QString::fromStdString(Title), QString::fromStdString(InitialDir));
+  const std::string& folder = InitialDir.empty() ? lastFolder_ : InitialDir;
+  QFileDialog dialog(nullptr, QString::fromStdString(Title), QString::fromStdString(folder));
   dialog.setAcceptMode(saving_ ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(saving_ ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks its own overwrite question and checks existence itself.
@@ -76,8 +79,9 @@ bool TFileDialog::Execute() {
   if (FilterIndex >= 1 && FilterIndex <= filters.size()) dialog.selectNameFilter(filters[FilterIndex - 1]);
   if (!FileName.empty()) dialog.selectFile(QString::fromStdString(FileName));
   ShowColumnsWhole(dialog);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  if (ExecAboveOwner(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   FileName = WithDefaultExt(dialog.selectedFiles().first().toStdString(), DefaultExt, saving_);
+  lastFolder_ = ExtractFileDir(FileName);
   int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
   if (chosen >= 0) FilterIndex = chosen + 1;
   return true;

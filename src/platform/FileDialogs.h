@@ -23,10 +23,13 @@ class TFileDialog : public QObject {
   // name as typed is not a file.
   std::string DefaultExt;
 
-  bool Execute();  // true when the user chose a file; FileName and FilterIndex then hold it
+  // True when the user chose a file; FileName and FilterIndex then hold it. Without an InitialDir
+  // the dialog starts in the folder of the last file chosen in it.
+  bool Execute();
 
  private:
   bool saving_;
+  std::string lastFolder_;
 };
 
 class TOpenDialog : public TFileDialog {

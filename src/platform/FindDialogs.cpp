@@ -87,6 +87,15 @@ void TFindDialog::Execute() {
   activateWindow();
 }
 
+void TFindDialog::setVisible(bool visible) {
+  const bool leavingActive = !visible && isVisible() && isActiveWindow();
+  if (visible && !isVisible()) opener_ = TFocusReturn(parentWidget() != nullptr ? parentWidget()->window() : DialogOwner());
+  QDialog::setVisible(visible);
+  if (leavingActive) opener_.GiveBack();
+}
+
+bool TFindDialog::focusNextPrevChild(bool next) { return FocusNextShown(*this, next) || QDialog::focusNextPrevChild(next); }
+
 void TFindDialog::FindNextClick() {
   FindText = FindEdit->text().toStdString();
   pressed_ = frFindNext;

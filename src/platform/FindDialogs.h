@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/WindowFocus.h"
+
 namespace platform {
 
 // Options of a search, a bit set.
@@ -54,7 +56,14 @@ class TFindDialog : public QDialog {
 
  protected:
   TFindDialog(QWidget* owner, bool replacing);
+  // Leaving the dialog gives the focus back to the window it belongs to.
+  void setVisible(bool visible) override;
+  // Tab visits the fields in the order they are shown, then the buttons.
+  bool focusNextPrevChild(bool next) override;
   unsigned pressed_ = 0;  // frFindNext, frReplace or frReplaceAll: the button last pressed
+
+ private:
+  TFocusReturn opener_;
 };
 
 class TReplaceDialog : public TFindDialog {

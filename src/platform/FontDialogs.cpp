@@ -11,6 +11,7 @@
 
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
+#include "platform/WindowFocus.h"
 
 namespace platform {
 
@@ -43,7 +44,7 @@ bool RunDialog(Dialog& dialog, const std::string& kind) {
     if (answer->fill) answer->fill(&dialog);
     return answer->result == mrOk;
   }
-  return dialog.exec() == QDialog::Accepted;
+  return ExecAboveOwner(dialog) == QDialog::Accepted;
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setFont(face);
   RouteLineEditPastes(*this);
   KeepCommandKeysFromTyping(*this);
+  TrackActiveWindow(*this);
   Connect(this, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
     bool active = state == Qt::ApplicationActive;
     if (active && !wasActive_ && OnActivate) OnActivate();
@@ -94,7 +95,7 @@ void SelectFieldText(QWidget& field) {
 }  // namespace
 
 void FocusFirstField(QWidget& window) {
-  for (QWidget* widget = window.nextInFocusChain(); widget != &window; widget = widget->nextInFocusChain()) {
+  for (QWidget* widget : ShownTabOrder(window)) {
     if (TakesTyping(*widget, window)) {
       widget->setFocus(Qt::TabFocusReason);
       SelectFieldText(*widget);
@@ -120,9 +121,9 @@ QScreen* MainScreen(const QWidget* asking) {
   return main != nullptr && main != asking ? main->screen() : QGuiApplication::primaryScreen();
 }
 
-// The window a window is opened from: the active one, else the program's main window.
+// The window a window is opened from: the one a dialog would belong to, else the program's main window.
 QWidget* OpenerOf(const QWidget* opened) {
-  QWidget* opener = QApplication::activeWindow();
+  QWidget* opener = DialogOwner();
   if ((opener == nullptr || opener == opened) && Application() != nullptr) opener = Application()->MainForm;
   return opener;
 }
@@ -190,13 +191,59 @@ void TForm::KeepUsableOnScreen() {
   SetBounds(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
 }
 
+namespace {
+
+std::vector<QPointer<TForm>>& WindowsWaitingForMainWindow() {
+  static std::vector<QPointer<TForm>> waiting;
+  return waiting;
+}
+
+void ShowWindowsWaitingForMainWindow() {
+  std::vector<QPointer<TForm>> waiting = std::move(WindowsWaitingForMainWindow());
+  WindowsWaitingForMainWindow().clear();
+  for (const QPointer<TForm>& window : waiting)
+    if (window != nullptr) window->show();
+}
+
+}  // namespace
+
+// The window the user leaves when this one closes gets the focus back, whatever window the window
+// manager would choose.
 void TForm::setVisible(bool visible) {
-  if (visible && !isVisible()) ApplyStyleAndPosition();
+  if (visible && WaitsForMainWindow()) return;
+  const bool showing = visible && !isVisible();
+  const bool leavingActive = !visible && isVisible() && isActiveWindow();
+  if (showing) {
+    opener_ = TFocusReturn(DialogOwner());
+    ApplyStyleAndPosition();
+  }
   QWidget::setVisible(visible);
+  // A modal window gives the focus back once its loop has ended, as a dialog does.
+  if (leavingActive && modal_) leftActive_ = true;
+  else if (leavingActive) opener_.GiveBack();
+  if (showing && Application() != nullptr && Application()->MainForm == this) ShowWindowsWaitingForMainWindow();
+}
+
+// A window kept on top, shown while the main window is not, would stay above a window the window
+// manager does not know yet: above none.
+bool TForm::WaitsForMainWindow() {
+  TApplication* app = Application();
+  if (FormStyle != fsStayOnTop || app == nullptr || app->MainForm == nullptr || app->MainForm == this ||
+      app->MainForm->isVisible())
+    return false;
+  auto& waiting = WindowsWaitingForMainWindow();
+  if (std::find(waiting.begin(), waiting.end(), this) == waiting.end()) waiting.emplace_back(this);
+  return true;
+}
+
+QWidget* TForm::KeptAbove() const {
+  auto* opener = qobject_cast<TForm*>(opener_.Owner());
+  if (opener != nullptr && opener->FormStyle == fsStayOnTop) return opener;
+  return Application() != nullptr ? Application()->MainForm : nullptr;
 }
 
 void TForm::ApplyStyleAndPosition() {
-  if (FormStyle == fsStayOnTop && Application() != nullptr) BelongTo(Application()->MainForm);
+  if (FormStyle == fsStayOnTop) BelongTo(KeptAbove());
   if (Position == poScreenCenter) {
     TRect frame{0, 0, Width(), Height()};
     TRect place = CentredOnScreen(frame, ToTRect(MainScreen(this)->availableGeometry()), kTitleBarHeight);
@@ -249,18 +296,20 @@ int TForm::ShowModal() {
   return modalResult_;
 }
 
+// A modal window opened from any window of the program stays above that window, and gives it the
+// focus back when it closes.
 void TForm::RunModalLoop() {
   setWindowModality(Qt::ApplicationModal);
-  OpenAboveActiveWindow();
+  QWidget* owner = DialogOwner();
+  BelongTo(owner != nullptr ? owner : Application() != nullptr ? Application()->MainForm : nullptr);
+  leftActive_ = false;
   Show();
   QEventLoop loop;
   while (modalResult_ == mrNone && isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
   hide();
   setWindowModality(Qt::NonModal);
+  if (leftActive_) opener_.GiveBack();
 }
-
-// A modal window opened from any window of the program stays above that window.
-void TForm::OpenAboveActiveWindow() { BelongTo(OpenerOf(this)); }
 
 // The window manager keeps a transient window above the window it belongs to, and above no other
 // program's windows.
@@ -328,6 +377,8 @@ void TForm::keyPressEvent(QKeyEvent* event) {
   // A key that no control of the window used is a shortcut key for the menus.
   if (!TakeMenuKey(this, *event)) QWidget::keyPressEvent(event);
 }
+
+bool TForm::focusNextPrevChild(bool next) { return FocusNextShown(*this, next) || QWidget::focusNextPrevChild(next); }
 
 QPushButton* TForm::ButtonForKey(const QKeyEvent& event) const {
   bool escape = IsEscape(event);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/Graphics.h"
+#include "platform/WindowFocus.h"
 
 class QPushButton;
 
@@ -61,8 +62,9 @@ enum TCloseAction { caNone, caHide, caFree, caMinimize };
 // A window that was never put anywhere opens over the window it was opened from.
 enum TPosition { poDesigned, poScreenCenter };
 
-// A window kept on top stays above the program's main window (and so above its other windows), never
-// above other programs.
+// A window kept on top stays above the program's main window (and so above its other windows), or
+// above the kept-on-top window it was opened from, never above other programs. One shown before the
+// main window waits for it, so that the window manager knows the window it stays above.
 enum TFormStyle { fsNormal, fsStayOnTop };
 
 // The framework's Cancel flag of a button: Escape in the button's window presses it.
@@ -129,13 +131,16 @@ class TForm : public QWidget {
   // or closes a modal window that has none, as its close box does. A control that takes the key
   // itself (a memo, an open list) keeps it. Any other key no control used goes to the menus.
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab visit the controls in the order they are shown (ShownTabOrder).
+  bool focusNextPrevChild(bool next) override;
 
   TCloseAction DefaultCloseAction = caHide;
 
  private:
   QPushButton* ButtonForKey(const QKeyEvent& event) const;
   void RunModalLoop();
-  void OpenAboveActiveWindow();
+  QWidget* KeptAbove() const;
+  bool WaitsForMainWindow();
   void BelongTo(QWidget* owner);
   void MoveFrameTo(int left, int top);
   void ApplyStyleAndPosition();  // before each showing
@@ -143,6 +148,8 @@ class TForm : public QWidget {
 
   int modalResult_ = 0;
   bool modal_ = false;  // shown modally, live or by a scripted answer
+  TFocusReturn opener_;  // the window this one was opened from, which gets the focus back
+  bool leftActive_ = false;  // a modal window closed while the user worked in it
 };
 
 }  // namespace platform

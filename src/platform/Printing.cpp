@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "platform/ModalService.h"
+#include "platform/WindowFocus.h"
 
 namespace platform {
 
@@ -17,14 +18,14 @@ bool ExecutePrintDialog() {
   if (auto answer = ModalService::Instance().Take({"PrintDialog", "Print", {}, {}, {}}))
     return answer->result == mrOk;
   QPrintDialog dialog(&Printer());
-  return dialog.exec() == QDialog::Accepted;
+  return ExecAboveOwner(dialog) == QDialog::Accepted;
 }
 
 bool ExecutePrinterSetupDialog() {
   if (auto answer = ModalService::Instance().Take({"PrinterSetupDialog", "Print Setup", {}, {}, {}}))
     return answer->result == mrOk;
   QPageSetupDialog dialog(&Printer());
-  return dialog.exec() == QDialog::Accepted;
+  return ExecAboveOwner(dialog) == QDialog::Accepted;
 }
 
 }  // namespace platform

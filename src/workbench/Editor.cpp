@@ -30,6 +30,16 @@ int CaretColumn = 1;
 
 namespace {
 
+// A page made or opened from another window (the main strip's New File, Open, Reopen) takes the
+// user's next keys: its window is activated with the focus on the page.
+void TakeTheKeys(TRichEdit* edit) {
+  if (edit != nullptr) platform::FocusControl(*edit);
+}
+
+}  // namespace
+
+namespace {
+
 constexpr const char* kFileFilter =
     "Java files (*.java)|*.java|HTML files (*.html)|*.html|Text files (*.txt)|*.txt|Any file (*.*)|*.*";
 
@@ -185,7 +195,7 @@ void TEditorForm::NewNonamePage(const std::string& ext) {
   FFileNames.Add(caption);
   PageChange();
   ShowIfHidden();
-  FocusActiveEditor();
+  TakeTheKeys(ActiveEditor());
 }
 
 std::string TEditorForm::WithFilterExtension(const std::string& name, const TFileDialog& dialog) const {
@@ -211,7 +221,7 @@ void TEditorForm::OpenFileDialog() {
   int open = FindOpenFile(name);
   if (open >= 0) {
     SelectPage(open);
-    if (isVisible()) FocusActiveEditor();
+    if (isVisible()) TakeTheKeys(ActiveEditor());
     return;
   }
   OpenPage(name, false);
@@ -241,7 +251,7 @@ TTabSheet* TEditorForm::OpenPage(const std::string& fileName, bool missingIsEmpt
   Page->SetActivePageIndex(Page->indexOf(sheet));
   FFileNames.Add(fileName);
   ShowIfHidden();
-  FocusActiveEditor();
+  TakeTheKeys(ActiveEditor());
   RunDesignFileHook(sheet, fileName);
   if (!error.empty()) MessageDlg(error, mtError, mbOK);
   return sheet;

@@ -42,6 +42,7 @@ namespace {
 
 constexpr int kNoTool = 100;
 constexpr int kPaletteGroup = 1;
+constexpr int kLayoutGap = 10;  // between the windows of the default layout
 
 // Reopen entries name the same file when their folders match ignoring case and their names match
 // exactly.
@@ -326,11 +327,11 @@ void TMainForm::SetDefaultLayout() {
   SetLeft(0);
   SetTop(0);
   SetWidth(800);
-  int below = Top() + Height() + 10;
+  int below = Top() + Height() + kLayoutGap;
   PlaceInspector({0, below, 190, 400});
   // The inspector does not get narrower than its rows can be read; the editor keeps its gap of 10
   // beside it and its right edge under the strip's.
-  int editorLeft = std::max(200, designer::ObjInsForm->GetInspectorWidth() + 10);
+  int editorLeft = std::max(200, designer::ObjInsForm->GetInspectorWidth() + kLayoutGap);
   EditorForm->SetFormLeft(editorLeft);
   EditorForm->SetFormTop(below);
   EditorForm->SetFormWidth(800 - editorLeft);
@@ -472,7 +473,7 @@ designer::TFrame* TMainForm::CreateDesignFrame(const std::string& name, int kind
 void TMainForm::FindEditor() {
   designer::ActivateFrameSource();
   EditorForm->ShowNormal();
-  if (TRichEdit* edit = EditorForm->ActiveEditor()) edit->setFocus();
+  if (TRichEdit* edit = EditorForm->ActiveEditor()) platform::FocusControl(*edit);
 }
 
 void TMainForm::FindFrame() {
@@ -522,6 +523,7 @@ void TMainForm::NewForm(int kind) {
   int number = designer::GetNonameNumber(EditorForm->Page->ActivePage()->Caption());
   std::string name = "noname" + std::to_string(number / 10) + std::to_string(number % 10);
   designer::TFrame* frame = CreateDesignFrame(name, kind);
+  PlaceClearOfInspector(*frame);
   if (kind == designer::fkApplet) CompoMenu->setEnabled(false);  // an applet gets no menu bar
   TTabSheet* sheet = EditorForm->Page->ActivePage();
   sheet->SetTag(frame);
@@ -540,6 +542,19 @@ void TMainForm::NewForm(int kind) {
   SourceUpdating = false;
   EditorForm->UpdateCaretStatus();
   EditorForm->SetModifiedMarker(true);
+}
+
+// A new frame opens over the editor's area, where the default layout puts it; an inspector wider
+// than that layout's would have its values covered by the frame, which then opens beside it.
+void TMainForm::PlaceClearOfInspector(designer::TFrame& frame) {
+  const TForm& inspector = *designer::ObjInsForm;
+  if (!inspector.isVisible()) return;
+  const int inspectorRight = inspector.Left() + inspector.Width();
+  const bool overlaps = frame.Left() < inspectorRight && inspector.Left() < frame.Left() + frame.Width() &&
+                        frame.Top() < inspector.Top() + inspector.Height() && inspector.Top() < frame.Top() + frame.Height();
+  if (!overlaps) return;
+  frame.SetLeft(inspectorRight + kLayoutGap);
+  frame.KeepUsableOnScreen();
 }
 
 void TMainForm::NewJavafileClick() { NewEditorFile("java"); }

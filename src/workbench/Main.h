@@ -237,6 +237,7 @@ class TMainForm : public platform::TForm {
   void AfterPagesClosed(bool closedFrameWasCurrent);
   void ShowPageFrameInInspector();
   void NewForm(int kind);
+  void PlaceClearOfInspector(designer::TFrame& frame);
   bool ActiveFileHasFolder() const;
   bool RefusedDuringRun();
   int PageCount() const;

@@ -484,7 +484,7 @@ bool TToolRuns::PageAllowsRun(bool refuseSecondaryFrame) {
   EditorForm->Show();
   TRichEdit* edit = EditorForm->ActiveEditor();
   if (edit == nullptr) return false;
-  edit->setFocus();
+  platform::FocusControl(*edit);
   designer::TFrame* frame = MainForm->FPageFrame;
   if (refuseSecondaryFrame && frame != nullptr && frame->FrameId == 202) {
     ErrorBox("This is neigther Application nor Applet.");

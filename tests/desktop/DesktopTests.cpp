@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -702,6 +703,176 @@ void ZelvoryLargeModelWithinReach(Session& s) {
   s.WaitFor("the far class to show in the lower right of the scrolled diagram", [&] { return longestBlackLine() >= 110; });
 }
 
+// ---- Keys land where the user is working ---------------------------------------------------------
+
+// Waits until the window has the focus again, after what was closed.
+void ExpectFocusBack(Session& s, Window window, const std::string& after) {
+  s.WaitFor("\"" + s.x.Title(window) + "\" to have the focus back after " + after, [&] { return s.x.Active() == window; });
+}
+
+bool StacksAbove(Session& s, Window upper, Window lower) {
+  std::vector<Window> stack = s.x.Stacking();
+  auto height = [&](Window window) { return std::find(stack.begin(), stack.end(), window) - stack.begin(); };
+  return height(upper) > height(lower);
+}
+
+// With a class selected in the diagram and a page of the Java editor focused, each dialog and message
+// box of the editor, opened and closed by keys, gives the keyboard back to the page: Delete then acts
+// in the page, and the class stays in the diagram.
+void ZelvoryEditorDialogsGiveTheFocusBack(Session& s) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  s.x.Click(DrawClass(s, zelvory));  // selects the class
+  Window editor = ShowJavaEditor(s, zelvory);
+  OpenInJavaEditor(s, zelvory, editor, s.Work("Hello.java"));
+  s.Key("Left");
+  struct Dialog {
+    std::vector<const char*> open;
+    const char* title;
+    std::vector<const char*> close;
+  };
+  const Dialog dialogs[] = {
+      {{"Ctrl+O"}, "Open", {"Escape"}},
+      {{"Alt+F", "a"}, "Save As", {"Escape"}},
+      {{"Ctrl+F"}, "Find", {"Escape"}},
+      {{"Ctrl+R"}, "Replace", {"Escape"}},
+      {{"Alt+H", "a"}, "About Java Editor", {"Escape"}},
+      {{"F8"}, "Compile", {"Escape"}},
+  };
+  for (const Dialog& dialog : dialogs) {
+    if (dialog.open.size() == 2) s.ChooseFromMenu(zelvory, {dialog.open[0], dialog.open[1]});
+    else s.Key(dialog.open[0]);
+    WaitForDialog(s, zelvory, dialog.title);
+    if (std::string(dialog.title) == "Compile") s.WaitForLog("F8 to compile Hello.java", "javac", "Hello.java");
+    s.Settle(zelvory, "the opening of \"" + std::string(dialog.title) + "\"");
+    s.Key(dialog.close[0]);
+    s.WaitForNoWindow(zelvory, dialog.title);
+    ExpectFocusBack(s, editor, "\"" + std::string(dialog.title) + "\" closed by " + dialog.close[0]);
+  }
+
+  s.Key("Delete");  // the page's last line break
+  s.Key("Ctrl+S");
+  const std::string withoutLastBreak = std::string(kHelloJava).substr(0, std::string(kHelloJava).size() - 1);
+  s.WaitForFile("Delete and Ctrl+S to act in the page", s.Work("Hello.java"),
+                [&](const std::string& text) { return text == withoutLastBreak; });
+  SaveModelAs(s, zelvory, s.Work("kept.zel"));
+  EXPECT_EQ(ClassesIn(s.ReadFile(s.Work("kept.zel"))), 1) << "a key typed after a dialog deleted the class";
+}
+
+// Tool windows left open at the last exit come back above the main window, and stay above it after
+// a click on the diagram; the Compile window stays above the Java editor after a click into its page.
+void ZelvoryToolWindowsStayOnTop(Session& s) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  WriteZelvorySettings(s, true);
+  s.WriteFile(s.SettingsFile("zelvory"), s.ReadFile(s.SettingsFile("zelvory")) +
+                                             "Visible=1\n[Browser]\nLeft=60\nTop=100\nWidth=300\nHeight=300\nVisible=1\n");
+  Program& zelvory = s.Start("zelvory");
+  Window editor = s.WaitForWindow(zelvory, "Java Editor");
+  Window browser = s.WaitForWindow(zelvory, "Browser");
+  for (const char* when : {"after the restart", "after a click on the diagram"}) {
+    EXPECT_TRUE(StacksAbove(s, editor, zelvory.main)) << "the Java editor lies behind the main window " << when;
+    EXPECT_TRUE(StacksAbove(s, browser, zelvory.main)) << "the browser lies behind the main window " << when;
+    Rect diagram = s.x.ClientArea(zelvory.main);
+    s.x.Click({diagram.x + diagram.width - 20, diagram.y + diagram.height - 30});
+    s.Settle(zelvory, "a click on the diagram");
+  }
+  OpenInJavaEditor(s, zelvory, editor, s.Work("Hello.java"));
+  s.Key("F8");
+  Window compile = WaitForDialog(s, zelvory, "Compile");
+  s.WaitForLog("F8 to compile Hello.java", "javac", "Hello.java");
+  ClickIntoText(s, zelvory, editor);
+  EXPECT_TRUE(StacksAbove(s, compile, editor)) << "the Compile window fell behind the Java editor";
+}
+
+// Ctrl+N in a Java editor with no page opens one that takes the typing.
+void ZelvoryNewPageTakesTyping(Session& s) {
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  ShowJavaEditor(s, zelvory);
+  s.Key("Ctrl+N");
+  s.Settle(zelvory, "Ctrl+N");
+  s.Type("class Typed {}");
+  s.Key("Ctrl+S");
+  ChooseFile(s, zelvory, "Save As", s.Work("Typed.java"));
+  s.WaitForFile("the text typed after Ctrl+N to be saved", s.Work("Typed.java"),
+                [](const std::string& text) { return text.find("class Typed {}") != std::string::npos; });
+}
+
+// New File (by menu and by its speed button) and File > Open from the main strip leave the keys with
+// the page they show; a second open starts in the folder the first one ended in.
+void MorvaneNewAndOpenFocusThePage(Session& s) {
+  WriteMorvaneSettings(s);
+  std::filesystem::create_directories(s.Work("sub"));
+  s.WriteFile(s.Work("sub/One.java"), "class One {}\n");
+  s.WriteFile(s.Work("sub/Two.java"), "class Two {}\n");
+  Program& morvane = s.Start("morvane");
+  s.Activate(morvane.main);
+  s.OpenMenu(morvane, {"Alt+F", "n"});  // New, on New File
+  s.OpenMenu(morvane, {"Right"});       // New File, on Java File
+  s.Choose(morvane, "Return");
+  Window page = s.WaitForWindow(morvane, "noname01.java");
+  ExpectFocusBack(s, page, "File > New > New File");
+  s.Type("class Typed {}");
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+F", "o"});
+  ChooseFile(s, morvane, "Open", s.Work("sub/One.java"));
+  Window one = s.WaitForWindow(morvane, s.Work("sub/One.java"));
+  ExpectFocusBack(s, one, "File > Open");
+  s.Type("// typed\n");
+  s.Key("Ctrl+S");
+  s.WaitForFile("the text typed after File > Open to be saved", s.Work("sub/One.java"),
+                [](const std::string& text) { return text == "// typed\nclass One {}\n"; });
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+F", "o"});
+  ChooseFile(s, morvane, "Open", "Two.java");  // no folder: the one the last open ended in
+  s.WaitForWindow(morvane, s.Work("sub/Two.java"));
+}
+
+// A new form's frame opens clear of the object inspector.
+void MorvaneNewFormClearOfInspector(Session& s) {
+  WriteMorvaneSettings(s);
+  Program& morvane = s.Start("morvane");
+  s.Activate(morvane.main);
+  s.OpenMenu(morvane, {"Alt+F", "n"});
+  s.Key("Down");
+  s.OpenMenu(morvane, {"Right"});
+  s.Choose(morvane, "Return");  // for Applet
+  Rect frame = s.x.Frame(s.WaitForWindow(morvane, "noname01"));
+  Rect inspector = s.x.Frame(s.WaitForWindow(morvane, "Object Inspector"));
+  EXPECT_GE(frame.x, inspector.x + inspector.width)
+      << "the new frame spans x " << frame.x << " to " << frame.x + frame.width << ", over the inspector's "
+      << inspector.x << " to " << inspector.x + inspector.width;
+}
+
+// Find, Tab, replacement, Replace All in the workbench: each "Replace ?" answered Yes, the matches
+// hold the replacement and the page has the keys again.
+void MorvaneReplaceByTab(Session& s) {
+  Window editor = 0;
+  Program& morvane = StartMorvaneInEditor(s, editor);
+  s.Key("Ctrl+Home");
+  s.Activate(morvane.main);
+  s.ChooseFromMenu(morvane, {"Alt+S", "r"});
+  WaitForDialog(s, morvane, "Replace");
+  s.Type("public");
+  s.Key("Tab");
+  s.Type("open");
+  s.Key("Alt+A");
+  for (int match = 0; match < 2; ++match) {
+    WaitForDialog(s, morvane, "Confirmation");
+    s.Key("Return");  // Yes
+    s.Settle(morvane, "Yes to \"Replace ?\"");
+  }
+  Window last = WaitForDialog(s, morvane, "Information");  // no further match
+  s.Key("Return");
+  s.WaitForNoWindow(morvane, s.x.Title(last));
+  ExpectFocusBack(s, editor, "\"Replace ?\"");
+  s.Key("Ctrl+S");
+  s.WaitForFile("Replace All to write the replacement", s.Work("Hello.java"), [](const std::string& text) {
+    return text.find("open class Hello") != std::string::npos && text.find("open static") != std::string::npos;
+  });
+}
+
 // ---- The table ------------------------------------------------------------------------------------
 
 struct DesktopCase {
@@ -733,6 +904,12 @@ const DesktopCase kCases[] = {
     {"MorvaneGotoLineOverEditor", MorvaneGotoLineOverEditor},
     {"MorvaneAltKeysAndGotoLineAgain", MorvaneAltKeysAndGotoLineAgain},
     {"ZelvoryLargeModelWithinReach", ZelvoryLargeModelWithinReach},
+    {"ZelvoryEditorDialogsGiveTheFocusBack", ZelvoryEditorDialogsGiveTheFocusBack},
+    {"ZelvoryToolWindowsStayOnTop", ZelvoryToolWindowsStayOnTop},
+    {"ZelvoryNewPageTakesTyping", ZelvoryNewPageTakesTyping},
+    {"MorvaneNewAndOpenFocusThePage", MorvaneNewAndOpenFocusThePage},
+    {"MorvaneNewFormClearOfInspector", MorvaneNewFormClearOfInspector},
+    {"MorvaneReplaceByTab", MorvaneReplaceByTab},
 };
 
 // GoogleTest names a failed row by this.

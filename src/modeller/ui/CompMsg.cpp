@@ -20,6 +20,9 @@ TCompileMsgForm::TCompileMsgForm() {
   OKButton = new platform::TButton(this);
   OKButton->setObjectName("OKButton");
   OKButton->setText("OK");
+  // Return and Escape close the window once the result is shown, as a click on OK does.
+  OKButton->setDefault(true);
+  platform::SetCancel(OKButton);
   platform::Connect(OKButton, &QPushButton::clicked, this, [this] { close(); });
   layout->addWidget(StatusLabel);
   layout->addWidget(FilenameLabel);

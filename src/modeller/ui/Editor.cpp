@@ -317,6 +317,12 @@ TEditSheet* TEditorForm::AddSheet() {
   return sheet;
 }
 
+// The page made active takes the typing, also when it is the first: no page had the focus to pass on.
+void TEditorForm::ShowPage(TEditSheet& sheet) {
+  PageControl->SetActivePageIndex(sheet.PageIndex());
+  sheet.Memo->setFocus();
+}
+
 void TEditorForm::RouteEvents(TEditSheet& sheet) {
   auto update = [this](int&, Qt::KeyboardModifiers) { UpdateStatusBar(); };
   sheet.Memo->OnKeyDown = update;
@@ -329,7 +335,7 @@ TEditSheet* TEditorForm::NewPage() {
   TEditSheet* sheet = AddSheet();
   RouteEvents(*sheet);
   sheet->NewFile();
-  PageControl->SetActivePageIndex(sheet->PageIndex());
+  ShowPage(*sheet);
   UpdateMenus();
   UpdateStatusBar();
   return sheet;
@@ -338,7 +344,7 @@ TEditSheet* TEditorForm::NewPage() {
 // A file that cannot be read leaves its new empty page open, with the read error shown.
 TEditSheet* TEditorForm::OpenFileInNewPage(const std::string& path) {
   TEditSheet* sheet = AddSheet();
-  PageControl->SetActivePageIndex(sheet->PageIndex());
+  ShowPage(*sheet);
   RouteEvents(*sheet);
   try {
     sheet->LoadFile(path);

@@ -106,6 +106,7 @@ class TEditorForm : public platform::TForm {
   void BuildPopupMenu();
   TEditSheet* AddSheet();
   void RouteEvents(TEditSheet& sheet);
+  void ShowPage(TEditSheet& sheet);
   bool SaveActiveTo(const std::string& path);
   bool compiling_ = false;
 };

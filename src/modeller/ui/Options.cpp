@@ -157,7 +157,9 @@ int TOptionsForm::Execute() {
   return ExecuteDialog(*this, [this] { FormShow(); }, [this] { StoreOptions(); });
 }
 
+// The dialog opens on its first page, where its first field is, whatever page it was left on.
 void TOptionsForm::FormShow() {
+  PageControl->SetActivePageIndex(0);
   JavaCompilerPathEdit->setText(Q(JavaCompilerPath));
   JavaInterpreterPathEdit->setText(Q(JavaInterpreterPath));
   IncludeImplementationCheckBox->setChecked(GenIncludeImpl);

@@ -845,6 +845,21 @@ void MorvaneNewFormClearOfInspector(Session& s) {
       << inspector.x << " to " << inspector.x + inspector.width;
 }
 
+// The Replace dialog's fields taken by Tab: find text, Tab, replacement, Replace All.
+void FillReplaceByTab(Session& s) {
+  s.Type("public");
+  s.Key("Tab");
+  s.Type("open");
+  s.Key("Alt+A");
+}
+
+void ExpectReplacedAndSaved(Session& s) {
+  s.Key("Ctrl+S");
+  s.WaitForFile("Replace All to write the replacement", s.Work("Hello.java"), [](const std::string& text) {
+    return text.find("open class Hello") != std::string::npos && text.find("open static") != std::string::npos;
+  });
+}
+
 // Find, Tab, replacement, Replace All in the workbench: each "Replace ?" answered Yes, the matches
 // hold the replacement and the page has the keys again.
 void MorvaneReplaceByTab(Session& s) {
@@ -854,10 +869,7 @@ void MorvaneReplaceByTab(Session& s) {
   s.Activate(morvane.main);
   s.ChooseFromMenu(morvane, {"Alt+S", "r"});
   WaitForDialog(s, morvane, "Replace");
-  s.Type("public");
-  s.Key("Tab");
-  s.Type("open");
-  s.Key("Alt+A");
+  FillReplaceByTab(s);
   for (int match = 0; match < 2; ++match) {
     WaitForDialog(s, morvane, "Confirmation");
     s.Key("Return");  // Yes
@@ -867,10 +879,28 @@ void MorvaneReplaceByTab(Session& s) {
   s.Key("Return");
   s.WaitForNoWindow(morvane, s.x.Title(last));
   ExpectFocusBack(s, editor, "\"Replace ?\"");
-  s.Key("Ctrl+S");
-  s.WaitForFile("Replace All to write the replacement", s.Work("Hello.java"), [](const std::string& text) {
-    return text.find("open class Hello") != std::string::npos && text.find("open static") != std::string::npos;
-  });
+  ExpectReplacedAndSaved(s);
+}
+
+// The same in the modeller's Java editor, whose Replace All asks nothing: the dialog closed by
+// Escape gives the page the keys again.
+void ZelvoryReplaceByTab(Session& s) {
+  s.WriteFile(s.Work("Hello.java"), kHelloJava);
+  WriteZelvorySettings(s);
+  Program& zelvory = s.Start("zelvory");
+  Window editor = ShowJavaEditor(s, zelvory);
+  OpenInJavaEditor(s, zelvory, editor, s.Work("Hello.java"));
+  s.Key("Ctrl+Home");
+  s.Key("Ctrl+R");
+  WaitForDialog(s, zelvory, "Replace");
+  FillReplaceByTab(s);
+  // A button pressed by its access key clicks once its press has been shown, a tenth of a second on.
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  s.Settle(zelvory, "Replace All");
+  s.Key("Escape");
+  s.WaitForNoWindow(zelvory, "Replace");
+  ExpectFocusBack(s, editor, "\"Replace\" closed by Escape");
+  ExpectReplacedAndSaved(s);
 }
 
 // ---- The table ------------------------------------------------------------------------------------
@@ -910,6 +940,7 @@ const DesktopCase kCases[] = {
     {"MorvaneNewAndOpenFocusThePage", MorvaneNewAndOpenFocusThePage},
     {"MorvaneNewFormClearOfInspector", MorvaneNewFormClearOfInspector},
     {"MorvaneReplaceByTab", MorvaneReplaceByTab},
+    {"ZelvoryReplaceByTab", ZelvoryReplaceByTab},
 };
 
 // GoogleTest names a failed row by this.

@@ -90,8 +90,8 @@ void TFindDialog::Execute() {
 void TFindDialog::setVisible(bool visible) {
   const bool leavingActive = !visible && isVisible() && isActiveWindow();
   if (visible && !isVisible()) opener_ = TFocusReturn(parentWidget() != nullptr ? parentWidget()->window() : DialogOwner());
+  if (leavingActive) opener_.GiveBackBeforeClosing(*this);
   QDialog::setVisible(visible);
-  if (leavingActive) opener_.GiveBack();
 }
 
 bool TFindDialog::focusNextPrevChild(bool next) { return FocusNextShown(*this, next) || QDialog::focusNextPrevChild(next); }

@@ -217,10 +217,10 @@ void TForm::setVisible(bool visible) {
     opener_ = TFocusReturn(DialogOwner());
     ApplyStyleAndPosition();
   }
-  QWidget::setVisible(visible);
   // A modal window gives the focus back once its loop has ended, as a dialog does.
   if (leavingActive && modal_) leftActive_ = true;
-  else if (leavingActive) opener_.GiveBack();
+  else if (leavingActive) opener_.GiveBackBeforeClosing(*this);
+  QWidget::setVisible(visible);
   if (showing && Application() != nullptr && Application()->MainForm == this) ShowWindowsWaitingForMainWindow();
 }
 

@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QThread>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
+#include <vector>
 
 #include "platform/Graphics.h"
 #include "platform/HandlerGuard.h"
@@ -25,9 +29,65 @@ QPointer<QWidget>& ActivationAsked() {
   return window;
 }
 
+// The window the focus was given back to, while the window manager may still hand the focus of the
+// closed window to another one: until the deadline, or until the user presses a key or a button.
+struct TFocusGivenBack {
+  QPointer<QWidget> window;
+  std::vector<QPointer<QWidget>> shownThen;  // a window shown later was opened by the user's next step
+  std::chrono::steady_clock::time_point deadline;
+};
+
+TFocusGivenBack& FocusGivenBack() {
+  static TFocusGivenBack given;
+  return given;
+}
+
+constexpr std::chrono::milliseconds kWindowManagerLatitude{500};
+constexpr std::chrono::milliseconds kActivationPatience{300};
+
+void RememberFocusGivenBack(QWidget& window, const QWidget* closing = nullptr) {
+  TFocusGivenBack& given = FocusGivenBack();
+  given.window = &window;
+  given.shownThen.clear();
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top != closing) given.shownThen.emplace_back(top);
+  given.deadline = std::chrono::steady_clock::now() + kWindowManagerLatitude;
+}
+
+// The window manager chose another window of the program for the focus of the window that closed:
+// the window it was given back to takes it again.
+void KeepFocusGivenBack(QWidget* active) {
+  TFocusGivenBack& given = FocusGivenBack();
+  if (given.window == nullptr || active == nullptr || active == given.window) return;
+  const bool stale = std::chrono::steady_clock::now() > given.deadline || !given.window->isVisible() ||
+                     std::find(given.shownThen.begin(), given.shownThen.end(), active) == given.shownThen.end();
+  if (stale) {
+    given.window = nullptr;
+    return;
+  }
+  given.window->raise();
+  given.window->windowHandle()->requestActivate();
+  given.window = nullptr;
+}
+
+// The user's own key or click decides where the focus goes next.
+class TUserInput : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::NonClientAreaMouseButtonPress)
+      FocusGivenBack().window = nullptr;
+    return false;
+  }
+};
+
 // Asked of the window's handle itself: a window counts as active while a window it owns has the
 // focus, and activateWindow would then ask nothing, also when that window is closing.
 void Activate(QWidget& window) {
+  if (FocusGivenBack().window != &window) FocusGivenBack().window = nullptr;
   window.raise();
   if (QWindow* handle = window.windowHandle()) handle->requestActivate();
   ActivationAsked() = &window;
@@ -72,9 +132,12 @@ void AppendInReadingOrder(std::vector<QWidget*>& order, const std::vector<QWidge
 }  // namespace
 
 void TrackActiveWindow(QApplication& application) {
+  application.installEventFilter(new TUserInput(&application));
   Connect(&application, &QGuiApplication::focusWindowChanged, &application, [] {
     ActivationAsked() = nullptr;
-    if (QWidget* active = QApplication::activeWindow()) LastActiveWindow() = active;
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr) LastActiveWindow() = active;
+    KeepFocusGivenBack(active);
   });
 }
 
@@ -88,10 +151,29 @@ QWidget* DialogOwner() {
 
 TFocusReturn::TFocusReturn(QWidget* owner) : owner_(owner), control_(owner != nullptr ? owner->focusWidget() : nullptr) {}
 
-void TFocusReturn::GiveBack() const {
-  if (owner_ == nullptr || !owner_->isVisible()) return;
+bool TFocusReturn::ActivateOwner() const {
+  if (owner_ == nullptr || !owner_->isVisible()) return false;
   Activate(*owner_);
   if (control_ != nullptr && control_->window() == owner_ && control_->isVisible()) control_->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+void TFocusReturn::GiveBack() const {
+  if (ActivateOwner()) RememberFocusGivenBack(*owner_);
+}
+
+// Given back while the closing window still has the focus, and waited for: the window manager then
+// has no focus to hand to a window of its own choice when the window goes. It answers within a few
+// of its round trips; where it does not, KeepFocusGivenBack corrects its choice after the close.
+void TFocusReturn::GiveBackBeforeClosing(const QWidget& closing) const {
+  if (!ActivateOwner()) return;
+  QElapsedTimer waited;
+  waited.start();
+  while (owner_ != nullptr && QApplication::activeWindow() != owner_ && waited.elapsed() < kActivationPatience.count()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    QThread::msleep(1);
+  }
+  if (owner_ != nullptr && QApplication::activeWindow() != owner_) RememberFocusGivenBack(*owner_, &closing);
 }
 
 // The dialog is the transient of its owner but not its child: a child would take the style sheet the

@@ -28,8 +28,12 @@ class TFocusReturn {
   explicit TFocusReturn(QWidget* owner = nullptr);
   QWidget* Owner() const { return owner_; }
   void GiveBack() const;
+  // The same while the window that closes is still shown and has the focus, so that the window
+  // manager never hands that focus to a window of its own choice when the window goes.
+  void GiveBackBeforeClosing(const QWidget& closing) const;
 
  private:
+  bool ActivateOwner() const;
   QPointer<QWidget> owner_;
   QPointer<QWidget> control_;
 };

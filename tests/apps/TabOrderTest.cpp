@@ -77,13 +77,7 @@ std::string FaultsOfWalk(const std::vector<QWidget*>& visited) {
 std::string WalkFromTheFirstControl(QWidget& window) {
   window.show();
   if (std::vector<QWidget*> stops = platform::ShownTabOrder(window); !stops.empty()) stops.front()->setFocus();
-  // Asked again while waiting: the window that had the focus back when the last walk's window
-  // closed may take it after this one asked.
-  if (!QTest::qWaitFor([&] {
-        window.windowHandle()->requestActivate();
-        return QApplication::activeWindow() == &window;
-      }))
-    return "  does not become active\n";
+  if (!testsupport::Activate(window)) return "  does not become active\n";
   std::string faults = FaultsOfWalk(WalkTab(window));
   window.hide();
   QCoreApplication::processEvents();

@@ -5,6 +5,9 @@
 
 namespace testsupport {
 
+// Makes the window the active one, as a click on it would; false when it does not become active.
+bool Activate(QWidget& window);
+
 void TypeKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 }  // namespace testsupport

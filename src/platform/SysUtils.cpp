@@ -1,5 +1,6 @@
 #include "platform/SysUtils.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,9 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <limits>
-#include <sstream>
 
 namespace platform {
 
@@ -149,12 +148,33 @@ bool DirectoryExists(const std::string& folder) {
 
 bool DeleteFile(const std::string& fileName) { return std::remove(fileName.c_str()) == 0; }
 
+// The bytes go straight into a string sized for the file: read through a stream, a large file
+// was copied twice, into memory grown step by step. A file that grows while it is read is read to
+// its end all the same.
 std::string ReadFileBytes(const std::string& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
+  auto fail = [&](int error) {
+    ::close(fd);
+    throw EFOpenError("Cannot read file " + fileName + ". " + std::strerror(error));
+  };
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) fail(errno);
+  constexpr size_t kMinimumRoom = 4096;
+  std::string bytes;
+  bytes.resize(std::max(static_cast<size_t>(std::max<off_t>(status.st_size, 0)) + 1, kMinimumRoom));
+  size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+    ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fail(errno);
+    if (n == 0) break;
+    filled += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  bytes.resize(filled);
+  return bytes;
 }
 
 namespace {

@@ -448,8 +448,13 @@ void TGraph::MoveSelection(int dx, int dy) {
     Edges(i)->Erase();
     Edges(i)->MoveBy(dx, dy);
   }
-  for (TNode* node : moved) node->Draw();
-  for (int i = 0; i < EdgeCount(); ++i) Edges(i)->Draw();
+  // Noting the geometry each drawing leaves as it found it spares the second round the objects out
+  // of sight that it would not change.
+  for (TNode* node : moved) node->RedrawNoting([node] { node->Draw(); });
+  for (int i = 0; i < EdgeCount(); ++i) {
+    TEdge* edge = Edges(i);
+    edge->RedrawNoting([edge] { edge->Draw(); });
+  }
   RedrawAll();
 }
 

@@ -21,9 +21,13 @@ int ShiftCoordinate(int value, long long distance) {
   return ClampCoordinate(std::clamp<long long>(distance, -4LL * MaxCoordinate, 4LL * MaxCoordinate) + value);
 }
 
+void TPoints::Hold(int size) {
+  if (static_cast<size_t>(size) > points_.size()) points_.resize(static_cast<size_t>(size));
+}
+
 void TPoints::GetPoint(int index, TPoint& point) const {
   if (index < 0 || index >= Capacity) return;
-  point = points_[static_cast<size_t>(index)];
+  point = static_cast<size_t>(index) < points_.size() ? points_[static_cast<size_t>(index)] : TPoint{};
 }
 
 TPoint TPoints::Point(int index) const {
@@ -34,11 +38,13 @@ TPoint TPoints::Point(int index) const {
 
 void TPoints::SetPoint(int index, const TPoint& point) {
   if (index < 0 || index >= Capacity) return;
+  Hold(index + 1);
   points_[static_cast<size_t>(index)] = point;
 }
 
 void TPoints::Insert(int index, const TPoint& point) {
   if (count_ >= Capacity || index < 0 || index > count_) throw ERangeError();
+  Hold(count_ + 1);
   for (int i = count_; i > index; --i) points_[static_cast<size_t>(i)] = points_[static_cast<size_t>(i - 1)];
   points_[static_cast<size_t>(index)] = point;
   ++count_;
@@ -51,6 +57,7 @@ void TPoints::Delete(int index) {
 }
 
 void TPoints::Assign(const TPoints& other) {
+  Hold(other.count_);
   std::copy_n(other.points_.begin(), other.count_, points_.begin());
   count_ = other.count_;
 }

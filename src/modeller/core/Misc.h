@@ -1,7 +1,6 @@
 #pragma once
 // Geometry of the diagram: the fixed-capacity point list of a route and the segment and rectangle
 // tests that hit testing and rubber-band selection use.
-#include <array>
 #include <vector>
 
 #include "modeller/core/Storage.h"
@@ -26,7 +25,9 @@ int ClampCoordinate(long long value);
 // to - from, held within twice the coordinate bound.
 int CoordinateDistance(int from, int to);
 
-// Up to 256 points in a fixed array: editing a route never allocates.
+// Up to 256 points, read and written as a fixed array of them that starts all (0, 0): a point
+// past the count keeps what was last set there. Only the part up to the highest point set is held,
+// so a diagram of many short routes costs little memory.
 class TPoints {
  public:
   static constexpr int Capacity = 256;
@@ -52,7 +53,9 @@ class TPoints {
   std::vector<TPoint> ToVector() const;
 
  private:
-  std::array<TPoint, Capacity> points_{};
+  // Makes the held part reach at least size points.
+  void Hold(int size);
+  std::vector<TPoint> points_;
   int count_ = 0;
 };
 

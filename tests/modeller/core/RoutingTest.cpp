@@ -156,6 +156,31 @@ TEST(Points, AccessOutsideTheArrayLeavesThingsAsTheyWere) {
   EXPECT_THROW(points.Delete(1), ERangeError);
 }
 
+// Past the count a point reads as what was last set there, or (0, 0) where nothing ever was.
+TEST(Points, PointsPastTheCountKeepWhatWasLastSetThere) {
+  TPoints points;
+  points.Add({1, 2});
+  points.Add({3, 4});
+  points.SetPoint(200, {5, 6});
+  points.Delete(1);
+  points.Clear();
+  TPoints copy;
+  copy.SetPoint(1, {8, 8});
+  copy.Assign(points);
+  struct Case {
+    const TPoints& list;
+    int index;
+    TPoint expected;
+  };
+  for (const Case& c : {Case{points, 0, {1, 2}}, Case{points, 1, {3, 4}}, Case{points, 2, {0, 0}},
+                        Case{points, 200, {5, 6}}, Case{points, 255, {0, 0}}, Case{copy, 1, {8, 8}},
+                        Case{copy, 2, {0, 0}}}) {
+    EXPECT_EQ(c.list.Point(c.index), c.expected) << c.index;
+  }
+  EXPECT_EQ(points.Count(), 0);
+  EXPECT_EQ(copy.Count(), 0);
+}
+
 TEST(Points, SegmentsAreBandsTwoPixelsWideAndHalfOpen) {
   EXPECT_EQ(SegmentRect({10, 50}, {10, 20}), (TRect{9, 20, 11, 50}));
   EXPECT_EQ(SegmentRect({40, 5}, {10, 5}), (TRect{10, 4, 40, 6}));

@@ -17,6 +17,7 @@
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "platform/SettingsReport.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
@@ -302,8 +303,8 @@ class TDesignBuilder {
   static void CheckBetween(const TDesignBlock& block, const std::string& property, int least, int most) {
     const int value = block.IntValue(property);
     if (value < least || value > most)
-      FailAtLine(block.LineOf(property), property + " = " + platform::IntToStr(value) + " does not fit a frame on this screen (" +
-                                             platform::IntToStr(least) + ".." + platform::IntToStr(most) + ")");
+      FailAtLine(block.LineOf(property), platform::DoesNotFitOnScreen(property, platform::IntToStr(value), "a frame") +
+                                             " (" + platform::IntToStr(least) + ".." + platform::IntToStr(most) + ")");
   }
 
   // Every palette kind from its row: the properties its block holds say what the control takes.

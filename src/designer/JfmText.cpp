@@ -1,5 +1,7 @@
 #include "designer/JfmText.h"
 
+#include "platform/SettingsReport.h"
+
 namespace designer {
 
 using platform::IntToStr;
@@ -26,7 +28,7 @@ const std::string& TJfmReader::Current(const std::string& expected) const {
   return lines_[position_];
 }
 
-void FailAtLine(int line, const std::string& what) { throw EDesignFileError("line " + IntToStr(line) + ": " + what); }
+void FailAtLine(int line, const std::string& what) { throw EDesignFileError(platform::AtLine(line, what)); }
 
 void TJfmReader::Fail(const std::string& what) const { FailAtLine(position_ + 1, what); }
 

@@ -22,6 +22,7 @@
 #include "platform/Menus.h"
 #include "platform/ModalService.h"
 #include "platform/ScreenPlace.h"
+#include "platform/SettingsReport.h"
 
 namespace platform {
 
@@ -173,6 +174,10 @@ void TForm::SetBounds(int left, int top, int w, int h) {
 // window yet takes a frame's place for the client's, and the window would creep by its real frame
 // at every session.
 void TForm::MoveFrameTo(int left, int top) {
+  // Qt places nothing beyond its largest widget size; a place from a damaged file stays within it
+  // so that sums of place and size cannot overflow.
+  left = std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  top = std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   TPoint client = ClientPlace({left, top});
   setGeometry(client.X, client.Y, width(), height());
 }
@@ -189,6 +194,19 @@ void TForm::KeepUsableOnScreen() {
   TPoint leastFrame{least.width() + Width() - width(), least.height() + Height() - height()};
   TRect place = UsableOnScreen(frame, ToTRect(screen->availableGeometry()), leastFrame, kTitleBarHeight);
   SetBounds(place.Left, place.Top, place.Right - place.Left, place.Bottom - place.Top);
+}
+
+void KeepStoredPlaceUsable(TForm& form, const TIniFile& ini, const TPlaceKeys& keys) {
+  form.KeepUsableOnScreen();
+  const std::pair<const std::string&, int> used[] = {
+      {keys.left, form.Left()}, {keys.top, form.Top()}, {keys.width, form.Width()}, {keys.height, form.Height()}};
+  for (const auto& [key, value] : used)
+    if (!key.empty()) NoteSettingUsed(ini, keys.section, key, value);
+}
+
+void ReportSettingCorrections() {
+  std::vector<TSettingCorrection> corrections = TakeSettingCorrections();
+  if (!corrections.empty()) MessageDlg(SettingCorrectionsText(corrections), mtWarning, mbOK);
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/Graphics.h"
+#include "platform/SettingsReport.h"
 #include "platform/WindowFocus.h"
 
 class QPushButton;
@@ -151,5 +152,12 @@ class TForm : public QWidget {
   TFocusReturn opener_;  // the window this one was opened from, which gets the focus back
   bool leftActive_ = false;  // a modal window closed while the user worked in it
 };
+
+// Makes a place read from `ini` usable (TForm::KeepUsableOnScreen) and notes each stored value the
+// window could not take (NoteSettingUsed), for ReportSettingCorrections.
+void KeepStoredPlaceUsable(TForm& form, const TIniFile& ini, const TPlaceKeys& keys);
+
+// Shows the values noted since the last report in one warning box; nothing noted, no box.
+void ReportSettingCorrections();
 
 }  // namespace platform

@@ -37,7 +37,9 @@ std::string_view TrimView(std::string_view text) {
 void TIniFile::SetText(const std::string& text) {
   sections_.clear();
   Section* current = nullptr;
+  int lineNumber = 0;
   for (size_t start = 0; start < text.size();) {
+    ++lineNumber;
     size_t end = std::min(text.find_first_of("\r\n", start), text.size());
     std::string_view raw(text.data() + start, end - start);
     start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
@@ -49,7 +51,8 @@ void TIniFile::SetText(const std::string& text) {
     }
     size_t eq = raw.find('=');
     if (eq == std::string_view::npos || current == nullptr) continue;
-    current->entries.push_back({std::string(TrimView(raw.substr(0, eq))), std::string(raw.substr(eq + 1))});
+    current->entries.push_back({std::string(TrimView(raw.substr(0, eq))), std::string(raw.substr(eq + 1)),
+                                lineNumber});
   }
 }
 
@@ -66,12 +69,22 @@ TIniFile::Section& TIniFile::SectionFor(const std::string& name) {
   return sections_.back();
 }
 
-const std::string* TIniFile::FindValue(const std::string& section, const std::string& key) const {
+const TIniFile::Entry* TIniFile::FindEntry(const std::string& section, const std::string& key) const {
   const Section* found = FindSection(section);
   if (found == nullptr) return nullptr;
   for (const Entry& entry : found->entries)
-    if (SameText(entry.key, key)) return &entry.value;
+    if (SameText(entry.key, key)) return &entry;
   return nullptr;
+}
+
+const std::string* TIniFile::FindValue(const std::string& section, const std::string& key) const {
+  const Entry* entry = FindEntry(section, key);
+  return entry != nullptr ? &entry->value : nullptr;
+}
+
+int TIniFile::LineOf(const std::string& section, const std::string& key) const {
+  const Entry* entry = FindEntry(section, key);
+  return entry != nullptr ? entry->line : 0;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
@@ -100,9 +113,10 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
   for (Entry& entry : target.entries)
     if (SameText(entry.key, key)) {
       entry.value = value;
+      entry.line = 0;
       return;
     }
-  target.entries.push_back({key, value});
+  target.entries.push_back({key, value, 0});
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {

@@ -23,6 +23,8 @@ class TIniFile {
   // A number outside low..high reads as the fallback, as a value that is no number does.
   int ReadIntegerWithin(const std::string& section, const std::string& key, int fallback, int low, int high) const;
   bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
+  // The line (from 1) of the file's text the key was read from; 0 for a key the file did not hold.
+  int LineOf(const std::string& section, const std::string& key) const;
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
   void WriteInteger(const std::string& section, const std::string& key, int value);
   void WriteBool(const std::string& section, const std::string& key, bool value);
@@ -42,6 +44,7 @@ class TIniFile {
   struct Entry {
     std::string key;
     std::string value;
+    int line = 0;  // where SetText found it; 0 for a key written since
   };
   struct Section {
     std::string name;
@@ -49,6 +52,7 @@ class TIniFile {
   };
   const Section* FindSection(const std::string& name) const;
   Section& SectionFor(const std::string& name);
+  const Entry* FindEntry(const std::string& section, const std::string& key) const;
   const std::string* FindValue(const std::string& section, const std::string& key) const;
 
   std::string fileName_;

@@ -36,17 +36,22 @@ TWorkbenchSettings FirstRunSettings(const std::string& workingDir) {
 }
 
 // The window places of the "Desk Top" section, in writing order; the main window's height is fixed.
-struct TPlaceKeys {
+struct TStoredPlace {
   const char* prefix;
   TWindowPlace TWorkbenchSettings::*place;
   bool withHeight;
 };
 
-constexpr TPlaceKeys kPlaces[] = {
+constexpr TStoredPlace kPlaces[] = {
     {"MainForm", &TWorkbenchSettings::MainForm, false},
     {"ObjInsForm", &TWorkbenchSettings::ObjInsForm, true},
     {"EditorForm", &TWorkbenchSettings::EditorForm, true},
 };
+
+platform::TPlaceKeys KeysOf(const TStoredPlace& stored) {
+  const std::string prefix = stored.prefix;
+  return {kDeskTop, prefix + "Left", prefix + "Top", prefix + "Width", stored.withHeight ? prefix + "Height" : ""};
+}
 
 // One key of the other sections, in writing order. Its default is the value the settings start
 // with (TWorkbenchSettings' own, or the caller's filter and folder); a number with a largest
@@ -88,13 +93,13 @@ const TSettingKey kKeys[] = {
 };
 
 void ReadDeskTop(const TIniFile& ini, TWorkbenchSettings& values) {
-  for (const TPlaceKeys& keys : kPlaces) {
-    TWindowPlace& target = values.*keys.place;
-    const std::string prefix = keys.prefix;
-    target.Left = ini.ReadInteger(kDeskTop, prefix + "Left", target.Left);
-    target.Top = ini.ReadInteger(kDeskTop, prefix + "Top", target.Top);
-    target.Width = ini.ReadInteger(kDeskTop, prefix + "Width", target.Width);
-    if (keys.withHeight) target.Height = ini.ReadInteger(kDeskTop, prefix + "Height", target.Height);
+  for (const TStoredPlace& stored : kPlaces) {
+    TWindowPlace& target = values.*stored.place;
+    const platform::TPlaceKeys keys = KeysOf(stored);
+    target.Left = ini.ReadInteger(kDeskTop, keys.left, target.Left);
+    target.Top = ini.ReadInteger(kDeskTop, keys.top, target.Top);
+    target.Width = ini.ReadInteger(kDeskTop, keys.width, target.Width);
+    if (!keys.height.empty()) target.Height = ini.ReadInteger(kDeskTop, keys.height, target.Height);
   }
 }
 
@@ -123,13 +128,13 @@ std::string TextOf(const TSettingKey& k, const TWorkbenchSettings& values) {
 
 Entries DeskTopEntries(const TWorkbenchSettings& values) {
   Entries entries;
-  for (const TPlaceKeys& keys : kPlaces) {
-    const TWindowPlace& place = values.*keys.place;
-    const std::string prefix = keys.prefix;
-    entries.emplace_back(prefix + "Left", Number(place.Left));
-    entries.emplace_back(prefix + "Top", Number(place.Top));
-    entries.emplace_back(prefix + "Width", Number(place.Width));
-    if (keys.withHeight) entries.emplace_back(prefix + "Height", Number(place.Height));
+  for (const TStoredPlace& stored : kPlaces) {
+    const TWindowPlace& place = values.*stored.place;
+    const platform::TPlaceKeys keys = KeysOf(stored);
+    entries.emplace_back(keys.left, Number(place.Left));
+    entries.emplace_back(keys.top, Number(place.Top));
+    entries.emplace_back(keys.width, Number(place.Width));
+    if (!keys.height.empty()) entries.emplace_back(keys.height, Number(place.Height));
   }
   return entries;
 }
@@ -150,6 +155,12 @@ void RewriteSection(TIniFile& ini, const std::string& section, const Entries& en
 }
 
 }  // namespace
+
+platform::TPlaceKeys DeskTopPlaceKeys(TWindowPlace TWorkbenchSettings::*place) {
+  for (const TStoredPlace& stored : kPlaces)
+    if (stored.place == place) return KeysOf(stored);
+  return {};
+}
 
 std::string SettingsFileName() {
   const char* config = std::getenv("XDG_CONFIG_HOME");

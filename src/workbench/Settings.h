@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/IniFile.h"
+#include "platform/SettingsReport.h"
 
 namespace workbench {
 
@@ -63,6 +64,10 @@ struct TWorkbenchSettings {
 // defaults, as values that are no numbers do.
 constexpr int kMaxTabSize = 1000;
 constexpr int kMaxFontSize = 1000;
+
+// The keys of a stored place in the "Desk Top" section: MainForm, ObjInsForm or EditorForm. The
+// main window's height is fixed and has no key.
+platform::TPlaceKeys DeskTopPlaceKeys(TWindowPlace TWorkbenchSettings::*place);
 
 // $XDG_CONFIG_HOME/morvane/Morvane.ini, with ~/.config when the variable is not set.
 std::string SettingsFileName();

@@ -1,7 +1,7 @@
 #include "workbench/SettingsExchange.h"
 
 #include <filesystem>
-#include <initializer_list>
+#include <utility>
 
 #include "designer/ObjIns.h"
 #include "platform/IniFile.h"
@@ -19,8 +19,8 @@ std::string CurrentFolder() {
   return failed ? std::string() : folder;
 }
 
-// The stored places, each with its title bar pulled back onto the screen when it lies off it.
-void PlaceWindows(const TWorkbenchSettings& values) {
+// The stored places, each made usable on the screen; the values no window could take are noted.
+void PlaceWindows(const TWorkbenchSettings& values, const platform::TIniFile& ini) {
   if (values.DefaultLayout) {
     MainForm->SetDefaultLayout();
     return;
@@ -33,12 +33,15 @@ void PlaceWindows(const TWorkbenchSettings& values) {
   EditorForm->SetFormTop(values.EditorForm.Top);
   EditorForm->SetFormWidth(values.EditorForm.Width);
   EditorForm->SetFormHeight(values.EditorForm.Height);
-  for (platform::TForm* form : std::initializer_list<platform::TForm*>{MainForm, designer::ObjInsForm, EditorForm})
-    form->KeepUsableOnScreen();
+  const std::pair<platform::TForm*, TWindowPlace TWorkbenchSettings::*> stored[] = {
+      {MainForm, &TWorkbenchSettings::MainForm},
+      {designer::ObjInsForm, &TWorkbenchSettings::ObjInsForm},
+      {EditorForm, &TWorkbenchSettings::EditorForm}};
+  for (const auto& [form, place] : stored) platform::KeepStoredPlaceUsable(*form, ini, DeskTopPlaceKeys(place));
 }
 
-void HandOut(const TWorkbenchSettings& v) {
-  PlaceWindows(v);
+void HandOut(const TWorkbenchSettings& v, const platform::TIniFile& ini) {
+  PlaceWindows(v, ini);
   if (!v.FirstRun) EditorForm->SetFileFilter(v.FileFilter);
   EditorForm->SetWorkingDir(v.WorkingDir);
   EditorForm->SetDesktopMode(v.SaveDesktop);
@@ -120,7 +123,8 @@ void PlaceInspector(const TWindowPlace& place) {
 
 void LoadSettingsFile() {
   platform::TIniFile ini(SettingsFileName());
-  HandOut(ReadWorkbenchSettings(ini, EditorForm->GetFileFilter(), CurrentFolder()));
+  HandOut(ReadWorkbenchSettings(ini, EditorForm->GetFileFilter(), CurrentFolder()), ini);
+  platform::ReportSettingCorrections();
 }
 
 void SaveSettingsFile() {

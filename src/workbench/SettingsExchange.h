@@ -9,7 +9,7 @@ namespace workbench {
 void PlaceInspector(const TWindowPlace& place);
 
 // Reads the settings file and hands every value to its owner; a missing or damaged file is a
-// first run.
+// first run. Stored places no window can take are made usable and reported in one message box.
 void LoadSettingsFile();
 // Collects every value and writes the settings file; raises EFCreateError when it cannot.
 void SaveSettingsFile();

@@ -41,6 +41,14 @@ TEST_F(PlatformFiles, IniFileKeepsOrderRawValuesAndUnknownKeys) {
   EXPECT_EQ(ini.ReadInteger("desk top", "LEFT", 0), 12);
   EXPECT_EQ(ini.ReadString("Desk Top", "Odd", ""), "\"a;b\" 'c'");
   EXPECT_EQ(ini.ReadInteger("Desk Top", "Odd", 7), 7);
+  // Lines are counted at every line end, blank and comment lines too, for messages naming a value.
+  ini.SetText("; note\r[A]\n\nx=1\r\ny = 2\n[B]\rz=3");
+  const std::pair<const char*, int> lines[] = {{"x", 4}, {"Y", 5}, {"z", 0}, {"none", 0}};
+  for (const auto& [key, line] : lines) EXPECT_EQ(ini.LineOf("a", key), line) << key;
+  EXPECT_EQ(ini.LineOf("B", "z"), 7);
+  ini.WriteInteger("A", "x", 9);
+  EXPECT_EQ(ini.LineOf("A", "x"), 0) << "a value written is no longer the file's";
+  ini.SetText(ReadFile(temp_.File("s.ini")));
   ini.WriteBool("Desk Top", "Flag", true);
   ini.UpdateFile();
   EXPECT_EQ(ReadFile(temp_.File("s.ini")),

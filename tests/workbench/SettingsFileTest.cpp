@@ -2,6 +2,8 @@
 // malformed and damaged values read.
 #include <QScreen>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "WorkbenchFixture.h"
 #include "designer/ObjIns.h"
@@ -163,6 +165,7 @@ TEST_F(SettingsFileTest, TheInspectorKeepsItsPlaceOverSessionsAndATitleBarOffThe
   text.replace(text.find("ObjInsFormLeft=300"), 18, "ObjInsFormLeft=-900");
   text.replace(text.find("ObjInsFormTop=200"), 17, "ObjInsFormTop=-20");
   WriteFile(IniPath(), text);
+  Modal().Queue(platform::mrOk);  // the message telling of the place
   Start();
   QRect screen = Main().screen()->availableGeometry();
   EXPECT_EQ(designer::ObjInsForm->GetInspectorTop(), screen.y());
@@ -176,6 +179,7 @@ TEST_F(SettingsFileTest, AbsurdSizesLeaveEveryWindowUsableOnTheScreen) {
   WriteIni("[Desk Top]\nMainFormLeft=-1994\nMainFormTop=0\nMainFormWidth=32767\nObjInsFormLeft=0\n"
            "ObjInsFormTop=120\nObjInsFormWidth=-5\nObjInsFormHeight=-400\nEditorFormLeft=200\nEditorFormTop=120\n"
            "EditorFormWidth=2147483647\nEditorFormHeight=3\n[Preferences]\nSave Desktop=0\n");
+  Modal().Queue(platform::mrOk);  // the message telling of the sizes
   Start();
   const QRect screen = Main().screen()->availableGeometry();
   for (platform::TForm* form : std::initializer_list<platform::TForm*>{&Main(), designer::ObjInsForm, &Editor()}) {
@@ -189,6 +193,74 @@ TEST_F(SettingsFileTest, AbsurdSizesLeaveEveryWindowUsableOnTheScreen) {
   EXPECT_TRUE(designer::ObjInsForm->isVisible());
   Shutdown();
   EXPECT_GE(std::stoi(Value("ObjInsFormHeight")), 60);
+  Start();
+}
+
+// A stored place no window can take is used as the nearest usable one, and the user is told of
+// every such value in one message naming file, line and value; usable places tell nothing. The
+// file keeps its text until the workbench writes the places used when it closes.
+TEST_F(SettingsFileTest, PlacesNoWindowCanTakeAreToldInOneMessage) {
+  struct Row {
+    std::string key;
+    std::string value;
+    std::function<int()> used;
+  };
+  const std::vector<Row> rows = {
+      {"MainFormLeft", "100000", [this] { return Main().Left(); }},
+      {"ObjInsFormHeight", "-400", [] { return designer::ObjInsForm->GetInspectorHeight(); }},
+      {"EditorFormWidth", "2147483647", [this] { return Editor().GetFormWidth(); }},
+  };
+  std::vector<std::string> lines = {"[Desk Top]",        "MainFormLeft=10",     "MainFormTop=0",
+                                    "MainFormWidth=700", "ObjInsFormLeft=0",    "ObjInsFormTop=120",
+                                    "ObjInsFormWidth=300", "ObjInsFormHeight=400", "EditorFormLeft=200",
+                                    "EditorFormTop=120", "EditorFormWidth=500", "EditorFormHeight=400",
+                                    "[Preferences]",     "Save Desktop=0"};
+  auto fileText = [&] {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+  };
+  auto startWith = [&](bool told) {
+    Shutdown();
+    WriteIni(fileText());
+    Modal().Reset();
+    if (told) Modal().Queue(platform::mrOk);
+    Start();
+  };
+  auto messages = [this] {
+    std::vector<std::string> texts;
+    for (const platform::ModalRequest& request : Modal().Log())
+      if (request.kind == "MessageBox") texts.push_back(request.text);
+    return texts;
+  };
+  startWith(false);
+  EXPECT_TRUE(messages().empty()) << "usable places";
+
+  std::map<std::string, int> lineOf;
+  for (const Row& row : rows)
+    for (size_t i = 0; i < lines.size(); ++i)
+      if (lines[i].starts_with(row.key + "=")) {
+        lines[i] = row.key + "=" + row.value;
+        lineOf[row.key] = static_cast<int>(i) + 1;
+      }
+  startWith(true);
+  ASSERT_EQ(messages().size(), 1u);
+  const std::string message = messages()[0];
+  EXPECT_EQ(ReadFile(IniPath()), fileText()) << "reading changes no byte of the file";
+  const QRect screen = Main().screen()->availableGeometry();
+  for (const Row& row : rows) {
+    const int used = row.used();
+    EXPECT_NE(message.find(IniPath() + ", line " + std::to_string(lineOf[row.key]) + ": " + row.key + " = " +
+                           row.value + " does not fit a window on this screen; " + std::to_string(used) +
+                           " is used instead"),
+              std::string::npos)
+        << row.key << " in " << message;
+    if (row.key.ends_with("Left")) EXPECT_LT(used, screen.right()) << row.key << " puts the window on the screen";
+    else EXPECT_TRUE(used > 0 && used <= std::max(screen.width(), screen.height())) << row.key;
+  }
+  EXPECT_NE(message.find("written to the file when the program closes"), std::string::npos);
+  Shutdown();
+  for (const Row& row : rows) EXPECT_NE(Value(row.key), row.value) << row.key << " is written as used";
   Start();
 }
 

@@ -474,6 +474,8 @@ bool TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TMainForm::FormShow() {
   SplashTimer->SetEnabled(true);
   ApplyOptions();
+  // The places read while the windows were made, told once the main window is up.
+  ReportSettingCorrections();
   Application()->HelpFile = Application()->ExeDir() + "Help/Zelvory.html";
 }
 
@@ -487,7 +489,7 @@ void TMainForm::LoadSettings() {
   TMainFormPlace place{Left(), Top(), Width(), Height(), false};
   ReadMainFormPlace(SettingsIniFile(), place);
   SetBounds(place.Left, place.Top, place.Width, place.Height);
-  KeepUsableOnScreen();
+  KeepStoredPlaceUsable(*this, SettingsIniFile(), MainFormPlaceKeys());
   if (place.Maximized) setWindowState(windowState() | Qt::WindowMaximized);
   TModellerOptions options = CurrentOptions();
   ReadModellerOptions(SettingsIniFile(), options);

@@ -115,6 +115,8 @@ void ReadMainFormPlace(const TIniFile& ini, TMainFormPlace& place) {
   place.Maximized = ini.ReadBool(kMainForm, kMaximizedKey, place.Maximized);
 }
 
+platform::TPlaceKeys MainFormPlaceKeys() { return {kMainForm, kLeftKey, kTopKey, kWidthKey, kHeightKey}; }
+
 void WriteMainFormPlace(TIniFile& ini, const TMainFormPlace& place) {
   if (!place.Maximized) {
     ini.WriteInteger(kMainForm, kLeftKey, place.Left);

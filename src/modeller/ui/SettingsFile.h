@@ -5,6 +5,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/IniFile.h"
+#include "platform/SettingsReport.h"
 
 namespace modeller {
 
@@ -56,6 +57,8 @@ int FontHeightOfSize(int size);
 int FontSizeOfHeight(int height);
 
 void ReadMainFormPlace(const platform::TIniFile& ini, TMainFormPlace& place);
+// The keys of the main window's place.
+platform::TPlaceKeys MainFormPlaceKeys();
 // The geometry is written only for a window that is not maximised, so a maximised window keeps the
 // place it had before.
 void WriteMainFormPlace(platform::TIniFile& ini, const TMainFormPlace& place);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "modeller/model/Globals.h"
+#include "modeller/ui/Main.h"
 #include "modeller/ui/SettingsFile.h"
 #include "platform/SysUtils.h"
 
@@ -25,7 +26,10 @@ void ReadToolPlace(platform::TForm& form, const TToolPlace& place) {
     int width = place.withSize ? ini.ReadInteger(place.section, kWidthKey, form.Width()) : form.Width();
     int height = place.withSize ? ini.ReadInteger(place.section, kHeightKey, form.Height()) : form.Height();
     form.SetBounds(left, top, width, height);
-    form.KeepUsableOnScreen();
+    platform::KeepStoredPlaceUsable(form, ini, {place.section, kLeftKey, kTopKey, place.withSize ? kWidthKey : "",
+                                                place.withSize ? kHeightKey : ""});
+    // A window made after start-up tells of its own place; at start-up the main window tells of all.
+    if (MainForm != nullptr && MainForm->isVisible()) platform::ReportSettingCorrections();
   }
   if (ini.ReadBool(place.section, kVisibleKey, form.isVisible())) form.Show();
 }

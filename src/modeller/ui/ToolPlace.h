@@ -16,8 +16,9 @@ inline constexpr TToolPlace kCodeViewerPlace{"CodeViewer", true};
 inline constexpr TToolPlace kEditorPlace{"Editor", true};
 inline constexpr TToolPlace kTranslatorsPlace{"Translators", false};
 
-// Left, Top and Visible of the section, and Width and Height too when `withSize`; a title bar the
-// place would put off the screen is pulled back onto it.
+// Left, Top and Visible of the section, and Width and Height too when `withSize`; the place is made
+// usable on the screen, and values no window can take are reported (by the main window's first
+// showing for a window made at start-up).
 void ReadToolPlace(platform::TForm& form, const TToolPlace& place);
 // Writes the same keys and updates the settings file, making its folder when needed. The window is
 // saved open only when it is shown while the main window closes it: one the user closed stays closed

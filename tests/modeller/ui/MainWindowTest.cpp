@@ -3,6 +3,7 @@
 // file on close.
 #include <QKeyEvent>
 #include <QPrinter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <algorithm>
@@ -533,6 +534,86 @@ TEST_F(MainWindow, ASaveThatFailsKeepsTheWindowOpen) {
   testsupport::MakeFolderWritable(temp_.File("locked"));
   EXPECT_TRUE(Graph().Modified);
   EXPECT_EQ(ModelFileName, "");
+}
+
+// Stored places no window can take are used as the nearest usable ones and told in one message
+// naming file, line and value: those read at start-up when the main window shows, a tool window's
+// own when it is first made later. Usable places tell nothing.
+TEST_F(MainWindow, PlacesNoWindowCanTakeAreToldInOneMessage) {
+  struct Row {
+    std::string section;
+    std::string key;
+    std::string value;
+    std::function<int()> used;
+  };
+  const std::vector<Row> atStart = {
+      {"MainForm", "Height", "-400", [this] { return Main().Height(); }},
+      {"Editor", "Left", "100000", [] { return EditorForm()->Left(); }},
+      {"CodeViewer", "Width", "2147483647", [] { return CodeViewerForm()->Width(); }},
+  };
+  const Row later{"Browser", "Top", "-5000", [] { return BrowserForm()->Top(); }};
+  const std::vector<std::string> sections = {"MainForm", "Editor", "CodeViewer", "Browser"};
+  auto fileText = [&](const std::vector<Row>& bad) {
+    std::vector<std::string> lines;
+    for (const std::string& section : sections) {
+      lines.push_back("[" + section + "]");
+      for (std::string line : {"Left=10", "Top=20", "Width=760", "Height=500"}) {
+        for (const Row& row : bad)
+          if (row.section == section && line.starts_with(row.key + "=")) line = row.key + "=" + row.value;
+        lines.push_back(line);
+      }
+      lines.push_back(section == "Browser" ? "Visible=0" : "Visible=1");
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+  };
+  auto restartWith = [this](const std::string& text) {
+    DestroyModellerWindows();
+    DoneGlobals();
+    std::filesystem::create_directories(temp_.File("config/zelvory"));
+    testsupport::WriteFile(SettingsFileName(), text);
+    InitGlobals();
+    CreateModellerWindows();
+    Main().Show();
+  };
+  auto messages = [this] {
+    std::vector<std::string> texts;
+    for (const platform::ModalRequest& request : Modal().Log())
+      if (request.kind == "MessageBox") texts.push_back(request.text);
+    return texts;
+  };
+  auto told = [this](const std::string& message, const Row& row, const std::string& text) {
+    const size_t at = text.find("[" + row.section + "]\n");
+    const int line = static_cast<int>(std::count(text.begin(), text.begin() + text.find(row.key + "=", at), '\n')) + 1;
+    return message.find(SettingsFileName() + ", line " + std::to_string(line) + ": " + row.key + " = " + row.value +
+                        " does not fit a window on this screen; " + std::to_string(row.used()) +
+                        " is used instead") != std::string::npos;
+  };
+  Modal().Reset();
+  restartWith(fileText({}));
+  EXPECT_TRUE(messages().empty()) << "usable places";
+
+  std::vector<Row> bad = atStart;
+  bad.push_back(later);
+  const std::string text = fileText(bad);
+  Modal().Reset();
+  Modal().Queue(mrOk);
+  restartWith(text);
+  ASSERT_EQ(messages().size(), 1u);
+  for (const Row& row : atStart) EXPECT_TRUE(told(messages()[0], row, text)) << row.key << " in " << messages()[0];
+  EXPECT_EQ(messages()[0].find(later.key + " = " + later.value), std::string::npos) << "the browser is not made yet";
+  EXPECT_EQ(SettingsText(), text) << "reading changes no byte of the file";
+  const QRect screen = Main().screen()->availableGeometry();
+  EXPECT_TRUE(Main().Height() > 0 && Main().Height() <= screen.height());
+  EXPECT_LT(EditorForm()->Left(), screen.right());
+  EXPECT_LE(CodeViewerForm()->Width(), screen.width());
+
+  Modal().Queue(mrOk);
+  Main().ViewBrowserClick();
+  ASSERT_EQ(messages().size(), 2u);
+  EXPECT_TRUE(told(messages()[1], later, text)) << messages()[1];
+  EXPECT_GE(BrowserForm()->Top(), screen.top());
 }
 
 TEST_F(MainWindow, ClosingWritesTheSettingsFileInItsOrder) {

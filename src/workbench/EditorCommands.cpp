@@ -67,6 +67,19 @@ void PaintText(TRichEdit& edit, int start, int count, unsigned color) {
   edit.SetModified(modified);
 }
 
+// Colours many lines as one change. A cursor placed inside an open change lays out nothing, where
+// one placed per line outside it would lay out (and shape) every line it passes.
+void AsOneColourChange(TRichEdit& edit, const std::function<void()>& paint) {
+  bool modified = edit.Modified();
+  auto onChange = std::exchange(edit.OnChange, nullptr);
+  QTextCursor change(edit.document());
+  change.beginEditBlock();
+  paint();
+  change.endEditBlock();
+  edit.OnChange = std::move(onChange);
+  edit.SetModified(modified);
+}
+
 // 1-based position of "//" in the line with its literals blanked, 0 when there is none.
 int CommentStart(const std::string& line) {
   size_t at = designer::StripLiterals(line).find("//");
@@ -412,14 +425,17 @@ void TEditorForm::TypeMacroText(const std::string& text) {
 // ---- Comment colouring ----
 
 void TEditorForm::ColorComments(TRichEdit& edit) {
-  bool couldUndo = edit.document()->isUndoAvailable();
-  bool modified = edit.Modified();
-  const TStringList lines = edit.Lines().ToStringList();
-  for (int i = 0; i < lines.Count(); ++i)
-    if (lines[i].size() > 1 && lines[i].find("//") != std::string::npos) ColorCommentLine(edit, i);
-  // Colouring a text that had nothing to undo leaves nothing to undo.
-  if (!couldUndo) edit.document()->clearUndoRedoStacks();
-  edit.SetModified(modified);
+  QTextDocument* document = edit.document();
+  // Colouring a text that had nothing to undo leaves nothing to undo, so it need record nothing.
+  bool couldUndo = document->isUndoAvailable();
+  if (!couldUndo) document->setUndoRedoEnabled(false);
+  AsOneColourChange(edit, [&] {
+    int count = edit.Lines().Count();
+    QTextBlock block = document->firstBlock();
+    for (int line = 0; line < count; ++line, block = block.next())
+      if (block.length() > 2 && block.text().contains(u"//")) ColorCommentLine(edit, line);
+  });
+  document->setUndoRedoEnabled(true);
 }
 
 void TEditorForm::ColorCommentLine(TRichEdit& edit, int line) {

@@ -19,13 +19,17 @@ std::string DoesNotFitOnScreen(const std::string& key, const std::string& value,
   return key + " = " + value + " does not fit " + what + " on this screen";
 }
 
+// A damaged file may hold a value of any length; the message shows its start, enough to find it.
+constexpr size_t kShownValueLength = 40;
+
 void NoteSettingUsed(const TIniFile& ini, const std::string& section, const std::string& key, int used) {
   const int line = ini.LineOf(section, key);
   if (line == 0) return;
   const std::string value = Trim(ini.ReadString(section, key, {}));
   int read = 0;
   if (TryStrToInt(value, read) && read == used) return;
-  Noted().push_back({ini.FileName(), line, key, value, used});
+  const std::string shown = value.size() > kShownValueLength ? value.substr(0, kShownValueLength) + "..." : value;
+  Noted().push_back({ini.FileName(), line, key, shown, used});
 }
 
 std::vector<TSettingCorrection> TakeSettingCorrections() {

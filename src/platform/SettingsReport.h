@@ -19,7 +19,7 @@ struct TSettingCorrection {
   std::string fileName;
   int line = 0;
   std::string key;
-  std::string value;  // as the file holds it
+  std::string value;  // as the file holds it, a long one cut short
   int used = 0;
 };
 

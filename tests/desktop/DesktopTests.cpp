@@ -120,18 +120,20 @@ std::string SettingOf(const std::string& settings, const std::string& key) {
 }
 
 // The modeller's settings: the main window on the left, the Java editor beside it or over it, and
-// the fake compiler as the Java compiler. Every window lies well inside the screen.
+// the fake compiler as the Java compiler. Every window lies well inside the screen, no smaller than
+// its least size, so the start-up tells of no setting.
 void WriteZelvorySettings(Session& s, bool editorOverMain = false) {
   s.WriteFile(s.SettingsFile("zelvory"),
-              "[MainForm]\nLeft=10\nTop=40\nWidth=600\nHeight=480\n"
+              "[MainForm]\nLeft=10\nTop=40\nWidth=707\nHeight=480\n"
               "[Environment Options]\nJavaCompilerPath=" +
                   s.ToolPath("javac") + "\n" +
                   (editorOverMain ? "[Editor]\nLeft=110\nTop=140\nWidth=560\nHeight=420\n"
                                   : "[Editor]\nLeft=650\nTop=40\nWidth=560\nHeight=420\n"));
 }
 
-// The workbench's settings: its three windows well inside the screen, the main strip clear of the
-// place where a new form opens, Hello.java open, and anything further.
+// The workbench's settings: its three windows well inside the screen (the inspector at its least
+// width), the main strip clear of the place where a new form opens, Hello.java open, and anything
+// further.
 void WriteMorvaneSettings(Session& s, const std::string& more = {}) {
   s.WriteFile(s.Work("Hello.java"), kHelloJava);
   s.WriteFile(s.Work("Hello.class"), "");  // compiled already, so a run starts at once
@@ -139,7 +141,7 @@ void WriteMorvaneSettings(Session& s, const std::string& more = {}) {
               "[Desk Top]\nMainFormLeft=10\nMainFormTop=10\nMainFormWidth=800\n"
               "ObjInsFormLeft=" +
                   std::to_string(kInspectorPlace.x) + "\nObjInsFormTop=" + std::to_string(kInspectorPlace.y) +
-                  "\nObjInsFormWidth=190\nObjInsFormHeight=400\n"
+                  "\nObjInsFormWidth=267\nObjInsFormHeight=400\n"
               "EditorFormLeft=220\nEditorFormTop=200\nEditorFormWidth=600\nEditorFormHeight=400\n"
               "[Preferences]\nSave Desktop=0\n[Editor Files]\nList=" +
                   s.Work("Hello.java") + "|\n" + more);

@@ -1,9 +1,10 @@
 // Times the opening of large files in the workbench's editor, as the Reopen menu opens them: a
 // source whose design holds 1,000 and 5,000 Buttons, one whose design nests 500 and 2,000 Panels
-// each in the one before, and a Java file of 500,000 lines (about 20 MB). Each figure runs from
-// the open to the page shown and drawn; the growth column divides the time on the larger design
-// by the time on the smaller, whose component count is a fifth or a quarter of it. Arguments pick
-// the cases whose name holds one of them ("Buttons", "Panels", "Java").
+// each in the one before, a Java file of 500,000 lines (about 20 MB) and one of a single 10 MB
+// line. Each figure runs from the open to the page shown and drawn; the growth column divides the
+// time on the larger design by the time on the smaller, whose component count is a fifth or a
+// quarter of it. Arguments pick the cases whose name holds one of them ("Buttons", "Panels",
+// "Java", "line").
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
@@ -98,6 +99,17 @@ std::string WriteLargeJava(const fs::path& folder, int lines) {
   return file;
 }
 
+// One line of about 10 MB, as a generated or minified source may have.
+std::string WriteLongLineJava(const fs::path& folder, size_t bytes) {
+  std::string text = "public class Long { int[] values = {";
+  text.reserve(bytes + 16);
+  for (int i = 0; text.size() < bytes; ++i) text += Number(i % 1000) + ", ";
+  text += "}; }\n";
+  std::string file = (folder / "Long.java").string();
+  platform::WriteFileAtomic(file, text);
+  return file;
+}
+
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
@@ -144,6 +156,7 @@ int main(int argc, char** argv) {
       {"design of 500 nested Panels", WriteDesign(folder, "panels500", NestedPanelBlocks(500)), 500},
       {"design of 2,000 nested Panels", WriteDesign(folder, "panels2000", NestedPanelBlocks(2000)), 2000},
       {"Java file of 500,000 lines", WriteLargeJava(folder, 500000), 0},
+      {"Java file of one 10 MB line", WriteLongLineJava(folder, 10'000'000), 0},
   };
   auto picked = [&](const TCase& each) {
     for (int i = 1; i < argc; ++i)

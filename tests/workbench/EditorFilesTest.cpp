@@ -30,6 +30,21 @@ TEST_F(WorkbenchTest, OpenAndSaveKeepsEveryByteOfUtf8Latin1LfAndCrLfFiles) {
   ExpectUnchangedAfterSave(Editor(), temp_.File("NoFinalBreak.java"), "class D {}");
 }
 
+// Files far beyond a hand-written source: a line of a million characters, many short lines with
+// comments in Latin-1 and CR LF. Opening colours their comments; saving gives every byte back.
+TEST_F(WorkbenchTest, OpenAndSaveKeepsEveryByteOfLargeFiles) {
+  std::string oneLine = "int a = 1; // \xC3\xA9";
+  while (oneLine.size() < 1'000'000) oneLine += " abcdefghi";
+  std::string manyLines;
+  for (int i = 0; i < 50'000; ++i) manyLines += "int v" + std::to_string(i) + " = '\"'; // caf\xE9\r\n";
+  struct TCase {
+    const char* name;
+    const std::string& bytes;
+  };
+  const TCase cases[] = {{"OneLine.java", oneLine}, {"ManyLines.java", manyLines}};
+  for (const TCase& each : cases) ExpectUnchangedAfterSave(Editor(), temp_.File(each.name), each.bytes);
+}
+
 TEST_F(WorkbenchTest, EditedLatin1FileIsSavedInLatin1WithItsLineBreaks) {
   WriteFile(temp_.File("L.java"), "// caf\xE9\r\n");
   Editor().OpenFileByName(temp_.File("L.java"));

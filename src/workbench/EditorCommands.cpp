@@ -80,10 +80,14 @@ void AsOneColourChange(TRichEdit& edit, const std::function<void()>& paint) {
   edit.SetModified(modified);
 }
 
-// 1-based position of "//" in the line with its literals blanked, 0 when there is none.
+// Characters of the page a line's UTF-8 text stands for: colours are placed by characters, and a
+// character outside ASCII takes more than one byte.
+int CharacterCount(std::string_view utf8) { return static_cast<int>(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).size()); }
+
+// 1-based character position of "//" in the line with its literals blanked, 0 when there is none.
 int CommentStart(const std::string& line) {
   size_t at = designer::StripLiterals(line).find("//");
-  return at == std::string::npos ? 0 : static_cast<int>(at) + 1;
+  return at == std::string::npos ? 0 : CharacterCount(std::string_view(line).substr(0, at)) + 1;
 }
 
 // The code list hides again when it loses the focus or gets Escape.
@@ -442,7 +446,7 @@ void TEditorForm::ColorCommentLine(TRichEdit& edit, int line) {
   std::string text = edit.Lines().Get(line);
   int at = CommentStart(text);
   if (at == 0) return;
-  PaintText(edit, edit.LineIndex(line) + at - 1, static_cast<int>(text.size()) - at + 1, FCommentColor);
+  PaintText(edit, edit.LineIndex(line) + at - 1, CharacterCount(text) - at + 1, FCommentColor);
 }
 
 void TEditorForm::RecolorLine(int line) {
@@ -450,7 +454,7 @@ void TEditorForm::RecolorLine(int line) {
   if (edit == nullptr) return;
   std::string text = edit->Lines().Get(line);
   if (text.empty()) return;
-  int length = static_cast<int>(text.size());
+  int length = CharacterCount(text);
   int colored = FindColorStart(FCommentColor, line);
   int comment = CommentStart(text);
   if (colored > 0 && comment > 0 && colored < comment) ColorRange(FTextColor, line, comment - 1, colored);

@@ -189,7 +189,9 @@ TEST_F(EditorSearchTest, RenamesReplaceEveryOccurrenceAlsoInsideLongerWords) {
 TEST_F(EditorSearchTest, OnlyTheCommentIsColouredNotSlashesInAString) {
   Editor().SetCommentColor(0x008000);
   const std::string line = "String u = \"http://x\"; // a link";
-  WriteFile(temp_.File("U.java"), "class U {\n  " + line + "\n}\n");
+  // Letters outside ASCII take two bytes each, but one character of the page.
+  const std::string accented = "String s = \"caf\u00e9\"; // d\u00e9j\u00e0 vu";
+  WriteFile(temp_.File("U.java"), "class U {\n  " + line + "\n  " + accented + "\nint after;\n}\n");
   Editor().OpenFileByName(temp_.File("U.java"));
   int start = Active().LineIndex(1) + 2;
   int comment = start + static_cast<int>(line.find("// a"));
@@ -199,6 +201,10 @@ TEST_F(EditorSearchTest, OnlyTheCommentIsColouredNotSlashesInAString) {
   EXPECT_FALSE(Commented(comment - 1));
   EXPECT_FALSE(Commented(slashesInString));
   EXPECT_FALSE(Commented(start));
+  const int accentedComment = Active().LineIndex(2) + 2 + static_cast<int>(QString::fromStdString(accented).indexOf("//"));
+  EXPECT_FALSE(Commented(accentedComment - 1));
+  EXPECT_TRUE(Commented(accentedComment));
+  EXPECT_FALSE(Commented(Active().LineIndex(3))) << "the comment's colour ran onto the next line";
   EXPECT_FALSE(Active().Modified()) << "colouring is no edit";
   EXPECT_FALSE(Active().document()->isUndoAvailable());
 

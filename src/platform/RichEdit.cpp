@@ -219,7 +219,7 @@ std::string TRichEdit::FontName() const { return font().family().toStdString(); 
 int TRichEdit::FontSize() const { return font().pointSize(); }
 
 void TRichEdit::LoadFromFile(const std::string& fileName) {
-  std::string bytes = ReadFileBytes(fileName);
+  std::string bytes = ReadFileBytes(fileName, kLargestEditedFile);
   lineBreak_ = DetectLineBreak(bytes);
   QByteArray raw = QByteArray::fromStdString(ToLf(bytes));
   // A byte-order mark stays in the text, so that saving writes it back.

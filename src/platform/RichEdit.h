@@ -37,6 +37,8 @@ class TEditLines {
 
 enum class TTextEncoding { Utf8, Latin1 };
 
+constexpr size_t kLargestEditedFile = size_t{32} << 20;
+
 class TRichEdit : public TMemo {
   Q_OBJECT
  public:
@@ -72,7 +74,9 @@ class TRichEdit : public TMemo {
   int FontSize() const;
 
   // Reads and writes the whole text as a file; SaveToFile writes through a temporary file and
-  // raises EFCreateError when it fails, LoadFromFile raises EFOpenError.
+  // raises EFCreateError when it fails, LoadFromFile raises EFOpenError, also for a file larger
+  // than kLargestEditedFile: the text of a page takes a dozen times its file's size, and a line
+  // being laid out forty times its length.
   void LoadFromFile(const std::string& fileName);
   void SaveToFile(const std::string& fileName) const;
   // The bytes SaveToFile writes.

@@ -150,8 +150,8 @@ bool DeleteFile(const std::string& fileName) { return std::remove(fileName.c_str
 
 // The bytes go straight into a string sized for the file: read through a stream, a large file
 // was copied twice, into memory grown step by step. A file that grows while it is read is read to
-// its end all the same.
-std::string ReadFileBytes(const std::string& fileName) {
+// its end all the same, up to the largest size.
+std::string ReadFileBytes(const std::string& fileName, size_t largest) {
   int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw EFOpenError("Cannot open file " + fileName + ". " + std::strerror(errno));
   auto fail = [&](int error) {
@@ -160,12 +160,20 @@ std::string ReadFileBytes(const std::string& fileName) {
   };
   struct stat status {};
   if (::fstat(fd, &status) != 0) fail(errno);
+  auto tooLarge = [&] {
+    ::close(fd);
+    const std::string megabytes = IntToStr(static_cast<long long>(largest >> 20));
+    throw EFOpenError("Cannot open file " + fileName + ". It is larger than " + megabytes + " MB.");
+  };
+  const size_t size = static_cast<size_t>(std::max<off_t>(status.st_size, 0));
+  if (size > largest) tooLarge();
   constexpr size_t kMinimumRoom = 4096;
   std::string bytes;
-  bytes.resize(std::max(static_cast<size_t>(std::max<off_t>(status.st_size, 0)) + 1, kMinimumRoom));
+  bytes.resize(std::min(std::max(size + 1, kMinimumRoom), largest + 1));
   size_t filled = 0;
   for (;;) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+    if (filled > largest) tooLarge();
+    if (filled == bytes.size()) bytes.resize(std::min(bytes.size() * 2, largest + 1));
     ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) fail(errno);

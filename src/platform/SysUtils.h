@@ -46,7 +46,11 @@ bool DeleteFile(const std::string& fileName);
 
 // Whole-file byte I/O. WriteFileAtomic writes a temporary file in the same folder and renames it
 // over the target, so a failed write leaves the old file whole; it raises EFCreateError.
-std::string ReadFileBytes(const std::string& fileName);  // raises EFOpenError
+// ReadFileBytes refuses a file longer than the largest size given, with EFOpenError: a device
+// such as /dev/zero never ends, and a file far larger than any the programs write would take
+// more memory than the machine has.
+constexpr size_t kLargestReadFile = size_t{256} << 20;
+std::string ReadFileBytes(const std::string& fileName, size_t largest = kLargestReadFile);  // raises EFOpenError
 void WriteFileAtomic(const std::string& fileName, const std::string& bytes);
 
 struct TFileContent {

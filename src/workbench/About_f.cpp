@@ -7,6 +7,7 @@
 #include "platform/Captions.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
+#include "platform/StdCtrls.h"
 #include "workbench/MoreAbout_f.h"
 
 namespace workbench {
@@ -44,7 +45,8 @@ QPixmap AboutPicture() {
 }  // namespace
 
 QPlainTextEdit* MakeAboutMemo(QWidget* parent, const QString& text, const QRect& place) {
-  auto* memo = new QPlainTextEdit(text, parent);
+  auto* memo = new platform::TMemo(parent);
+  memo->setPlainText(text);
   memo->setReadOnly(true);
   memo->setGeometry(place);
   return memo;

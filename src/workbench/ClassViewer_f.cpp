@@ -13,6 +13,7 @@
 #include "platform/Dialogs.h"
 #include "platform/HandlerGuard.h"
 #include "platform/StringList.h"
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "workbench/Editor.h"
 
@@ -167,7 +168,7 @@ TClassViewer::TClassViewer() {
   auto* interfacePage = PageControl1->AddPage("Interface");
   auto* interfaceLayout = new QVBoxLayout(interfacePage);
   ListBox1 = new platform::TListBox(interfacePage);
-  Memo1 = new QPlainTextEdit(interfacePage);
+  Memo1 = new platform::TMemo(interfacePage);
   Memo1->setReadOnly(true);
   interfaceLayout->addWidget(ListBox1);
   interfaceLayout->addWidget(Memo1);

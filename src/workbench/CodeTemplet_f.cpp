@@ -139,7 +139,8 @@ QWidget* TTempletForm::BuildCodeInsightPage() {
   auto* column = new QVBoxLayout(page);
   ComboBox1 = new QComboBox(page);
   ComboBox1->addItems(Items({"array declaration", "try - catch", "for statement", "while statement"}));
-  Memo1 = new QPlainTextEdit("not implemented yet", page);
+  Memo1 = new platform::TMemo(page);
+  Memo1->setPlainText("not implemented yet");
   column->addWidget(ComboBox1);
   column->addWidget(Memo1, 1);
   ComboBox1->setEnabled(false);

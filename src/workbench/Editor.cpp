@@ -241,11 +241,14 @@ TTabSheet* TEditorForm::OpenPage(const std::string& fileName, bool missingIsEmpt
   TTabSheet* sheet = Page->AddPage(ExtractFileName(fileName));
   SetupPageEditor(sheet);
   SourceUpdating = true;
-  std::string error;
   try {
     if (!missingIsEmpty || FileExists(fileName)) sheet->findChild<TRichEdit*>()->LoadFromFile(fileName);
   } catch (const Exception& failure) {
-    error = failure.Message();
+    // An empty page under the file's name would, once saved, write nothing over the file.
+    delete sheet;
+    SourceUpdating = false;
+    MessageDlg(failure.Message(), mtError, mbOK);
+    return nullptr;
   }
   ColorComments(*sheet->findChild<TRichEdit*>());
   Page->SetActivePageIndex(Page->indexOf(sheet));
@@ -253,7 +256,6 @@ TTabSheet* TEditorForm::OpenPage(const std::string& fileName, bool missingIsEmpt
   ShowIfHidden();
   TakeTheKeys(ActiveEditor());
   RunDesignFileHook(sheet, fileName);
-  if (!error.empty()) MessageDlg(error, mtError, mbOK);
   return sheet;
 }
 

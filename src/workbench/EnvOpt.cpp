@@ -7,6 +7,7 @@
 #include "platform/FontDialogs.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 #include "workbench/BrowsingForm_f.h"
 #include "workbench/Editor.h"
@@ -202,7 +203,7 @@ void TEnvForm::BuildColorPage(QWidget* page) {
   ColorGrid1->setGeometry(190, 6, 248, 62);
   ColorGrid1->OnChange = [this] { ColorGrid1Change(); };
   UseDefaultColorCB = CheckBox(page, "&Use default color set", 190, 80, 240);
-  exMemo = new QPlainTextEdit(page);
+  exMemo = new platform::TMemo(page);
   exMemo->setReadOnly(true);
   exMemo->setPlainText(kSampleText);
   exMemo->setGeometry(12, 166, 430, 160);

@@ -146,7 +146,7 @@ TEST_F(HostileGifTest, AnyFileCostsBoundedMemoryAndOneMessageInEveryWindowThatSh
       {"design file", [this](const std::string& path, size_t messages) { return ThroughDesignFile(path, messages); }},
   };
   int made = 0;
-  for (const auto& [window, open] : windows)
+  for (const auto& [window, open] : windows) {
     for (const THostileCase& hostile : cases) {
       SCOPED_TRACE(std::string(window) + ", " + hostile.name);
       const std::string path = temp_.File("hostile" + std::to_string(made++) + ".gif");
@@ -175,6 +175,9 @@ TEST_F(HostileGifTest, AnyFileCostsBoundedMemoryAndOneMessageInEveryWindowThatSh
       }
       const long peak = PeakMemoryMiB();
       EXPECT_LE(peak - before, hostile.maxGrowthMiB + kHeldBackMiB) << "peak " << peak << " MiB";
-      if (kHeldBackMiB == 0) EXPECT_LT(peak, hostile.maxPeakMiB);
+      if (kHeldBackMiB == 0) {
+        EXPECT_LT(peak, hostile.maxPeakMiB);
+      }
     }
+  }
 }

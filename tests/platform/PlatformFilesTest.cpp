@@ -34,6 +34,27 @@ TEST_F(PlatformFiles, FailedAtomicWriteKeepsOldFile) {
   EXPECT_EQ(ReadFile(folder + "/keep.txt"), "old");
 }
 
+// Reading stops at the largest size asked for, whatever the file claims: a device without an end
+// is refused as soon as it has given more, and so is every reader's file past the common bound.
+TEST_F(PlatformFiles, ReadingStopsAtTheLargestSize) {
+  constexpr size_t kLargest = size_t{1} << 20;
+  const std::string exact = temp_.File("exact.bin");
+  const std::string over = temp_.File("over.bin");
+  WriteFile(exact, std::string(kLargest, 'a'));
+  WriteFile(over, std::string(kLargest + 1, 'a'));
+  EXPECT_EQ(ReadFileBytes(exact, kLargest).size(), kLargest);
+  for (const std::string& name : {over, std::string("/dev/zero")}) {
+    try {
+      ReadFileBytes(name, kLargest);
+      ADD_FAILURE() << name << " was read";
+    } catch (const EFOpenError& refused) {
+      EXPECT_EQ(refused.Message(), "Cannot open file " + name + ". It is larger than 1 MB.");
+    }
+  }
+  TStringList lines;
+  EXPECT_THROW(lines.LoadFromFile("/dev/zero"), EFOpenError);
+}
+
 TEST_F(PlatformFiles, IniFileKeepsOrderRawValuesAndUnknownKeys) {
   WriteFile(temp_.File("s.ini"), "[Desk Top]\r\nLeft=12\r\nOdd=\"a;b\" 'c'\r\n[Other]\r\nKeep=me\r\n");
   TIniFile ini(temp_.File("s.ini"));

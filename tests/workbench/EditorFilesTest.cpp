@@ -1,7 +1,9 @@
 // What reaches the disk: byte-exact round trips, failed saves, compiler messages from the real
 // javac, the design link line and printing.
 #include <QPrinter>
+#include <filesystem>
 
+#include "Keys.h"
 #include "WorkbenchFixture.h"
 #include "platform/Printing.h"
 #include "platform/SysUtils.h"
@@ -45,6 +47,29 @@ TEST_F(WorkbenchTest, OpenAndSaveKeepsEveryByteOfLargeFiles) {
   for (const TCase& each : cases) ExpectUnchangedAfterSave(Editor(), temp_.File(each.name), each.bytes);
 }
 
+// A line wider than Qt's text layout can place unwrapped wraps at the page's width: its end is
+// reached with the keys and drawn inside the page, and a character typed there is the only byte
+// that changes. Once the line is gone the page no longer wraps.
+TEST_F(WorkbenchTest, ALineTooLongToDrawUnwrappedWrapsAndItsEndCanBeEdited) {
+  std::string line = "int[] v = {";
+  while (line.size() < 6'000'000) line += "1, ";
+  line += "};";
+  const std::string name = temp_.File("Long.java");
+  WriteFile(name, line);
+  Editor().OpenFileByName(name);
+  testsupport::TypeKey(Editor(), Qt::Key_End, Qt::ControlModifier);
+  testsupport::TypeKey(Editor(), Qt::Key_X);
+  EXPECT_EQ(Active().lineWrapMode(), QPlainTextEdit::WidgetWidth);
+  const QRect caret = Active().cursorRect();
+  EXPECT_TRUE(Active().viewport()->rect().contains(caret.center())) << caret.x() << ", " << caret.y();
+  ASSERT_TRUE(Editor().SaveFile());
+  EXPECT_EQ(ReadFile(name), line + "x");
+  testsupport::TypeKey(Editor(), Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+  testsupport::TypeKey(Editor(), Qt::Key_Delete);
+  EXPECT_EQ(Active().TextLength(), 0);
+  EXPECT_EQ(Active().lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
 TEST_F(WorkbenchTest, EditedLatin1FileIsSavedInLatin1WithItsLineBreaks) {
   WriteFile(temp_.File("L.java"), "// caf\xE9\r\n");
   Editor().OpenFileByName(temp_.File("L.java"));
@@ -61,7 +86,7 @@ TEST_F(WorkbenchTest, SavingAfterAnEditElsewhereKeepsEveryOtherByte) {
     std::string before, after;
   };
   const TCase cases[] = {
-      {"Latin1Nbsp.java", "String s = \"a\xA0b\";\r\n// one\r\n", "String s = \"a\xA0b\";\r\n// two\r\n"},
+      {"Latin1Nbsp.java", "String s = \"a\xA0" "b\";\r\n// one\r\n", "String s = \"a\xA0" "b\";\r\n// two\r\n"},
       {"Utf8Nbsp.java", "String s = \"a\xC2\xA0" "b\";\n// one\n", "String s = \"a\xC2\xA0" "b\";\n// two\n"},
       {"BothNbsp.java", "char a = '\xA0', b = '\xC2\xA0';\n// one\n", "char a = '\xA0', b = '\xC2\xA0';\n// two\n"},
       {"Bom.java", "\xEF\xBB\xBF" "class B {}\n// one\n", "\xEF\xBB\xBF" "class B {}\n// two\n"},
@@ -74,6 +99,21 @@ TEST_F(WorkbenchTest, SavingAfterAnEditElsewhereKeepsEveryOtherByte) {
     ASSERT_TRUE(Editor().SaveFile());
     EXPECT_EQ(ReadFile(name), each.after) << each.file;
   }
+}
+
+// A file too large to edit is refused with a message naming it: no page is left behind whose
+// saving would write nothing over the file.
+TEST_F(WorkbenchTest, AFileTooLargeToEditIsRefusedAndNoPageIsLeft) {
+  const std::string large = temp_.File("Large.java");
+  WriteFile(large, "class Large {}\n");
+  std::filesystem::resize_file(large, platform::kLargestEditedFile + 1);
+  const int pages = Editor().GetPageCount();
+  Modal().Queue(mrOk);
+  Editor().OpenFileByName(large);
+  EXPECT_EQ(Editor().GetPageCount(), pages);
+  ASSERT_FALSE(Modal().Log().empty());
+  EXPECT_EQ(Modal().Log().back().text, "Cannot open file " + large + ". It is larger than 32 MB.");
+  EXPECT_EQ(std::filesystem::file_size(large), platform::kLargestEditedFile + 1);
 }
 
 TEST_F(WorkbenchTest, FailedSaveIntoAReadOnlyFolderLosesNothing) {

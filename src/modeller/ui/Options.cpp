@@ -11,6 +11,7 @@
 #include "modeller/ui/SettingsFile.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ModalService.h"
+#include "platform/StdCtrls.h"
 
 namespace modeller {
 
@@ -28,7 +29,8 @@ QSpinBox* SpinEdit(QWidget* parent, const char* name, int low, int high) {
 }
 
 QPlainTextEdit* Preview(QWidget* parent, const char* name) {
-  auto* memo = new QPlainTextEdit(kPreviewText, parent);
+  auto* memo = new platform::TMemo(parent);
+  memo->setPlainText(kPreviewText);
   memo->setObjectName(name);
   memo->setReadOnly(true);
   memo->setFixedHeight(48);

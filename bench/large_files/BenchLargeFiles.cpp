@@ -115,13 +115,13 @@ double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Opens the file in a fresh workbench and returns the time to the page shown; a run that did not
-// do what it times says so.
 struct TFigures {
   double open = 0;
   double resize = 0;  // the editor window made wider and narrower five times, each drawn
 };
 
+// Opens the file in a fresh workbench and returns the time to the page shown, then the time of
+// the resizes; a run that did not do what it times says so.
 TFigures TimeOpen(const std::string& file, int components) {
   workbench::CreateWorkbenchWindows();
   workbench::MainForm->Show();

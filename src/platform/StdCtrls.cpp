@@ -30,7 +30,8 @@ void TMemo::insertFromMimeData(const QMimeData* source) { InsertPastedText(*this
 
 void TMemo::resizeEvent(QResizeEvent* event) {
   const bool widthChanged = event->oldSize().width() != event->size().width();
-  if (!widthChanged || (lineWrapMode() != NoWrap && (!wrapsLongLine_ || !isVisible()))) {
+  const bool keepsLayout = lineWrapMode() == NoWrap || (wrapsLongLine_ && isVisible());
+  if (!widthChanged || !keepsLayout) {
     QPlainTextEdit::resizeEvent(event);
     return;
   }

@@ -47,7 +47,6 @@ TEST_F(ModellerTest, EveryMemoWrapsALineTooLongAnywhere) {
   DirectoryBrowser();
   DesignInfoForm();
   EditorAboutForm();
-  EditorForm();
   FromAncestorDlg();
   GenerateLogForm();
   ImportForm();
